@@ -1,0 +1,38 @@
+#pragma once
+// One cleaning run: every selected trace category's actions, in the order of the trace tree.
+#include "cleaner/clean_counters.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace aw {
+
+// A category, named by its group's text and its own (compared whole, case-sensitively).
+struct TraceCategoryRef {
+    std::string Group;
+    std::string Category;
+};
+
+struct CleanRequest;
+using CustomLocationsRunner = std::function<void(const CleanRequest&, CleanCounters&)>;
+
+// Everything a run reads, taken on the user-interface thread before the worker starts, so
+// that the tree, the options and the script editor stay usable while it runs.
+struct CleanRequest {
+    std::vector<TraceCategoryRef> Selection; // the ticked categories
+    bool IndexDatOption = false;             // "Try to delete index.dat files on next reboot"
+    std::vector<std::string> ScriptLines;    // the custom location script
+    HWND Owner = nullptr;                    // owns the recycle bin's progress window and the clipboard
+    // Runs ScriptLines for "Advanced" > "Custom Locations"; without one that category does nothing.
+    CustomLocationsRunner RunCustomLocations;
+};
+
+// Sets the counters to zero, then carries out the actions of every selected category in tree
+// order (whatever the order of the selection), adding what was removed. A pair the cleaner
+// does not know does nothing. Shows nothing, throws nothing.
+void RunCleaning(const CleanRequest& request, CleanCounters& counters);
+
+} // namespace aw

@@ -1,0 +1,118 @@
+#include "cleaner/file_primitives.h"
+
+#include "cleaner/file_removal.h"
+#include "cleaner/path_rules.h"
+#include "platform/find_handle.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace aw {
+
+namespace {
+
+DWORD AttributesOf(const std::string& path)
+{
+    if (path.empty() || !FitsPathLimit(path))
+        return INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesA(path.c_str());
+}
+
+
+} // namespace
+
+bool FileExists(const std::string& path)
+{
+    DWORD attributes = AttributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool FolderExists(const std::string& path)
+{
+    DWORD attributes = AttributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::int64_t FileSizeOf(const std::string& path)
+{
+    if (path.empty() || !FitsPathLimit(path))
+        return 0;
+    DirectorySearch search(path);
+    return search.found() ? search.size() : 0;
+}
+
+bool DeleteFileNow(const std::string& path)
+{
+    DWORD attributes = AttributesOf(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    return RemoveFoundFile(path, attributes);
+}
+
+bool DeleteFileAtReboot(const std::string& path)
+{
+    if (!FileExists(path))
+        return false;
+    int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+    if (length <= 0)
+        return false;
+    std::vector<wchar_t> wide(static_cast<std::size_t>(length));
+    if (MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length) != length)
+        return false;
+    return MoveFileExW(wide.data(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+}
+
+void DeleteTraceFile(const std::string& path, CleanCounters& counters)
+{
+    if (!FileExists(path))
+        return;
+    std::int64_t size = FileSizeOf(path);
+    if (DeleteFileNow(path)) {
+        counters.FilesDeleted += 1;
+        counters.BytesCleaned += size;
+    }
+}
+
+void DeleteFilesInFolder(const std::string& folder, const std::string& mask, CleanCounters& counters)
+{
+    if (!IsSafeFolderTarget(folder) || !IsPlainMask(mask))
+        return;
+    const std::string base = WithTrailingBackslash(folder);
+    if (!FitsPathLimit(base + mask))
+        return;
+    for (DirectorySearch search(base + mask); search.found(); search.next()) {
+        // Sub-folders are not files: they stay, uncounted.
+        if (search.isDirectory())
+            continue;
+        const std::string name = search.name();
+        if (!MatchesMask(name, mask))
+            continue;
+        const std::string path = base + name;
+        if (!FitsPathLimit(path))
+            continue;
+        if (RemoveFoundFile(path, search.entry().dwFileAttributes)) {
+            counters.FilesDeleted += 1;
+            counters.BytesCleaned += search.size();
+        }
+    }
+}
+
+bool IsFolderEmpty(const std::string& folder)
+{
+    if (!FolderExists(folder))
+        return true;
+    const std::string pattern = WithTrailingBackslash(folder) + "*.*";
+    if (!FitsPathLimit(pattern))
+        return false;
+    DirectorySearch search(pattern);
+    // A folder that cannot be searched is not known to be empty.
+    if (!search.found())
+        return false;
+    for (; search.found(); search.next())
+        if (!IsDotEntry(search.name()))
+            return false;
+    return true;
+}
+
+} // namespace aw

@@ -1,0 +1,37 @@
+#pragma once
+// Deleting files and asking about folders. Every operation is silent: a missing location is
+// the normal case, a file that cannot be deleted is left and not counted. Paths are ANSI
+// texts; a folder may be given with or without its trailing backslash.
+#include "cleaner/clean_counters.h"
+
+#include <cstdint>
+#include <string>
+
+namespace aw {
+
+bool FileExists(const std::string& path);   // a file, not a folder
+bool FolderExists(const std::string& path);
+
+// Size of the first directory entry matching the path, 0 if there is none.
+std::int64_t FileSizeOf(const std::string& path);
+
+// Deletes an existing file, read-only, hidden and system ones included. False when there
+// is no such file or it could not be deleted (its attributes are then left as they were).
+bool DeleteFileNow(const std::string& path);
+
+// Asks the system to delete an existing file at its next start. False when there is no such
+// file or the system refused.
+bool DeleteFileAtReboot(const std::string& path);
+
+// Deletes one file and counts it (1 file, its size) when it was deleted.
+void DeleteTraceFile(const std::string& path, CleanCounters& counters);
+
+// Deletes the files of one folder whose names match the mask, counting each. Sub-folders are
+// neither entered nor removed. Does nothing for a folder that is not below a drive or share
+// root.
+void DeleteFilesInFolder(const std::string& folder, const std::string& mask, CleanCounters& counters);
+
+// True when the folder does not exist or holds no entry but "." and "..".
+bool IsFolderEmpty(const std::string& folder);
+
+} // namespace aw

@@ -1,0 +1,71 @@
+#include "cleaner/folder_services.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <memory>
+
+namespace aw {
+
+namespace {
+
+struct IdListFree {
+    void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
+};
+using IdList = std::unique_ptr<ITEMIDLIST, IdListFree>;
+
+// Calls that fill a MAX_PATH buffer and return the length, 0 on failure, or the size they
+// need when the buffer is too small. A result that did not fit is no folder at all.
+template <typename Call>
+std::string FromPathCall(Call call)
+{
+    char buffer[MAX_PATH + 1] = {};
+    UINT length = call(buffer, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return std::string();
+    return std::string(buffer, length);
+}
+
+} // namespace
+
+std::string GetSpecialFolder(int csidl)
+{
+    ITEMIDLIST* raw = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &raw)) || !raw)
+        return std::string();
+    IdList list(raw);
+    char buffer[MAX_PATH + 1] = {};
+    if (!SHGetPathFromIDListA(list.get(), buffer))
+        return std::string();
+    return std::string(buffer, strnlen(buffer, MAX_PATH));
+}
+
+std::string GetWindowsFolder()
+{
+    return FromPathCall([](char* b, UINT n) { return GetWindowsDirectoryA(b, n); });
+}
+
+std::string GetSystemFolder()
+{
+    return FromPathCall([](char* b, UINT n) { return GetSystemDirectoryA(b, n); });
+}
+
+std::string GetTempFolder()
+{
+    return FromPathCall([](char* b, UINT n) { return static_cast<UINT>(GetTempPathA(n, b)); });
+}
+
+std::string GetExeFolder()
+{
+    char buffer[MAX_PATH + 1] = {};
+    DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+    // A name that filled the buffer was cut short and names some other folder.
+    if (length == 0 || length >= MAX_PATH)
+        return std::string();
+    std::string path(buffer, length);
+    auto slash = path.rfind('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+} // namespace aw

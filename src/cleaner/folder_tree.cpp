@@ -1,0 +1,95 @@
+#include "cleaner/folder_tree.h"
+
+#include "cleaner/file_primitives.h"
+#include "cleaner/file_removal.h"
+#include "cleaner/path_rules.h"
+#include "platform/find_handle.h"
+
+#include <windows.h>
+
+namespace aw {
+
+namespace {
+
+struct TreeWalk {
+    std::string Mask;
+    bool IndexDat;
+};
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Deletes one file found by the walk; the top level counts it when it is gone afterwards.
+void DeleteWalkedFile(const std::string& path, const DirectorySearch& entry, const TreeWalk& walk,
+                      CleanCounters* counters)
+{
+    bool deleted = RemoveFoundFile(path, entry.entry().dwFileAttributes);
+    if (!deleted && walk.IndexDat && IsIndexDatName(entry.name()))
+        DeleteFileAtReboot(path);
+    // A file only registered for deletion at the next start still exists, and is not counted.
+    if (counters && (deleted || !Exists(path))) {
+        counters->FilesDeleted += 1;
+        counters->BytesCleaned += entry.size();
+    }
+}
+
+void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters)
+{
+    // base ends in a backslash. The location table joins folders and fragments with doubled
+    // separators; the walk works on the cleaned text.
+    base = CollapseDoubledBackslashes(base);
+    const std::string pattern = base + walk.Mask;
+    if (!FitsPathLimit(pattern))
+        return;
+    try {
+        for (DirectorySearch search(pattern); search.found(); search.next()) {
+            const std::string name = search.name();
+            if (search.isDirectory() && IsDotEntry(name))
+                continue;
+            if (!MatchesMask(name, walk.Mask))
+                continue;
+            const std::string path = base + name;
+            if (!FitsPathLimit(path))
+                continue;
+            if (!search.isDirectory()) {
+                DeleteWalkedFile(path, search, walk, counters);
+            } else if (search.isReparsePoint()) {
+                // Removes the link, never what it points to.
+                RemoveDirectoryA(path.c_str());
+            } else {
+                WalkFolder(path + "\\", walk, nullptr);
+                RemoveDirectoryA(path.c_str());
+            }
+        }
+    } catch (...) {
+        // Out of memory while building a path: this folder's walk ends, the run goes on.
+    }
+}
+
+bool IsWalkableFolder(const std::string& folder)
+{
+    if (!IsSafeFolderTarget(folder) || !FitsPathLimit(folder))
+        return false;
+    DWORD attributes = GetFileAttributesA(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+
+} // namespace
+
+void DeleteFolderTree(const std::string& folder, const std::string& mask, bool indexDat, CleanCounters& counters)
+{
+    if (IsWalkableFolder(folder) && IsPlainMask(mask))
+        WalkFolder(WithTrailingBackslash(folder), TreeWalk{mask, indexDat}, &counters);
+}
+
+void DeleteSubfolderTree(const std::string& folder, const std::string& mask, bool indexDat)
+{
+    if (IsWalkableFolder(folder) && IsPlainMask(mask))
+        WalkFolder(WithTrailingBackslash(folder), TreeWalk{mask, indexDat}, nullptr);
+}
+
+} // namespace aw

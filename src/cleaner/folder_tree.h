@@ -1,0 +1,23 @@
+#pragma once
+// Deleting whole folder trees.
+#include "cleaner/clean_counters.h"
+
+#include <string>
+
+namespace aw {
+
+// Deletes everything below the folder whose names match the mask (the program always passes
+// "*.*"): files at every depth, and the sub-folders once emptied. The folder itself stays.
+// Only the files that lay directly in the folder are counted. With the index.dat flag, a file
+// named exactly "index.dat" that cannot be deleted is registered for deletion at the next
+// system start (and not counted).
+//
+// A linked directory (junction, symbolic link, mount point) is never entered: the link
+// itself is removed and its target left alone. The folder given is not walked at all when it
+// is itself such a link, or when it is not a folder below a drive or share root.
+void DeleteFolderTree(const std::string& folder, const std::string& mask, bool indexDat, CleanCounters& counters);
+
+// The same walk, counting nothing.
+void DeleteSubfolderTree(const std::string& folder, const std::string& mask, bool indexDat);
+
+} // namespace aw

@@ -1,0 +1,171 @@
+#include "cleaner/path_rules.h"
+
+#include <cctype>
+#include <vector>
+
+namespace aw {
+
+namespace {
+
+bool IsSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
+
+bool IsDriveLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+std::vector<std::string_view> SplitComponents(std::string_view path)
+{
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= path.size(); ++i) {
+        if (i == path.size() || IsSeparator(path[i])) {
+            if (i > start)
+                parts.push_back(path.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    return parts;
+}
+
+// The platform drops trailing dots and spaces from path components, so "..." or ". " can mean
+// the current or the parent folder. Anything made only of dots and spaces is treated as ".."
+// except a lone ".", which is the folder itself.
+enum class ComponentRole { Name, Self, Parent };
+
+ComponentRole RoleOf(std::string_view part)
+{
+    if (part == ".")
+        return ComponentRole::Self;
+    for (char c : part)
+        if (c != '.' && c != ' ')
+            return ComponentRole::Name;
+    return ComponentRole::Parent;
+}
+
+// Number of named levels below the root once "." and ".." are resolved; -1 when ".." climbs
+// above the root.
+int DepthBelowRoot(const std::vector<std::string_view>& parts, std::size_t first)
+{
+    int depth = 0;
+    for (std::size_t i = first; i < parts.size(); ++i) {
+        switch (RoleOf(parts[i])) {
+        case ComponentRole::Name: ++depth; break;
+        case ComponentRole::Self: break;
+        case ComponentRole::Parent:
+            if (--depth < 0)
+                return -1;
+            break;
+        }
+    }
+    return depth;
+}
+
+} // namespace
+
+bool FitsPathLimit(std::string_view path)
+{
+    return path.size() < kPathLimit;
+}
+
+std::string WithTrailingBackslash(std::string path)
+{
+    if (path.empty() || !IsSeparator(path.back()))
+        path += '\\';
+    return path;
+}
+
+std::string CollapseDoubledBackslashes(std::string_view path)
+{
+    std::string out;
+    out.reserve(path.size());
+    // The two backslashes that open "\\server\share" or "\\?\C:\" are not a doubled separator.
+    if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
+        out = "\\\\";
+        path.remove_prefix(2);
+        while (!path.empty() && path.front() == '\\')
+            path.remove_prefix(1);
+    }
+    for (char c : path)
+        if (!(c == '\\' && !out.empty() && out.back() == '\\'))
+            out += c;
+    return out;
+}
+
+bool IsSafeFolderTarget(std::string_view path)
+{
+    // Device and long-path prefixes: "\\?\C:\x", "\\.\C:\x", "\\?\UNC\server\share\x".
+    bool unc = false;
+    if (path.size() >= 4 && IsSeparator(path[0]) && IsSeparator(path[1]) && (path[2] == '?' || path[2] == '.') &&
+        IsSeparator(path[3])) {
+        path.remove_prefix(4);
+        if (path.size() >= 4 && (path.substr(0, 3) == "UNC" || path.substr(0, 3) == "unc") && IsSeparator(path[3])) {
+            path.remove_prefix(4);
+            unc = true;
+        } else if (!(path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':')) {
+            return false; // a device or volume name, never a folder to clean
+        }
+    } else if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+        path.remove_prefix(2);
+        unc = true;
+    }
+
+    if (unc) {
+        // server and share form the root.
+        auto parts = SplitComponents(path);
+        if (parts.size() < 2 || RoleOf(parts[0]) != ComponentRole::Name || RoleOf(parts[1]) != ComponentRole::Name)
+            return false;
+        return DepthBelowRoot(parts, 2) > 0;
+    }
+
+    // "X:\..." only: "X:folder" is relative to that drive's current directory.
+    if (path.size() < 3 || !IsDriveLetter(path[0]) || path[1] != ':' || !IsSeparator(path[2]))
+        return false;
+    return DepthBelowRoot(SplitComponents(path.substr(3)), 0) > 0;
+}
+
+bool IsDotEntry(std::string_view name)
+{
+    return name == "." || name == "..";
+}
+
+bool MatchesMask(std::string_view name, std::string_view mask)
+{
+    if (mask == "*.*" || mask == "*")
+        return true;
+    auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    // Iterative glob match with one backtrack point for the last '*'.
+    std::size_t n = 0, m = 0, starMask = std::string_view::npos, starName = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && (mask[m] == '?' || lower(mask[m]) == lower(name[n]))) {
+            ++n;
+            ++m;
+        } else if (m < mask.size() && mask[m] == '*') {
+            starMask = m++;
+            starName = n;
+        } else if (starMask != std::string_view::npos) {
+            m = starMask + 1;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == '*')
+        ++m;
+    return m == mask.size();
+}
+
+bool IsPlainMask(std::string_view mask)
+{
+    return !mask.empty() && mask.find_first_of("\\/:") == std::string_view::npos;
+}
+
+bool IsIndexDatName(std::string_view name)
+{
+    return name == "index.dat";
+}
+
+} // namespace aw

@@ -1,0 +1,45 @@
+#pragma once
+// An open registry key that is closed on every path. The predefined root keys are never
+// wrapped: only keys this program opened or created are owned.
+#include <windows.h>
+
+#include <string>
+#include <utility>
+
+namespace aw {
+
+class RegistryKey {
+public:
+    RegistryKey() = default;
+    ~RegistryKey() { close(); }
+
+    RegistryKey(RegistryKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
+    RegistryKey& operator=(RegistryKey&& other) noexcept
+    {
+        if (this != &other) {
+            close();
+            key_ = std::exchange(other.key_, nullptr);
+        }
+        return *this;
+    }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+
+    // RegOpenKeyExA; an empty key on failure.
+    static RegistryKey open(HKEY root, const std::string& path, REGSAM access);
+    // RegCreateKeyExA (no class, non-volatile); an empty key on failure.
+    static RegistryKey create(HKEY root, const std::string& path, REGSAM access);
+
+    bool valid() const { return key_ != nullptr; }
+    explicit operator bool() const { return valid(); }
+    HKEY get() const { return key_; }
+
+    // Closes early, for callers that must let go of the key before deleting it.
+    void close();
+
+private:
+    explicit RegistryKey(HKEY key) : key_(key) {}
+    HKEY key_ = nullptr;
+};
+
+} // namespace aw
