@@ -1,0 +1,39 @@
+#include "skin/draw/bitmap_ops.h"
+
+#include "skin/draw/gdi_colour.h"
+#include "skin/draw/gdi_pixels.h"
+#include "skin/draw/pixel_image.h"
+
+namespace aw::skin {
+
+namespace {
+
+template <typename Operation>
+void Rewrite(Bitmap& bitmap, Operation operation)
+{
+    PixelImage pixels = ReadPixels(bitmap.Get());
+    if (pixels.Empty()) return;
+    operation(pixels);
+    Bitmap rewritten = CreateBitmap24(pixels);
+    if (rewritten) bitmap = std::move(rewritten);
+}
+
+}  // namespace
+
+void ReplaceMagenta(Bitmap& bitmap, Colour colour)
+{
+    const Colour replacement = ResolveColour(colour);
+    Rewrite(bitmap, [replacement](PixelImage& pixels) { ReplaceColour(pixels, kMagenta, replacement); });
+}
+
+void MirrorHorizontally(Bitmap& bitmap)
+{
+    Rewrite(bitmap, [](PixelImage& pixels) { MirrorHorizontally(pixels); });
+}
+
+void MirrorVertically(Bitmap& bitmap)
+{
+    Rewrite(bitmap, [](PixelImage& pixels) { MirrorVertically(pixels); });
+}
+
+}  // namespace aw::skin

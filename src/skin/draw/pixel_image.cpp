@@ -1,0 +1,122 @@
+#include "skin/draw/pixel_image.h"
+
+#include <algorithm>
+
+namespace aw::skin {
+
+namespace {
+
+// Copies one source pixel for every destination pixel of `dest` inside the buffer.
+void StretchInto(const PixelImage& image, const Rect& source, const Rect& dest, PixelImage& buffer)
+{
+    const Rect visible = Intersect(dest, MakeRect(0, 0, buffer.width, buffer.height));
+    if (visible.IsEmpty()) return;
+    const long long sw = source.Width(), sh = source.Height(), dw = dest.Width(), dh = dest.Height();
+    for (int y = visible.top; y < visible.bottom; ++y) {
+        const int sy = source.top + static_cast<int>((y - dest.top) * sh / dh);
+        for (int x = visible.left; x < visible.right; ++x) {
+            const int sx = source.left + static_cast<int>((x - dest.left) * sw / dw);
+            if (image.Contains(sx, sy)) buffer.Set(x, y, image.At(sx, sy));
+        }
+    }
+}
+
+void TileInto(const PixelImage& image, const Rect& source, const Rect& dest, PixelImage& buffer, bool stretchHeight)
+{
+    const Rect visible = Intersect(dest, MakeRect(0, 0, buffer.width, buffer.height));
+    if (visible.IsEmpty()) return;
+    const int sw = source.Width(), sh = source.Height();
+    const long long dh = dest.Height();
+    for (int y = visible.top; y < visible.bottom; ++y) {
+        const int sy = stretchHeight ? source.top + static_cast<int>((y - dest.top) * sh / dh)
+                                     : source.top + (y - dest.top) % sh;
+        for (int x = visible.left; x < visible.right; ++x) {
+            const int sx = source.left + (x - dest.left) % sw;
+            if (image.Contains(sx, sy)) buffer.Set(x, y, image.At(sx, sy));
+        }
+    }
+}
+
+void CopyOntoImpl(PixelImage& target, const PixelImage& source, int x, int y, const Colour* key)
+{
+    const Rect visible = Intersect(MakeRect(x, y, source.width, source.height), MakeRect(0, 0, target.width, target.height));
+    for (int ty = visible.top; ty < visible.bottom; ++ty) {
+        for (int tx = visible.left; tx < visible.right; ++tx) {
+            const Colour c = source.At(tx - x, ty - y);
+            if (key && (c & 0xFFFFFF) == (*key & 0xFFFFFF)) continue;
+            target.Set(tx, ty, c);
+        }
+    }
+}
+
+}  // namespace
+
+PixelImage::PixelImage(int w, int h, Colour fill)
+    : width(w > 0 ? w : 0), height(h > 0 ? h : 0), pixels(static_cast<std::size_t>(width) * height, fill)
+{
+}
+
+void ReplaceColour(PixelImage& image, Colour from, Colour to)
+{
+    for (Colour& c : image.pixels) {
+        if ((c & 0xFFFFFF) == (from & 0xFFFFFF)) c = to;
+    }
+}
+
+void MirrorHorizontally(PixelImage& image)
+{
+    for (int y = 0; y < image.height; ++y) {
+        auto row = image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.width;
+        std::reverse(row, row + image.width);
+    }
+}
+
+void MirrorVertically(PixelImage& image)
+{
+    for (int top = 0, bottom = image.height - 1; top < bottom; ++top, --bottom) {
+        auto upper = image.pixels.begin() + static_cast<std::ptrdiff_t>(top) * image.width;
+        auto lower = image.pixels.begin() + static_cast<std::ptrdiff_t>(bottom) * image.width;
+        std::swap_ranges(upper, upper + image.width, lower);
+    }
+}
+
+void RenderPlan(const PixelImage& image, const DrawPlan& plan, PixelImage& buffer)
+{
+    for (const Blit& blit : plan.blits) {
+        if (blit.source.IsEmpty() || blit.dest.IsEmpty()) continue;
+        switch (blit.mode) {
+        case BlitMode::Stretch: StretchInto(image, blit.source, blit.dest, buffer); break;
+        case BlitMode::Tile: TileInto(image, blit.source, blit.dest, buffer, false); break;
+        case BlitMode::TileAcross: TileInto(image, blit.source, blit.dest, buffer, true); break;
+        }
+    }
+}
+
+void CopyOnto(PixelImage& target, const PixelImage& source, int x, int y) { CopyOntoImpl(target, source, x, y, nullptr); }
+
+void CopyOntoKeyed(PixelImage& target, const PixelImage& source, int x, int y, Colour key)
+{
+    CopyOntoImpl(target, source, x, y, &key);
+}
+
+void CopyDibPixelsUnlessKey(const std::uint32_t* source, std::uint32_t* target, std::size_t count, Colour key)
+{
+    const std::uint32_t keyPixel = ToDibPixel(key);
+    for (std::size_t i = 0; i < count; ++i) {
+        if ((source[i] & 0xFFFFFF) != keyPixel) target[i] = source[i];
+    }
+}
+
+void PaintGradient(PixelImage& canvas, const Rect& area, const Rect& gradient, const std::vector<Colour>& lines,
+                   bool vertical)
+{
+    const Rect visible = Intersect(Intersect(area, gradient), MakeRect(0, 0, canvas.width, canvas.height));
+    for (int y = visible.top; y < visible.bottom; ++y) {
+        for (int x = visible.left; x < visible.right; ++x) {
+            const std::size_t line = static_cast<std::size_t>(vertical ? y - gradient.top : x - gradient.left);
+            if (line < lines.size()) canvas.Set(x, y, lines[line]);
+        }
+    }
+}
+
+}  // namespace aw::skin
