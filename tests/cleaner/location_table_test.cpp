@@ -1,0 +1,199 @@
+#include "catalogue/trace_catalogue.h"
+#include "cleaner/location_builder.h"
+#include "cleaner/location_table.h"
+#include "cleaner/path_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace aw {
+namespace {
+
+// A machine whose folders and profiles are whatever the test says.
+class FakeSource : public LocationSource {
+public:
+    std::map<BaseFolder, std::string> Folders = {
+        {BaseFolder::RoamingAppData, "C:\\u\\Roaming"},
+        {BaseFolder::LocalAppData, "C:\\u\\Local"},
+        {BaseFolder::ProgramFiles, "C:\\Program Files"},
+        {BaseFolder::Recent, "C:\\u\\Recent"},
+        {BaseFolder::InternetCache, "C:\\u\\INetCache"},
+        {BaseFolder::InternetCookies, "C:\\u\\INetCookies"},
+        {BaseFolder::InternetHistory, "C:\\u\\History"},
+        {BaseFolder::WindowsDir, "C:\\windows"},
+        {BaseFolder::SystemDir, "C:\\windows\\system32"},
+        {BaseFolder::FirefoxProfile, "C:\\u\\Roaming\\Mozilla\\Firefox\\Profiles/ff.default\\"},
+    };
+    std::map<ProfilePart, std::string> Profiles = {
+        {ProfilePart::Firefox, "Profiles/ff.default"}, {ProfilePart::PaleMoon, "Profiles/pm.default"},
+        {ProfilePart::KMeleon, "Profiles/km.default"}, {ProfilePart::Netscape, "Profiles/ns.default"},
+        {ProfilePart::SeaMonkey, "Profiles/sm.default"},
+    };
+    std::string folder(BaseFolder base) const override
+    {
+        auto it = Folders.find(base);
+        return it == Folders.end() ? std::string() : it->second;
+    }
+    std::string profile(ProfilePart part) const override
+    {
+        auto it = Profiles.find(part);
+        return it == Profiles.end() ? std::string() : it->second;
+    }
+};
+
+std::string Location(std::string_view group, std::string_view category, std::size_t index, const FakeSource& source)
+{
+    ActionRange range = ActionsFor(group, category);
+    if (index >= range.Count)
+        return "<no action>";
+    return BuildLocation(range.First[index], source).value_or("<nothing>");
+}
+
+bool UsesFileSystem(const TraceAction& a)
+{
+    return a.Kind == ActionKind::File || a.Kind == ActionKind::Files || a.Kind == ActionKind::Tree;
+}
+
+TEST(LocationTable, FollowsTheTraceTreeCategoryByCategory)
+{
+    std::vector<std::pair<std::string_view, std::string_view>> tree, table;
+    for (const CatalogueGroup& group : TraceCatalogue())
+        for (std::string_view category : group.Categories)
+            tree.emplace_back(group.Text, category);
+    for (const TraceAction& action : TraceLocationTable())
+        if (table.empty() || table.back() != std::make_pair(action.Group, action.Category))
+            table.emplace_back(action.Group, action.Category);
+    EXPECT_EQ(tree, table);
+}
+
+TEST(LocationTable, EveryRowIsWellFormedForItsKind)
+{
+    for (const TraceAction& a : TraceLocationTable()) {
+        SCOPED_TRACE(std::string(a.Group) + " > " + std::string(a.Category));
+        EXPECT_EQ(a.Kind == ActionKind::Files, !a.Mask.empty());
+        if (a.Kind == ActionKind::Files) {
+            EXPECT_TRUE(IsPlainMask(a.Mask));
+        }
+        EXPECT_EQ(UsesFileSystem(a), a.Base != BaseFolder::None);
+        EXPECT_EQ(a.Profile != ProfilePart::None, !a.Tail.empty());
+        switch (a.Kind) {
+        case ActionKind::File: EXPECT_EQ(ExistenceTest::FileExists, a.Test); break;
+        case ActionKind::Files:
+        case ActionKind::Tree:
+            EXPECT_TRUE(a.Test == ExistenceTest::FolderExists || a.Test == ExistenceTest::None);
+            break;
+        case ActionKind::Key: EXPECT_EQ(ExistenceTest::KeyExists, a.Test); break;
+        case ActionKind::Value: EXPECT_EQ(ExistenceTest::ValueExists, a.Test); break;
+        default: EXPECT_EQ(ExistenceTest::None, a.Test); break;
+        }
+    }
+}
+
+TEST(LocationTable, CategoriesAreFoundByTheirExactTexts)
+{
+    EXPECT_EQ(3u, ActionsFor("Lunascape", "History").Count);
+    EXPECT_EQ(3u, ActionsFor("Opera", "Cache").Count);
+    EXPECT_TRUE(ActionsFor("Opera", "cache").empty());
+    EXPECT_TRUE(ActionsFor("Opera ", "Cache").empty());
+    EXPECT_TRUE(ActionsFor("Windows", "Recent Docs Lis").empty());
+    EXPECT_TRUE(ActionsFor("Cache", "Opera").empty());
+}
+
+TEST(LocationTable, OneFirefoxCategoryCarriesTheOfflineCache)
+{
+    int carriers = 0;
+    for (const char* category : {"Crash Reports", "Offline Cache"})
+        for (const TraceAction& a : ActionsFor("Mozilla Firefox", category))
+            carriers += a.Tail == "\\OfflineCache\\";
+    EXPECT_EQ(1, carriers);
+    for (const TraceAction& a : ActionsFor("Apple Safari", "Cache"))
+        EXPECT_EQ(ActionKind::None, a.Kind);
+}
+
+TEST(LocationBuilder, JoinsFoldersFragmentsAndProfilesAsText)
+{
+    FakeSource s;
+    EXPECT_EQ("C:\\u\\Roaming\\\\Apple Computer\\Safari\\Cookies\\", Location("Apple Safari", "Cookies", 0, s));
+    EXPECT_EQ("C:\\u\\Local\\\\Mozilla\\Firefox\\Profiles/ff.default\\Cache\\", Location("Mozilla Firefox", "Cache", 1, s));
+    EXPECT_EQ("C:\\u\\Roaming\\Mozilla\\Firefox\\Profiles/ff.default\\Cache\\", Location("Mozilla Firefox", "Cache", 0, s));
+    EXPECT_EQ("C:\\u\\Roaming\\Mozilla\\Firefox\\Profiles/ff.default\\places.sqlite",
+              Location("Mozilla Firefox", "History", 0, s));
+    EXPECT_EQ("C:\\u\\Roaming\\Macromedia\\Flash Player\\#SharedObjects\\",
+              Location("Extra Traces", "Flash Player Shared Objects", 0, s));
+    EXPECT_EQ("C:\\windows\\system32\\dns\\dns.log", Location("Windows", "DNS Logs", 0, s));
+    EXPECT_EQ("C:\\windows\\Downloaded Program Files\\", Location("Internet Explorer", "Downloads History", 0, s));
+    EXPECT_EQ("C:\\u\\INetCache\\", Location("Internet Explorer", "Cache", 0, s));
+    EXPECT_EQ("C:\\u\\Roaming\\\\Moonchild Productions\\Pale Moon\\Profiles/pm.default\\",
+              Location("Pale Moon", "Content History", 0, s));
+    EXPECT_EQ("Software\\Microsoft\\Internet Explorer\\TypedUrls", Location("Lunascape", "Content History", 1, s));
+    EXPECT_EQ("C:\\u\\Roaming\\\\Lunascape\\Lunascape6\\plugins\\{9BDD5314-20A6-4d98-AB30-8325A95771EE}\\data\\cookies.sqlite",
+              Location("Lunascape", "Cookies", 0, s));
+
+    s.Folders[BaseFolder::SystemDir] = "C:\\windows\\system32\\"; // a system folder given with its backslash
+    EXPECT_EQ("C:\\windows\\system32\\\\dns\\dns.log", Location("Windows", "DNS Logs", 0, s));
+}
+
+// Every row built on a folder that cannot be resolved, or on a missing or hostile profile,
+// builds nothing: across the whole table, so that no row escapes the rule.
+TEST(LocationBuilder, NothingIsBuiltOnAnUnresolvedFolderOrProfile)
+{
+    const FakeSource full;
+    for (const auto& [base, unused] : full.Folders) {
+        for (const char* unresolved : {"", "C:\\", "\\\\server\\share\\"}) {
+            FakeSource s;
+            s.Folders[base] = unresolved;
+            for (const TraceAction& a : TraceLocationTable()) {
+                if (a.Base != base)
+                    continue;
+                auto built = BuildLocation(a, s);
+                // A root base still holds folders below it; only the root itself is refused.
+                bool mayStand = unresolved[0] != '\0' && !a.Literal.empty();
+                if (!mayStand) {
+                    EXPECT_FALSE(built) << a.Group << " > " << a.Category << " on \"" << unresolved << "\" built "
+                                        << built.value_or("");
+                }
+            }
+        }
+    }
+    for (const auto& [part, unused] : full.Profiles) {
+        for (const char* hostile : {"", "..", "Profiles/../..", "C:\\elsewhere", "/", "."}) {
+            FakeSource s;
+            s.Profiles[part] = hostile;
+            for (const TraceAction& a : TraceLocationTable()) {
+                if (a.Profile != part)
+                    continue;
+                EXPECT_FALSE(BuildLocation(a, s)) << a.Group << " > " << a.Category << " with \"" << hostile << '"';
+            }
+        }
+    }
+}
+
+TEST(LocationBuilder, EveryFolderActionOfTheTableLandsBelowItsBase)
+{
+    FakeSource s;
+    for (const TraceAction& a : TraceLocationTable()) {
+        if (!UsesFileSystem(a))
+            continue;
+        auto built = BuildLocation(a, s);
+        ASSERT_TRUE(built) << a.Group << " > " << a.Category;
+        EXPECT_EQ(0u, built->rfind(s.folder(a.Base), 0)) << *built;
+        EXPECT_TRUE(IsSafeFolderTarget(*built)) << *built;
+    }
+}
+
+TEST(LocationBuilder, LocationsPastThePathLimitAreNotBuilt)
+{
+    FakeSource s;
+    s.Folders[BaseFolder::LocalAppData] = "C:\\" + std::string(230, 'x');
+    EXPECT_EQ("<nothing>", Location("Comodo Dragon", "Cache", 0, s));
+    s.Folders[BaseFolder::LocalAppData] = "C:\\" + std::string(200, 'x');
+    EXPECT_NE("<nothing>", Location("Comodo Dragon", "Cache", 0, s));
+}
+
+} // namespace
+} // namespace aw
