@@ -45,7 +45,8 @@ void MemoryStream::Write(const void* source, std::size_t count)
         return;
     const auto* bytes = static_cast<const std::uint8_t*>(source);
     const std::size_t overlap = std::min(count, bytes_.size() - position_);
-    std::memcpy(bytes_.data() + position_, bytes, overlap);
+    if (overlap > 0)
+        std::memcpy(bytes_.data() + position_, bytes, overlap);
     bytes_.insert(bytes_.end(), bytes + overlap, bytes + count);
     position_ += count;
 }
