@@ -81,8 +81,10 @@ function(aw_test name)
   else()
     set(prefix native)
   endif()
-  add_test(NAME ${prefix}.${name} COMMAND ${exe} --gtest_brief=0)
-  set_tests_properties(${prefix}.${name} PROPERTIES
-    ENVIRONMENT "AW_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
-    TIMEOUT 600)
+  add_test(NAME ${prefix}.${name} COMMAND ${exe})
+  set_tests_properties(${prefix}.${name} PROPERTIES TIMEOUT 600)
+  # Under Wine the emulator script tells the program where the source tree is (drive R:).
+  if(NOT CMAKE_CROSSCOMPILING)
+    set_tests_properties(${prefix}.${name} PROPERTIES ENVIRONMENT "AW_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  endif()
 endfunction()
