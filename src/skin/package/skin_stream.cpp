@@ -1,5 +1,7 @@
 #include "skin/package/skin_stream.h"
 
+#include <cstring>
+
 #include "skin/package/byte_order.h"
 
 namespace aw::skin {
@@ -18,9 +20,10 @@ bool ReadSkinStreamProperty(const std::uint8_t* data, std::size_t size, std::vec
 
 std::vector<std::uint8_t> WriteSkinStreamProperty(const std::vector<std::uint8_t>& compressed)
 {
-    std::vector<std::uint8_t> out(4);
+    std::vector<std::uint8_t> out(4 + compressed.size());
     WriteInt32LE(out.data(), static_cast<std::int32_t>(compressed.size()));
-    out.insert(out.end(), compressed.begin(), compressed.end());
+    if (!compressed.empty())
+        std::memcpy(out.data() + 4, compressed.data(), compressed.size());
     return out;
 }
 

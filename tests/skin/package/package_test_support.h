@@ -46,7 +46,8 @@ inline void PutInt16(Bytes& out, int v)
 
 inline void PutText(Bytes& out, std::string_view text)
 {
-    out.insert(out.end(), text.begin(), text.end());
+    for (char c : text)
+        out.push_back(static_cast<std::uint8_t>(c));
 }
 
 // A BMP file with a BITMAPINFOHEADER: `rows` are the pixel rows as stored (already padded
