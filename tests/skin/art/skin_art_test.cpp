@@ -23,16 +23,14 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A file of the source tree: under Wine through the drive the harness maps it to.
+// A file of the source tree, found through AW_SOURCE_DIR (under Wine the drive the harness
+// maps the tree to). Forward slashes serve both platforms.
 std::string SourcePath(const std::string& relative)
 {
-    if (const char* root = std::getenv("AW_SOURCE_DIR"); root && *root) {
-        std::string path = root;
-        if (path.back() != '\\' && path.back() != '/') path += '\\';
-        for (char c : relative) path += c == '/' ? '\\' : c;
-        return path;
-    }
-    return std::string(AW_SOURCE_ROOT) + "/" + relative;
+    std::string root = AW_SOURCE_ROOT;
+    if (const char* given = std::getenv("AW_SOURCE_DIR"); given && *given) root = given;
+    if (root.back() != '\\' && root.back() != '/') root += '/';
+    return root + relative;
 }
 
 Bytes ReadBytes(const std::string& path)
