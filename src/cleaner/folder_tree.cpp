@@ -72,7 +72,11 @@ bool IsWalkableFolder(const std::string& folder)
 {
     if (!IsSafeFolderTarget(folder) || !FitsPathLimit(folder))
         return false;
-    DWORD attributes = GetFileAttributesA(folder.c_str());
+    // With a trailing separator the system answers for the link's target, not for the link.
+    std::string itself = folder;
+    while (!itself.empty() && (itself.back() == '\\' || itself.back() == '/'))
+        itself.pop_back();
+    DWORD attributes = GetFileAttributesA(itself.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
            !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }

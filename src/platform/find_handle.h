@@ -56,8 +56,9 @@ public:
     bool next();
 
 private:
-    FindHandle handle_;
+    // Declared first: the search fills it while handle_ is being initialised.
     WIN32_FIND_DATAA data_{};
+    FindHandle handle_;
     bool found_ = false;
 };
 

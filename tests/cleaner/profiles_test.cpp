@@ -1,0 +1,104 @@
+// Folder services and profile discovery against the prefix's own folders and registry.
+#include "cleaner/browser_profiles.h"
+#include "cleaner/file_primitives.h"
+#include "cleaner/folder_services.h"
+#include "cleaner/wine_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace aw {
+namespace {
+
+class FolderServices : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { test::RequireSandbox(); }
+};
+
+TEST_F(FolderServices, SpecialFoldersComeAsTheShellGivesThem)
+{
+    for (int csidl : {kCsidlAppData, kCsidlLocalAppData, kCsidlProgramFiles, kCsidlCommonAppData}) {
+        std::string folder = GetSpecialFolder(csidl);
+        EXPECT_EQ(test::ShellFolder(csidl), folder) << csidl;
+        ASSERT_FALSE(folder.empty()) << csidl;
+        EXPECT_NE('\\', folder.back()) << folder;
+    }
+    EXPECT_EQ("", GetSpecialFolder(0x7E)); // no such folder
+}
+
+TEST_F(FolderServices, SystemFoldersAndTheProgramsOwnFolder)
+{
+    EXPECT_TRUE(test::IsFolder(GetWindowsFolder()));
+    EXPECT_TRUE(test::IsFolder(GetSystemFolder()));
+    std::string temp = GetTempFolder();
+    ASSERT_FALSE(temp.empty());
+    EXPECT_EQ('\\', temp.back());
+    EXPECT_TRUE(test::IsFolder(temp));
+
+    std::string exe = GetExeFolder();
+    ASSERT_FALSE(exe.empty());
+    EXPECT_EQ('\\', exe.back());
+    EXPECT_TRUE(test::PathExists(exe + "test_cleaner_primitives.exe")) << exe;
+}
+
+class BrowserProfiles : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { test::RequireSandbox(); }
+    void SetUp() override { roaming_ = test::ShellFolder(kCsidlAppData); }
+
+    void writeIni(const std::string& relative, const std::string& content) { seeds_.text(roaming_ + "\\" + relative, content); }
+
+    std::string roaming_;
+    test::Seeds seeds_;
+};
+
+const char* kTwoProfiles = "[General]\r\nStartWithLastProfile=1\r\n\r\n"
+                           "[Profile1]\r\nName=other\r\nIsRelative=1\r\nPath=Profiles/second.default\r\n\r\n"
+                           "[Profile0]\r\nName=default\r\nIsRelative=1\r\nPath=Profiles/first.default\r\nDefault=1\r\n";
+
+TEST_F(BrowserProfiles, OnlyProfileZeroIsUsedAndItsSlashesOpenAsStored)
+{
+    writeIni("Mozilla\\Firefox\\profiles.ini", kTwoProfiles);
+    seeds_.file(roaming_ + "\\Mozilla\\Firefox\\Profiles\\first.default\\places.sqlite", 12);
+
+    EXPECT_EQ(roaming_ + "\\Mozilla\\Firefox\\", GetFirefoxRoot());
+    EXPECT_EQ("Profiles/first.default", GetFirefoxProfilePath());
+    std::string folder = GetFirefoxProfileFolder();
+    EXPECT_EQ(roaming_ + "\\Mozilla\\Firefox\\Profiles/first.default\\", folder);
+    EXPECT_TRUE(FileExists(folder + "places.sqlite"));
+}
+
+TEST_F(BrowserProfiles, EachBrowserReadsItsOwnProfilesIni)
+{
+    struct Browser {
+        const char* ini;
+        std::string (*profile)();
+    } browsers[] = {
+        {"Moonchild Productions\\Pale Moon\\profiles.ini", GetPaleMoonProfilePath},
+        {"K-Meleon\\profiles.ini", GetKMeleonProfilePath},
+        {"Netscape\\Navigator\\profiles.ini", GetNetscapeProfilePath},
+        {"Mozilla\\SeaMonkey\\profiles.ini", GetSeaMonkeyProfilePath},
+    };
+    for (const Browser& b : browsers) {
+        SCOPED_TRACE(b.ini);
+        EXPECT_EQ("", b.profile());
+        writeIni(b.ini, "[Profile0]\r\nPath=Profiles\\p0.default\r\n");
+        EXPECT_EQ("Profiles\\p0.default", b.profile());
+        writeIni(b.ini, "[Profile1]\r\nPath=Profiles\\p1.default\r\n");
+        EXPECT_EQ("", b.profile());
+        writeIni(b.ini, "[Profile0]\r\nName=no path\r\n");
+        EXPECT_EQ("", b.profile());
+    }
+}
+
+TEST_F(BrowserProfiles, MissingOrOverlongValuesGiveNoProfile)
+{
+    EXPECT_EQ("", ReadProfile0Path(roaming_ + "\\no such folder\\profiles.ini"));
+    EXPECT_EQ("", ReadProfile0Path("profiles.ini")); // never the Windows folder's copy
+    writeIni("AwLong\\profiles.ini", "[Profile0]\r\nPath=" + std::string(2000, 'p') + "\r\n");
+    EXPECT_EQ("", ReadProfile0Path(roaming_ + "\\AwLong\\profiles.ini"));
+}
+
+} // namespace
+} // namespace aw

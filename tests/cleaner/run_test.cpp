@@ -1,0 +1,201 @@
+// Cleaning runs on a prefix seeded with every trace the cleaner knows.
+#include "catalogue/trace_catalogue.h"
+#include "cleaner/clean_run.h"
+#include "cleaner/trace_world.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace aw {
+namespace {
+
+using test::CategoryTraces;
+using test::Item;
+using test::Role;
+
+class CleaningRun : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { test::RequireSandbox(); }
+    void SetUp() override { test::EmptySharedFolders(); }
+    void TearDown() override { seeds_.clean(); }
+
+    static CleanRequest Only(const std::string& group, const std::string& category)
+    {
+        CleanRequest request;
+        request.Selection.push_back({group, category});
+        return request;
+    }
+
+    test::Seeds seeds_;
+    CleanCounters counters_;
+};
+
+std::string RowName(const CategoryTraces& row)
+{
+    std::string name = row.Group + "_" + row.Category;
+    for (char& c : name)
+        if (!isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
+
+// One category at a time, with every other category's traces and all the decoys present.
+class EveryCategory : public CleaningRun, public ::testing::WithParamInterface<CategoryTraces> {};
+
+TEST_P(EveryCategory, DeletesExactlyItsOwnTracesAndCountsThem)
+{
+    const CategoryTraces& row = GetParam();
+    test::SeedWorld(seeds_);
+    for (const CategoryTraces& other : test::TraceWorld())
+        for (const Item& item : other.Items)
+            ASSERT_TRUE(test::ItemExists(item)) << "not seeded: " << test::FullPath(item);
+
+    RunCleaning(Only(row.Group, row.Category), counters_);
+
+    CleanCounters expected;
+    for (const Item& item : row.Items) {
+        if (item.Is == Role::Counted) {
+            expected.FilesDeleted += 1;
+            expected.BytesCleaned += test::SeedSize(item);
+        }
+        if (item.Is == Role::Key || item.Is == Role::Value)
+            expected.RegistryKeysDeleted += 1;
+    }
+    for (const CategoryTraces& other : test::TraceWorld()) {
+        for (const Item& item : other.Items) {
+            bool deleted = test::IsDeletedBy(row, item);
+            EXPECT_NE(deleted, test::ItemExists(item))
+                << (deleted ? "left: " : "deleted: ") << test::FullPath(item) << ' ' << item.Name;
+        }
+    }
+    EXPECT_EQ(expected.FilesDeleted, counters_.FilesDeleted);
+    EXPECT_EQ(expected.BytesCleaned, counters_.BytesCleaned);
+    EXPECT_EQ(expected.RegistryKeysDeleted, counters_.RegistryKeysDeleted);
+}
+
+INSTANTIATE_TEST_SUITE_P(TraceWorld, EveryCategory, ::testing::ValuesIn(test::TraceWorld()),
+                         [](const auto& info) { return RowName(info.param); });
+
+TEST(TraceWorldCoverage, HasARowForEveryCategoryOfTheTree)
+{
+    std::set<std::pair<std::string, std::string>> rows, tree;
+    for (const CategoryTraces& row : test::TraceWorld())
+        rows.insert({row.Group, row.Category});
+    for (const CatalogueGroup& g : TraceCatalogue())
+        for (std::string_view c : g.Categories)
+            tree.insert({std::string(g.Text), std::string(c)});
+    EXPECT_EQ(tree, rows);
+}
+
+TEST_F(CleaningRun, CountersStartFromZeroAtEveryRun)
+{
+    test::SeedWorld(seeds_);
+    counters_.FilesDeleted = 40;
+    counters_.RegistryKeysDeleted = 3;
+    counters_.BytesCleaned = 1 << 20;
+    RunCleaning(CleanRequest{}, counters_);
+    EXPECT_EQ(0, counters_.FilesDeleted);
+    EXPECT_EQ(0, counters_.RegistryKeysDeleted);
+    EXPECT_EQ(0, counters_.BytesCleaned);
+
+    RunCleaning(Only("Opera", "Cookies"), counters_);
+    EXPECT_EQ(1, counters_.FilesDeleted);
+    RunCleaning(Only("Opera", "Cookies"), counters_);
+    EXPECT_EQ(0, counters_.FilesDeleted);
+}
+
+TEST_F(CleaningRun, PairsTheTreeDoesNotHoldCleanNothing)
+{
+    test::SeedWorld(seeds_);
+    CleanRequest request;
+    request.Selection = {{"Opera", "cookies"}, {"opera", "Cookies"}, {"Opera", "Cookie"}, {"Opera", ""},
+                         {"Cookies", "Opera"}, {"Windows", "Recent Docs Lis"}};
+    RunCleaning(request, counters_);
+    EXPECT_EQ(0, counters_.FilesDeleted);
+    EXPECT_EQ(0, counters_.RegistryKeysDeleted);
+    for (const CategoryTraces& row : test::TraceWorld())
+        for (const Item& item : row.Items)
+            EXPECT_TRUE(test::ItemExists(item)) << test::FullPath(item);
+}
+
+// The custom location script comes first in the tree; whatever order the selection lists
+// the categories in, the run reaches them in tree order.
+TEST_F(CleaningRun, CategoriesAreCleanedInTreeOrder)
+{
+    test::SeedWorld(seeds_);
+    CleanRequest request;
+    request.Selection = {{"Windows", "Recent Docs List"}, {"Google Chrome", "Cookies"}, {"Advanced", "Custom Locations"}};
+    request.ScriptLines = {"FIL:x"};
+    request.IndexDatOption = true;
+    const std::string chromeCookies = test::RootFolder(test::Root::Local) + "\\Google\\Chrome\\User Data\\Default\\Cookies";
+    int calls = 0;
+    bool chromeStillThere = false;
+    request.RunCustomLocations = [&](const CleanRequest& seen, CleanCounters& counters) {
+        ++calls;
+        chromeStillThere = test::PathExists(chromeCookies);
+        EXPECT_EQ(std::vector<std::string>{"FIL:x"}, seen.ScriptLines);
+        EXPECT_TRUE(seen.IndexDatOption);
+        EXPECT_EQ(0, counters.FilesDeleted);
+        counters.FilesDeleted += 10; // as if the script had deleted ten files
+    };
+
+    RunCleaning(request, counters_);
+
+    EXPECT_EQ(1, calls);
+    EXPECT_TRUE(chromeStillThere);
+    EXPECT_FALSE(test::PathExists(chromeCookies));
+    EXPECT_EQ(11, counters_.FilesDeleted);
+    EXPECT_EQ(1, counters_.RegistryKeysDeleted);
+}
+
+TEST_F(CleaningRun, CustomLocationsWithoutARunnerDoNothing)
+{
+    RunCleaning(Only("Advanced", "Custom Locations"), counters_);
+    EXPECT_EQ(0, counters_.FilesDeleted);
+    int calls = 0;
+    CleanRequest request = Only("Google Chrome", "Cookies");
+    request.RunCustomLocations = [&](const CleanRequest&, CleanCounters&) { ++calls; };
+    RunCleaning(request, counters_);
+    EXPECT_EQ(0, calls);
+}
+
+// A run that cannot be stopped by a runner that throws: the other categories still run.
+TEST_F(CleaningRun, AFailingActionDoesNotEndTheRun)
+{
+    test::SeedWorld(seeds_);
+    CleanRequest request = Only("Advanced", "Custom Locations");
+    request.Selection.push_back({"Opera", "Cookies"});
+    request.RunCustomLocations = [](const CleanRequest&, CleanCounters&) { throw std::runtime_error("script failed"); };
+    RunCleaning(request, counters_);
+    EXPECT_EQ(1, counters_.FilesDeleted);
+}
+
+TEST_F(CleaningRun, CookiesOfInternetExplorerLeaveALockedIndexDatForTheNextStart)
+{
+    const std::string cookies = test::RootFolder(test::Root::InetCookies);
+    seeds_.file(cookies + "\\a@x[1].txt", 10);
+    seeds_.file(cookies + "\\index.dat", 20);
+    seeds_.file(cookies + "\\Low\\b@x[1].txt", 30);
+    test::ClearPendingDeletionsAtReboot();
+    {
+        test::LockedFile lock(cookies + "\\index.dat");
+        ASSERT_TRUE(lock.locked());
+        CleanRequest request = Only("Internet Explorer", "Cookies");
+        request.IndexDatOption = true;
+        RunCleaning(request, counters_);
+    }
+    EXPECT_FALSE(test::PathExists(cookies + "\\a@x[1].txt"));
+    EXPECT_FALSE(test::PathExists(cookies + "\\Low"));
+    EXPECT_TRUE(test::PathExists(cookies + "\\index.dat"));
+    auto pending = test::PendingDeletionsAtReboot();
+    ASSERT_FALSE(pending.empty());
+    EXPECT_NE(std::string::npos, pending.front().find("INetCookies\\index.dat")) << pending.front();
+    EXPECT_EQ(1, counters_.FilesDeleted);
+    EXPECT_EQ(10, counters_.BytesCleaned);
+    test::ClearPendingDeletionsAtReboot();
+}
+
+} // namespace
+} // namespace aw
