@@ -1,0 +1,107 @@
+// The Clean command: checks, restore point, the worker run and the summary.
+#include "app/clean_summary.h"
+#include "app/main_form.h"
+#include "catalogue/trace_tree.h"
+#include "cleaner/clean_run.h"
+#include "cleaner/registry_primitives.h"
+#include "platform/handle.h"
+#include "settings/restore_point.h"
+#include "settings/settings_store.h"
+#include "ui/application.h"
+
+namespace aw {
+
+namespace {
+
+constexpr char kFirstRunMarker[] = "Software\\Marrowind\\Vosk\\SecondRun";
+constexpr char kRestoreFailed[] = "Could not create a system restore point... Continue anyway ?";
+
+struct CleanJob {
+    CleanRequest Request;
+    CleanCounters* Counters;
+};
+
+DWORD WINAPI CleanWorkerProc(LPVOID parameter)
+{
+    auto* job = static_cast<CleanJob*>(parameter);
+    RunCleaning(job->Request, *job->Counters);
+    return 0;
+}
+
+int Ask(const char* text, const char* caption, unsigned style)
+{
+    return ui::Application::Instance().ShowMessageBox(text, caption, style | MB_TOPMOST);
+}
+
+// The restore point of a Clean; false when the user chose to stop.
+bool RestorePointOrConsent()
+{
+    if (CreateRestorePoint())
+        return true;
+    return Ask(kRestoreFailed, "Info", MB_YESNO | MB_ICONEXCLAMATION) != IDNO;
+}
+
+} // namespace
+
+void MainForm::CleanCommand()
+{
+    // One run at a time: a request from the tray or the session end during a run is ignored.
+    if (cleaningActive_)
+        return;
+    ui::Application& application = ui::Application::Instance();
+
+    if (!AnyTraceSelected(*TreeView1)) {
+        Ask("No traces selected!", "Warning", MB_ICONEXCLAMATION);
+        return;
+    }
+    bool restorePointOption = settings_.Option(1).Checked();
+    if (restorePointOption && !RestorePointOrConsent())
+        return;
+    if (!restorePointOption && !RegValueExists(HKEY_CURRENT_USER, kFirstRunMarker)) {
+        // Written before asking, so the question comes at most once, whatever the answer.
+        RegWriteString(HKEY_CURRENT_USER, kFirstRunMarker, "1");
+        if (Ask("Do you want to create a system restore point (recommended) ?", "Info",
+                MB_YESNO | MB_ICONINFORMATION) == IDYES &&
+            !RestorePointOrConsent())
+            return;
+    }
+
+    Button1->SetEnabled(false);
+    std::uint32_t start = application.TickCount();
+    RunCleaningAndWait();
+    cleanElapsedMs_ = ElapsedTicks(start, application.TickCount());
+    application.Sleep(1000);
+    Button1->SetEnabled(true);
+    if (settings_.Option(6).Checked())
+        return;
+    CleanTotals totals{cleanElapsedMs_, counters_.FilesDeleted, counters_.RegistryKeysDeleted,
+                       counters_.BytesCleaned};
+    Ask(BuildCleanSummary(totals, UserDecimalSeparator()).c_str(), "Info", MB_ICONINFORMATION);
+}
+
+void MainForm::RunCleaningAndWait()
+{
+    if (cleaningActive_)
+        return;
+    // The worker reads only this snapshot, so the tree and the options stay usable meanwhile.
+    CleanJob job{CleanRequest{}, &counters_};
+    job.Request.Selection = SelectedTraces(*TreeView1);
+    job.Request.IndexDatOption = settings_.Option(5).Checked();
+    job.Request.ScriptLines = settings_.Memo1->Lines();
+    job.Request.Owner = hwnd_;
+
+    UniqueHandle worker(CreateThread(nullptr, 0, CleanWorkerProc, &job, 0, nullptr));
+    if (!worker)
+        return;
+    cleaningActive_ = true;
+    ui::Application& application = ui::Application::Instance();
+    DWORD exitCode = 0;
+    while (GetExitCodeThread(worker.get(), &exitCode) && exitCode == STILL_ACTIVE) {
+        application.ProcessMessages();
+        if (settings_.Option(9).Checked())
+            SleepEx(1, TRUE);
+    }
+    cleaningActive_ = false;
+}
+
+} // namespace aw

@@ -1,0 +1,16 @@
+#include "app/command_line.h"
+
+namespace aw {
+
+StartMode ParseStartMode(const std::vector<std::string>& arguments)
+{
+    if (arguments.empty())
+        return StartMode::Normal;
+    if (arguments[0] == "-startup")
+        return StartMode::Startup;
+    if (arguments[0] == "-clean")
+        return StartMode::Clean;
+    return StartMode::Normal;
+}
+
+} // namespace aw

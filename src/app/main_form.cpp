@@ -1,0 +1,241 @@
+#include "app/main_form.h"
+
+#include "catalogue/trace_tree.h"
+#include "catalogue/tree_selection.h"
+#include "cleaner/folder_services.h"
+#include "settings/settings_store.h"
+#include "ui/application.h"
+
+#include <shellapi.h>
+
+namespace aw {
+
+namespace {
+
+ui::FontSpec SansSerif(bool bold = false, bool underline = false)
+{
+    ui::FontSpec font;
+    font.Name = "MS Sans Serif";
+    font.Height = 12;
+    font.Bold = bold;
+    font.Underline = underline;
+    return font;
+}
+
+bool FileExists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void ShellOpen(const std::string& target)
+{
+    ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+} // namespace
+
+MainForm::MainForm(StartMode mode, SettingsForm& settings)
+    : ui::Form("Form1", "TForm1", 402, 534), mode_(mode), settings_(settings)
+{
+    caption_ = std::string(kApplicationTitle) + " - v1.2.0.0";
+    font_ = SansSerif();
+    OnShow = [this] { FormShow(); };
+    OnClose = [this](ui::CloseAction& action) { FormClose(action); };
+    OnMessage = [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        return HandleFormMessage(message, wParam, lParam, result);
+    };
+}
+
+void MainForm::Build()
+{
+    CreateForm();
+    BuildControls();
+    BuildTrayMenu();
+    FormCreate();
+}
+
+void MainForm::BuildControls()
+{
+    HCURSOR hand = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
+
+    auto& header = Add<ui::Panel>(ui::Bounds{-96, 0, 681, 65}, "Panel1", false);
+    auto& title = header.Add<ui::Label>(ui::Bounds{112, 14, 165, 13}, "Label1", kApplicationTitle);
+    title.SetFont(SansSerif(true));
+    header.Add<ui::Label>(ui::Bounds{112, 32, 222, 13}, "Label2", "Easily delete traces of all known web browsers.");
+
+    auto& treePanel = Add<ui::Panel>(ui::Bounds{8, 80, 241, 378}, "Panel2", true);
+    TreeView1 = &treePanel.Add<ui::TreeView>(ui::Bounds{8, 8, 220, 356}, "TreeView1");
+    BuildTraceTree(*TreeView1);
+    TreeView1->OnCollapsing = [this](const ui::TreeNode&, bool& allow) { allow = CollapseEnabled; };
+
+    Image1 = &Add<ui::Image>(ui::Bounds{256, 80, 137, 425}, "Image1");
+    Image1->LoadJpegResource("STRIP");
+
+    Button7 = &Add<ui::Button>(ui::Bounds{280, 104, 89, 25}, "Button7", "Scan");
+    Button1 = &Add<ui::Button>(ui::Bounds{280, 144, 89, 25}, "Button1", "Clean");
+    Button1->OnClick = [this] { CleanCommand(); };
+    Add<ui::Bevel>(ui::Bounds{280, 192, 89, 2}, "Bevel1");
+    Button2 = &Add<ui::Button>(ui::Bounds{280, 216, 89, 25}, "Button2", "Settings");
+    Button2->OnClick = [this] { settings_.ShowModal(); };
+    Button3 = &Add<ui::Button>(ui::Bounds{280, 256, 89, 25}, "Button3", "Save");
+    Button4 = &Add<ui::Button>(ui::Bounds{280, 296, 89, 25}, "Button4", "Load");
+    Add<ui::Bevel>(ui::Bounds{280, 344, 89, 2}, "Bevel2");
+    Button5 = &Add<ui::Button>(ui::Bounds{280, 368, 89, 25}, "Button5", "Restore");
+    Button5->OnClick = [this] { Button5Click(); };
+    Button8 = &Add<ui::Button>(ui::Bounds{280, 408, 89, 25}, "Button8", "Regedit");
+    Button8->OnClick = [this] { Button8Click(); };
+
+    Image2 = &Add<ui::Image>(ui::Bounds{8, 464, 241, 41}, "Image2");
+    Image2->LoadJpegResource("BANNER");
+    Image2->HandCursor = hand;
+    Image2->OnClick = [this] { Image2Click(); };
+
+    Label4 = &Add<ui::Label>(ui::Bounds{274, 476, 102, 13}, "Label4", "ashwarden.example");
+    Label4->SetFont(SansSerif(true, true));
+    Label4->SetFontColor(RGB(255, 255, 255));
+    Label4->HandCursor = hand;
+    Label4->OnClick = [this] { Label4Click(); };
+
+    StatusBar1 = &Add<ui::StatusBar>(ui::Bounds{0, 515, 402, 19}, "StatusBar1");
+    StatusBar1->SetPanels({{50, std::string("  ") + kCopyright}});
+}
+
+void MainForm::BuildTrayMenu()
+{
+    PopupMenu2.AddItem("ShowWindow1", "Show Window", [this] { ShowWindow1Click(); });
+    PopupMenu2.AddItem("DeleteTraces1", "Delete Traces", [this] { CleanCommand(); });
+    PopupMenu2.AddItem("Settings1", "Settings", [this] { Settings1Click(); });
+    PopupMenu2.AddItem("N3", "-");
+    PopupMenu2.AddItem("Exit1", "Exit", [this] { Exit1Click(); });
+}
+
+void MainForm::FormCreate()
+{
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+    Tray.Fill(hwnd_, icon, ui::Application::Instance().Title());
+    TreeView1->FullExpand();
+    BoldGroupNodes(*TreeView1);
+    if (mode_ == StartMode::Startup)
+        Tray.Add();
+}
+
+void MainForm::FormShow()
+{
+    LoadSettings(settings_);
+    settingsLoaded_ = true;
+    CollapseEnabled = true;
+    ScrollTreeToTop(*TreeView1);
+    if (mode_ == StartMode::Clean) {
+        RunCleaningAndWait();
+        ui::Application::Instance().EndProcess(0);
+        return;
+    }
+    CollapseUnselectedGroups(*TreeView1);
+}
+
+void MainForm::FormClose(ui::CloseAction& action)
+{
+    if (settingsLoaded_)
+        SaveSettings(settings_);
+    if (settings_.Option(2).Checked()) {
+        action = ui::CloseAction::None;
+        Hide();
+        Tray.Add();
+        return;
+    }
+    // The program ends: leave no icon behind in the notification area.
+    Tray.Remove();
+}
+
+void MainForm::Exit1Click()
+{
+    if (settingsLoaded_)
+        SaveSettings(settings_);
+    Tray.Remove();
+    Close();
+    Tray.Remove();
+    ui::Application::Instance().EndProcess(0);
+}
+
+void MainForm::ShowWindow1Click()
+{
+    Show();
+}
+
+void MainForm::Settings1Click()
+{
+    Show();
+    settings_.Show();
+}
+
+LRESULT MainForm::TrayCallback(LPARAM mouseMessage)
+{
+    switch (mouseMessage) {
+    case WM_RBUTTONDOWN: {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        SetForegroundWindow(hwnd_);
+        PopupMenu2.Popup(hwnd_, cursor);
+        PostMessageA(hwnd_, WM_NULL, 0, 0);
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+        Show();
+        return 0;
+    default:
+        return DefSubclassProc(hwnd_, TrayCallbackMessage, 0, mouseMessage);
+    }
+}
+
+LRESULT MainForm::QueryEndSession()
+{
+    if (settings_.Option(4).Checked())
+        CleanCommand();
+    ui::Application::Instance().Sleep(2000);
+    return 1;
+}
+
+bool MainForm::HandleFormMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
+{
+    if (message == TrayCallbackMessage) {
+        result = TrayCallback(lParam);
+        return true;
+    }
+    if (message == WM_QUERYENDSESSION) {
+        result = QueryEndSession();
+        return true;
+    }
+    return false;
+}
+
+void MainForm::Button5Click()
+{
+    std::string system = GetSystemFolder();
+    std::string restore = system + "\\Restore\\rstrui.exe";
+    if (FileExists(restore))
+        ShellOpen(restore);
+    else
+        ShellOpen(system + "\\rstrui.exe");
+}
+
+void MainForm::Button8Click()
+{
+    std::string regedit = GetWindowsFolder() + "\\regedit.exe";
+    if (FileExists(regedit))
+        ShellOpen(regedit);
+}
+
+void MainForm::Label4Click()
+{
+    ShellOpen(kMakerSite);
+}
+
+void MainForm::Image2Click()
+{
+    try {
+        ShellOpen(kProductPage);
+    } catch (...) {
+    }
+}
+
+} // namespace aw

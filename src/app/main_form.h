@@ -1,0 +1,85 @@
+#pragma once
+// The main window: the trace tree, the button column, the tray icon and its menu, and the
+// Clean command.
+#include "app/command_line.h"
+#include "app/tray_icon.h"
+#include "cleaner/clean_counters.h"
+#include "settings/settings_form.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/image.h"
+#include "ui/popup_menu.h"
+#include "ui/tree_view.h"
+
+namespace aw {
+
+constexpr char kApplicationTitle[] = "Ashwarden";
+constexpr char kMakerSite[] = "https://ashwarden.example/";
+constexpr char kProductPage[] = "https://ashwarden.example/vault/";
+constexpr char kCopyright[] = "Copyright (c) Ashwarden contributors";
+
+class MainForm : public ui::Form {
+public:
+    MainForm(StartMode mode, SettingsForm& settings);
+
+    // Creates the window and its controls, then runs FormCreate.
+    void Build();
+
+    // The Clean command, as "Clean", the tray's "Delete Traces" and the session end run it.
+    void CleanCommand();
+    // Starts the cleaning worker and returns when it has ended, dispatching messages meanwhile.
+    void RunCleaningAndWait();
+    bool CleaningActive() const { return cleaningActive_; }
+    const CleanCounters& Counters() const { return counters_; }
+    std::int32_t CleanElapsedMs() const { return cleanElapsedMs_; }
+
+    // Handlers.
+    void FormCreate();
+    void FormShow();
+    void FormClose(ui::CloseAction& action);
+    void Exit1Click();
+    void Button5Click();
+    void Button8Click();
+    void Label4Click();
+    void Image2Click();
+    void ShowWindow1Click();
+    void Settings1Click();
+    LRESULT TrayCallback(LPARAM mouseMessage);
+    LRESULT QueryEndSession();
+
+    ui::TreeView* TreeView1 = nullptr;
+    ui::Button* Button1 = nullptr; // Clean
+    ui::Button* Button2 = nullptr; // Settings
+    ui::Button* Button3 = nullptr; // Save
+    ui::Button* Button4 = nullptr; // Load
+    ui::Button* Button5 = nullptr; // Restore
+    ui::Button* Button7 = nullptr; // Scan
+    ui::Button* Button8 = nullptr; // Regedit
+    ui::Image* Image1 = nullptr;
+    ui::Image* Image2 = nullptr;
+    ui::Label* Label4 = nullptr;
+    ui::StatusBar* StatusBar1 = nullptr;
+    ui::PopupMenu PopupMenu2{"PopupMenu2"};
+    TrayIcon Tray;
+    // Answers every request to collapse a tree node.
+    bool CollapseEnabled = false;
+
+    SettingsForm& Settings() const { return settings_; }
+    StartMode Mode() const { return mode_; }
+
+private:
+    void BuildControls();
+    void BuildTrayMenu();
+    bool HandleFormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    StartMode mode_;
+    SettingsForm& settings_;
+    CleanCounters counters_;
+    std::int32_t cleanElapsedMs_ = 0;
+    bool cleaningActive_ = false;
+    // Settings are written back only once they have been read, so that an Exit from the tray
+    // before the first show cannot store the window's initial values over the saved ones.
+    bool settingsLoaded_ = false;
+};
+
+} // namespace aw

@@ -1,0 +1,25 @@
+#include "app/program.h"
+
+#include "app/main_form.h"
+#include "ui/application.h"
+
+namespace aw {
+
+int RunProgram(const std::vector<std::string>& arguments)
+{
+    ui::Application& application = ui::Application::Instance();
+    application.Initialize();
+    application.SetTitle(kApplicationTitle);
+
+    StartMode mode = ParseStartMode(arguments);
+    SettingsForm settings;
+    MainForm main(mode, settings);
+    application.SetMainForm(&main);
+    main.Build();
+    settings.FormCreate();
+
+    application.Run(mode != StartMode::Startup);
+    return 0;
+}
+
+} // namespace aw

@@ -1,0 +1,72 @@
+#include "catalogue/tree_selection.h"
+
+#include "catalogue/trace_tree.h"
+#include "ui/application.h"
+
+namespace aw {
+
+namespace {
+
+void SetAllTraces(ui::TreeView& tree, int state)
+{
+    ui::TreeNode selected = tree.Selected();
+    if (!selected)
+        return;
+    if (selected.HasChildren()) {
+        for (ui::TreeNode child = selected.FirstChild(); child; child = child.NextSibling())
+            child.SetStateIndex(state);
+        return;
+    }
+    for (ui::TreeNode group = tree.FirstRoot(); group; group = group.NextSibling())
+        for (ui::TreeNode child = group.FirstChild(); child; child = child.NextSibling())
+            child.SetStateIndex(state);
+}
+
+} // namespace
+
+void ToggleNodeState(ui::TreeNode node)
+{
+    if (!node)
+        return;
+    int state = node.StateIndex();
+    if (state == StateNotSelected)
+        node.SetStateIndex(StateSelected);
+    else if (state == StateSelected)
+        node.SetStateIndex(StateNotSelected);
+}
+
+void CheckAllTraces(ui::TreeView& tree)
+{
+    SetAllTraces(tree, StateSelected);
+}
+
+void UncheckAllTraces(ui::TreeView& tree)
+{
+    SetAllTraces(tree, StateNotSelected);
+}
+
+void CollapseUnselectedGroups(ui::TreeView& tree)
+{
+    for (ui::TreeNode& node : tree.AllNodes()) {
+        if (!node.HasChildren())
+            continue;
+        int unticked = 0;
+        for (ui::TreeNode child = node.FirstChild(); child; child = child.NextSibling())
+            if (child.StateIndex() == StateNotSelected)
+                ++unticked;
+        if (unticked == node.Count())
+            node.Collapse();
+    }
+}
+
+void ScrollTreeToTop(ui::TreeView& tree)
+{
+    // One step per pixel of height: more than the tree can ever have lines.
+    int steps = tree.GetBounds().Height;
+    for (int i = 0; i < steps; ++i) {
+        ui::Application::Instance().ProcessMessages();
+        SendMessageA(tree.Handle(), WM_VSCROLL, SB_LINEUP, 0);
+    }
+}
+
+} // namespace aw

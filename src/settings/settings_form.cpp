@@ -1,0 +1,102 @@
+#include "settings/settings_form.h"
+
+#include <stdexcept>
+
+namespace aw {
+
+namespace {
+
+ui::FontSpec TahomaFont(bool bold = false)
+{
+    ui::FontSpec font;
+    font.Name = "Tahoma";
+    font.Height = 11;
+    font.Bold = bold;
+    return font;
+}
+
+// The options: page, position and caption of each check box, in creation order.
+struct OptionLayout {
+    int Page; // index into the pages
+    int Number;
+    int Left, Top;
+    const char* Caption;
+    bool Checked;
+};
+
+constexpr int kGeneral = 0, kCleaning = 1, kSchedule = 2;
+
+const OptionLayout kOptions[] = {
+    {kGeneral, 6, 16, 16, "Do not show message after deleted traces", false},
+    {kGeneral, 1, 16, 40, "Create a system restore point before delete traces", false},
+    {kGeneral, 2, 16, 136, "Minimize to System Tray", true},
+    {kGeneral, 10, 16, 160, "Start with Windows", false},
+    {kGeneral, 9, 16, 64, "Reduce memory usage during cleaning process", false},
+    {kGeneral, 7, 16, 88, "Save selected traces to INI file", false},
+    {kGeneral, 8, 16, 112, "Load selected traces from INI file", false},
+    {kCleaning, 5, 16, 16, "Try to delete index.dat files on next reboot", false},
+    {kSchedule, 3, 16, 16, "Delete selected traces when Windows starts", false},
+    {kSchedule, 4, 16, 40, "Delete selected traces when Windows shut down", false},
+};
+
+} // namespace
+
+SettingsForm::SettingsForm() : ui::Form("Form2", "TForm2", 577, 397)
+{
+    caption_ = "Settings";
+    font_ = TahomaFont();
+}
+
+void SettingsForm::AddOption(ui::WinControl& page, int number, int left, int top, const char* caption, bool checked)
+{
+    auto& box = page.Add<ui::CheckBox>(ui::Bounds{left, top, 449, 17}, "CheckBox" + std::to_string(number), caption,
+                                       checked);
+    options_[static_cast<size_t>(number)] = &box;
+    creationOrder_.push_back(&box);
+}
+
+void SettingsForm::FormCreate()
+{
+    CreateForm();
+    Button1 = &Add<ui::Button>(ui::Bounds{8, 360, 75, 25}, "Button1", "Close");
+    Button1->OnClick = [this] { Button1Click(); };
+
+    auto& header = Add<ui::Panel>(ui::Bounds{-8, -8, 665, 65}, "Panel1", false);
+    auto& title = header.Add<ui::Label>(ui::Bounds{24, 18, 47, 13}, "Label1", "Settings");
+    title.SetFont(TahomaFont(true));
+    header.Add<ui::Label>(ui::Bounds{24, 36, 114, 13}, "Label2", "Edit program's defaults.");
+
+    PageControl1 = &Add<ui::PageControl>(ui::Bounds{8, 72, 561, 273}, "PageControl1");
+    ui::TabSheet* pages[] = {
+        &PageControl1->AddPage("TabSheet1", "  General  "),
+        &PageControl1->AddPage("TabSheet3", "  Cleaning  "),
+        &PageControl1->AddPage("TabSheet2", "  Schedule  "),
+        &PageControl1->AddPage("TabSheet4", "  Advanced  "),
+    };
+    for (const OptionLayout& option : kOptions)
+        AddOption(*pages[option.Page], option.Number, option.Left, option.Top, option.Caption, option.Checked);
+
+    ui::TabSheet& advanced = *pages[3];
+    Memo1 = &advanced.Add<ui::Memo>(ui::Bounds{8, 8, 537, 174}, "Memo1");
+    Edit1 = &advanced.Add<ui::Edit>(ui::Bounds{8, 190, 505, 21}, "Edit1");
+    Button2 = &advanced.Add<ui::Button>(ui::Bounds{520, 189, 25, 23}, "Button2", "+");
+    Button3 = &advanced.Add<ui::Button>(ui::Bounds{8, 218, 75, 23}, "Button3", "Help");
+    Button4 = &advanced.Add<ui::Button>(ui::Bounds{392, 218, 75, 23}, "Button4", "Load");
+    Button5 = &advanced.Add<ui::Button>(ui::Bounds{470, 218, 75, 23}, "Button5", "Save");
+
+    PageControl1->SetActivePageIndex(0);
+}
+
+ui::CheckBox& SettingsForm::Option(int number) const
+{
+    if (number < 1 || number > 10 || !options_[static_cast<size_t>(number)])
+        throw std::out_of_range("no such option");
+    return *options_[static_cast<size_t>(number)];
+}
+
+void SettingsForm::Button1Click()
+{
+    Close();
+}
+
+} // namespace aw

@@ -1,0 +1,40 @@
+#pragma once
+// The settings window: the options as check boxes on three pages, the custom-locations editor
+// on the fourth, and "Close".
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/page_control.h"
+
+#include <array>
+
+namespace aw {
+
+class SettingsForm : public ui::Form {
+public:
+    SettingsForm();
+
+    // Builds the controls and selects the first page.
+    void FormCreate();
+
+    ui::CheckBox& Option(int number) const; // CheckBox1 ... CheckBox10
+    // The check boxes in creation order (the order Settings.ini is written in).
+    const std::vector<ui::CheckBox*>& OptionsInCreationOrder() const { return creationOrder_; }
+
+    ui::PageControl* PageControl1 = nullptr;
+    ui::Memo* Memo1 = nullptr;
+    ui::Edit* Edit1 = nullptr;
+    ui::Button* Button1 = nullptr; // "Close"
+    ui::Button* Button2 = nullptr; // "+"
+    ui::Button* Button3 = nullptr; // "Help"
+    ui::Button* Button4 = nullptr; // "Load"
+    ui::Button* Button5 = nullptr; // "Save"
+
+private:
+    void AddOption(ui::WinControl& page, int number, int left, int top, const char* caption, bool checked);
+    void Button1Click();
+
+    std::array<ui::CheckBox*, 11> options_{};
+    std::vector<ui::CheckBox*> creationOrder_;
+};
+
+} // namespace aw

@@ -1,0 +1,356 @@
+#include "ui/control.h"
+
+#include "ui/application.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <map>
+
+namespace aw::ui {
+
+namespace {
+
+constexpr char kControlProperty[] = "AwControl";
+constexpr UINT_PTR kSubclassId = 0x4157; // 'AW'
+
+} // namespace
+
+// --- Control -------------------------------------------------------------------------------
+
+void Control::SetCaption(const std::string& caption)
+{
+    caption_ = caption;
+    Invalidate();
+}
+
+void Control::SetFont(const FontSpec& font)
+{
+    font_ = font;
+    fontSet_ = true;
+    fontHandle_.reset();
+    Invalidate();
+}
+
+void Control::SetColor(COLORREF color)
+{
+    color_ = color;
+    Invalidate();
+}
+
+void Control::SetVisible(bool visible)
+{
+    visible_ = visible;
+    Invalidate();
+}
+
+void Control::Invalidate()
+{
+    if (!parent_ || !parent_->Handle())
+        return;
+    RECT area{bounds_.Left, bounds_.Top, bounds_.Left + bounds_.Width, bounds_.Top + bounds_.Height};
+    InvalidateRect(parent_->Handle(), &area, TRUE);
+}
+
+HFONT Control::FontHandle()
+{
+    if (!fontHandle_) {
+        LOGFONTA log{};
+        log.lfHeight = -font_.Height;
+        log.lfWeight = font_.Bold ? FW_BOLD : FW_NORMAL;
+        log.lfUnderline = font_.Underline ? TRUE : FALSE;
+        log.lfCharSet = DEFAULT_CHARSET;
+        lstrcpynA(log.lfFaceName, font_.Name.c_str(), LF_FACESIZE);
+        fontHandle_.reset(CreateFontIndirectA(&log));
+    }
+    return fontHandle_.get();
+}
+
+std::optional<std::string> Control::PublishedProperty(std::string_view name) const
+{
+    if (name == "Tag")
+        return std::to_string(tag_);
+    if (name == "Caption" || name == "Text")
+        return Caption();
+    if (name == "Name")
+        return name_;
+    if (name == "Color")
+        return std::to_string(color_);
+    if (name == "Visible")
+        return Visible() ? "True" : "False";
+    return std::nullopt;
+}
+
+// --- WinControl ----------------------------------------------------------------------------
+
+WinControl::~WinControl()
+{
+    // Children first: their windows die with ours, but their objects must not outlive it.
+    children_.clear();
+    if (hwnd_) {
+        HWND window = hwnd_;
+        DestroyWindow(window); // WM_NCDESTROY detaches and clears hwnd_
+    }
+}
+
+Control* WinControl::FromHandle(HWND window)
+{
+    if (!window)
+        return nullptr;
+    return static_cast<Control*>(GetPropA(window, kControlProperty));
+}
+
+Control* WinControl::FindChild(std::string_view name) const
+{
+    for (const auto& child : children_) {
+        if (child->Name() == name)
+            return child.get();
+        if (auto* win = dynamic_cast<WinControl*>(child.get()))
+            if (Control* found = win->FindChild(name))
+                return found;
+    }
+    return nullptr;
+}
+
+void WinControl::AdoptChild(std::unique_ptr<Control> child, const Bounds& bounds)
+{
+    Control& ref = *child;
+    ref.SetParentControl(this);
+    ref.SetBoundsField(bounds);
+    if (!ref.fontSet_) {
+        ref.font_ = font_; // parent font, as designed forms inherit it
+    }
+    children_.push_back(std::move(child));
+    if (auto* win = dynamic_cast<WinControl*>(&ref)) {
+        HWND window = win->CreateWindowHandle(hwnd_);
+        win->Attach(window);
+        SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(win->FontHandle()), FALSE);
+    } else {
+        ref.Invalidate();
+    }
+}
+
+void WinControl::Attach(HWND window)
+{
+    hwnd_ = window;
+    if (!window)
+        return;
+    SetPropA(window, kControlProperty, static_cast<Control*>(this));
+    SetWindowSubclass(window, &WinControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void WinControl::SetCaption(const std::string& caption)
+{
+    caption_ = caption;
+    if (hwnd_)
+        SetWindowTextA(hwnd_, caption.c_str());
+}
+
+std::string WinControl::Caption() const
+{
+    if (!hwnd_)
+        return caption_;
+    int length = GetWindowTextLengthA(hwnd_);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int got = GetWindowTextA(hwnd_, text.data(), length + 1);
+    text.resize(static_cast<size_t>(got));
+    return text;
+}
+
+void WinControl::SetFont(const FontSpec& font)
+{
+    Control::SetFont(font);
+    if (hwnd_)
+        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
+}
+
+void WinControl::SetVisible(bool visible)
+{
+    visible_ = visible;
+    if (hwnd_)
+        ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
+
+void WinControl::Invalidate()
+{
+    if (hwnd_)
+        InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void WinControl::SetEnabled(bool enabled)
+{
+    if (hwnd_)
+        EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+
+bool WinControl::Enabled() const
+{
+    return hwnd_ && IsWindowEnabled(hwnd_);
+}
+
+void WinControl::SetFocus()
+{
+    if (hwnd_)
+        ::SetFocus(hwnd_);
+}
+
+LRESULT WinControl::CallDefault(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefSubclassProc(hwnd_, message, wParam, lParam);
+}
+
+bool WinControl::HasGraphicChildren() const
+{
+    for (const auto& child : children_)
+        if (child->IsGraphic())
+            return true;
+    return false;
+}
+
+void WinControl::FillBackground(HDC dc, const RECT& area)
+{
+    if (!backgroundBrush_ || color_ != GetSysColor(COLOR_BTNFACE))
+        backgroundBrush_.reset(CreateSolidBrush(color_));
+    FillRect(dc, &area, backgroundBrush_.get());
+}
+
+void WinControl::PaintGraphicChildren(HDC dc)
+{
+    for (const auto& child : children_) {
+        if (child->IsGraphic() && child->Visible())
+            child->PaintOn(dc);
+    }
+}
+
+Control* WinControl::GraphicChildAt(POINT point) const
+{
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+        const Control& child = **it;
+        if (!child.IsGraphic() || !child.Visible())
+            continue;
+        const Bounds& b = child.GetBounds();
+        if (point.x >= b.Left && point.x < b.Left + b.Width && point.y >= b.Top && point.y < b.Top + b.Height)
+            return it->get();
+    }
+    return nullptr;
+}
+
+bool WinControl::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam) {
+            if (auto* child = dynamic_cast<WinControl*>(FromHandle(reinterpret_cast<HWND>(lParam)))) {
+                child->OnCommand(HIWORD(wParam));
+                result = 0;
+                return true;
+            }
+        }
+        return false;
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (auto* child = dynamic_cast<WinControl*>(FromHandle(header->hwndFrom)))
+            return child->OnNotify(header, result);
+        return false;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        if (auto* child = dynamic_cast<WinControl*>(FromHandle(reinterpret_cast<HWND>(lParam)))) {
+            if (HBRUSH brush = child->OnControlColor(reinterpret_cast<HDC>(wParam))) {
+                result = reinterpret_cast<LRESULT>(brush);
+                return true;
+            }
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool WinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (ReflectToChild(message, wParam, lParam, result))
+        return true;
+    if (!HasGraphicChildren())
+        return false;
+    switch (message) {
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT) {
+            POINT point;
+            GetCursorPos(&point);
+            ScreenToClient(hwnd_, &point);
+            if (Control* child = GraphicChildAt(point)) {
+                if (HCURSOR cursor = child->Cursor()) {
+                    ::SetCursor(cursor);
+                    result = TRUE;
+                    return true;
+                }
+            }
+        }
+        return false;
+    case WM_LBUTTONDOWN:
+        pressedGraphic_ = GraphicChildAt(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return false;
+    case WM_LBUTTONUP: {
+        Control* child = GraphicChildAt(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        Control* pressed = pressedGraphic_;
+        pressedGraphic_ = nullptr;
+        if (child && child == pressed && child->OnClick) {
+            child->OnClick();
+            result = 0;
+            return true;
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+LRESULT WinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        LRESULT result = 0;
+        if (HandleMessage(message, wParam, lParam, result))
+            return result;
+    } catch (const std::exception& error) {
+        Application::Instance().HandleException(error);
+        return 0;
+    }
+    return DefSubclassProc(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK WinControl::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR data)
+{
+    auto* self = reinterpret_cast<WinControl*>(data);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &WinControl::SubclassProc, kSubclassId);
+        RemovePropA(window, kControlProperty);
+        self->hwnd_ = nullptr;
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    return self->Dispatch(message, wParam, lParam);
+}
+
+const char* EnsureWindowClass(const char* className, UINT style, int background)
+{
+    WNDCLASSEXA existing{sizeof existing};
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (GetClassInfoExA(instance, className, &existing))
+        return className;
+    WNDCLASSEXA wc{sizeof wc};
+    wc.style = style;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
+    wc.lpszClassName = className;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    RegisterClassExA(&wc);
+    return className;
+}
+
+} // namespace aw::ui

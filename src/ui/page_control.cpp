@@ -1,0 +1,92 @@
+#include "ui/page_control.h"
+
+#include <commctrl.h>
+
+namespace aw::ui {
+
+TabSheet::TabSheet(std::string name, std::string caption) : WinControl(std::move(name), "TTabSheet")
+{
+    caption_ = std::move(caption);
+}
+
+HWND TabSheet::CreateWindowHandle(HWND parent)
+{
+    EnsureWindowClass("TTabSheet");
+    const Bounds& b = bounds_;
+    // Hidden until its page is chosen.
+    return CreateWindowExA(WS_EX_CONTROLPARENT, "TTabSheet", caption_.c_str(), WS_CHILD | WS_CLIPCHILDREN, b.Left,
+                           b.Top, b.Width, b.Height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+bool TabSheet::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (message == WM_ERASEBKGND) {
+        RECT area;
+        GetClientRect(hwnd_, &area);
+        FillBackground(reinterpret_cast<HDC>(wParam), area);
+        result = 1;
+        return true;
+    }
+    if (message == WM_PAINT && HasGraphicChildren()) {
+        PaintDC paint(hwnd_);
+        PaintGraphicChildren(paint.get());
+        result = 0;
+        return true;
+    }
+    return WinControl::HandleMessage(message, wParam, lParam, result);
+}
+
+PageControl::PageControl(std::string name) : WinControl(std::move(name), "TPageControl") {}
+
+HWND PageControl::CreateWindowHandle(HWND parent)
+{
+    const Bounds& b = bounds_;
+    return CreateWindowExA(WS_EX_CONTROLPARENT, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN,
+                           b.Left, b.Top, b.Width, b.Height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+TabSheet& PageControl::AddPage(std::string name, std::string caption)
+{
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(caption.c_str());
+    SendMessageA(hwnd_, TCM_INSERTITEMA, pages_.size(), reinterpret_cast<LPARAM>(&item));
+    RECT display{0, 0, bounds_.Width, bounds_.Height};
+    SendMessageA(hwnd_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    TabSheet& page = Add<TabSheet>(Bounds{display.left, display.top, display.right - display.left,
+                                          display.bottom - display.top},
+                                   std::move(name), std::move(caption));
+    pages_.push_back(&page);
+    ShowActivePage();
+    return page;
+}
+
+int PageControl::ActivePageIndex() const
+{
+    return static_cast<int>(SendMessageA(hwnd_, TCM_GETCURSEL, 0, 0));
+}
+
+void PageControl::SetActivePageIndex(int index)
+{
+    SendMessageA(hwnd_, TCM_SETCURSEL, index, 0);
+    ShowActivePage();
+}
+
+void PageControl::ShowActivePage()
+{
+    int active = ActivePageIndex();
+    for (size_t i = 0; i < pages_.size(); ++i)
+        ShowWindow(pages_[i]->Handle(), static_cast<int>(i) == active ? SW_SHOW : SW_HIDE);
+}
+
+bool PageControl::OnNotify(NMHDR* header, LRESULT& result)
+{
+    if (header->code == TCN_SELCHANGE) {
+        ShowActivePage();
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+} // namespace aw::ui

@@ -1,0 +1,35 @@
+#pragma once
+// Tabbed pages: a tab control whose pages are containers shown one at a time.
+#include "ui/control.h"
+
+namespace aw::ui {
+
+class TabSheet : public WinControl {
+public:
+    TabSheet(std::string name, std::string caption);
+
+protected:
+    HWND CreateWindowHandle(HWND parent) override;
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+};
+
+class PageControl : public WinControl {
+public:
+    explicit PageControl(std::string name);
+
+    TabSheet& AddPage(std::string name, std::string caption);
+    int PageCount() const { return static_cast<int>(pages_.size()); }
+    TabSheet& Page(int index) const { return *pages_.at(static_cast<size_t>(index)); }
+    int ActivePageIndex() const;
+    void SetActivePageIndex(int index);
+
+protected:
+    HWND CreateWindowHandle(HWND parent) override;
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
+
+private:
+    void ShowActivePage();
+    std::vector<TabSheet*> pages_;
+};
+
+} // namespace aw::ui

@@ -1,0 +1,67 @@
+#include "ui/timer.h"
+
+#include "ui/application.h"
+
+namespace aw::ui {
+
+namespace {
+constexpr UINT_PTR kTimerId = 1;
+constexpr char kTimerClass[] = "TTimerWindow";
+} // namespace
+
+Timer::Timer()
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA existing{sizeof existing};
+    if (!GetClassInfoExA(instance, kTimerClass, &existing)) {
+        WNDCLASSEXA wc{sizeof wc};
+        wc.lpfnWndProc = &Timer::WindowProc;
+        wc.hInstance = instance;
+        wc.lpszClassName = kTimerClass;
+        RegisterClassExA(&wc);
+    }
+    window_ = CreateWindowExA(0, kTimerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+}
+
+Timer::~Timer()
+{
+    Stop();
+    if (window_)
+        DestroyWindow(window_);
+}
+
+void Timer::Start(unsigned intervalMs)
+{
+    SetTimer(window_, kTimerId, intervalMs, nullptr);
+    enabled_ = true;
+}
+
+void Timer::Stop()
+{
+    if (enabled_)
+        KillTimer(window_, kTimerId);
+    enabled_ = false;
+}
+
+LRESULT CALLBACK Timer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    } else if (message == WM_TIMER) {
+        auto* self = reinterpret_cast<Timer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (self && self->OnTimer) {
+            try {
+                self->OnTimer();
+            } catch (const std::exception& error) {
+                Application::Instance().HandleException(error);
+            }
+        }
+        return 0;
+    } else if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace aw::ui
