@@ -75,7 +75,7 @@ Bytes SyntheticSkinStream()
     std::string ini = "[Skins]\r\nSkinAuthor=bench\r\n";
     for (int i = 0; i < 34; ++i) {
         const std::string name = "image" + std::to_string(i) + ".bmp";
-        entries.push_back({name, SyntheticBitmap(40 + 17 * (i % 9), 20 + 9 * (i % 5), 1 + i % 4, i)});
+        entries.push_back({name, SyntheticBitmap(48 + 20 * (i % 9), 28 + 10 * (i % 5), 1 + i % 4, i)});
         ini += "[Element" + std::to_string(i) + "]\r\nImage=" + name + "\r\nLeftWidth=3\r\nRightWidth=3\r\n";
     }
     entries.push_back({"bench.ini", Bytes(ini.begin(), ini.end())});
