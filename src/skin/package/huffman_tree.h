@@ -23,13 +23,15 @@ public:
     // root has reached the frequency limit.
     void Update(int symbol);
 
+    // Halves every leaf's frequency (rounding up) and rebuilds the inner nodes in sorted
+    // order. Update calls it when the root reaches the limit.
+    void Rebuild();
+
     int Son(int node) const { return son_[node]; }
     int Parent(int node) const { return prnt_[node]; }
     int Freq(int node) const { return freq_[node]; }
 
 private:
-    // Halves every leaf's frequency and rebuilds the inner nodes in sorted order.
-    void Rebuild();
     // Exchanges nodes a and b (frequency and subtree) and re-points their children's parents.
     void SwapNodes(int a, int b);
 

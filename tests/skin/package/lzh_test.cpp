@@ -189,6 +189,48 @@ TEST(LzhHuffmanTree, StaysConsistentThroughRebuilds)
     EXPECT_GE(rebuilds, 3);
 }
 
+// Encoder and decoder share the tree, so a round trip cannot show a rebuild that orders
+// nodes differently from other implementations of the format; this pins the order itself.
+TEST(LzhHuffmanTree, RebuildHalvesLeavesAndPlacesNewNodesAfterEqualOnes)
+{
+    using namespace lzh;
+    AdaptiveHuffmanTree tree;
+    std::mt19937 rng(11);
+    std::geometric_distribution<int> skewed(0.1);
+    while (tree.Freq(kRoot) < kMaxFreq)
+        tree.Update(skewed(rng) % kSymbolCount);
+
+    std::vector<int> leafOrder;
+    std::vector<int> oldFreq(kSymbolCount);
+    for (int n = 0; n < kTreeSize; ++n) {
+        if (tree.Son(n) >= kTreeSize) {
+            leafOrder.push_back(tree.Son(n) - kTreeSize);
+            oldFreq[tree.Son(n) - kTreeSize] = tree.Freq(n);
+        }
+    }
+    tree.Rebuild();
+
+    std::vector<int> newLeafOrder;
+    for (int n = 0; n < kTreeSize; ++n) {
+        const int s = tree.Son(n);
+        if (s >= kTreeSize) {
+            newLeafOrder.push_back(s - kTreeSize);
+            EXPECT_EQ(tree.Freq(n), (oldFreq[s - kTreeSize] + 1) / 2) << "leaf " << s - kTreeSize;
+        }
+        if (n + 1 < kTreeSize && tree.Freq(n) == tree.Freq(n + 1) && s < kTreeSize) {
+            // Among equal frequencies no leaf follows an inner node, and inner nodes keep
+            // the order they were made in (their pairs from the bottom up).
+            ASSERT_LT(tree.Son(n + 1), kTreeSize) << "node " << n;
+            ASSERT_GT(tree.Son(n + 1), s) << "node " << n;
+        }
+    }
+    EXPECT_EQ(newLeafOrder, leafOrder);
+    std::uint32_t total = 0;
+    for (int f : oldFreq)
+        total += static_cast<std::uint32_t>((f + 1) / 2);
+    ExpectConsistentTree(tree, total);
+}
+
 struct RoundTripCase {
     const char* name;
     Bytes data;
