@@ -1,5 +1,8 @@
 #include "settings/settings_form.h"
 
+#include "customloc/locations_editor.h"
+#include "settings/autostart.h"
+
 #include <stdexcept>
 
 namespace aw {
@@ -83,6 +86,9 @@ void SettingsForm::FormCreate()
     Button3 = &advanced.Add<ui::Button>(ui::Bounds{8, 218, 75, 23}, "Button3", "Help");
     Button4 = &advanced.Add<ui::Button>(ui::Bounds{392, 218, 75, 23}, "Button4", "Load");
     Button5 = &advanced.Add<ui::Button>(ui::Bounds{470, 218, 75, 23}, "Button5", "Save");
+    WireLocationsEditor(*Memo1, *Edit1, *Button2, *Button3, *Button4, *Button5);
+    Option(3).OnClick = [this] { CheckBox3Click(Option(3)); };
+    Option(10).OnClick = [this] { CheckBox10Click(Option(10)); };
 
     PageControl1->SetActivePageIndex(0);
 }

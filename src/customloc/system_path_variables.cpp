@@ -1,0 +1,44 @@
+#include "customloc/system_path_variables.h"
+
+#include "cleaner/folder_services.h"
+
+#include <windows.h>
+
+namespace aw {
+
+namespace {
+
+constexpr DWORD kUserNameBuffer = 255;
+
+} // namespace
+
+std::string CurrentUserName()
+{
+    char name[kUserNameBuffer] = {};
+    DWORD size = kUserNameBuffer;
+    if (!GetUserNameA(name, &size))
+        return "Unknown";
+    return std::string(name, strnlen(name, kUserNameBuffer));
+}
+
+std::string PathVariableValue(PathVariable variable)
+{
+    switch (variable) {
+    case PathVariable::SystemFolder: return GetSystemFolder();
+    case PathVariable::WindowsFolder: return GetWindowsFolder();
+    case PathVariable::TempFolder: return GetTempFolder();
+    case PathVariable::AppData: return GetSpecialFolder(kCsidlAppData);
+    case PathVariable::LocalAppData: return GetSpecialFolder(kCsidlLocalAppData);
+    case PathVariable::ProgramFiles: return GetSpecialFolder(kCsidlProgramFiles);
+    case PathVariable::CommonAppData: return GetSpecialFolder(kCsidlCommonAppData);
+    case PathVariable::UserName: return CurrentUserName();
+    }
+    return std::string();
+}
+
+std::string ExpandPathVariables(std::string_view text)
+{
+    return SubstitutePathVariables(text, PathVariableValue);
+}
+
+} // namespace aw

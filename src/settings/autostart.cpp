@@ -1,0 +1,92 @@
+#include "settings/autostart.h"
+
+#include "platform/registry_key.h"
+#include "ui/application.h"
+
+#include <windows.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace aw {
+
+namespace {
+
+// The running executable's full path. The buffer grows until the name fits: a cut path would
+// start some other program, or none, at logon.
+std::string RunningExePath()
+{
+    std::vector<char> buffer(MAX_PATH + 1, '\0');
+    for (;;) {
+        DWORD size = static_cast<DWORD>(buffer.size());
+        DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
+        if (length == 0)
+            return std::string();
+        if (length < size)
+            return std::string(buffer.data(), length);
+        if (buffer.size() >= 32768)
+            return std::string();
+        buffer.assign(buffer.size() * 2, '\0');
+    }
+}
+
+bool ValueExists(HKEY key, const std::string& name)
+{
+    return RegQueryValueExA(key, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+void WriteCommand(HKEY key, const std::string& name, const std::string& command)
+{
+    LONG result = RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                                 static_cast<DWORD>(command.size() + 1));
+    if (result != ERROR_SUCCESS)
+        throw std::runtime_error("Failed to set data for '" + name + "'");
+}
+
+std::string EntryName(const char* suffix)
+{
+    return ui::Application::Instance().Title() + suffix;
+}
+
+} // namespace
+
+std::string AutostartCommand(const std::string& exePath, int mode)
+{
+    const std::string quoted = "\"" + exePath + "\"";
+    switch (mode) {
+    case AutostartClean: return quoted + " -clean";
+    case AutostartStartup: return quoted + " -startup";
+    default: return std::string();
+    }
+}
+
+void SetAutostart(const std::string& valueName, bool enable, int mode)
+{
+    // Opened, never created: without a Run key there is nothing to start the program from.
+    RegistryKey run = RegistryKey::open(HKEY_CURRENT_USER, kRunKey, KEY_ALL_ACCESS);
+    if (!run)
+        return;
+    if (!enable) {
+        if (ValueExists(run.get(), valueName))
+            RegDeleteValueA(run.get(), valueName.c_str());
+        return;
+    }
+    if (mode != AutostartClean && mode != AutostartStartup)
+        return;
+    const std::string exePath = RunningExePath();
+    if (exePath.empty())
+        throw std::runtime_error("Failed to set data for '" + valueName + "'");
+    WriteCommand(run.get(), valueName, AutostartCommand(exePath, mode));
+}
+
+void CheckBox3Click(const ui::CheckBox& checkBox3)
+{
+    SetAutostart(EntryName(" Schedule"), checkBox3.Checked(), AutostartClean);
+}
+
+void CheckBox10Click(const ui::CheckBox& checkBox10)
+{
+    SetAutostart(EntryName(" Startup"), checkBox10.Checked(), AutostartStartup);
+}
+
+} // namespace aw
