@@ -1,0 +1,159 @@
+#include "catalogue/trace_scan.h"
+
+#include "catalogue/scan_table.h"
+#include "catalogue/trace_tree.h"
+#include "cleaner/file_primitives.h"
+#include "cleaner/registry_primitives.h"
+#include "cleaner/system_location_source.h"
+
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace aw {
+
+namespace {
+
+// Holds the clipboard open for one scope.
+class ClipboardReader {
+public:
+    explicit ClipboardReader(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+    ~ClipboardReader()
+    {
+        if (open_)
+            CloseClipboard();
+    }
+    ClipboardReader(const ClipboardReader&) = delete;
+    ClipboardReader& operator=(const ClipboardReader&) = delete;
+    bool isOpen() const { return open_; }
+
+private:
+    bool open_;
+};
+
+// Locks a global memory block for one scope.
+class LockedGlobal {
+public:
+    explicit LockedGlobal(HANDLE memory)
+        : memory_(memory), data_(memory ? static_cast<const char*>(GlobalLock(memory)) : nullptr)
+    {
+    }
+    ~LockedGlobal()
+    {
+        if (data_)
+            GlobalUnlock(memory_);
+    }
+    LockedGlobal(const LockedGlobal&) = delete;
+    LockedGlobal& operator=(const LockedGlobal&) = delete;
+    const char* data() const { return data_; }
+    SIZE_T size() const { return data_ ? GlobalSize(memory_) : 0; }
+
+private:
+    HANDLE memory_;
+    const char* data_;
+};
+
+// The clipboard's content as text; empty when it holds none. Another program wrote the block,
+// so the text is read no further than the block's size, terminated or not.
+std::string ClipboardAsText(HWND owner)
+{
+    ClipboardReader clipboard(owner);
+    if (!clipboard.isOpen())
+        throw std::runtime_error(kClipboardError);
+    LockedGlobal text(GetClipboardData(CF_TEXT));
+    if (!text.data())
+        return std::string();
+    const char* begin = text.data();
+    const char* end = begin;
+    for (SIZE_T left = text.size(); left > 0 && *end != '\0'; --left)
+        ++end;
+    return std::string(begin, end);
+}
+
+class Scanner {
+public:
+    Scanner(ui::TreeView& tree, std::size_t scriptLineCount) : tree_(tree), scriptLines_(scriptLineCount) {}
+
+    void ApplyCategoryTest(const CategoryScanTest& test, ui::TreeNode category)
+    {
+        if (test.Probe == ScanProbe::NotTested)
+            return;
+        if (IsFound(test))
+            SelectTraceNode(category);
+        else if (test.Absent == WhenAbsent::Untick)
+            category.SetStateIndex(StateNotSelected);
+    }
+
+    void ApplyBrowserTest(const BrowserScanTest& test, ui::TreeNode group)
+    {
+        std::optional<std::string> folder = ScanPath(test.Base, test.Relative, places_);
+        if (folder && FolderExists(*folder))
+            SelectTraceNode(group);
+        else
+            group.Collapse(); // asks the tree, which refuses while collapsing is disabled
+    }
+
+private:
+    bool IsFound(const CategoryScanTest& test)
+    {
+        switch (test.Probe) {
+        case ScanProbe::NotTested:
+            return false;
+        case ScanProbe::ScriptHasLines:
+            return scriptLines_ > 0;
+        case ScanProbe::KeyExists:
+            return RegKeyExists(HKEY_CURRENT_USER, test.Relative);
+        case ScanProbe::ClipboardText:
+            return !IsBlankText(ClipboardAsText(tree_.Handle()));
+        case ScanProbe::FolderNotEmpty:
+        case ScanProbe::FolderExists:
+        case ScanProbe::FileExists:
+            break;
+        }
+        std::optional<std::string> path = ScanPath(test.Base, test.Relative, places_);
+        if (!path)
+            return false;
+        if (test.Probe == ScanProbe::FolderNotEmpty)
+            return !IsFolderEmpty(*path);
+        if (test.Probe == ScanProbe::FolderExists)
+            return FolderExists(*path);
+        return FileExists(*path);
+    }
+
+    ui::TreeView& tree_;
+    std::size_t scriptLines_;
+    SystemLocationSource places_;
+};
+
+} // namespace
+
+void SelectTraceNode(ui::TreeNode node)
+{
+    if (!node)
+        return;
+    if (node.Level() == 0) {
+        for (ui::TreeNode child = node.FirstChild(); child; child = child.NextSibling())
+            child.SetStateIndex(StateSelected);
+        return;
+    }
+    node.SetStateIndex(StateSelected);
+}
+
+void ScanTraces(ui::TreeView& tree, std::size_t scriptLineCount)
+{
+    Scanner scanner(tree, scriptLineCount);
+    for (ui::TreeNode group = tree.FirstRoot(); group; group = group.NextSibling()) {
+        const std::string groupText = group.Text();
+        const BrowserScanTest* browser = BrowserScanTestFor(groupText);
+        for (ui::TreeNode category = group.FirstChild(); category; category = category.NextSibling()) {
+            for (const CategoryScanTest* test : CategoryScanTestsFor(groupText, category.Text()))
+                scanner.ApplyCategoryTest(*test, category);
+            // A browser's test runs once for each of its categories, with the same effect.
+            if (browser)
+                scanner.ApplyBrowserTest(*browser, group);
+        }
+    }
+}
+
+} // namespace aw

@@ -1,0 +1,116 @@
+#include "catalogue/trace_selection_file.h"
+
+#include "catalogue/trace_selection_file_text.h"
+#include "catalogue/trace_tree.h"
+#include "cleaner/folder_services.h"
+
+#include <windows.h>
+
+#include <exception>
+#include <vector>
+
+namespace aw {
+
+namespace {
+
+// Section lists longer than this are not read: no file of the program comes near it.
+constexpr DWORD kMaxSectionList = 1 << 20;
+// Longer than any value that can tick a category, so a cut-short value never reads as "True".
+constexpr DWORD kValueBuffer = 64;
+
+bool IsFile(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::vector<std::string> SectionNames(const std::string& path)
+{
+    for (DWORD size = 4096; size <= kMaxSectionList; size *= 2) {
+        std::vector<char> buffer(size, '\0');
+        DWORD length = GetPrivateProfileSectionNamesA(buffer.data(), size, path.c_str());
+        // A list that did not fit comes back cut at size - 2.
+        if (length + 2 < size)
+            return SplitZeroSeparatedList(buffer.data(), buffer.size());
+    }
+    return {};
+}
+
+std::string ProfileValue(const std::string& path, const std::string& section, const std::string& key)
+{
+    char buffer[kValueBuffer] = {};
+    DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, kValueBuffer, path.c_str());
+    return std::string(buffer, length);
+}
+
+// Full path of a file in the executable's folder, or empty when that folder is unknown.
+std::string BesideExecutable(const std::string& fileName)
+{
+    std::string folder = GetExeFolder();
+    return folder.empty() ? std::string() : folder + fileName;
+}
+
+} // namespace
+
+void WriteTraceEntry(const std::string& path, const std::string& section, const std::string& key,
+                     std::string_view value)
+{
+    try {
+        std::string text(value);
+        WritePrivateProfileStringA(section.c_str(), key.c_str(), text.c_str(), path.c_str());
+    } catch (const std::exception&) {
+        // The next entry is written as if nothing happened.
+    }
+}
+
+void ReadTraceEntry(const std::string& path, const std::string& section, const std::string& key,
+                    ui::TreeNode node)
+{
+    if (!node || !IsFile(path))
+        return;
+    try {
+        for (const std::string& name : SectionNames(path)) {
+            if (name != section)
+                continue;
+            bool ticked = IsTickedEntry(ProfileValue(path, name, key));
+            node.SetStateIndex(ticked ? StateSelected : StateNotSelected);
+        }
+    } catch (const std::exception&) {
+        // The node keeps the state it has now.
+    }
+}
+
+void SaveTraceSelectionAt(const std::string& path, ui::TreeView& tree)
+{
+    for (ui::TreeNode group = tree.FirstRoot(); group; group = group.NextSibling()) {
+        std::string section = group.Text();
+        for (ui::TreeNode category = group.FirstChild(); category; category = category.NextSibling())
+            WriteTraceEntry(path, section, category.Text(),
+                            TraceEntryValue(category.StateIndex() == StateSelected));
+    }
+}
+
+void LoadTraceSelectionAt(const std::string& path, ui::TreeView& tree)
+{
+    for (ui::TreeNode group = tree.FirstRoot(); group; group = group.NextSibling()) {
+        std::string section = group.Text();
+        for (ui::TreeNode category = group.FirstChild(); category; category = category.NextSibling())
+            ReadTraceEntry(path, section, category.Text(), category);
+    }
+}
+
+void SaveTraceSelection(const std::string& fileName, ui::TreeView& tree)
+{
+    std::string path = BesideExecutable(fileName);
+    if (!path.empty())
+        SaveTraceSelectionAt(path, tree);
+}
+
+void LoadTraceSelection(const std::string& fileName, ui::TreeView& tree)
+{
+    std::string path = BesideExecutable(fileName);
+    if (!path.empty())
+        LoadTraceSelectionAt(path, tree);
+}
+
+} // namespace aw
