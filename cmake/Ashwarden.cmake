@@ -9,6 +9,7 @@
 
 option(ASHWARDEN_SANITIZE "Build native code with ASan and UBSan" ON)
 option(ASHWARDEN_FUZZ "Build the libFuzzer harnesses (clang only)" OFF)
+option(ASHWARDEN_BENCH "Build the benchmarks (use an optimised build without sanitizers)" OFF)
 set(ASHWARDEN_DEPS "" CACHE PATH "Folder holding the cross-built libjpeg/ and gtest/ installs")
 
 if(WIN32)

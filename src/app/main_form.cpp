@@ -51,6 +51,7 @@ void MainForm::Build()
     CreateForm();
     BuildControls();
     BuildTrayMenu();
+    BuildTreeMenu();
     FormCreate();
 }
 
@@ -65,8 +66,12 @@ void MainForm::BuildControls()
 
     auto& treePanel = Add<ui::Panel>(ui::Bounds{8, 80, 241, 378}, "Panel2", true);
     TreeView1 = &treePanel.Add<ui::TreeView>(ui::Bounds{8, 8, 220, 356}, "TreeView1");
+    SendMessageA(TreeView1->Handle(), TVM_SETINDENT, 19, 0);
     BuildTraceTree(*TreeView1);
-    TreeView1->OnCollapsing = [this](const ui::TreeNode&, bool& allow) { allow = CollapseEnabled; };
+    TreeView1->OnCollapsing = [this](const ui::TreeNode&, bool& allow) { TreeView1Collapsing(allow); };
+    TreeView1->OnClick = [this] { TreeView1Click(); };
+    TreeView1->OnKeyDown = [this](WORD key) { TreeView1KeyDown(key); };
+    TreeView1->OnContextPopup = [this](POINT screen) { PopupMenu1.Popup(hwnd_, screen); };
 
     Image1 = &Add<ui::Image>(ui::Bounds{256, 80, 137, 425}, "Image1");
     Image1->LoadJpegResource("STRIP");
@@ -107,6 +112,83 @@ void MainForm::BuildTrayMenu()
     PopupMenu2.AddItem("Settings1", "Settings", [this] { Settings1Click(); });
     PopupMenu2.AddItem("N3", "-");
     PopupMenu2.AddItem("Exit1", "Exit", [this] { Exit1Click(); });
+}
+
+void MainForm::BuildTreeMenu()
+{
+    PopupMenu1.AddItem("Checall1", "Check All", [this] { CheckAllTraces(*TreeView1); });
+    PopupMenu1.AddItem("UnCheckAll1", "UnCheck All", [this] { UncheckAllTraces(*TreeView1); });
+    PopupMenu1.AddItem("N1", "-");
+    PopupMenu1.AddItem("FullCollapse2", "Full Expand", [this] { TreeView1->FullExpand(); });
+    PopupMenu1.AddItem("FullCollapse1", "Full Collapse", [this] { FullCollapse1Click(); });
+    PopupMenu1.AddItem("N2", "-");
+    PopupMenu1.AddItem("Expand1", "Expand", [this] { Expand1Click(); });
+    PopupMenu1.AddItem("Collapse1", "Collapse", [this] { Collapse1Click(); });
+    PopupMenu1.AddItem("N4", "-");
+    PopupMenu1.AddItem("EnableCollapse1", "Enable Collapse", [this] { EnableCollapse1Click(); }, true, true);
+    ui::MenuItem& showRoot = PopupMenu1.AddItem("ShowRootPath1", "Show Root Path", {}, true, false);
+    showRoot.OnClick = [this, &showRoot] { TreeView1->SetShowRoot(showRoot.Checked); };
+    ui::MenuItem& showLines = PopupMenu1.AddItem("ShowLines1", "Show Lines", {}, true, false);
+    showLines.OnClick = [this, &showLines] { TreeView1->SetShowLines(showLines.Checked); };
+}
+
+void MainForm::TreeView1Click()
+{
+    POINT point;
+    GetCursorPos(&point);
+    ScreenToClient(TreeView1->Handle(), &point);
+    ui::TreeView::Hit hit = TreeView1->HitTest(point);
+    if (!(hit.Flags & TVHT_ONITEMSTATEICON))
+        return;
+    // The control may report the click before it moves its selection to the clicked item, so
+    // the item under the box is made the selected one and toggled.
+    if (hit.Node && !(TreeView1->Selected() == hit.Node))
+        TreeView1->Select(hit.Node);
+    ToggleNodeState(TreeView1->Selected());
+}
+
+void MainForm::TreeView1KeyDown(WORD key)
+{
+    if (key == VK_SPACE)
+        ToggleNodeState(TreeView1->Selected());
+}
+
+void MainForm::TreeView1Collapsing(bool& allowCollapse)
+{
+    allowCollapse = CollapseEnabled;
+}
+
+ui::TreeNode MainForm::TargetGroup() const
+{
+    ui::TreeNode selected = TreeView1->Selected();
+    if (!selected)
+        return selected;
+    return selected.Level() == 0 ? selected : selected.Parent();
+}
+
+void MainForm::Expand1Click()
+{
+    if (ui::TreeNode group = TargetGroup())
+        group.Expand();
+}
+
+void MainForm::Collapse1Click()
+{
+    if (ui::TreeNode group = TargetGroup())
+        group.Collapse();
+}
+
+void MainForm::FullCollapse1Click()
+{
+    ui::MenuItem* enable = PopupMenu1.Find("EnableCollapse1");
+    if (!enable->Checked)
+        PopupMenu1.Choose(*enable);
+    TreeView1->FullCollapse();
+}
+
+void MainForm::EnableCollapse1Click()
+{
+    CollapseEnabled = PopupMenu1.Find("EnableCollapse1")->Checked;
 }
 
 void MainForm::FormCreate()

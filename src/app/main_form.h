@@ -45,6 +45,13 @@ public:
     void ShowWindow1Click();
     void Settings1Click();
     LRESULT TrayCallback(LPARAM mouseMessage);
+    void TreeView1Click();
+    void TreeView1KeyDown(WORD key);
+    void TreeView1Collapsing(bool& allowCollapse);
+    void Expand1Click();
+    void Collapse1Click();
+    void FullCollapse1Click();
+    void EnableCollapse1Click();
     LRESULT QueryEndSession();
 
     ui::TreeView* TreeView1 = nullptr;
@@ -59,7 +66,8 @@ public:
     ui::Image* Image2 = nullptr;
     ui::Label* Label4 = nullptr;
     ui::StatusBar* StatusBar1 = nullptr;
-    ui::PopupMenu PopupMenu2{"PopupMenu2"};
+    ui::PopupMenu PopupMenu1{"PopupMenu1"}; // the tree's context menu
+    ui::PopupMenu PopupMenu2{"PopupMenu2"}; // the tray menu
     TrayIcon Tray;
     // Answers every request to collapse a tree node.
     bool CollapseEnabled = false;
@@ -70,6 +78,10 @@ public:
 private:
     void BuildControls();
     void BuildTrayMenu();
+    void BuildTreeMenu();
+    // The group the "Expand" and "Collapse" commands act on: the selected group, or the
+    // selected category's group.
+    ui::TreeNode TargetGroup() const;
     bool HandleFormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     StartMode mode_;

@@ -276,10 +276,22 @@ bool TreeView::OnNotify(NMHDR* header, LRESULT& result)
             bool allow = true;
             if (OnCollapsing)
                 OnCollapsing(TreeNode(this, info->itemNew.hItem), allow);
+            refusedCollapse_ = allow ? nullptr : info->itemNew.hItem;
             result = allow ? FALSE : TRUE;
             return true;
         }
         return false;
+    }
+    case TVN_ITEMEXPANDEDA:
+    case TVN_ITEMEXPANDEDW: {
+        // Some tree controls (Wine's) collapse after the expanding notification whatever its
+        // answer; a refused collapse is undone here so the refusal holds everywhere.
+        auto* info = reinterpret_cast<NMTREEVIEWA*>(header);
+        if ((info->action & TVE_COLLAPSE) && info->itemNew.hItem == refusedCollapse_)
+            SendMessageA(hwnd_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(refusedCollapse_));
+        refusedCollapse_ = nullptr;
+        result = 0;
+        return true;
     }
     case TVN_KEYDOWN: {
         auto* info = reinterpret_cast<NMTVKEYDOWN*>(header);

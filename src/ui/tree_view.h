@@ -82,6 +82,7 @@ protected:
 private:
     void SetStyleBit(DWORD bit, bool on);
     HIMAGELIST stateImages_ = nullptr;
+    HTREEITEM refusedCollapse_ = nullptr;
     friend class TreeNode;
 };
 
