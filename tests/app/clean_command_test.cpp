@@ -1,0 +1,204 @@
+// The Clean command in-process under Wine, its message boxes answered through the seams.
+#include "app_fixture.h"
+
+#include "catalogue/trace_tree.h"
+#include "cleaner/folder_services.h"
+#include "cleaner/registry_primitives.h"
+
+namespace aw::test {
+namespace {
+
+constexpr char kMarker[] = "Software\\Marrowind\\Vosk\\SecondRun";
+constexpr char kQuestion[] = "Do you want to create a system restore point (recommended) ?";
+constexpr char kRestoreFailed[] = "Could not create a system restore point... Continue anyway ?";
+
+class CleanCommand : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        Build();
+    }
+    // "Custom Locations" with an empty script: a run that deletes nothing.
+    void TickHarmlessCategory() { Node("Advanced", "Custom Locations").SetStateIndex(StateSelected); }
+    std::vector<std::string> Texts() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& message : seams->Messages)
+            texts.push_back(message.Text);
+        return texts;
+    }
+};
+
+TEST_F(CleanCommand, NothingSelectedWarnsAndDoesNothingElse)
+{
+    main->CleanCommand();
+    ASSERT_EQ(seams->Messages.size(), 1u);
+    EXPECT_EQ(seams->Messages[0].Text, "No traces selected!");
+    EXPECT_EQ(seams->Messages[0].Caption, "Warning");
+    EXPECT_EQ(seams->Messages[0].Style, static_cast<unsigned>(MB_ICONEXCLAMATION | MB_TOPMOST));
+    EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, kMarker));
+    EXPECT_TRUE(seams->Sleeps.empty());
+    EXPECT_TRUE(main->Button1->Enabled());
+}
+
+TEST_F(CleanCommand, FirstRunQuestionComesOncePerUserWithTheMarkerWrittenFirst)
+{
+    TickHarmlessCategory();
+    bool markerBeforeQuestion = false;
+    seams->OnMessage = [&](const ShownMessage& message) {
+        if (message.Text == kQuestion)
+            markerBeforeQuestion = RegValueExists(HKEY_CURRENT_USER, kMarker);
+    };
+    seams->Answers = {IDNO};
+    main->CleanCommand();
+    EXPECT_TRUE(markerBeforeQuestion);
+    ASSERT_EQ(seams->Messages.size(), 2u);
+    EXPECT_EQ(seams->Messages[0].Text, kQuestion);
+    EXPECT_EQ(seams->Messages[0].Caption, "Info");
+    EXPECT_EQ(seams->Messages[0].Style, static_cast<unsigned>(MB_YESNO | MB_ICONINFORMATION | MB_TOPMOST));
+    EXPECT_EQ(seams->Messages[1].Caption, "Info"); // the summary: No cleans without a restore point
+    EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kMarker), std::optional<std::string>("1"));
+
+    seams->Messages.clear();
+    main->CleanCommand();
+    ASSERT_EQ(seams->Messages.size(), 1u);
+    EXPECT_EQ(seams->Messages[0].Text.rfind("Time elapsed: ", 0), 0u);
+}
+
+TEST_F(CleanCommand, RestorePointOptionSkipsTheQuestionAndAsksWhenItFails)
+{
+    TickHarmlessCategory();
+    settings->Option(1).SetChecked(true);
+    // Wine's System Restore always fails: the user is asked whether to go on. No stops.
+    seams->Answers = {IDNO};
+    main->CleanCommand();
+    EXPECT_EQ(Texts(), std::vector<std::string>{kRestoreFailed});
+    EXPECT_EQ(seams->Messages[0].Style, static_cast<unsigned>(MB_YESNO | MB_ICONEXCLAMATION | MB_TOPMOST));
+    EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, kMarker));
+    EXPECT_TRUE(seams->Sleeps.empty()); // stopped before the run
+    EXPECT_TRUE(main->Button1->Enabled());
+
+    // Yes cleans; the marker is still not written while the option is on.
+    seams->Messages.clear();
+    seams->Answers = {IDYES};
+    main->CleanCommand();
+    ASSERT_EQ(seams->Messages.size(), 2u);
+    EXPECT_EQ(seams->Messages[0].Text, kRestoreFailed);
+    EXPECT_EQ(seams->Messages[1].Text.rfind("Time elapsed: ", 0), 0u);
+    EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, kMarker));
+
+    // Turned off later, the next Clean asks once.
+    settings->Option(1).SetChecked(false);
+    seams->Messages.clear();
+    seams->Answers = {IDNO};
+    main->CleanCommand();
+    ASSERT_FALSE(seams->Messages.empty());
+    EXPECT_EQ(seams->Messages[0].Text, kQuestion);
+}
+
+TEST_F(CleanCommand, YesToTheQuestionTriesARestorePointAndMayStop)
+{
+    TickHarmlessCategory();
+    seams->Answers = {IDYES, IDNO};
+    main->CleanCommand();
+    EXPECT_EQ(Texts(), (std::vector<std::string>{kQuestion, kRestoreFailed}));
+    EXPECT_TRUE(RegValueExists(HKEY_CURRENT_USER, kMarker));
+    EXPECT_TRUE(seams->Sleeps.empty());
+}
+
+TEST_F(CleanCommand, ButtonIsDisabledUntilTheSecondAfterTheRun)
+{
+    TickHarmlessCategory();
+    RegWriteString(HKEY_CURRENT_USER, kMarker, "1");
+    bool disabledDuringPause = false;
+    seams->OnSleep = [&](unsigned ms) {
+        if (ms == 1000)
+            disabledDuringPause = !main->Button1->Enabled();
+    };
+    main->CleanCommand();
+    EXPECT_EQ(seams->Sleeps, std::vector<unsigned>{1000});
+    EXPECT_TRUE(disabledDuringPause);
+    EXPECT_TRUE(main->Button1->Enabled());
+}
+
+TEST_F(CleanCommand, NoSummaryWithTheOption)
+{
+    TickHarmlessCategory();
+    RegWriteString(HKEY_CURRENT_USER, kMarker, "1");
+    settings->Option(6).SetChecked(true);
+    main->CleanCommand();
+    EXPECT_TRUE(seams->Messages.empty());
+    EXPECT_EQ(seams->Sleeps, std::vector<unsigned>{1000});
+    EXPECT_TRUE(main->Button1->Enabled());
+}
+
+TEST_F(CleanCommand, SummaryCountsWhatTheRunDeleted)
+{
+    RegWriteString(HKEY_CURRENT_USER, kMarker, "1");
+    // Two files in the recent-documents folder and the Run dialog's history key.
+    std::string recent = GetSpecialFolder(kCsidlRecent);
+    ASSERT_FALSE(recent.empty());
+    CreateDirectoryA(recent.c_str(), nullptr);
+    WriteTextFile(recent + "\\one.lnk", std::string(100, 'a'));
+    WriteTextFile(recent + "\\two.lnk", std::string(250, 'b'));
+    const char* runMru = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
+    ASSERT_TRUE(RegWriteString(HKEY_CURRENT_USER, std::string(runMru) + "\\a", "notepad\\1"));
+
+    Node("Windows", "Recent Folder").SetStateIndex(StateSelected);
+    Node("Windows", "Run MRU List").SetStateIndex(StateSelected);
+    main->CleanCommand();
+
+    EXPECT_EQ(GetFileAttributesA((recent + "\\one.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesA((recent + "\\two.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, runMru));
+    ASSERT_EQ(seams->Messages.size(), 1u);
+    const std::string& summary = seams->Messages[0].Text;
+    EXPECT_EQ(seams->Messages[0].Caption, "Info");
+    EXPECT_EQ(seams->Messages[0].Style, static_cast<unsigned>(MB_ICONINFORMATION | MB_TOPMOST));
+    EXPECT_NE(summary.find("\r\nFiles deleted: 2\r\n"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("\r\nRegistry keys deleted: 1\r\n"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("\r\nDisk space cleaned: 350 bytes (350 bytes)"), std::string::npos) << summary;
+    EXPECT_EQ(main->Counters().FilesDeleted, 2);
+
+    // The next run starts from zero.
+    seams->Messages.clear();
+    main->CleanCommand();
+    EXPECT_NE(seams->Messages.at(0).Text.find("Files deleted: 0"), std::string::npos);
+}
+
+TEST_F(CleanCommand, MessagesAreDispatchedDuringTheRunAndASecondCleanIsIgnored)
+{
+    RegWriteString(HKEY_CURRENT_USER, kMarker, "1");
+    // Enough files that the worker is still busy when the wait loop first dispatches.
+    std::string recent = GetSpecialFolder(kCsidlRecent);
+    CreateDirectoryA(recent.c_str(), nullptr);
+    for (int i = 0; i < 300; ++i)
+        WriteTextFile(recent + "\\f" + std::to_string(i) + ".lnk", "x");
+    Node("Windows", "Recent Folder").SetStateIndex(StateSelected);
+    settings->Option(9).SetChecked(true); // the 1 ms alertable sleep between rounds
+
+    bool dispatchedDuringRun = false;
+    auto inner = main->OnMessage;
+    main->OnMessage = [&, inner](UINT message, WPARAM w, LPARAM l, LRESULT& r) {
+        if (message == WM_APP + 7) {
+            dispatchedDuringRun = main->CleaningActive();
+            main->CleanCommand(); // a tray "Delete Traces" during the run
+            r = 0;
+            return true;
+        }
+        return inner(message, w, l, r);
+    };
+    PostMessageA(main->Handle(), WM_APP + 7, 0, 0);
+    main->CleanCommand();
+    main->OnMessage = inner;
+
+    EXPECT_TRUE(dispatchedDuringRun);
+    // One summary, one pause: the request during the run started nothing.
+    ASSERT_EQ(seams->Messages.size(), 1u);
+    EXPECT_NE(seams->Messages[0].Text.find("Files deleted: 300"), std::string::npos);
+    EXPECT_EQ(seams->Sleeps, std::vector<unsigned>{1000});
+}
+
+} // namespace
+} // namespace aw::test

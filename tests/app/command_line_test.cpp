@@ -1,0 +1,23 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace aw {
+namespace {
+
+TEST(StartMode, OnlyTheExactFirstArgumentCounts)
+{
+    EXPECT_EQ(ParseStartMode({}), StartMode::Normal);
+    EXPECT_EQ(ParseStartMode({"-startup"}), StartMode::Startup);
+    EXPECT_EQ(ParseStartMode({"-clean"}), StartMode::Clean);
+    EXPECT_EQ(ParseStartMode({"-clean", "-startup"}), StartMode::Clean);
+    EXPECT_EQ(ParseStartMode({"-Startup"}), StartMode::Normal);
+    EXPECT_EQ(ParseStartMode({"-CLEAN"}), StartMode::Normal);
+    EXPECT_EQ(ParseStartMode({"x", "-clean"}), StartMode::Normal);
+    EXPECT_EQ(ParseStartMode({" -clean"}), StartMode::Normal);
+    EXPECT_EQ(ParseStartMode({"-clean "}), StartMode::Normal);
+    EXPECT_EQ(ParseStartMode({""}), StartMode::Normal);
+}
+
+} // namespace
+} // namespace aw

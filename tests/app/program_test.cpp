@@ -1,0 +1,125 @@
+// The real executable started as a separate process, as Windows starts it at logon.
+#include "app_fixture.h"
+
+#include "cleaner/folder_services.h"
+#include "platform/handle.h"
+
+namespace aw::test {
+namespace {
+
+struct Started {
+    UniqueHandle Process;
+    DWORD Id = 0;
+};
+
+Started StartProgram(const std::string& arguments)
+{
+    std::string command = "\"" + ExeFolderFile("Ashwarden.exe") + "\" " + arguments;
+    STARTUPINFOA startup{sizeof startup};
+    PROCESS_INFORMATION info{};
+    Started started;
+    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        CloseHandle(info.hThread);
+        started.Process.reset(info.hProcess);
+        started.Id = info.dwProcessId;
+    }
+    return started;
+}
+
+struct FoundWindow {
+    DWORD ProcessId;
+    HWND Window;
+};
+
+BOOL CALLBACK FindMainWindow(HWND window, LPARAM data)
+{
+    auto* found = reinterpret_cast<FoundWindow*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner == found->ProcessId && std::string(className) == "TForm1") {
+        found->Window = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND WaitForMainWindow(DWORD processId)
+{
+    for (int i = 0; i < 200; ++i) {
+        FoundWindow found{processId, nullptr};
+        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&found));
+        if (found.Window)
+            return found.Window;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+class Program : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RemoveProgramFiles();
+        RemoveFirstRunMarker();
+    }
+    void TearDown() override
+    {
+        RemoveProgramFiles();
+        RemoveFirstRunMarker();
+    }
+};
+
+TEST_F(Program, CleanRunsOnceAndEndsWithCodeZeroWithoutShowingAnything)
+{
+    WriteTextFile(ExeFolderFile("Settings.ini"), "[Options]\r\nCheckBox8=-1\r\n");
+
+    Started program = StartProgram("-clean");
+    ASSERT_TRUE(program.Process);
+    // A message box or a shown window would keep it running.
+    ASSERT_EQ(WaitForSingleObject(program.Process.get(), 30000), WAIT_OBJECT_0);
+    DWORD code = 1;
+    GetExitCodeProcess(program.Process.get(), &code);
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(ReadTextFile(ExeFolderFile("Settings.ini")), "[Options]\r\nCheckBox8=-1\r\n"); // nothing saved
+}
+
+TEST_F(Program, StartupWaitsHiddenInTheTrayUntilClicked)
+{
+    Started program = StartProgram("-startup");
+    ASSERT_TRUE(program.Process);
+    HWND window = WaitForMainWindow(program.Id);
+    ASSERT_NE(window, nullptr);
+    Sleep(300);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_TRUE(TrayIconPresent(window));
+
+    PostMessageA(window, TrayCallbackMessage, 1, WM_LBUTTONDOWN);
+    for (int i = 0; i < 100 && !IsWindowVisible(window); ++i)
+        Sleep(50);
+    EXPECT_TRUE(IsWindowVisible(window));
+    TerminateProcess(program.Process.get(), 0);
+    WaitForSingleObject(program.Process.get(), 5000);
+}
+
+TEST_F(Program, OtherSpellingsOfTheSwitchesStartNormally)
+{
+    for (const char* arguments : {"-Startup", "-CLEAN", "x -clean"}) {
+        SCOPED_TRACE(arguments);
+        Started program = StartProgram(arguments);
+        ASSERT_TRUE(program.Process);
+        HWND window = WaitForMainWindow(program.Id);
+        ASSERT_NE(window, nullptr);
+        for (int i = 0; i < 100 && !IsWindowVisible(window); ++i)
+            Sleep(50);
+        EXPECT_TRUE(IsWindowVisible(window));
+        // Still running: a "-clean" start would have ended by now.
+        EXPECT_EQ(WaitForSingleObject(program.Process.get(), 300), static_cast<DWORD>(WAIT_TIMEOUT));
+        TerminateProcess(program.Process.get(), 0);
+        WaitForSingleObject(program.Process.get(), 5000);
+    }
+}
+
+} // namespace
+} // namespace aw::test
