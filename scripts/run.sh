@@ -19,6 +19,9 @@ aw_sandbox_init
 trap aw_sandbox_stop EXIT
 headless=
 [ -z "${DISPLAY:-}" ] && headless=1
+# AW_SCREENSHOT=<file.png> runs headless and writes the screenshot there.
+[ -n "${AW_SCREENSHOT:-}" ] && headless=1 && unset DISPLAY
+shot=${AW_SCREENSHOT:-$AW_WORK/screenshot.png}
 aw_display_ensure
 aw_prefix_ensure
 
@@ -39,7 +42,7 @@ aw_wineserver_start
 aw_wine explorer /desktop=Ashwarden,640x600 "$AW_WORK/app/Ashwarden.exe" "$@" >/dev/null 2>&1 &
 program=$!
 sleep "${AW_SCREENSHOT_DELAY:-6}"
-import -display "$DISPLAY" -window root -crop 640x600+0+0 +repage "$AW_WORK/screenshot.png" 2>/dev/null || true
-echo "run: screenshot written to $AW_WORK/screenshot.png"
+import -display "$DISPLAY" -window root -crop 640x600+0+0 +repage "$shot" 2>/dev/null || true
+echo "run: screenshot written to $shot"
 kill "$program" 2>/dev/null || true
 wait "$program" 2>/dev/null || true
