@@ -1,0 +1,158 @@
+// Settings.ini read into and written from the settings window's check boxes, under Wine.
+#include "cleaner/folder_services.h"
+#include "settings/settings_form.h"
+#include "settings/settings_store.h"
+#include "support/ui_seams.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace aw {
+namespace {
+
+std::string SettingsPath()
+{
+    return GetExeFolder() + "Settings.ini";
+}
+
+void WriteSettings(const std::string& text)
+{
+    std::ofstream(SettingsPath(), std::ios::binary | std::ios::trunc) << text;
+}
+
+std::string ReadSettings()
+{
+    std::ifstream in(SettingsPath(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class SettingsStore : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        DeleteFileA(SettingsPath().c_str());
+        ui::Application::Instance().Initialize();
+        form.FormCreate();
+        // Keep the option boxes' own side effects (Run-key entries) out of these tests.
+        form.Option(3).OnClick = nullptr;
+        form.Option(10).OnClick = nullptr;
+    }
+    void TearDown() override { DeleteFileA(SettingsPath().c_str()); }
+    SettingsForm form;
+};
+
+TEST_F(SettingsStore, WindowHasItsPagesOptionsAndInitialStates)
+{
+    char caption[32] = {};
+    GetWindowTextA(form.Handle(), caption, sizeof caption);
+    EXPECT_STREQ(caption, "Settings");
+    RECT client;
+    GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, 577);
+    EXPECT_EQ(client.bottom, 397);
+    ASSERT_EQ(form.PageControl1->PageCount(), 4);
+    EXPECT_EQ(form.PageControl1->ActivePageIndex(), 0);
+    const char* pageNames[] = {"TabSheet1", "TabSheet3", "TabSheet2", "TabSheet4"};
+    const char* pageCaptions[] = {"  General  ", "  Cleaning  ", "  Schedule  ", "  Advanced  "};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(form.PageControl1->Page(i).Name(), pageNames[i]);
+        EXPECT_EQ(form.PageControl1->Page(i).Caption(), pageCaptions[i]);
+    }
+    std::vector<std::string> order;
+    for (ui::CheckBox* box : form.OptionsInCreationOrder())
+        order.push_back(box->Name() + (box->Checked() ? "+" : "-"));
+    EXPECT_EQ(order, (std::vector<std::string>{"CheckBox6-", "CheckBox1-", "CheckBox2+", "CheckBox10-", "CheckBox9-",
+                                               "CheckBox7-", "CheckBox8-", "CheckBox5-", "CheckBox3-",
+                                               "CheckBox4-"}));
+    EXPECT_EQ(form.Option(5).Parent(), &form.PageControl1->Page(1));
+    EXPECT_EQ(form.Option(4).Parent(), &form.PageControl1->Page(2));
+    EXPECT_EQ(form.Option(4).GetBounds().Top, 40);
+    EXPECT_EQ(form.Option(10).GetBounds().Top, 160);
+    EXPECT_EQ(form.Option(10).GetBounds().Width, 449);
+    EXPECT_EQ(form.Memo1->Parent(), &form.PageControl1->Page(3));
+
+    // Tab order on the first page follows creation, not the top-to-bottom order.
+    HWND page = form.PageControl1->Page(0).Handle();
+    HWND tabOrder[7] = {};
+    tabOrder[0] = form.Option(6).Handle();
+    for (int i = 1; i < 7; ++i)
+        tabOrder[i] = GetNextDlgTabItem(page, tabOrder[i - 1], FALSE);
+    const int expected[] = {6, 1, 2, 10, 9, 7, 8};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(tabOrder[i], form.Option(expected[i]).Handle()) << i;
+}
+
+TEST_F(SettingsStore, FirstSaveWritesTheTenKeysInCreationOrder)
+{
+    SaveSettings(form);
+    EXPECT_EQ(ReadSettings(), "[Options]\r\nCheckBox6=0\r\nCheckBox1=0\r\nCheckBox2=-1\r\nCheckBox10=0\r\n"
+                              "CheckBox9=0\r\nCheckBox7=0\r\nCheckBox8=0\r\nCheckBox5=0\r\nCheckBox3=0\r\n"
+                              "CheckBox4=0\r\n");
+}
+
+TEST_F(SettingsStore, ValuesReadAsTheRulesSay)
+{
+    // Start from a known state: 1..5 unchecked, 6..9 checked.
+    for (int n = 1; n <= 9; ++n)
+        form.Option(n).SetChecked(n >= 6);
+    WriteSettings("[Options]\r\nCheckBox1=1\r\nCheckBox2=2\r\nCheckBox3=TRUE\r\nCheckBox6=0\r\n"
+                  "checkbox7=false\r\nCheckBox8=yes\r\nCheckBox9=\r\nCheckBox4= -1 \r\n");
+    LoadSettings(form);
+    EXPECT_TRUE(form.Option(1).Checked());
+    EXPECT_TRUE(form.Option(2).Checked());
+    EXPECT_TRUE(form.Option(3).Checked());
+    EXPECT_TRUE(form.Option(4).Checked());
+    EXPECT_FALSE(form.Option(5).Checked()); // missing key
+    EXPECT_FALSE(form.Option(6).Checked());
+    EXPECT_FALSE(form.Option(7).Checked()); // key names ignore case
+    EXPECT_TRUE(form.Option(8).Checked());  // "yes" leaves it
+    EXPECT_TRUE(form.Option(9).Checked());  // "" leaves it
+}
+
+TEST_F(SettingsStore, MissingFileChangesNothing)
+{
+    form.Option(6).SetChecked(true);
+    LoadSettings(form);
+    EXPECT_TRUE(form.Option(6).Checked());
+    EXPECT_TRUE(form.Option(2).Checked());
+}
+
+TEST_F(SettingsStore, ChangedStoredStateRunsTheClickHandlerOnce)
+{
+    int clicks = 0;
+    form.Option(10).OnClick = [&] { ++clicks; };
+    WriteSettings("[Options]\r\nCheckBox10=0\r\n");
+    LoadSettings(form);
+    EXPECT_EQ(clicks, 0);
+    WriteSettings("[Options]\r\nCheckBox10=-1\r\n");
+    LoadSettings(form);
+    EXPECT_EQ(clicks, 1);
+    LoadSettings(form);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(SettingsStore, AnErrorFromAClickHandlerIsSwallowedAndLoadingGoesOn)
+{
+    form.Option(10).OnClick = [] { throw std::runtime_error("Failed to set data for 'Ashwarden Startup'"); };
+    WriteSettings("[Options]\r\nCheckBox10=-1\r\nCheckBox9=-1\r\n");
+    EXPECT_NO_THROW(LoadSettings(form));
+    EXPECT_TRUE(form.Option(10).Checked());
+    EXPECT_TRUE(form.Option(9).Checked());
+}
+
+TEST_F(SettingsStore, OtherKeysSurviveASave)
+{
+    WriteSettings("[Options]\r\nExtra=kept\r\nCheckBox6=-1\r\n[Other]\r\nA=1\r\n");
+    LoadSettings(form);
+    SaveSettings(form);
+    std::string text = ReadSettings();
+    EXPECT_NE(text.find("Extra=kept"), std::string::npos);
+    EXPECT_NE(text.find("[Other]\r\nA=1"), std::string::npos);
+    EXPECT_NE(text.find("CheckBox6=-1"), std::string::npos);
+    EXPECT_EQ(text.find("True"), std::string::npos);
+}
+
+} // namespace
+} // namespace aw
