@@ -36,7 +36,10 @@ void CheckFieldsAgreeWithFieldFromEnd(std::string_view text)
         return;
     }
     const int count = static_cast<int>(fields->size());
-    for (int n = 1; n <= count; ++n) {
+    // The last fields, which the script uses, and the first; every n would make a run quadratic.
+    for (int n : {1, 2, 3, count}) {
+        if (n < 1 || n > count)
+            continue;
         auto field = aw::FieldFromEnd(text, n);
         Check(field && *field == (*fields)[static_cast<std::size_t>(count - n)]);
     }
