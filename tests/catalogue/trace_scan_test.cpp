@@ -82,6 +82,25 @@ bool FolderIsEmpty(const std::string& folder)
     return empty;
 }
 
+// Removes the folder if nothing but empty folders lies below it; RemoveDirectory refuses any
+// folder that still holds something, so no file is ever touched. Other tests of this prefix can
+// leave such empty shells of a browser's folders behind, which would read as that browser.
+void PruneEmptyFolders(const std::string& folder)
+{
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        std::string name = data.cFileName;
+        if (name != "." && name != ".." && (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            PruneEmptyFolders(folder + "\\" + name);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    RemoveDirectoryA(folder.c_str());
+}
+
 void SeedBrowser(test::Seeds& seeds, const std::string& group)
 {
     if (group == "Internet Explorer")
@@ -117,8 +136,12 @@ protected:
     {
         SetClipboard(window.Handle(), "");
         // The prefix must start without traces, or every expectation below is off.
-        for (const auto& [group, folder] : BrowserFolders())
+        for (const auto& [group, folder] : BrowserFolders()) {
+            PruneEmptyFolders(folder);
             ASSERT_FALSE(test::PathExists(folder)) << "leftover " << folder;
+        }
+        PruneEmptyFolders(FlashFolder());
+        PruneEmptyFolders(JavaCache());
         ASSERT_FALSE(test::PathExists(FirefoxRoot() + "\\profiles.ini"));
         ASSERT_FALSE(test::PathExists(FlashFolder()));
         ASSERT_FALSE(test::PathExists(JavaCache()));
