@@ -1,5 +1,8 @@
 #include "app/main_form.h"
 
+#include "catalogue/trace_scan.h"
+#include "catalogue/trace_selection_file.h"
+#include "catalogue/trace_selection_file_text.h"
 #include "catalogue/trace_tree.h"
 #include "catalogue/tree_selection.h"
 #include "cleaner/folder_services.h"
@@ -77,13 +80,16 @@ void MainForm::BuildControls()
     Image1->LoadJpegResource("STRIP");
 
     Button7 = &Add<ui::Button>(ui::Bounds{280, 104, 89, 25}, "Button7", "Scan");
+    Button7->OnClick = [this] { Button7Click(); };
     Button1 = &Add<ui::Button>(ui::Bounds{280, 144, 89, 25}, "Button1", "Clean");
     Button1->OnClick = [this] { CleanCommand(); };
     Add<ui::Bevel>(ui::Bounds{280, 192, 89, 2}, "Bevel1");
     Button2 = &Add<ui::Button>(ui::Bounds{280, 216, 89, 25}, "Button2", "Settings");
     Button2->OnClick = [this] { settings_.ShowModal(); };
     Button3 = &Add<ui::Button>(ui::Bounds{280, 256, 89, 25}, "Button3", "Save");
+    Button3->OnClick = [this] { SaveTraceSelection(kTracesFileName, *TreeView1); };
     Button4 = &Add<ui::Button>(ui::Bounds{280, 296, 89, 25}, "Button4", "Load");
+    Button4->OnClick = [this] { LoadTraceSelection(kTracesFileName, *TreeView1); };
     Add<ui::Bevel>(ui::Bounds{280, 344, 89, 2}, "Bevel2");
     Button5 = &Add<ui::Button>(ui::Bounds{280, 368, 89, 25}, "Button5", "Restore");
     Button5->OnClick = [this] { Button5Click(); };
@@ -201,11 +207,23 @@ void MainForm::FormCreate()
         Tray.Add();
 }
 
+void MainForm::Button7Click()
+{
+    // A clipboard error ends the handler here, before the collapsing.
+    ScanTraces(*TreeView1, settings_.Memo1->Lines().size());
+    CollapseUnselectedGroups(*TreeView1);
+}
+
 void MainForm::FormShow()
 {
     LoadSettings(settings_);
     settingsLoaded_ = true;
+    bool useSavedSelection = settings_.Option(8).Checked();
+    if (useSavedSelection)
+        LoadTraceSelection(kTracesFileName, *TreeView1);
     CollapseEnabled = true;
+    if (!useSavedSelection)
+        ScanTraces(*TreeView1, settings_.Memo1->Lines().size());
     ScrollTreeToTop(*TreeView1);
     if (mode_ == StartMode::Clean) {
         RunCleaningAndWait();
@@ -215,10 +233,17 @@ void MainForm::FormShow()
     CollapseUnselectedGroups(*TreeView1);
 }
 
-void MainForm::FormClose(ui::CloseAction& action)
+void MainForm::SaveOnClose()
 {
     if (settingsLoaded_)
         SaveSettings(settings_);
+    if (settings_.Option(7).Checked())
+        SaveTraceSelection(kTracesFileName, *TreeView1);
+}
+
+void MainForm::FormClose(ui::CloseAction& action)
+{
+    SaveOnClose();
     if (settings_.Option(2).Checked()) {
         action = ui::CloseAction::None;
         Hide();
@@ -231,8 +256,7 @@ void MainForm::FormClose(ui::CloseAction& action)
 
 void MainForm::Exit1Click()
 {
-    if (settingsLoaded_)
-        SaveSettings(settings_);
+    SaveOnClose();
     Tray.Remove();
     Close();
     Tray.Remove();

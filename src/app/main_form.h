@@ -38,6 +38,7 @@ public:
     void FormShow();
     void FormClose(ui::CloseAction& action);
     void Exit1Click();
+    void Button7Click();
     void Button5Click();
     void Button8Click();
     void Label4Click();
@@ -79,6 +80,8 @@ private:
     void BuildControls();
     void BuildTrayMenu();
     void BuildTreeMenu();
+    // Settings (once read) and, with the option, the selection: at close and at Exit.
+    void SaveOnClose();
     // The group the "Expand" and "Collapse" commands act on: the selected group, or the
     // selected category's group.
     ui::TreeNode TargetGroup() const;

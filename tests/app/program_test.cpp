@@ -71,18 +71,63 @@ protected:
     }
 };
 
-TEST_F(Program, CleanRunsOnceAndEndsWithCodeZeroWithoutShowingAnything)
+std::string SeedRecentTrace(const std::string& name)
 {
-    WriteTextFile(ExeFolderFile("Settings.ini"), "[Options]\r\nCheckBox8=-1\r\n");
+    std::string recent = GetSpecialFolder(kCsidlRecent);
+    CreateDirectoryA(recent.c_str(), nullptr);
+    std::string trace = recent + "\\" + name;
+    WriteTextFile(trace, "trace");
+    return trace;
+}
 
-    Started program = StartProgram("-clean");
-    ASSERT_TRUE(program.Process);
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+DWORD RunToEnd(const std::string& arguments)
+{
+    Started program = StartProgram(arguments);
+    if (!program.Process)
+        return 0xDEAD;
     // A message box or a shown window would keep it running.
-    ASSERT_EQ(WaitForSingleObject(program.Process.get(), 30000), WAIT_OBJECT_0);
+    if (WaitForSingleObject(program.Process.get(), 30000) != WAIT_OBJECT_0) {
+        TerminateProcess(program.Process.get(), 99);
+        return 0xBEEF;
+    }
     DWORD code = 1;
     GetExitCodeProcess(program.Process.get(), &code);
-    EXPECT_EQ(code, 0u);
-    EXPECT_EQ(ReadTextFile(ExeFolderFile("Settings.ini")), "[Options]\r\nCheckBox8=-1\r\n"); // nothing saved
+    return code;
+}
+
+TEST_F(Program, CleanWithTheSavedSelectionDeletesExactlyItsTraces)
+{
+    const std::string settingsText = "[Options]\r\nCheckBox8=-1\r\n";
+    WriteTextFile(ExeFolderFile("Settings.ini"), settingsText);
+    WriteTextFile(ExeFolderFile("Traces.ini"), "[Windows]\r\nRecent Folder=True\r\n");
+    std::string trace = SeedRecentTrace("program-test.lnk");
+    const char* runMru = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, runMru, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+
+    EXPECT_EQ(RunToEnd("-clean"), 0u);
+    EXPECT_FALSE(Exists(trace));
+    // Not in the saved selection: kept.
+    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, runMru, 0, KEY_READ, &key), ERROR_SUCCESS);
+    RegCloseKey(key);
+    RegDeleteKeyA(HKEY_CURRENT_USER, runMru);
+    // The "-clean" path saves nothing.
+    EXPECT_EQ(ReadTextFile(ExeFolderFile("Settings.ini")), settingsText);
+}
+
+TEST_F(Program, CleanWithoutTheSavedSelectionCleansWhatTheScanFinds)
+{
+    std::string trace = SeedRecentTrace("scanned.lnk");
+    EXPECT_EQ(RunToEnd("-clean"), 0u);
+    EXPECT_FALSE(Exists(trace));
+    EXPECT_FALSE(Exists(ExeFolderFile("Settings.ini")));
 }
 
 TEST_F(Program, StartupWaitsHiddenInTheTrayUntilClicked)
