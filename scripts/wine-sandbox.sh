@@ -14,6 +14,6 @@ if [ -z "${DISPLAY:-}" ]; then
   exit 2
 fi
 export AW_SOURCE_DIR='R:\'
-export AW_SANDBOX_TOP=$(echo "$AW_REPO" | cut -d/ -f2)
+export AW_SANDBOX_REPO=$AW_REPO
 exec_wine() { aw_bwrap wine "$@"; }
 exec_wine "$@"

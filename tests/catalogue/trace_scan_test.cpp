@@ -82,22 +82,32 @@ bool FolderIsEmpty(const std::string& folder)
     return empty;
 }
 
-// Removes the folder if nothing but empty folders lies below it; RemoveDirectory refuses any
-// folder that still holds something, so no file is ever touched. Other tests of this prefix can
-// leave such empty shells of a browser's folders behind, which would read as that browser.
-void PruneEmptyFolders(const std::string& folder)
+// Removes what other tests of this prefix left in a browser's folders (their seeded traces and
+// the empty shells around them), which would read as that browser. Only folders of the test
+// prefix's own profile get here; links are removed, never followed.
+void RemoveLeftovers(const std::string& folder)
 {
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        std::string name = data.cFileName;
-        if (name != "." && name != ".." && (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-            !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-            PruneEmptyFolders(folder + "\\" + name);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = data.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            std::string path = folder + "\\" + name;
+            bool directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            bool link = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+            if (directory && !link) {
+                RemoveLeftovers(path);
+            } else if (directory) {
+                RemoveDirectoryA(path.c_str());
+            } else {
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+    }
     RemoveDirectoryA(folder.c_str());
 }
 
@@ -137,11 +147,11 @@ protected:
         SetClipboard(window.Handle(), "");
         // The prefix must start without traces, or every expectation below is off.
         for (const auto& [group, folder] : BrowserFolders()) {
-            PruneEmptyFolders(folder);
+            RemoveLeftovers(folder);
             ASSERT_FALSE(test::PathExists(folder)) << "leftover " << folder;
         }
-        PruneEmptyFolders(FlashFolder());
-        PruneEmptyFolders(JavaCache());
+        RemoveLeftovers(FlashFolder());
+        RemoveLeftovers(JavaCache());
         ASSERT_FALSE(test::PathExists(FirefoxRoot() + "\\profiles.ini"));
         ASSERT_FALSE(test::PathExists(FlashFolder()));
         ASSERT_FALSE(test::PathExists(JavaCache()));

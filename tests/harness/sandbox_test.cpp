@@ -7,6 +7,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -45,22 +46,44 @@ TEST(Sandbox, NoDriveMapsTheHostRoot)
     }
 }
 
+std::string Env(const char* name)
+{
+    char value[MAX_PATH] = {};
+    GetEnvironmentVariableA(name, value, sizeof value);
+    return value;
+}
+
 TEST(Sandbox, UnixEscapeSeesOnlyTheSandbox)
 {
-    EXPECT_FALSE(Exists("\\\\?\\unix\\root"));
-    EXPECT_FALSE(Exists("\\\\?\\unix\\home"));
-    EXPECT_FALSE(Exists("\\\\?\\unix\\var"));
-    EXPECT_FALSE(Exists("\\\\?\\unix\\opt"));
-
-    const std::set<std::string> allowed = {"usr", "etc", "bin", "sbin", "lib", "lib32", "lib64",
-                                           "proc", "dev", "tmp"};
-    for (const auto& name : ListFolder("\\\\?\\unix")) {
-        if (allowed.count(name))
-            continue;
-        // The only other entry is the first folder of the path to the source tree.
-        char src[MAX_PATH] = {};
-        GetEnvironmentVariableA("AW_SANDBOX_TOP", src, sizeof src);
-        EXPECT_EQ(name, std::string(src)) << "unexpected host folder visible: " << name;
+    // The host's root shows the system folders and the first folder of the path to the source
+    // tree, nothing else.
+    std::string repo = Env("AW_SANDBOX_REPO"); // e.g. /work/main
+    ASSERT_FALSE(repo.empty());
+    std::vector<std::string> parts;
+    for (size_t start = 1; start <= repo.size();) {
+        size_t slash = repo.find('/', start);
+        if (slash == std::string::npos)
+            slash = repo.size();
+        parts.push_back(repo.substr(start, slash - start));
+        start = slash + 1;
+    }
+    const std::set<std::string> system = {"usr", "etc", "bin", "sbin", "lib", "lib32", "lib64", "proc", "dev", "tmp"};
+    auto rootEntries = ListFolder("\\\\?\\unix");
+    EXPECT_FALSE(rootEntries.empty());
+    for (const auto& name : rootEntries)
+        EXPECT_TRUE(system.count(name) || name == parts[0]) << "host folder visible: /" << name;
+    for (const char* hidden : {"root", "home", "var", "opt", "srv", "mnt"}) {
+        if (parts[0] != hidden)
+            EXPECT_FALSE(Exists((std::string("\\\\?\\unix\\") + hidden).c_str())) << hidden;
+    }
+    // Each folder on the way to the source tree shows only the next step.
+    std::string folder = "\\\\?\\unix";
+    for (size_t i = 0; i + 1 < parts.size(); ++i) {
+        folder += "\\" + parts[i];
+        if (i == 0 && parts[0] == "tmp")
+            continue; // the sandbox's own /tmp holds Wine's server folder too
+        auto entries = ListFolder(folder);
+        EXPECT_EQ(entries, std::set<std::string>{parts[i + 1]}) << folder;
     }
 }
 
