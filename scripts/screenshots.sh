@@ -15,6 +15,7 @@ trap aw_sandbox_stop EXIT
 aw_display_ensure
 aw_prefix_ensure
 aw_wineserver_start
+scripts/seed-traces.sh "$WINEPREFIX"
 mkdir -p "$AW_WORK/app"
 cp build/win/src/app/Ashwarden.exe build/win/tests/winshot.exe "$AW_WORK/app/"
 aw_wine explorer /desktop=Shots,800x600 "$AW_WORK/app/Ashwarden.exe" >/dev/null 2>&1 &
