@@ -4,6 +4,7 @@
 #include "catalogue/trace_tree.h"
 #include "cleaner/clean_run.h"
 #include "cleaner/registry_primitives.h"
+#include "customloc/custom_locations.h"
 #include "platform/handle.h"
 #include "settings/restore_point.h"
 #include "settings/settings_store.h"
@@ -88,6 +89,7 @@ void MainForm::RunCleaningAndWait()
     job.Request.Selection = SelectedTraces(*TreeView1);
     job.Request.IndexDatOption = settings_.Option(5).Checked();
     job.Request.ScriptLines = settings_.Memo1->Lines();
+    job.Request.RunCustomLocations = RunCustomLocationsOfRequest;
     job.Request.Owner = hwnd_;
 
     UniqueHandle worker(CreateThread(nullptr, 0, CleanWorkerProc, &job, 0, nullptr));

@@ -6,6 +6,7 @@
 #include "catalogue/trace_tree.h"
 #include "catalogue/tree_selection.h"
 #include "cleaner/folder_services.h"
+#include "customloc/locations_editor.h"
 #include "settings/settings_store.h"
 #include "ui/application.h"
 
@@ -221,6 +222,7 @@ void MainForm::FormShow()
     bool useSavedSelection = settings_.Option(8).Checked();
     if (useSavedSelection)
         LoadTraceSelection(kTracesFileName, *TreeView1);
+    LoadLocationsAtShow(*settings_.Memo1);
     CollapseEnabled = true;
     if (!useSavedSelection)
         ScanTraces(*TreeView1, settings_.Memo1->Lines().size());

@@ -202,3 +202,41 @@ TEST_F(CleanCommand, MessagesAreDispatchedDuringTheRunAndASecondCleanIsIgnored)
 
 } // namespace
 } // namespace aw::test
+
+namespace aw::test {
+namespace {
+
+using CustomLocations = AppFixture;
+
+TEST_F(CustomLocations, ScriptLoadedAtShowRunsWhenTicked)
+{
+    std::string temp = GetTempFolder();
+    std::string target = temp + "aw-custom-trace.txt";
+    std::string keep = temp + "aw-custom-keep.txt";
+    WriteTextFile(target, "12345");
+    WriteTextFile(keep, "keep");
+    WriteTextFile(ExeFolderFile("Locations.txt"), "FIL:%TEMP%aw-custom-trace.txt\r\n");
+    RegWriteString(HKEY_CURRENT_USER, "Software\\Marrowind\\Vosk\\SecondRun", "1");
+
+    Build();
+    main->Show();
+    Pump();
+    EXPECT_EQ(settings->Memo1->Lines(), std::vector<std::string>{"FIL:%TEMP%aw-custom-trace.txt"});
+    // The scan ticks "Custom Locations" when the script has a line.
+    ui::TreeNode custom = Node("Advanced", "Custom Locations");
+    EXPECT_EQ(custom.StateIndex(), StateSelected);
+    for (ui::TreeNode& node : main->TreeView1->AllNodes())
+        if (!node.HasChildren() && !(node == custom))
+            node.SetStateIndex(StateNotSelected);
+
+    main->CleanCommand();
+    EXPECT_EQ(GetFileAttributesA(target.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(GetFileAttributesA(keep.c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_EQ(seams->Messages.size(), 1u);
+    EXPECT_NE(seams->Messages[0].Text.find("Files deleted: 1\r\n"), std::string::npos);
+    EXPECT_NE(seams->Messages[0].Text.find("Disk space cleaned: 5 bytes"), std::string::npos);
+    DeleteFileA(keep.c_str());
+}
+
+} // namespace
+} // namespace aw::test
