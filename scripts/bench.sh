@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Benchmarks (never part of the tests): optimised builds without sanitizers, natively and for
+# Windows; the Windows programs run under Wine in their own private sandboxed prefix.
+set -euo pipefail
+REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$REPO"
+if [ "$(id -u)" = 0 ]; then
+  scripts/setup.sh
+fi
+source scripts/lib/build.sh
+aw_quiet cmake -S . -B build/bench-native -G Ninja -DCMAKE_BUILD_TYPE=Release -DASHWARDEN_SANITIZE=OFF \
+  -DASHWARDEN_BENCH=ON -DBUILD_TESTING=OFF
+aw_quiet cmake --build build/bench-native -j "$AW_JOBS" --target skin_decode_bench
+aw_quiet cmake -S . -B build/bench-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DASHWARDEN_DEPS="$AW_DEPS" \
+  -DASHWARDEN_BENCH=ON -DBUILD_TESTING=OFF
+aw_quiet cmake --build build/bench-win -j "$AW_JOBS" --target skin_decode_bench cleaning_bench
+
+echo "== skin package decoding, native"
+build/bench-native/bench/skin_decode_bench res/skin/ashwarden.skin 2000
+
+source scripts/lib/sandbox.sh
+export AW_WORK=$REPO/build/bench-win
+aw_sandbox_init
+trap aw_sandbox_stop EXIT
+aw_display_ensure
+aw_prefix_ensure
+aw_wineserver_start
+export AW_SOURCE_DIR='R:\'
+echo "== skin package decoding, under Wine"
+aw_wine "$REPO/build/bench-win/bench/skin_decode_bench.exe" 'R:\res\skin\ashwarden.skin' 2000
+echo "== cleaning 20,000 files against a bare delete loop, under Wine"
+aw_wine "$REPO/build/bench-win/bench/cleaning_bench.exe" "${AW_BENCH_ROUNDS:-3}"
