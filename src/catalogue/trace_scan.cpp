@@ -5,6 +5,7 @@
 #include "cleaner/file_primitives.h"
 #include "cleaner/registry_primitives.h"
 #include "cleaner/system_location_source.h"
+#include "platform/clipboard.h"
 
 #include <windows.h>
 
@@ -14,23 +15,6 @@
 namespace aw {
 
 namespace {
-
-// Holds the clipboard open for one scope.
-class ClipboardReader {
-public:
-    explicit ClipboardReader(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
-    ~ClipboardReader()
-    {
-        if (open_)
-            CloseClipboard();
-    }
-    ClipboardReader(const ClipboardReader&) = delete;
-    ClipboardReader& operator=(const ClipboardReader&) = delete;
-    bool isOpen() const { return open_; }
-
-private:
-    bool open_;
-};
 
 // Locks a global memory block for one scope.
 class LockedGlobal {
@@ -58,7 +42,7 @@ private:
 // so the text is read no further than the block's size, terminated or not.
 std::string ClipboardAsText(HWND owner)
 {
-    ClipboardReader clipboard(owner);
+    OpenedClipboard clipboard(owner);
     if (!clipboard.isOpen())
         throw std::runtime_error(kClipboardError);
     LockedGlobal text(GetClipboardData(CF_TEXT));

@@ -13,14 +13,14 @@ void DrawBox(HDC dc, int left, bool ticked)
 {
     RECT outer{left + 1, 1, left + 14, 14};
     GdiBrush border(CreateSolidBrush(RGB(28, 81, 128)));
-    FillRect(dc, &outer, border.get());
+    FillRect(dc, &outer, border.Get());
     RECT inner{left + 2, 2, left + 13, 13};
     GdiBrush face(CreateSolidBrush(RGB(255, 255, 255)));
-    FillRect(dc, &inner, face.get());
+    FillRect(dc, &inner, face.Get());
     if (!ticked)
         return;
     GdiPen pen(CreatePen(PS_SOLID, 2, RGB(24, 120, 60)));
-    SelectedObject selected(dc, pen.get());
+    SelectedObject selected(dc, pen.Get());
     POINT tick[] = {{left + 4, 7}, {left + 6, 10}, {left + 11, 4}};
     Polyline(dc, tick, 3);
 }
@@ -31,18 +31,18 @@ HIMAGELIST CreateCheckBoxImages()
 {
     HIMAGELIST images = ImageList_Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, 3, 0);
     WindowDC screen(nullptr);
-    MemoryDC dc(screen.get());
-    GdiBitmap strip(CreateCompatibleBitmap(screen.get(), kImageSize * 3, kImageSize));
+    MemoryDC dc(screen.Get());
+    GdiBitmap strip(CreateCompatibleBitmap(screen.Get(), kImageSize * 3, kImageSize));
     {
-        SelectedObject selected(dc.get(), strip.get());
+        SelectedObject selected(dc.Get(), strip.Get());
         RECT all{0, 0, kImageSize * 3, kImageSize};
         GdiBrush key(CreateSolidBrush(RGB(255, 0, 255)));
-        FillRect(dc.get(), &all, key.get());
+        FillRect(dc.Get(), &all, key.Get());
         // Image 0 stays blank: state index 0 means "no state image".
-        DrawBox(dc.get(), kImageSize, false);
-        DrawBox(dc.get(), kImageSize * 2, true);
+        DrawBox(dc.Get(), kImageSize, false);
+        DrawBox(dc.Get(), kImageSize * 2, true);
     }
-    ImageList_AddMasked(images, strip.get(), RGB(255, 0, 255));
+    ImageList_AddMasked(images, strip.Get(), RGB(255, 0, 255));
     return images;
 }
 

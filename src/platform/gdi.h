@@ -1,112 +1,136 @@
 #pragma once
-// Owning wrappers for GDI objects and device contexts, and a scope guard for SelectObject.
+// Scope guards for GDI objects and device contexts: every bitmap, brush, font, memory DC,
+// selection and stretch mode is undone by a destructor, so an early return or an exception in
+// a painter never leaks a handle or leaves an object selected into a DC.
 #include <windows.h>
 
 #include <utility>
 
 namespace aw {
 
-template <typename T>
-class UniqueGdi {
+// Owns an object released with DeleteObject (bitmap, brush, pen, font, region).
+template <typename Handle>
+class GdiObject {
 public:
-    UniqueGdi() = default;
-    explicit UniqueGdi(T object) : object_(object) {}
-    ~UniqueGdi() { reset(); }
-    UniqueGdi(UniqueGdi&& other) noexcept : object_(other.release()) {}
-    UniqueGdi& operator=(UniqueGdi&& other) noexcept
+    GdiObject() = default;
+    explicit GdiObject(Handle handle) : handle_(handle) {}
+    ~GdiObject() { Reset(); }
+    GdiObject(GdiObject&& other) noexcept : handle_(other.Release()) {}
+    GdiObject& operator=(GdiObject&& other) noexcept
     {
-        if (this != &other)
-            reset(other.release());
+        if (this != &other) Reset(other.Release());
         return *this;
     }
-    UniqueGdi(const UniqueGdi&) = delete;
-    UniqueGdi& operator=(const UniqueGdi&) = delete;
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
 
-    T get() const { return object_; }
-    explicit operator bool() const { return object_ != nullptr; }
-    T release() { return std::exchange(object_, nullptr); }
-    void reset(T object = nullptr)
+    Handle Get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    Handle Release() { return std::exchange(handle_, nullptr); }
+    void Reset(Handle handle = nullptr)
     {
-        if (object_)
-            DeleteObject(object_);
-        object_ = object;
+        Handle old = std::exchange(handle_, handle);
+        if (old) ::DeleteObject(old);
     }
 
 private:
-    T object_ = nullptr;
+    Handle handle_ = nullptr;
 };
 
-using GdiFont = UniqueGdi<HFONT>;
-using GdiBrush = UniqueGdi<HBRUSH>;
-using GdiPen = UniqueGdi<HPEN>;
-using GdiBitmap = UniqueGdi<HBITMAP>;
-using GdiRegion = UniqueGdi<HRGN>;
+using GdiBitmap = GdiObject<HBITMAP>;
+using GdiBrush = GdiObject<HBRUSH>;
+using GdiPen = GdiObject<HPEN>;
+using GdiFont = GdiObject<HFONT>;
+using GdiRegion = GdiObject<HRGN>;
 
-// Selects an object into a DC for the guard's lifetime.
+// A memory DC compatible with `reference` (the screen when null), deleted on scope exit.
+class MemoryDC {
+public:
+    explicit MemoryDC(HDC reference = nullptr) : dc_(::CreateCompatibleDC(reference)) {}
+    ~MemoryDC()
+    {
+        if (dc_) ::DeleteDC(dc_);
+    }
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+
+    HDC Get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HDC dc_;
+};
+
+// A DC borrowed with GetDC (the screen when the window is null) and given back on scope exit.
+class WindowDC {
+public:
+    explicit WindowDC(HWND window = nullptr) : window_(window), dc_(::GetDC(window)) {}
+    ~WindowDC()
+    {
+        if (dc_) ::ReleaseDC(window_, dc_);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+
+    HDC Get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// Selects an object into a DC and puts the previous one back on scope exit.
 class SelectedObject {
 public:
-    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(dc && object ? ::SelectObject(dc, object) : nullptr) {}
     ~SelectedObject()
     {
-        if (previous_)
-            SelectObject(dc_, previous_);
+        if (previous_ && previous_ != HGDI_ERROR) ::SelectObject(dc_, previous_);
     }
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
+
+    // False when the object could not be selected (for example a bitmap already selected
+    // into another DC).
+    bool Ok() const { return previous_ && previous_ != HGDI_ERROR; }
 
 private:
     HDC dc_;
     HGDIOBJ previous_;
 };
 
-// A memory DC compatible with another, deleted at scope end.
-class MemoryDC {
+// Sets a DC's stretch mode for the scope.
+class StretchMode {
 public:
-    explicit MemoryDC(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
-    ~MemoryDC()
+    StretchMode(HDC dc, int mode) : dc_(dc), previous_(::SetStretchBltMode(dc, mode)) {}
+    ~StretchMode()
     {
-        if (dc_)
-            DeleteDC(dc_);
+        if (previous_) ::SetStretchBltMode(dc_, previous_);
     }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    HDC get() const { return dc_; }
+    StretchMode(const StretchMode&) = delete;
+    StretchMode& operator=(const StretchMode&) = delete;
 
 private:
     HDC dc_;
+    int previous_;
 };
 
-// BeginPaint/EndPaint.
+
+// BeginPaint/EndPaint for one WM_PAINT.
 class PaintDC {
 public:
-    explicit PaintDC(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
-    ~PaintDC() { EndPaint(window_, &paint_); }
+    explicit PaintDC(HWND window) : window_(window) { dc_ = ::BeginPaint(window, &paint_); }
+    ~PaintDC() { ::EndPaint(window_, &paint_); }
     PaintDC(const PaintDC&) = delete;
     PaintDC& operator=(const PaintDC&) = delete;
-    HDC get() const { return dc_; }
-    const RECT& area() const { return paint_.rcPaint; }
+
+    HDC Get() const { return dc_; }
+    const RECT& Area() const { return paint_.rcPaint; }
 
 private:
     HWND window_;
     PAINTSTRUCT paint_{};
-    HDC dc_;
-};
-
-// GetDC/ReleaseDC.
-class WindowDC {
-public:
-    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDC()
-    {
-        if (dc_)
-            ReleaseDC(window_, dc_);
-    }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HWND window_;
     HDC dc_;
 };
 

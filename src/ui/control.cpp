@@ -28,7 +28,7 @@ void Control::SetFont(const FontSpec& font)
 {
     font_ = font;
     fontSet_ = true;
-    fontHandle_.reset();
+    fontHandle_.Reset();
     Invalidate();
 }
 
@@ -61,9 +61,9 @@ HFONT Control::FontHandle()
         log.lfUnderline = font_.Underline ? TRUE : FALSE;
         log.lfCharSet = DEFAULT_CHARSET;
         lstrcpynA(log.lfFaceName, font_.Name.c_str(), LF_FACESIZE);
-        fontHandle_.reset(CreateFontIndirectA(&log));
+        fontHandle_.Reset(CreateFontIndirectA(&log));
     }
-    return fontHandle_.get();
+    return fontHandle_.Get();
 }
 
 std::optional<std::string> Control::PublishedProperty(std::string_view name) const
@@ -210,8 +210,8 @@ bool WinControl::HasGraphicChildren() const
 void WinControl::FillBackground(HDC dc, const RECT& area)
 {
     if (!backgroundBrush_ || color_ != GetSysColor(COLOR_BTNFACE))
-        backgroundBrush_.reset(CreateSolidBrush(color_));
-    FillRect(dc, &area, backgroundBrush_.get());
+        backgroundBrush_.Reset(CreateSolidBrush(color_));
+    FillRect(dc, &area, backgroundBrush_.Get());
 }
 
 void WinControl::PaintGraphicChildren(HDC dc)

@@ -149,7 +149,7 @@ bool Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
     }
     case WM_PAINT: {
         PaintDC paint(hwnd_);
-        PaintGraphicChildren(paint.get());
+        PaintGraphicChildren(paint.Get());
         result = 0;
         return true;
     }

@@ -143,7 +143,7 @@ bool Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_PAINT:
         if (HasGraphicChildren()) {
             PaintDC paint(hwnd_);
-            PaintGraphicChildren(paint.get());
+            PaintGraphicChildren(paint.Get());
             result = 0;
             return true;
         }

@@ -29,7 +29,7 @@ bool TabSheet::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     }
     if (message == WM_PAINT && HasGraphicChildren()) {
         PaintDC paint(hwnd_);
-        PaintGraphicChildren(paint.get());
+        PaintGraphicChildren(paint.Get());
         result = 0;
         return true;
     }

@@ -1,120 +1,18 @@
 #pragma once
-// Scope guards for the GDI objects the drawing code creates: every bitmap, brush, memory DC,
-// selection and stretch mode is undone by a destructor, so an early return or an exception
-// in a painter never leaks a handle or leaves an object selected into a DC.
-
-#include <windows.h>
-
-#include <utility>
+// The GDI scope guards under the names the drawing code uses.
+#include "platform/gdi.h"
 
 namespace aw::skin {
 
-// Owns an object released with DeleteObject (bitmap, brush, pen, font, region).
-template <typename Handle>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    ~GdiObject() { Reset(); }
-    GdiObject(GdiObject&& other) noexcept : handle_(other.Release()) {}
-    GdiObject& operator=(GdiObject&& other) noexcept
-    {
-        if (this != &other) Reset(other.Release());
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-
-    Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    Handle Release() { return std::exchange(handle_, nullptr); }
-    void Reset(Handle handle = nullptr)
-    {
-        Handle old = std::exchange(handle_, handle);
-        if (old) ::DeleteObject(old);
-    }
-
-private:
-    Handle handle_ = nullptr;
-};
-
+using aw::GdiObject;
 using Bitmap = GdiObject<HBITMAP>;
 using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
 using Font = GdiObject<HFONT>;
 using Region = GdiObject<HRGN>;
+using aw::MemoryDC;
+using aw::SelectedObject;
+using aw::StretchMode;
+using aw::WindowDC;
 
-// A memory DC compatible with `reference` (the screen when null), deleted on scope exit.
-class MemoryDC {
-public:
-    explicit MemoryDC(HDC reference = nullptr) : dc_(::CreateCompatibleDC(reference)) {}
-    ~MemoryDC()
-    {
-        if (dc_) ::DeleteDC(dc_);
-    }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-
-    HDC Get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-private:
-    HDC dc_;
-};
-
-// A DC borrowed with GetDC (the screen when the window is null) and given back on scope exit.
-class WindowDC {
-public:
-    explicit WindowDC(HWND window = nullptr) : window_(window), dc_(::GetDC(window)) {}
-    ~WindowDC()
-    {
-        if (dc_) ::ReleaseDC(window_, dc_);
-    }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-
-    HDC Get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
-// Selects an object into a DC and puts the previous one back on scope exit.
-class SelectedObject {
-public:
-    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(dc && object ? ::SelectObject(dc, object) : nullptr) {}
-    ~SelectedObject()
-    {
-        if (previous_ && previous_ != HGDI_ERROR) ::SelectObject(dc_, previous_);
-    }
-    SelectedObject(const SelectedObject&) = delete;
-    SelectedObject& operator=(const SelectedObject&) = delete;
-
-    // False when the object could not be selected (for example a bitmap already selected
-    // into another DC).
-    bool Ok() const { return previous_ && previous_ != HGDI_ERROR; }
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
-// Sets a DC's stretch mode for the scope.
-class StretchMode {
-public:
-    StretchMode(HDC dc, int mode) : dc_(dc), previous_(::SetStretchBltMode(dc, mode)) {}
-    ~StretchMode()
-    {
-        if (previous_) ::SetStretchBltMode(dc_, previous_);
-    }
-    StretchMode(const StretchMode&) = delete;
-    StretchMode& operator=(const StretchMode&) = delete;
-
-private:
-    HDC dc_;
-    int previous_;
-};
-
-}  // namespace aw::skin
+} // namespace aw::skin
