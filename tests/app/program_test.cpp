@@ -168,3 +168,57 @@ TEST_F(Program, OtherSpellingsOfTheSwitchesStartNormally)
 
 } // namespace
 } // namespace aw::test
+
+namespace aw::test {
+namespace {
+
+std::string ResourceText(HMODULE module, LPCSTR type, LPCSTR name)
+{
+    HRSRC resource = FindResourceA(module, name, type);
+    if (!resource)
+        return {};
+    HGLOBAL loaded = LoadResource(module, resource);
+    auto* data = static_cast<const char*>(LockResource(loaded));
+    return data ? std::string(data, SizeofResource(module, resource)) : std::string();
+}
+
+TEST(Executable, CarriesItsManifestVersionIconPicturesAndSkin)
+{
+    std::string path = ExeFolderFile("Ashwarden.exe");
+    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr);
+    std::string manifest = ResourceText(module, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
+    EXPECT_NE(manifest.find("level=\"highestAvailable\" uiAccess=\"false\""), std::string::npos);
+    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
+    EXPECT_NE(manifest.find("{e2011457-1546-43c5-a5fe-008deee3d3f0}"), std::string::npos); // Vista
+    EXPECT_NE(manifest.find("{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"), std::string::npos); // 7
+    EXPECT_NE(manifest.find("<assemblyIdentity type=\"win32\" name=\"Ashwarden\""), std::string::npos);
+    EXPECT_NE(manifest.find("<description>Ashwarden</description>"), std::string::npos);
+    EXPECT_FALSE(ResourceText(module, MAKEINTRESOURCEA(10), "STRIP").empty());
+    EXPECT_FALSE(ResourceText(module, MAKEINTRESOURCEA(10), "BANNER").empty());
+    EXPECT_GT(ResourceText(module, MAKEINTRESOURCEA(10), "SKIN").size(), 1000u);
+    HICON small = static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(1), IMAGE_ICON, 16, 16, 0));
+    HICON large = static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, 0));
+    EXPECT_NE(small, nullptr);
+    EXPECT_NE(large, nullptr);
+    if (small)
+        DestroyIcon(small);
+    if (large)
+        DestroyIcon(large);
+    FreeLibrary(module);
+
+    DWORD ignored = 0;
+    DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, info.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(2, 1));
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(2, 1));
+}
+
+} // namespace
+} // namespace aw::test
