@@ -14,7 +14,7 @@ aw_quiet cmake --build build/bench-native -j "$AW_JOBS" --target skin_decode_ben
 aw_quiet cmake -S . -B build/bench-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DASHWARDEN_DEPS="$AW_DEPS" \
   -DASHWARDEN_BENCH=ON -DBUILD_TESTING=OFF
-aw_quiet cmake --build build/bench-win -j "$AW_JOBS" --target skin_decode_bench cleaning_bench
+aw_quiet cmake --build build/bench-win -j "$AW_JOBS" --target skin_decode_bench cleaning_bench startup_bench bare_window Ashwarden
 
 echo "== skin package decoding, native"
 build/bench-native/bench/skin_decode_bench res/skin/ashwarden.skin 2000
@@ -31,3 +31,11 @@ echo "== skin package decoding, under Wine"
 aw_wine "$REPO/build/bench-win/bench/skin_decode_bench.exe" 'R:\res\skin\ashwarden.skin' 2000
 echo "== cleaning 20,000 files against a bare delete loop, under Wine"
 aw_wine "$REPO/build/bench-win/bench/cleaning_bench.exe" "${AW_BENCH_ROUNDS:-3}"
+echo "== start-up to a visible main window against a bare window program, under Wine"
+mkdir -p "$AW_WORK/app"
+cp build/bench-win/src/app/Ashwarden.exe build/bench-win/bench/bare_window.exe "$AW_WORK/app/"
+# The programs started from inside Wine are named by their paths on drive R: (the source tree).
+winpath() { local rel=${1#"$REPO"/}; echo "R:\\${rel//\//\\}"; }
+aw_wine "$REPO/build/bench-win/bench/startup_bench.exe" "$(winpath "$AW_WORK/app/Ashwarden.exe")" \
+  "$(winpath "$AW_WORK/app/bare_window.exe")" \
+  "${AW_BENCH_STARTS:-7}"

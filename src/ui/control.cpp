@@ -337,11 +337,13 @@ LRESULT CALLBACK WinControl::SubclassProc(HWND window, UINT message, WPARAM wPar
 
 const char* EnsureWindowClass(const char* className, UINT style, int background)
 {
-    WNDCLASSEXA existing{sizeof existing};
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     if (GetClassInfoExA(instance, className, &existing))
         return className;
-    WNDCLASSEXA wc{sizeof wc};
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
     wc.style = style;
     wc.lpfnWndProc = DefWindowProcA;
     wc.hInstance = instance;

@@ -12,9 +12,11 @@ constexpr char kTimerClass[] = "TTimerWindow";
 Timer::Timer()
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA existing{sizeof existing};
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
     if (!GetClassInfoExA(instance, kTimerClass, &existing)) {
-        WNDCLASSEXA wc{sizeof wc};
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
         wc.lpfnWndProc = &Timer::WindowProc;
         wc.hInstance = instance;
         wc.lpszClassName = kTimerClass;

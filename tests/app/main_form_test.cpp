@@ -62,9 +62,11 @@ TEST_F(MainWindow, CaptionSizeAndEveryControlInPlace)
         EXPECT_EQ(b.Left, p.Left);
         EXPECT_EQ(b.Top, p.Top);
         EXPECT_EQ(b.Width, p.Width);
-        EXPECT_EQ(b.Height, p.Height);
-        if (*p.Caption)
+        EXPECT_EQ(b.Height, p.Height); {
+        if (*p.Caption) {
             EXPECT_EQ(control->Caption(), p.Caption);
+        }
+        }
         if (auto* windowed = dynamic_cast<ui::WinControl*>(control)) {
             // The real window is where the design says, inside its parent.
             RECT area;

@@ -39,8 +39,7 @@ protected:
         HWND tree = main->TreeView1->Handle();
         SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(node.Item()));
         RECT label{};
-        *reinterpret_cast<HTREEITEM*>(&label) = node.Item();
-        SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&label));
+        TreeView_GetItemRect(tree, node.Item(), &label, TRUE);
         int y = (label.top + label.bottom) / 2;
         if (!onBox)
             return POINT{label.left + 4, y};
@@ -153,16 +152,20 @@ TEST_F(TreeBehaviour, EnableCollapseGovernsEveryCollapse)
     main->TreeView1->Select(Node("Windows", "DNS Logs"));
     Choose("Collapse1");
     CollapseUnselectedGroups(*main->TreeView1);
-    for (ui::TreeNode& node : main->TreeView1->AllNodes())
-        if (node.HasChildren())
+    for (ui::TreeNode& node : main->TreeView1->AllNodes()) {
+        if (node.HasChildren()) {
             EXPECT_TRUE(node.Expanded()) << node.Text();
+        }
+    }
 
     Choose("FullCollapse1");
     EXPECT_TRUE(main->PopupMenu1.Find("EnableCollapse1")->Checked);
     EXPECT_TRUE(main->CollapseEnabled);
-    for (ui::TreeNode& node : main->TreeView1->AllNodes())
-        if (node.HasChildren())
+    for (ui::TreeNode& node : main->TreeView1->AllNodes()) {
+        if (node.HasChildren()) {
             EXPECT_FALSE(node.Expanded()) << node.Text();
+        }
+    }
 
     main->TreeView1->Select(windows);
     Choose("Expand1");
@@ -171,9 +174,11 @@ TEST_F(TreeBehaviour, EnableCollapseGovernsEveryCollapse)
     Choose("Collapse1");
     EXPECT_FALSE(windows.Expanded());
     Choose("FullCollapse2");
-    for (ui::TreeNode& node : main->TreeView1->AllNodes())
-        if (node.HasChildren())
+    for (ui::TreeNode& node : main->TreeView1->AllNodes()) {
+        if (node.HasChildren()) {
             EXPECT_TRUE(node.Expanded()) << node.Text();
+        }
+    }
 }
 
 TEST_F(TreeBehaviour, CollapseUnselectedGroupsLeavesOnlyGroupsWithATick)
@@ -184,8 +189,9 @@ TEST_F(TreeBehaviour, CollapseUnselectedGroupsLeavesOnlyGroupsWithATick)
     for (ui::TreeNode& node : main->TreeView1->AllNodes()) {
         if (!node.HasChildren())
             continue;
-        if (node.Text() == "Windows")
+        if (node.Text() == "Windows") {
             EXPECT_TRUE(node.Expanded());
+        }
         else if (!node.Expanded())
             ++collapsed;
     }

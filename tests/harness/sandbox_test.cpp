@@ -73,8 +73,9 @@ TEST(Sandbox, UnixEscapeSeesOnlyTheSandbox)
     for (const auto& name : rootEntries)
         EXPECT_TRUE(system.count(name) || name == parts[0]) << "host folder visible: /" << name;
     for (const char* hidden : {"root", "home", "var", "opt", "srv", "mnt"}) {
-        if (parts[0] != hidden)
+        if (parts[0] != hidden) {
             EXPECT_FALSE(Exists((std::string("\\\\?\\unix\\") + hidden).c_str())) << hidden;
+        }
     }
     // Each folder on the way to the source tree shows only the next step.
     std::string folder = "\\\\?\\unix";
