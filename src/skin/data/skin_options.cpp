@@ -17,7 +17,7 @@ const char* const kSkinOptionNames[kSkinOptionCount] = {
 
 const char* const kSkinFormTypeNames[4] = {"sfMainform", "sfOnlyThisForm", "sfDialog", "sfDLL"};
 
-SkinControls ControlsAfterLoad(SkinControls controls, TSkinFormType formType, bool hasScrollBarInfo)
+SkinControlSet ControlsAfterLoad(SkinControlSet controls, TSkinFormType formType, bool hasScrollBarInfo)
 {
     if (!hasScrollBarInfo) controls.Exclude(xcScrollbar);
     if (formType == sfMainform) {

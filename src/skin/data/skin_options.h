@@ -97,15 +97,15 @@ private:
     std::uint32_t bits_ = 0;
 };
 
-using SkinControls = SkinSet<TSkinControlType, kSkinControlTypeCount>;
-using SkinOptions = SkinSet<TSkinOption, kSkinOptionCount>;
+using SkinControlSet = SkinSet<TSkinControlType, kSkinControlTypeCount>;
+using SkinOptionSet = SkinSet<TSkinOption, kSkinOptionCount>;
 
 // Constructor defaults.
-inline constexpr SkinControls kDefaultSkinControls = SkinControls::All().Without(xcMenuItem).Without(xcFastReport);
-inline constexpr SkinOptions kDefaultSkinOptions{xoPreview, xoToolbarBK, xoCaptionButtonHint};
+inline constexpr SkinControlSet kDefaultSkinControls = SkinControlSet::All().Without(xcMenuItem).Without(xcFastReport);
+inline constexpr SkinOptionSet kDefaultSkinOptions{xoPreview, xoToolbarBK, xoCaptionButtonHint};
 
 // What the program's main window stores.
-inline constexpr SkinControls kMainWindowSkinControls = kDefaultSkinControls.Without(xcPanel);
+inline constexpr SkinControlSet kMainWindowSkinControls = kDefaultSkinControls.Without(xcPanel);
 
 // Member names in ordinal order, as the form data and the designer write them.
 extern const char* const kSkinControlTypeNames[kSkinControlTypeCount];
@@ -116,6 +116,6 @@ extern const char* const kSkinFormTypeNames[4];
 // scroll-bar information query, for a form type. The main form keeps either its menu-bar kind
 // or its system-menu kind: with xcMainMenu set menu items are not skinned separately, without
 // it the system menu is not either.
-SkinControls ControlsAfterLoad(SkinControls controls, TSkinFormType formType, bool hasScrollBarInfo);
+SkinControlSet ControlsAfterLoad(SkinControlSet controls, TSkinFormType formType, bool hasScrollBarInfo);
 
 }  // namespace aw::skin

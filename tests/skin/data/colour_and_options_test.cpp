@@ -81,7 +81,7 @@ TEST(SkinColours, ColourSectionsCustomColoursAndReservedSlots)
     EXPECT_EQ(colours.values[17], 0x654321u);
 }
 
-TEST(SkinOptions, DefaultsAndTheMainWindowsSets)
+TEST(SkinOptionSet, DefaultsAndTheMainWindowsSets)
 {
     for (int m = 0; m < kSkinControlTypeCount; ++m) {
         const auto member = static_cast<TSkinControlType>(m);
@@ -93,20 +93,20 @@ TEST(SkinOptions, DefaultsAndTheMainWindowsSets)
     }
     EXPECT_EQ(kDefaultSkinControls.Bits(), 0x1FFFFBu);
     EXPECT_EQ(kDefaultSkinOptions.Bits(), (1u << 3) | (1u << 6) | (1u << 10));
-    EXPECT_EQ(SkinOptions::FromBits(0xFFFFFFFF).Bits(), 0xFFFu);
+    EXPECT_EQ(SkinOptionSet::FromBits(0xFFFFFFFF).Bits(), 0xFFFu);
 }
 
-TEST(SkinOptions, ControlsAfterLoadDropScrollBarsWithoutTheQueryAndOneMenuKind)
+TEST(SkinOptionSet, ControlsAfterLoadDropScrollBarsWithoutTheQueryAndOneMenuKind)
 {
-    const SkinControls all = SkinControls::All();
-    const SkinControls noMain = all.Without(xcMainMenu);
+    const SkinControlSet all = SkinControlSet::All();
+    const SkinControlSet noMain = all.Without(xcMainMenu);
 
-    const SkinControls main = ControlsAfterLoad(all, sfMainform, true);
+    const SkinControlSet main = ControlsAfterLoad(all, sfMainform, true);
     EXPECT_FALSE(main.Contains(xcMenuItem));
     EXPECT_TRUE(main.Contains(xcSystemMenu));
     EXPECT_TRUE(main.Contains(xcScrollbar));
 
-    const SkinControls withoutMenuBar = ControlsAfterLoad(noMain, sfMainform, false);
+    const SkinControlSet withoutMenuBar = ControlsAfterLoad(noMain, sfMainform, false);
     EXPECT_TRUE(withoutMenuBar.Contains(xcMenuItem));
     EXPECT_FALSE(withoutMenuBar.Contains(xcSystemMenu));
     EXPECT_FALSE(withoutMenuBar.Contains(xcScrollbar));

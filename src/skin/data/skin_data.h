@@ -1,0 +1,138 @@
+#pragma once
+// TSkinData: the component a form carries to be skinned. It holds the compressed skin, loads
+// it into element objects over GDI bitmaps, and carries the switches that decide what gets
+// skinned. The skinning code only reads it.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "skin/data/gdi_skin_model.h"
+#include "skin/data/skin_manager_link.h"
+#include "skin/data/skin_options.h"
+#include "skin/draw/gdi_objects.h"
+
+namespace aw::skin {
+
+using TOnFormSkin = std::function<void(TSkinData& sender, const std::string& name, bool& doSkin)>;
+using TNotifyEvent = std::function<void(TSkinData& sender)>;
+using TOnSkinForm = std::function<void(TSkinData& sender, HWND window, const std::string& name)>;
+// The control painter an OnSkinControl handler supplies is the control skinning's business;
+// the component only carries the handler.
+using TOnSkinControl = std::function<void(TSkinData& sender, HWND form, HWND control, const std::string& controlClass,
+                                          void*& skinnedControl)>;
+
+class TSkinData {
+public:
+    // Gives the process's skin manager, creating it when there is none; may give null while
+    // no manager exists in the program, and the component then skins nothing.
+    using ManagerAccess = std::function<SkinManagerLink*()>;
+
+    static constexpr const char* kVersion = "1.0.0.0";
+    static constexpr std::int32_t kDefaultDisableTag = 99;
+    // The bitmap resource the menu glyphs come from, 16 x 16 each, white transparent.
+    static constexpr const char* kMenuGlyphResource = "MENUGLYPHS";
+
+    // `owner` is the window of the form carrying the component (null for none).
+    explicit TSkinData(HWND owner = nullptr, ManagerAccess manager = nullptr, HINSTANCE resources = nullptr);
+    ~TSkinData();
+    TSkinData(const TSkinData&) = delete;
+    TSkinData& operator=(const TSkinData&) = delete;
+
+    // Published properties, in declaration order.
+    bool Active() const { return active_; }
+    void SetActive(bool active);
+    std::int32_t DisableTag = kDefaultDisableTag;
+    SkinControlSet SkinControls = kDefaultSkinControls;
+    SkinOptionSet Options = kDefaultSkinOptions;
+    std::vector<std::string> Skin3rd;
+    const std::string& SkinFile() const { return skinFile_; }
+    void SetSkinFile(const std::string& path);
+    // "(none)" at run time, whatever is held; assignments change nothing.
+    std::string SkinStore() const { return "(none)"; }
+    void SetSkinStore(const std::string&) {}
+    TSkinFormType SkinFormtype() const { return formType_; }
+    void SetSkinFormtype(TSkinFormType type) { formType_ = type; }
+    std::string Version() const { return kVersion; }
+    void SetVersion(const std::string&) {}
+    bool MenuUpdate = true;
+    bool MenuMerge = false;
+    TOnFormSkin OnFormSkin;
+    TNotifyEvent OnSkinChanged;
+    TOnSkinControl OnSkinControl;
+    TOnSkinForm OnBeforeSkinForm;
+    TOnSkinForm OnAfterSkinForm;
+
+    // The stored SkinStream property: reading it loads the skin at once; writing gives the
+    // length and the bytes.
+    void ReadSkinStream(const std::uint8_t* data, std::size_t size);
+    std::vector<std::uint8_t> WriteSkinStream() const;
+    const std::vector<std::uint8_t>& CompressedSkin() const { return compressed_; }
+
+    // All properties have been read: register with the manager and start skinning.
+    void Loaded();
+
+    // Applies the held CompressedSkin; false when the package does not load.
+    bool LoadSkinStream();
+
+    // State the skinning code reads.
+    bool SkinReady() const { return !noSkinReady_; }
+    const std::string& SkinName() const { return skin_.skinName; }
+    const GdiSkinModel& Skin() const { return skin_; }
+    TDataSkinObject* Slot(SkinSlot slot) const { return skin_.Slot(slot); }
+    Colour SkinColour(ColourSlot slot) const { return skin_.colours[slot]; }
+    HBRUSH ButtonFaceBrush() const { return buttonFaceBrush_.Get(); }
+    HFONT CaptionFont() const { return captionFont_.Get(); }
+    HBITMAP AppIconCopy() const { return appIcon_.Get(); }
+    HIMAGELIST MenuGlyphs() const { return menuGlyphs_.get(); }
+    HWND HintWindow() const { return hintWindow_.get(); }
+    SIZE MaximizedSize() const { return maximizedSize_; }
+    HWND Owner() const { return owner_; }
+
+    // Where the package reader's messages go (a message box unless replaced).
+    void SetMessageSink(std::function<void(const std::string&)> sink) { showMessage_ = std::move(sink); }
+
+    // Re-reads the system caption font (done when the component is loaded).
+    void RefreshCaptionFont();
+    // Copies the owner window's small icon (else its big one) onto magenta.
+    void MakeAppIconCopy();
+
+private:
+    struct ImageListDeleter {
+        void operator()(HIMAGELIST list) const;
+    };
+    struct WindowDeleter {
+        void operator()(HWND window) const;
+    };
+
+    SkinManagerLink* Manager();
+    void LoadMenuGlyphs();
+    void CreateHintWindow();
+
+    HWND owner_;
+    std::function<void(const std::string&)> showMessage_;
+    ManagerAccess managerAccess_;
+    HINSTANCE resources_;
+    SkinManagerLink* manager_ = nullptr;
+    bool reading_ = true;  // until Loaded()
+    bool active_ = false;
+    std::string skinFile_;
+    TSkinFormType formType_ = sfMainform;
+
+    std::vector<std::uint8_t> compressed_;
+    bool noSkinReady_ = true;
+    GdiSkinModel skin_;
+    Brush buttonFaceBrush_;
+    Font captionFont_;
+    Bitmap appIcon_;
+    std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter> menuGlyphs_;
+    std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter> hintWindow_;
+    SIZE maximizedSize_{};
+};
+
+}  // namespace aw::skin
