@@ -201,6 +201,7 @@ TEST_F(SkinDataComponent, APackageThatDoesNotLoadKeepsSkinningOff)
     const auto property = WriteSkinStreamProperty(compressed);
     data->ReadSkinStream(property.data(), property.size());
     EXPECT_FALSE(data->SkinReady());
+    EXPECT_EQ(messages, (std::vector<std::string>{kOlderSkinMessage}));
     data->SetActive(true);
     data->Loaded();
     EXPECT_FALSE(data->Active());
