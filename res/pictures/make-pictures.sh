@@ -26,3 +26,16 @@ for size in 16 32 48; do
 done
 convert icon-16.png icon-32.png icon-48.png ../ashwarden.ico
 rm -f icon-16.png icon-32.png icon-48.png
+
+# Skin engine fallbacks: the track channels of track bars (margins of 3 on every side are
+# kept unscaled) and the system menu's glyphs (Restore, Maximize, Minimize, Close; white is
+# transparent). 24-bit BMPs, as the resource compiler takes them.
+convert -size 24x9 xc:'#1b232c' -fill '#3a4654' -draw 'rectangle 1,1 22,7' \
+  -fill '#0f151b' -draw 'rectangle 3,3 20,5' -type TrueColor BMP3:track.bmp
+convert track.bmp -rotate 90 -type TrueColor BMP3:trackvert.bmp
+convert -size 64x16 xc:white -fill none -stroke '#1e2a33' -strokewidth 1 \
+  -draw 'rectangle 5,3 12,10' -draw 'rectangle 3,5 10,12' \
+  -draw 'rectangle 19,3 28,12' -draw 'line 19,4 28,4' \
+  -draw 'line 35,12 44,12' -draw 'line 35,11 44,11' \
+  -draw 'line 51,3 60,12' -draw 'line 60,3 51,12' \
+  -type TrueColor BMP3:menuglyphs.bmp

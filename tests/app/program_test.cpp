@@ -198,6 +198,17 @@ TEST(Executable, CarriesItsManifestVersionIconPicturesAndSkin)
     EXPECT_FALSE(ResourceText(module, MAKEINTRESOURCEA(10), "STRIP").empty());
     EXPECT_FALSE(ResourceText(module, MAKEINTRESOURCEA(10), "BANNER").empty());
     EXPECT_GT(ResourceText(module, MAKEINTRESOURCEA(10), "SKIN").size(), 1000u);
+    for (const char* fallback : {"TRACK", "TRACKVERT", "MENUGLYPHS"}) {
+        HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(module, fallback, IMAGE_BITMAP, 0, 0, 0));
+        EXPECT_NE(bitmap, nullptr) << fallback;
+        BITMAP info{};
+        if (bitmap && GetObjectA(bitmap, sizeof info, &info)) {
+            EXPECT_GT(info.bmWidth, 6) << fallback;
+            EXPECT_GT(info.bmHeight, 6) << fallback;
+        }
+        if (bitmap)
+            DeleteObject(bitmap);
+    }
     HICON small = static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(1), IMAGE_ICON, 16, 16, 0));
     HICON large = static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, 0));
     EXPECT_NE(small, nullptr);
