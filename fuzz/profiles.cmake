@@ -1,4 +1,3 @@
 # Profile names read from profiles.ini files that other programs write, and the path rules
 # that stand between them and a deletion.
-target_compile_options(aw_cleaner_core PRIVATE -fsanitize=fuzzer-no-link)
 aw_fuzzer(profiles SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/profiles.cpp DEPENDS aw_cleaner_core)

@@ -1,5 +1,3 @@
 # Skin descriptions into element objects: arbitrary INI text through the whole load sequence,
 # with made-up images of awkward sizes for every image value.
-target_compile_options(aw_skin_data_core PRIVATE -fsanitize=fuzzer-no-link)
-target_compile_options(aw_skin_draw_core PRIVATE -fsanitize=fuzzer-no-link)
 aw_fuzzer(skin_data SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/skin_data_description.cpp DEPENDS aw_skin_data_core)

@@ -1,6 +1,4 @@
 # Skin package parsers: the compressed package, the skin description and bitmap entries.
-# The library under test needs coverage instrumentation too, or the fuzzer runs blind.
-target_compile_options(aw_skin_package PRIVATE -fsanitize=fuzzer-no-link)
 aw_fuzzer(skin_package SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/skin_package.cpp DEPENDS aw_skin_package)
 aw_fuzzer(skin_ini SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/skin_ini.cpp DEPENDS aw_skin_package)
 aw_fuzzer(skin_bmp SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/skin_bmp.cpp DEPENDS aw_skin_package)
