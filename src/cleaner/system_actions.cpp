@@ -1,27 +1,12 @@
 #include "cleaner/system_actions.h"
 
+#include "platform/clipboard.h"
+
 #include <shellapi.h>
 
 namespace aw {
 
 namespace {
-
-// Holds the clipboard open for one scope.
-class OpenedClipboard {
-public:
-    explicit OpenedClipboard(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
-    ~OpenedClipboard()
-    {
-        if (open_)
-            CloseClipboard();
-    }
-    OpenedClipboard(const OpenedClipboard&) = delete;
-    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
-    bool isOpen() const { return open_; }
-
-private:
-    bool open_;
-};
 
 // Global memory that is freed unless the clipboard took it over.
 class GlobalMemory {
