@@ -81,9 +81,11 @@ void Form::ShowModal()
     modal_ = true;
     Show();
     Application& application = Application::Instance();
-    while (modal_ && IsWindowVisible(hwnd_) && !application.Terminated()) {
-        WaitMessage();
+    for (;;) {
         application.ProcessMessages();
+        if (!modal_ || !IsWindowVisible(hwnd_) || application.Terminated())
+            break;
+        WaitMessage();
     }
     modal_ = false;
     for (HWND window : disabled.windows)

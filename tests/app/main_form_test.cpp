@@ -259,6 +259,36 @@ TEST_F(MainWindow, CloseWithoutMinimizeToTrayEndsTheProgram)
     EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
+TEST_F(MainWindow, SettingsButtonShowsTheSettingsWindowModally)
+{
+    Build();
+    main->Show();
+    Pump();
+    bool mainDisabled = false;
+    settings->OnMessage = [&](UINT message, WPARAM, LPARAM, LRESULT& result) {
+        if (message != WM_APP + 2)
+            return false;
+        mainDisabled = !IsWindowEnabled(main->Handle());
+        settings->Button1->Click(); // "Close"
+        result = 0;
+        return true;
+    };
+    PostMessageA(settings->Handle(), WM_APP + 2, 0, 0);
+    main->Button2->Click();
+    EXPECT_TRUE(mainDisabled);
+    EXPECT_FALSE(IsWindowVisible(settings->Handle()));
+    EXPECT_TRUE(IsWindowEnabled(main->Handle()));
+
+    // From the tray it is modeless: the main window is shown and stays usable.
+    main->Hide();
+    main->PopupMenu2.Choose(*main->PopupMenu2.Find("Settings1"));
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(main->Handle()));
+    EXPECT_TRUE(IsWindowVisible(settings->Handle()));
+    EXPECT_TRUE(IsWindowEnabled(main->Handle()));
+    settings->Hide();
+}
+
 TEST_F(MainWindow, SessionEndWaitsAndConsents)
 {
     Build();

@@ -124,6 +124,32 @@ TEST_F(Framework, CloseActionCanKeepTheWindow)
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
 }
 
+TEST_F(Framework, ShowModalDisablesTheOtherWindowsUntilItCloses)
+{
+    Form other{"Other", "TOtherForm", 120, 80};
+    other.CreateForm();
+    other.Show();
+    bool otherDisabled = false;
+    bool visibleInside = false;
+    form.OnMessage = [&](UINT message, WPARAM, LPARAM, LRESULT& result) {
+        if (message != WM_APP + 1)
+            return false;
+        otherDisabled = !IsWindowEnabled(other.Handle());
+        visibleInside = IsWindowVisible(form.Handle()) != FALSE;
+        form.Close(); // as the "Close" button does
+        result = 0;
+        return true;
+    };
+    PostMessageA(form.Handle(), WM_APP + 1, 0, 0);
+    form.ShowModal();
+    EXPECT_TRUE(otherDisabled);
+    EXPECT_TRUE(visibleInside);
+    EXPECT_FALSE(form.Modal());
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(other.Handle()));
+    other.Hide();
+}
+
 TEST_F(Framework, ControlsAreFoundFromTheirWindowAndReportTheirClass)
 {
     auto& panel = form.Add<Panel>(Bounds{0, 0, 200, 100}, "Panel1", true);
