@@ -6,6 +6,8 @@
 #include "cleaner/location_table.h"
 #include "cleaner/path_rules.h"
 
+#include "support/fake_location_source.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -15,24 +17,7 @@
 namespace aw {
 namespace {
 
-class FakeSource : public LocationSource {
-public:
-    std::map<BaseFolder, std::string> Folders = {
-        {BaseFolder::RoamingAppData, "C:\\u\\Roaming"},
-        {BaseFolder::LocalAppData, "C:\\u\\Local"},
-        {BaseFolder::ProgramFiles, "C:\\Program Files"},
-        {BaseFolder::Recent, "C:\\u\\Recent"},
-        {BaseFolder::InternetCookies, "C:\\u\\INetCookies"},
-        {BaseFolder::SystemDir, "C:\\windows\\system32"},
-        {BaseFolder::FirefoxProfile, "C:\\u\\Roaming\\Mozilla\\Firefox\\Profiles/ff.default\\"},
-    };
-    std::string folder(BaseFolder base) const override
-    {
-        auto it = Folders.find(base);
-        return it == Folders.end() ? std::string() : it->second;
-    }
-    std::string profile(ProfilePart) const override { return "Profiles/ff.default"; }
-};
+using FakeSource = test::FakeLocationSource;
 
 bool IsBrowser(std::string_view group)
 {

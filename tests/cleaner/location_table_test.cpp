@@ -3,6 +3,8 @@
 #include "cleaner/location_table.h"
 #include "cleaner/path_rules.h"
 
+#include "support/fake_location_source.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -14,37 +16,7 @@
 namespace aw {
 namespace {
 
-// A machine whose folders and profiles are whatever the test says.
-class FakeSource : public LocationSource {
-public:
-    std::map<BaseFolder, std::string> Folders = {
-        {BaseFolder::RoamingAppData, "C:\\u\\Roaming"},
-        {BaseFolder::LocalAppData, "C:\\u\\Local"},
-        {BaseFolder::ProgramFiles, "C:\\Program Files"},
-        {BaseFolder::Recent, "C:\\u\\Recent"},
-        {BaseFolder::InternetCache, "C:\\u\\INetCache"},
-        {BaseFolder::InternetCookies, "C:\\u\\INetCookies"},
-        {BaseFolder::InternetHistory, "C:\\u\\History"},
-        {BaseFolder::WindowsDir, "C:\\windows"},
-        {BaseFolder::SystemDir, "C:\\windows\\system32"},
-        {BaseFolder::FirefoxProfile, "C:\\u\\Roaming\\Mozilla\\Firefox\\Profiles/ff.default\\"},
-    };
-    std::map<ProfilePart, std::string> Profiles = {
-        {ProfilePart::Firefox, "Profiles/ff.default"}, {ProfilePart::PaleMoon, "Profiles/pm.default"},
-        {ProfilePart::KMeleon, "Profiles/km.default"}, {ProfilePart::Netscape, "Profiles/ns.default"},
-        {ProfilePart::SeaMonkey, "Profiles/sm.default"},
-    };
-    std::string folder(BaseFolder base) const override
-    {
-        auto it = Folders.find(base);
-        return it == Folders.end() ? std::string() : it->second;
-    }
-    std::string profile(ProfilePart part) const override
-    {
-        auto it = Profiles.find(part);
-        return it == Profiles.end() ? std::string() : it->second;
-    }
-};
+using FakeSource = test::FakeLocationSource;
 
 std::string Location(std::string_view group, std::string_view category, std::size_t index, const FakeSource& source)
 {
