@@ -92,6 +92,9 @@ void MainForm::RunCleaningAndWait()
     job.Request.RunCustomLocations = RunCustomLocationsOfRequest;
     job.Request.Owner = hwnd_;
 
+    // The run zeroes the totals itself; zeroed here too, a worker that cannot be started
+    // reports that nothing was cleaned rather than the previous run's totals.
+    counters_ = CleanCounters{};
     UniqueHandle worker(CreateThread(nullptr, 0, CleanWorkerProc, &job, 0, nullptr));
     if (!worker)
         return;

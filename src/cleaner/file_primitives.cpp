@@ -47,12 +47,19 @@ bool DeleteFileNow(const std::string& path)
     DWORD attributes = AttributesOf(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
-    return RemoveFoundFile(path, attributes);
+    std::string folder, name;
+    if (!SplitFilePath(path, folder, name))
+        return false;
+    return RemoveFoundFile(FolderAnchor(folder), path, name, attributes) == Removal::Removed;
 }
 
 bool DeleteFileAtReboot(const std::string& path)
 {
     if (!FileExists(path))
+        return false;
+    // Whatever sits at the path at the next start is deleted then; a link is never registered.
+    std::string folder, name;
+    if (!SplitFilePath(path, folder, name) || !IsOwnEntry(FolderAnchor(folder), path, name))
         return false;
     int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
     if (length <= 0)
@@ -81,6 +88,9 @@ void DeleteFilesInFolder(const std::string& folder, const std::string& mask, Cle
     const std::string base = WithTrailingBackslash(folder);
     if (!FitsPathLimit(base + mask))
         return;
+    const FolderAnchor anchor(base);
+    if (!anchor.valid())
+        return;
     for (DirectorySearch search(base + mask); search.found(); search.next()) {
         // Sub-folders are not files: they stay, uncounted.
         if (search.isDirectory())
@@ -91,7 +101,7 @@ void DeleteFilesInFolder(const std::string& folder, const std::string& mask, Cle
         const std::string path = base + name;
         if (!FitsPathLimit(path))
             continue;
-        if (RemoveFoundFile(path, search.entry().dwFileAttributes)) {
+        if (RemoveFoundFile(anchor, path, name, search.entry().dwFileAttributes) == Removal::Removed) {
             counters.FilesDeleted += 1;
             counters.BytesCleaned += search.size();
         }

@@ -1,25 +1,105 @@
 #include "cleaner/file_removal.h"
 
+#include "cleaner/path_rules.h"
+#include "platform/handle.h"
+
 namespace aw {
 
-bool RemoveFoundFile(const std::string& path, DWORD attributes)
+namespace {
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// The system's own name of an open file or folder. The NT form costs one query; the DOS form
+// would make the system search every drive letter for the volume.
+std::string ResolvedName(HANDLE handle)
 {
-    // Most files delete at the first attempt; trying first saves a SetFileAttributesA per file
-    // on caches of many thousand entries.
-    if (DeleteFileA(path.c_str()))
-        return true;
+    char buffer[MAX_PATH + 64];
+    DWORD length = GetFinalPathNameByHandleA(handle, buffer, sizeof buffer, FILE_NAME_NORMALIZED | VOLUME_NAME_NT);
+    if (length == 0 || length >= sizeof buffer)
+        return {};
+    return std::string(buffer, length);
+}
+
+// Opens the entry itself: with the reparse flag, a Windows link is opened rather than its
+// target (Wine ignores the flag for file links, which the name check then catches).
+UniqueHandle OpenEntry(const std::string& path, DWORD access)
+{
+    return UniqueHandle(
+        CreateFileA(path.c_str(), access, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+}
+
+bool MarkForDeletion(HANDLE file)
+{
+    FILE_DISPOSITION_INFO disposition{};
+    disposition.DeleteFile = TRUE;
+    return SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition) != FALSE;
+}
+
+bool SetAttributes(HANDLE file, DWORD attributes)
+{
+    FILE_BASIC_INFO basic{};  // zero times leave the file's times as they are
+    basic.FileAttributes = attributes;
+    return SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic) != FALSE;
+}
+
+} // namespace
+
+FolderAnchor::FolderAnchor(const std::string& folder)
+{
+    if (folder.empty() || !FitsPathLimit(folder))
+        return;
+    UniqueHandle handle(CreateFileA(folder.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (handle)
+        resolved_ = ResolvedName(handle.get());
+}
+
+bool FolderAnchor::Holds(HANDLE entry, const std::string& name) const
+{
+    return valid() && IsEntryOfFolder(resolved_, name, ResolvedName(entry));
+}
+
+bool IsOwnEntry(const FolderAnchor& folder, const std::string& path, const std::string& name)
+{
+    UniqueHandle file = OpenEntry(path, FILE_READ_ATTRIBUTES);
+    return file && folder.Holds(file.get(), name);
+}
+
+Removal RemoveFoundFile(const FolderAnchor& folder, const std::string& path, const std::string& name, DWORD attributes)
+{
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return Removal::NotOwnEntry;
+    UniqueHandle file = OpenEntry(path, DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
+    if (!file)
+        file = OpenEntry(path, DELETE | FILE_READ_ATTRIBUTES);
+    if (!file)
+        return Removal::Failed;
+    if (!folder.Holds(file.get(), name))
+        return Removal::NotOwnEntry;
+    // Most files delete at the first attempt; trying first saves an attribute change per file
+    // on caches of many thousand entries. The file goes when the handle closes.
+    if (MarkForDeletion(file.get()))
+        return Removal::Removed;
     constexpr DWORD kBlocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    if ((attributes & kBlocking) == 0)
-        return false;
-    if (!SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL))
-        return false;
-    if (DeleteFileA(path.c_str()))
-        return true;
+    if ((attributes & kBlocking) == 0 || !SetAttributes(file.get(), FILE_ATTRIBUTE_NORMAL))
+        return Removal::Failed;
+    if (MarkForDeletion(file.get()))
+        return Removal::Removed;
     constexpr DWORD kSettable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                 FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_OFFLINE |
                                 FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-    SetFileAttributesA(path.c_str(), attributes & kSettable);
-    return false;
+    SetAttributes(file.get(), (attributes & kSettable) ? (attributes & kSettable) : FILE_ATTRIBUTE_NORMAL);
+    return Removal::Failed;
+}
+
+bool SplitFilePath(const std::string& path, std::string& folder, std::string& name)
+{
+    const std::size_t cut = path.find_last_of("\\/");
+    if (cut == std::string::npos || cut + 1 >= path.size())
+        return false;
+    folder = path.substr(0, cut + 1);
+    name = path.substr(cut + 1);
+    return true;
 }
 
 } // namespace aw

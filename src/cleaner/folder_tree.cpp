@@ -22,14 +22,17 @@ bool Exists(const std::string& path)
 }
 
 // Deletes one file found by the walk; the top level counts it when it is gone afterwards.
-void DeleteWalkedFile(const std::string& path, const DirectorySearch& entry, const TreeWalk& walk,
-                      CleanCounters* counters)
+void DeleteWalkedFile(const FolderAnchor& anchor, const std::string& path, const DirectorySearch& entry,
+                      const TreeWalk& walk, CleanCounters* counters)
 {
-    bool deleted = RemoveFoundFile(path, entry.entry().dwFileAttributes);
-    if (!deleted && walk.IndexDat && IsIndexDatName(entry.name()))
+    const std::string name = entry.name();
+    const Removal removal = RemoveFoundFile(anchor, path, name, entry.entry().dwFileAttributes);
+    if (removal == Removal::NotOwnEntry)
+        return;  // a link: neither it nor what it leads to is touched or counted
+    if (removal == Removal::Failed && walk.IndexDat && IsIndexDatName(name))
         DeleteFileAtReboot(path);
     // A file only registered for deletion at the next start still exists, and is not counted.
-    if (counters && (deleted || !Exists(path))) {
+    if (counters && (removal == Removal::Removed || !Exists(path))) {
         counters->FilesDeleted += 1;
         counters->BytesCleaned += entry.size();
     }
@@ -44,6 +47,9 @@ void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters)
     if (!FitsPathLimit(pattern))
         return;
     try {
+        const FolderAnchor anchor(base);
+        if (!anchor.valid())
+            return;
         for (DirectorySearch search(pattern); search.found(); search.next()) {
             const std::string name = search.name();
             if (search.isDirectory() && IsDotEntry(name))
@@ -54,7 +60,7 @@ void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters)
             if (!FitsPathLimit(path))
                 continue;
             if (!search.isDirectory()) {
-                DeleteWalkedFile(path, search, walk, counters);
+                DeleteWalkedFile(anchor, path, search, walk, counters);
             } else if (search.isReparsePoint()) {
                 // Removes the link, never what it points to.
                 RemoveDirectoryA(path.c_str());

@@ -168,4 +168,29 @@ bool IsIndexDatName(std::string_view name)
     return name == "index.dat";
 }
 
+bool IsEntryOfFolder(std::string_view resolvedFolder, std::string_view name, std::string_view resolved)
+{
+    if (resolvedFolder.empty() || name.empty() || IsDotEntry(name))
+        return false;
+    // A drive root is reported with its separator, every other folder without one.
+    const bool separated = IsSeparator(resolvedFolder.back());
+    const std::size_t expected = resolvedFolder.size() + (separated ? 0 : 1) + name.size();
+    if (resolved.size() != expected)
+        return false;
+    auto same = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b)) &&
+               (static_cast<unsigned char>(a) < 0x80 || a == b);
+    };
+    std::size_t at = 0;
+    for (char c : resolvedFolder)
+        if (!same(c, resolved[at++]))
+            return false;
+    if (!separated && resolved[at++] != '\\')
+        return false;
+    for (char c : name)
+        if (!same(c, resolved[at++]))
+            return false;
+    return true;
+}
+
 } // namespace aw

@@ -40,4 +40,9 @@ bool IsPlainMask(std::string_view mask);
 // the next system start.
 bool IsIndexDatName(std::string_view name);
 
+// True when `resolved`, the path the system reports for an open directory entry, is the entry
+// `name` of the folder the system reports as `resolvedFolder`: the same text, ASCII letters
+// compared without case. Anything else means a link led somewhere else.
+bool IsEntryOfFolder(std::string_view resolvedFolder, std::string_view name, std::string_view resolved);
+
 } // namespace aw

@@ -137,9 +137,12 @@ TEST_F(Program, StartupWaitsHiddenInTheTrayUntilClicked)
     ASSERT_TRUE(program.Process);
     HWND window = WaitForMainWindow(program.Id);
     ASSERT_NE(window, nullptr);
+    // The window exists before its creation handler has added the icon.
+    for (int i = 0; i < 100 && !TrayIconPresent(window); ++i)
+        Sleep(50);
+    EXPECT_TRUE(TrayIconPresent(window));
     Sleep(300);
     EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_TRUE(TrayIconPresent(window));
 
     PostMessageA(window, TrayCallbackMessage, 1, WM_LBUTTONDOWN);
     for (int i = 0; i < 100 && !IsWindowVisible(window); ++i)

@@ -3,7 +3,8 @@
 # neither symbolic links nor drive letters. Acts only inside the private prefix of the test
 # sandbox (the one scripts/test.sh creates and stamps).
 #   setup:   drive Y: on a scratch folder of the prefix, a link to a folder inside a browser
-#            cache, and a folder that is itself a link;
+#            cache, a folder that is itself a link, and links to files (in the cache, in a
+#            sub-folder of it, and in a plain folder, one of them named index.dat);
 #   cleanup: removes them again.
 set -eu
 action=${1:?setup or cleanup}
@@ -23,6 +24,7 @@ target=$prefix/drive_c/aw-link-target
 cache="$prefix/drive_c/users/$user/AppData/Local/Comodo/Dragon/User Data/Default/Cache"
 inner=$cache/linked-folder
 top=$prefix/drive_c/aw-link-top
+files=$prefix/drive_c/aw-file-links
 
 case $action in
 setup)
@@ -32,10 +34,18 @@ setup)
   ln -sfn ../aw-cleaner-drive "$drive"
   ln -sfn "$target" "$inner"
   ln -sfn "$target" "$top"
+  # Links to files: under Wine they look like plain files.
+  mkdir -p "$cache/nested" "$files/sub"
+  for f in keep-file keep-nested keep-top keep-index; do echo keep > "$target/$f.txt"; done
+  ln -sfn "$target/keep-file.txt" "$cache/linked-file"
+  ln -sfn "$target/keep-nested.txt" "$cache/nested/linked-file"
+  ln -sfn "$target/keep-top.txt" "$files/link-at-top"
+  ln -sfn "$target/keep-index.txt" "$files/sub/index.dat"
   ;;
 cleanup)
-  rm -f "$drive" "$inner" "$top"
-  rm -rf "$scratch" "$target"
+  rm -f "$drive" "$inner" "$top" "$cache/linked-file" "$cache/nested/linked-file"
+  rm -rf "$scratch" "$target" "$files"
+  rmdir "$cache/nested" 2>/dev/null || true
   ;;
 *)
   echo "host_fixture: unknown action $action" >&2; exit 1 ;;

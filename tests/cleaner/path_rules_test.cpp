@@ -105,6 +105,23 @@ TEST(PathRules, OnlyTheExactNameIndexDatIsSpecial)
     EXPECT_FALSE(IsIndexDatName("xindex.dat"));
 }
 
+TEST(PathRules, AnEntryIsOnlyItselfWhenTheSystemResolvesItInItsOwnFolder)
+{
+    const char* folder = "\\??\\C:\\users\\me\\Cache";
+    EXPECT_TRUE(IsEntryOfFolder(folder, "data_1", "\\??\\C:\\users\\me\\Cache\\data_1"));
+    EXPECT_TRUE(IsEntryOfFolder(folder, "Data_1", "\\??\\c:\\Users\\ME\\cache\\DATA_1"));
+    EXPECT_TRUE(IsEntryOfFolder("\\??\\C:\\", "f", "\\??\\C:\\f"));
+    // A link resolves to another folder, another name, or a name that merely starts alike.
+    EXPECT_FALSE(IsEntryOfFolder(folder, "data_1", "\\??\\C:\\aw-link-target\\keep.txt"));
+    EXPECT_FALSE(IsEntryOfFolder(folder, "data_1", "\\??\\C:\\users\\me\\Cache\\data_2"));
+    EXPECT_FALSE(IsEntryOfFolder(folder, "data_1", "\\??\\C:\\users\\me\\Cachedata_1"));
+    EXPECT_FALSE(IsEntryOfFolder(folder, "data_1", "\\??\\C:\\users\\me\\Cache\\sub\\data_1"));
+    EXPECT_FALSE(IsEntryOfFolder(folder, "\xC4", "\\??\\C:\\users\\me\\Cache\\\xE4"));
+    EXPECT_FALSE(IsEntryOfFolder("", "data_1", "\\data_1"));
+    EXPECT_FALSE(IsEntryOfFolder(folder, "", "\\??\\C:\\users\\me\\Cache\\"));
+    EXPECT_FALSE(IsEntryOfFolder(folder, "data_1", ""));
+}
+
 TEST(RegistryPaths, ValuePathSplitsAtTheLastBackslash)
 {
     auto named = SplitValuePath("Software\\Marrowind\\Vosk\\SecondRun");

@@ -8,6 +8,7 @@
 #include "cleaner/folder_tree.h"
 #include "cleaner/registry_primitives.h"
 #include "cleaner/trace_world.h"
+#include "customloc/custom_locations.h"
 
 #include <gtest/gtest.h>
 
@@ -182,6 +183,49 @@ TEST_F(Safety, AFolderThatIsItselfALinkIsNotWalked)
     EXPECT_TRUE(PathExists("C:\\aw-link-target\\keep.txt"));
     EXPECT_TRUE(PathExists("C:\\aw-link-target\\sub\\keep.txt"));
     EXPECT_EQ(0, counters_.FilesDeleted);
+}
+
+// Links to files look like plain files under Wine, and deleting one by its name would delete
+// what it points to. Every way the cleaner deletes a file must leave both alone, uncounted.
+TEST_F(Safety, LinksToFilesAreNeitherFollowedNorCounted)
+{
+    const std::string cache = test::RootFolder(test::Root::Local) + "\\Comodo\\Dragon\\User Data\\Default\\Cache";
+    const char* const targets[] = {"C:\\aw-link-target\\keep-file.txt", "C:\\aw-link-target\\keep-nested.txt",
+                                   "C:\\aw-link-target\\keep-top.txt", "C:\\aw-link-target\\keep-index.txt"};
+    const char* const links[] = {"C:\\aw-file-links\\link-at-top", "C:\\aw-file-links\\sub\\index.dat"};
+    ASSERT_TRUE(PathExists(cache + "\\linked-file")) << "host_fixture.sh setup has not run";
+    seeds_.file(cache + "\\data_1", 40);
+    seeds_.file("C:\\aw-file-links\\own.txt", 25);
+    test::ClearPendingDeletionsAtReboot();
+
+    DeleteTraceFile(links[0], counters_);
+    EXPECT_FALSE(DeleteFileNow(links[0]));
+    EXPECT_FALSE(DeleteFileAtReboot(links[1]));
+    EXPECT_EQ(0, counters_.FilesDeleted);
+
+    CleanRequest request;
+    request.Selection = {{"Comodo Dragon", "Cache"}};
+    RunCleaning(request, counters_);
+    EXPECT_FALSE(PathExists(cache + "\\data_1"));
+    EXPECT_EQ(1, counters_.FilesDeleted);
+    EXPECT_EQ(40, counters_.BytesCleaned);
+
+    CleanCounters script;
+    RunCustomLocations({"FIL:C:\\aw-file-links\\link-at-top", "FIL:C:\\aw-file-links\\sub\\index.dat",
+                        "DIR:C:\\aw-file-links|*.*", "DIR:C:\\aw-file-links|RECURSIVE"},
+                       true, script);
+    EXPECT_FALSE(PathExists("C:\\aw-file-links\\own.txt"));
+    EXPECT_EQ(1, script.FilesDeleted);
+    EXPECT_EQ(25, script.BytesCleaned);
+
+    for (const char* target : targets)
+        EXPECT_TRUE(PathExists(target)) << target;
+    for (const char* link : links)
+        EXPECT_TRUE(PathExists(link)) << link;
+    EXPECT_TRUE(PathExists(cache + "\\linked-file"));
+    EXPECT_TRUE(PathExists(cache + "\\nested\\linked-file"));
+    for (const std::string& pending : test::PendingDeletionsAtReboot())
+        EXPECT_EQ(std::string::npos, pending.find("aw-file-links")) << pending;
 }
 
 } // namespace
