@@ -9,10 +9,52 @@ namespace {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
-// The system's own name of an open file or folder. The NT form costs one query; the DOS form
-// would make the system search every drive letter for the volume.
+// The system's own name of an open file or folder, every link on the way resolved, in the
+// kernel's form ("\\??\\C:\\..." under Wine, "\\Device\\HarddiskVolume2\\..." on Windows): the
+// volume is part of it. ntdll's object-name query answers at the cost of one request;
+// GetFinalPathNameByHandleA asks the same and then searches every drive letter for the volume,
+// which would make it the dearest step of deleting a file. It is the fallback.
+using QueryObjectFn = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+constexpr int kObjectNameInformation = 1;
+
+struct CountedName {  // the kernel's UNICODE_STRING, followed by its characters
+    USHORT Length;
+    USHORT MaximumLength;
+    wchar_t* Buffer;
+};
+
+QueryObjectFn ObjectNameQuery()
+{
+    static const QueryObjectFn query = [] {
+        HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+        return ntdll ? reinterpret_cast<QueryObjectFn>(GetProcAddress(ntdll, "NtQueryObject")) : nullptr;
+    }();
+    return query;
+}
+
+std::string Narrow(const wchar_t* text, int length)
+{
+    if (length <= 0)
+        return {};
+    int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    if (size <= 0)
+        return {};
+    std::string narrow(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, length, &narrow[0], size, nullptr, nullptr);
+    return narrow;
+}
+
 std::string ResolvedName(HANDLE handle)
 {
+    if (QueryObjectFn query = ObjectNameQuery()) {
+        alignas(CountedName) char buffer[sizeof(CountedName) + (MAX_PATH + 64) * sizeof(wchar_t)];
+        ULONG returned = 0;
+        if (query(handle, kObjectNameInformation, buffer, sizeof buffer, &returned) >= 0) {
+            const auto* name = reinterpret_cast<const CountedName*>(buffer);
+            return Narrow(name->Buffer, name->Length / static_cast<int>(sizeof(wchar_t)));
+        }
+        return {};
+    }
     char buffer[MAX_PATH + 64];
     DWORD length = GetFinalPathNameByHandleA(handle, buffer, sizeof buffer, FILE_NAME_NORMALIZED | VOLUME_NAME_NT);
     if (length == 0 || length >= sizeof buffer)

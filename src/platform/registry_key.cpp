@@ -5,18 +5,16 @@ namespace aw {
 RegistryKey RegistryKey::open(HKEY root, const std::string& path, REGSAM access)
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, path.c_str(), 0, access, &key) != ERROR_SUCCESS)
-        return RegistryKey();
-    return RegistryKey(key);
+    LONG error = RegOpenKeyExA(root, path.c_str(), 0, access, &key);
+    return error == ERROR_SUCCESS ? RegistryKey(key, error) : RegistryKey(nullptr, error);
 }
 
 RegistryKey RegistryKey::create(HKEY root, const std::string& path, REGSAM access)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
-        return RegistryKey();
-    return RegistryKey(key);
+    LONG error = RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key,
+                                 nullptr);
+    return error == ERROR_SUCCESS ? RegistryKey(key, error) : RegistryKey(nullptr, error);
 }
 
 void RegistryKey::close()
