@@ -31,9 +31,12 @@ bool FileExists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void ShellOpen(const std::string& target)
+// True when the shell started something. The launch buttons and links do not report a launch
+// that fails: the user sees that nothing opened, and there is nothing else to do about it.
+bool ShellOpen(const std::string& target)
 {
-    ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOW);
+    HINSTANCE result = ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOW);
+    return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ui/control.h"
 
+#include <stdexcept>
+
 #include "ui/application.h"
 
 #include <commctrl.h>
@@ -351,7 +353,8 @@ const char* EnsureWindowClass(const char* className, UINT style, int background)
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
     wc.lpszClassName = className;
     wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    RegisterClassExA(&wc);
+    if (!RegisterClassExA(&wc))
+        throw std::runtime_error(std::string("Cannot register the window class ") + className);
     return className;
 }
 

@@ -2,6 +2,8 @@
 
 #include "ui/application.h"
 
+#include <stdexcept>
+
 namespace aw::ui {
 
 namespace {
@@ -20,9 +22,12 @@ Timer::Timer()
         wc.lpfnWndProc = &Timer::WindowProc;
         wc.hInstance = instance;
         wc.lpszClassName = kTimerClass;
-        RegisterClassExA(&wc);
+        if (!RegisterClassExA(&wc))
+            throw std::runtime_error("Cannot register the timer window class");
     }
     window_ = CreateWindowExA(0, kTimerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+    if (!window_)
+        throw std::runtime_error("Cannot create the timer window");
 }
 
 Timer::~Timer()
@@ -34,8 +39,8 @@ Timer::~Timer()
 
 void Timer::Start(unsigned intervalMs)
 {
-    SetTimer(window_, kTimerId, intervalMs, nullptr);
-    enabled_ = true;
+    // A timer the system refuses is reported as not running rather than silently never firing.
+    enabled_ = SetTimer(window_, kTimerId, intervalMs, nullptr) != 0;
 }
 
 void Timer::Stop()
