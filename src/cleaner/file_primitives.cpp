@@ -74,6 +74,15 @@ void DeleteTraceFile(const std::string& path, CleanCounters& counters)
     }
 }
 
+void DeleteDatabaseFiles(const std::string& path, CleanCounters& counters)
+{
+    DeleteTraceFile(path, counters);
+    if (FileExists(path))
+        return;
+    for (const char* companion : {"-wal", "-shm", "-journal"})
+        DeleteTraceFile(path + companion, counters);
+}
+
 void DeleteFilesInFolder(const std::string& folder, const std::string& mask, CleanCounters& counters)
 {
     if (!IsSafeFolderTarget(folder) || !IsPlainMask(mask))

@@ -26,6 +26,11 @@ bool DeleteFileAtReboot(const std::string& path);
 // Deletes one file and counts it (1 file, its size) when it was deleted.
 void DeleteTraceFile(const std::string& path, CleanCounters& counters);
 
+// Deletes a database file and counts it; once it is gone, also its "-wal", "-shm" and
+// "-journal" companions, each counted. The companions of a database that stays (in use) are
+// left: without them its newest rows, or the undoing of a half-written change, would be lost.
+void DeleteDatabaseFiles(const std::string& path, CleanCounters& counters);
+
 // Deletes the files of one folder whose names match the mask, counting each. Sub-folders are
 // neither entered nor removed. Does nothing for a folder that is not below a drive or share
 // root.

@@ -10,6 +10,12 @@ namespace aw {
 enum class ActionKind {
     None,       // the category exists in the tree but deletes nothing
     File,       // DeleteTraceFile(location)
+    Database,   // a database file and its "-wal", "-shm" and "-journal" companions, the
+                // companions only once the database itself is gone
+    PlacesHistory,   // the history rows of a Mozilla places database (and of the favicons
+                     // database beside it), cleaned in place: bookmarks and keywords stay
+    AutofillHistory, // the values typed into forms, kept in a Chromium "Web Data" database,
+                     // cleaned in place: addresses, cards and search engines stay
     Files,      // DeleteFilesInFolder(location, mask): that folder's matching files only
     Tree,       // DeleteFolderTree(location, "*.*", index.dat option): everything below
     Key,        // RegRemoveKeyTree(HKEY_CURRENT_USER, location)
@@ -32,16 +38,20 @@ enum class BaseFolder {
     InternetHistory, // special folder 34
     WindowsDir,
     SystemDir,       // taken as it is, no backslash added
-    FirefoxProfile,  // the Firefox profile folder, which already ends in a backslash
+    FirefoxProfile,  // every Firefox profile folder (with a backslash after it)
+    FirefoxRoot,     // Firefox's own folder, where its profiles.ini lies; ends in a backslash
 };
 
-// The "Path" of section "Profile0" of a browser's profiles.ini, inserted into a location.
-enum class ProfilePart { None, Firefox, PaleMoon, KMeleon, Netscape, SeaMonkey };
+// A browser's profiles, each inserted into a location in turn: every profile its profiles.ini
+// lists, or, for ChromiumProfiles, every sub-folder of the user-data folder (base + literal)
+// that holds a "Preferences" file.
+enum class ProfilePart { None, Firefox, PaleMoon, KMeleon, Netscape, SeaMonkey, ChromiumProfiles };
 
 enum class ExistenceTest { None, FileExists, FolderExists, KeyExists, ValueExists };
 
 // One action. The location is Base (+ "\") + Literal, and, when Profile is not None,
-// + the profile path + Tail.
+// + the profile path + Tail, once for every profile. A profile kept outside the browser's
+// folder replaces Base + Literal: its folder serves as both its roaming and its local folder.
 struct TraceAction {
     std::string_view Group;
     std::string_view Category;
