@@ -107,7 +107,7 @@ void Count(bool changed, std::int64_t before, const std::string& path, CleanCoun
 // favicons database, then the favicons of every other page removed.
 void CleanFavicons(SqliteDb& places, const std::string& faviconsPath, CleanCounters& counters)
 {
-    if (!FileExists(faviconsPath))
+    if (!FileExists(faviconsPath) || !IsSoundDatabase(faviconsPath))
         return;
     const std::int64_t before = DatabaseBytes(faviconsPath);
     bool changed = false;
@@ -149,7 +149,7 @@ std::string SiblingPath(const std::string& path, const char* name)
 
 bool CleanPlacesHistory(const std::string& placesPath, CleanCounters& counters)
 {
-    if (!FileExists(placesPath))
+    if (!FileExists(placesPath) || !IsSoundDatabase(placesPath))
         return false;
     const std::int64_t before = DatabaseBytes(placesPath);
     bool changed = false;
@@ -182,7 +182,7 @@ bool CleanPlacesHistory(const std::string& placesPath, CleanCounters& counters)
 
 bool CleanAutofillHistory(const std::string& webDataPath, CleanCounters& counters)
 {
-    if (!FileExists(webDataPath))
+    if (!FileExists(webDataPath) || !IsSoundDatabase(webDataPath))
         return false;
     const std::int64_t before = DatabaseBytes(webDataPath);
     bool changed = false;

@@ -41,6 +41,35 @@ bool LooksLikeSqliteDatabase(const std::string& ansiPath)
            std::memcmp(header, kMagic, sizeof kMagic) == 0;
 }
 
+bool IsSoundDatabase(const std::string& ansiPath)
+{
+    if (!LooksLikeSqliteDatabase(ansiPath))
+        return false;
+    std::string path = AnsiToUtf8(ansiPath);
+    if (path.empty())
+        return false;
+    std::string uri = "file:///";
+    const char* hex = "0123456789ABCDEF";
+    for (char c : path) {
+        unsigned char u = static_cast<unsigned char>(c);
+        if (c == '\\')
+            uri += '/';
+        else if (u <= ' ' || c == '%' || c == '?' || c == '#' || u >= 0x80)
+            uri += std::string{'%', hex[u >> 4], hex[u & 15]};
+        else
+            uri += c;
+    }
+    uri += "?immutable=1";
+    sqlite3* db = nullptr;
+    bool sound = false;
+    if (sqlite3_open_v2(uri.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) == SQLITE_OK) {
+        SqliteStatement check(db, "PRAGMA quick_check(1)");
+        sound = check.valid() && check.step() == SQLITE_ROW && check.text(0) == "ok";
+    }
+    sqlite3_close_v2(db);
+    return sound;
+}
+
 SqliteStatement::SqliteStatement(sqlite3* db, const char* sql)
 {
     if (db && sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr) != SQLITE_OK) {

@@ -54,6 +54,11 @@ private:
 // is never handed to SQLite.
 bool LooksLikeSqliteDatabase(const std::string& ansiPath);
 
+// True when the database passes SQLite's quick integrity check, read as an unchanging file (no
+// lock taken, nothing written, no "-wal" or "-shm" opened or created). A damaged database is
+// never opened for writing: SQLite would fold or drop the write-ahead log beside it.
+bool IsSoundDatabase(const std::string& ansiPath);
+
 // The UTF-8 form of an ANSI path, which is what SQLite expects; empty when it cannot be
 // converted.
 std::string AnsiToUtf8(const std::string& ansi);

@@ -1,0 +1,150 @@
+// The rules around the fixture profiles: every profile of both browsers, absolute and hostile
+// profile paths, locked and damaged places databases, and the companions of a database.
+#include "cleaner/browser_fixture.h"
+#include "cleaner/clean_run.h"
+#include "cleaner/wine_support.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <string>
+
+namespace aw {
+namespace {
+
+using test::InstalledBrowsers;
+
+class BrowserRules : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { test::RequireSandbox(); }
+    void SetUp() override { ASSERT_TRUE(browsers_.ok()); }
+
+    CleanCounters Clean(const std::string& group, const std::string& category)
+    {
+        CleanRequest request;
+        request.Selection.push_back({group, category});
+        CleanCounters counters;
+        RunCleaning(request, counters);
+        return counters;
+    }
+
+    std::string places() const { return browsers_.FirefoxProfile() + "\\places.sqlite"; }
+
+    InstalledBrowsers browsers_;
+    test::Seeds seeds_;
+};
+
+TEST_F(BrowserRules, EveryProfileIsCleanedAndHostileProfilePathsAreRefused)
+{
+    const std::string name = browsers_.FirefoxName();
+    const std::string second = browsers_.FirefoxRoot() + "\\Profiles\\second.fixture";
+    const std::string elsewhere = "C:\\aw-profiles-elsewhere\\third.fixture";
+    ASSERT_TRUE(test::CopyTree(browsers_.FirefoxProfile(), second));
+    seeds_.folder("C:\\aw-profiles-elsewhere");
+    ASSERT_TRUE(test::CopyTree(browsers_.FirefoxProfile(), elsewhere));
+    ASSERT_TRUE(test::CopyTree(browsers_.ChromeDefault(), browsers_.ChromeData() + "\\Profile 1"));
+    // Decoys where hostile entries would point: a drive root, a folder two levels up, a
+    // wildcard's match.
+    const std::vector<std::string> decoys = {"C:\\cookies.sqlite", browsers_.Roaming() + "\\cookies.sqlite",
+                                             "C:\\aw-wild\\x.fixture\\cookies.sqlite"};
+    for (const std::string& decoy : decoys)
+        seeds_.file(decoy, 700);
+    seeds_.text(browsers_.FirefoxRoot() + "\\profiles.ini",
+                "[Profile0]\r\nName=fixture\r\nIsRelative=1\r\nPath=Profiles/" + name +
+                    "\r\n\r\n[Profile1]\r\nName=second\r\nIsRelative=1\r\nPath=Profiles\\second.fixture\r\n\r\n"
+                    "[Profile2]\r\nName=elsewhere\r\nIsRelative=0\r\nPath=" + elsewhere +
+                    "\r\n\r\n[Profile3]\r\nIsRelative=0\r\nPath=C:\\\r\n\r\n"
+                    "[Profile4]\r\nIsRelative=1\r\nPath=Profiles/../..\r\n\r\n"
+                    "[Profile5]\r\nIsRelative=0\r\nPath=C:\\aw-wild\\*\r\n\r\n"
+                    "[Profile6]\r\nIsRelative=0\r\nPath=C:\\aw-profiles-elsewhere\\..\\aw-wild\\x.fixture\r\n");
+
+    // The files of one profile the category takes (its database files and the service-worker
+    // list; the storage folders hold only folders at their top, which go uncounted).
+    int perProfile = 0;
+    for (const char* file : {"cookies.sqlite", "cookies.sqlite-wal", "webappsstore.sqlite", "webappsstore.sqlite-wal",
+                             "storage\\ls-archive.sqlite", "serviceworker.txt"})
+        perProfile += test::PathExists(browsers_.FirefoxProfile() + "\\" + file);
+    ASSERT_GE(perProfile, 3);
+
+    const CleanCounters firefox = Clean("Mozilla Firefox", "Cookies");
+    for (const std::string& profile : {browsers_.FirefoxProfile(), second, elsewhere}) {
+        EXPECT_FALSE(test::PathExists(profile + "\\cookies.sqlite")) << profile;
+        EXPECT_FALSE(test::PathExists(profile + "\\cookies.sqlite-wal")) << profile;
+        EXPECT_TRUE(test::PathExists(profile + "\\places.sqlite")) << profile;
+    }
+    EXPECT_EQ(3 * perProfile, firefox.FilesDeleted);
+    for (const std::string& decoy : decoys)
+        EXPECT_TRUE(test::PathExists(decoy)) << decoy;
+
+    Clean("Google Chrome", "Cookies");
+    for (const char* profile : {"\\Default", "\\Profile 1"}) {
+        EXPECT_FALSE(test::PathExists(browsers_.ChromeData() + profile + "\\Network\\Cookies")) << profile;
+        EXPECT_FALSE(test::PathExists(browsers_.ChromeData() + profile + "\\Local Storage\\leveldb\\CURRENT")) << profile;
+        EXPECT_TRUE(test::PathExists(browsers_.ChromeData() + profile + "\\Login Data")) << profile;
+    }
+    test::RemoveTree(elsewhere);
+}
+
+// Firefox holds places.sqlite in exclusive locking mode while it runs.
+TEST_F(BrowserRules, APlacesDatabaseInUseIsLeftWholeAndUncounted)
+{
+    const std::string before = test::ReadWholeFile(places());
+    sqlite3* browser = nullptr;
+    ASSERT_EQ(SQLITE_OK, sqlite3_open_v2(places().c_str(), &browser, SQLITE_OPEN_READWRITE, nullptr));
+    ASSERT_EQ(SQLITE_OK, sqlite3_exec(browser, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr));
+
+    const CleanCounters counters = Clean("Mozilla Firefox", "History");
+    EXPECT_EQ(0, counters.FilesDeleted);
+    EXPECT_EQ(0, counters.BytesCleaned);
+    EXPECT_EQ(before, test::ReadWholeFile(places()));
+    sqlite3_exec(browser, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(browser);
+    EXPECT_GT(test::QueryInt(places(), "SELECT count(*) FROM moz_historyvisits"), 0);
+
+    // Once the browser has let go, the same category cleans it and counts it.
+    const CleanCounters later = Clean("Mozilla Firefox", "History");
+    EXPECT_GE(later.FilesDeleted, 1);
+    EXPECT_EQ(0, test::QueryInt(places(), "SELECT count(*) FROM moz_historyvisits"));
+}
+
+TEST_F(BrowserRules, ADamagedPlacesDatabaseIsLeftAlone)
+{
+    // The schema page overwritten: the file still starts like a database.
+    std::string damaged = test::ReadWholeFile(places());
+    ASSERT_GT(damaged.size(), 8192u);
+    for (std::size_t i = 100; i < 4096; ++i)
+        damaged[i] = static_cast<char>(0xA5 ^ i);
+    seeds_.text(places(), damaged);
+    seeds_.text(places() + "-wal", "write-ahead log that must stay with its database");
+
+    const CleanCounters counters = Clean("Mozilla Firefox", "History");
+    EXPECT_EQ(0, counters.FilesDeleted);
+    EXPECT_EQ(damaged, test::ReadWholeFile(places()));
+    EXPECT_TRUE(test::PathExists(places() + "-wal"));
+}
+
+TEST_F(BrowserRules, CompanionsGoWithTheirDatabaseAndOnlyOnceItIsGone)
+{
+    const std::string cookies = browsers_.FirefoxProfile() + "\\cookies.sqlite";
+    for (const char* companion : {"-wal", "-shm", "-journal"})
+        seeds_.text(cookies + companion, "companion");
+    {
+        test::LockedFile inUse(cookies);
+        ASSERT_TRUE(inUse.locked());
+        Clean("Mozilla Firefox", "Cookies");
+        for (const char* companion : {"", "-wal", "-shm", "-journal"})
+            EXPECT_TRUE(test::PathExists(cookies + companion)) << companion;
+    }
+    Clean("Mozilla Firefox", "Cookies");
+    for (const char* companion : {"", "-wal", "-shm", "-journal"})
+        EXPECT_FALSE(test::PathExists(cookies + companion)) << companion;
+
+    const std::string chromeCookies = browsers_.ChromeDefault() + "\\Network\\Cookies";
+    ASSERT_TRUE(test::PathExists(chromeCookies + "-journal"));
+    Clean("Google Chrome", "Cookies");
+    EXPECT_FALSE(test::PathExists(chromeCookies));
+    EXPECT_FALSE(test::PathExists(chromeCookies + "-journal"));
+}
+
+} // namespace
+} // namespace aw
