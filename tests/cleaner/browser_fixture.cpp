@@ -10,7 +10,7 @@ namespace aw::test {
 
 bool CopyTree(const std::string& from, const std::string& to)
 {
-    CreateDirectoryA(to.c_str(), nullptr);
+    SHCreateDirectoryExA(nullptr, to.c_str(), nullptr);
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA((from + "\\*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE)

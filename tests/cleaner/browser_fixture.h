@@ -12,7 +12,7 @@ namespace aw::test {
 // Where the harness unpacked the archive (its "Roaming" and "Local" trees).
 constexpr const char* kFixtureStage = "C:\\aw-browser-fixtures";
 
-// Copies a folder tree (files and folders) to another place, creating what is missing.
+// Copies a folder tree (files and folders) to another place, creating it and its parents.
 bool CopyTree(const std::string& from, const std::string& to);
 
 // Every file below a folder: path relative to it -> size.

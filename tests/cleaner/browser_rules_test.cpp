@@ -146,5 +146,57 @@ TEST_F(BrowserRules, CompanionsGoWithTheirDatabaseAndOnlyOnceItIsGone)
     EXPECT_FALSE(test::PathExists(chromeCookies + "-journal"));
 }
 
+// The other members of the two families keep the same files under their own folders.
+TEST_F(BrowserRules, TheFamiliesOtherBrowsersGetTheSameTreatment)
+{
+    const std::string roaming = browsers_.Roaming();
+    const std::string local = browsers_.Local();
+    const std::string lunascape = roaming + "\\Lunascape\\Lunascape6\\plugins\\{9BDD5314-20A6-4d98-AB30-8325A95771EE}\\data";
+    const std::string paleMoon = roaming + "\\Moonchild Productions\\Pale Moon";
+    const std::string seaMonkey = roaming + "\\Mozilla\\SeaMonkey";
+    const std::string opera = roaming + "\\Opera Software\\Opera Stable";
+    const std::string dragon = local + "\\Comodo\\Dragon\\User Data\\Profile 3";
+    const std::vector<std::string> made = {roaming + "\\Lunascape", paleMoon, seaMonkey, roaming + "\\Opera Software",
+                                           local + "\\Comodo"};
+    for (const std::string& folder : made)
+        test::RemoveTree(folder);
+    const int bookmarks = test::QueryInt(places(), "SELECT count(*) FROM moz_bookmarks");
+    struct Places {
+        std::string Group, Category, Folder;
+    };
+    const std::vector<Places> copies = {{"Lunascape", "Content History", lunascape},
+                                        {"Pale Moon", "Content History", paleMoon + "\\Profiles\\pm.default"},
+                                        {"SeaMonkey", "History", seaMonkey + "\\Profiles\\sm.default"}};
+    seeds_.text(paleMoon + "\\profiles.ini", "[Profile0]\r\nPath=Profiles/pm.default\r\n");
+    seeds_.text(seaMonkey + "\\profiles.ini", "[Profile0]\r\nIsRelative=1\r\nPath=Profiles/sm.default\r\n");
+    for (const Places& copy : copies) {
+        ASSERT_TRUE(test::CopyTree(browsers_.FirefoxProfile(), copy.Folder));
+        Clean(copy.Group, copy.Category);
+        const std::string db = copy.Folder + "\\places.sqlite";
+        EXPECT_EQ(bookmarks, test::QueryInt(db, "SELECT count(*) FROM moz_bookmarks")) << copy.Group;
+        EXPECT_EQ(0, test::QueryInt(db, "SELECT count(*) FROM moz_historyvisits")) << copy.Group;
+    }
+
+    ASSERT_TRUE(test::CopyTree(browsers_.ChromeDefault(), opera));
+    for (const char* category : {"Cookies", "URLs History", "Sessions History", "Search Field History"})
+        Clean("Opera", category);
+    for (const char* gone : {"\\Network\\Cookies", "\\History", "\\Favicons", "\\Local Storage\\leveldb"})
+        EXPECT_FALSE(test::PathExists(opera + gone)) << gone;
+    EXPECT_TRUE(test::FilesBelow(opera + "\\Sessions").empty());
+    for (const char* kept : {"\\Login Data", "\\Bookmarks", "\\Preferences", "\\Web Data"})
+        EXPECT_TRUE(test::PathExists(opera + kept)) << kept;
+    EXPECT_EQ(0, test::QueryInt(opera + "\\Web Data", "SELECT count(*) FROM autofill"));
+
+    ASSERT_TRUE(test::CopyTree(browsers_.ChromeDefault(), dragon));
+    Clean("Comodo Dragon", "Current Session");
+    Clean("Comodo Dragon", "History");
+    EXPECT_TRUE(test::FilesBelow(dragon + "\\Sessions").empty());
+    EXPECT_FALSE(test::PathExists(dragon + "\\History"));
+    EXPECT_TRUE(test::PathExists(dragon + "\\Bookmarks"));
+
+    for (const std::string& folder : made)
+        test::RemoveTree(folder);
+}
+
 } // namespace
 } // namespace aw
