@@ -120,6 +120,7 @@ bool ShowsBrowserPresence(const TraceAction& action)
     case ActionKind::File:
     case ActionKind::Files:
     case ActionKind::Tree:
+    case ActionKind::TreeKeeping:
     case ActionKind::Database:
     case ActionKind::PlacesHistory:
     case ActionKind::AutofillHistory:
@@ -131,7 +132,7 @@ bool ShowsBrowserPresence(const TraceAction& action)
 
 bool LooksForFolder(const TraceAction& action)
 {
-    return action.Kind == ActionKind::Files || action.Kind == ActionKind::Tree;
+    return action.Kind == ActionKind::Files || action.Kind == ActionKind::Tree || action.Kind == ActionKind::TreeKeeping;
 }
 
 const std::vector<CategoryScanTest>& CategoryScanTests()

@@ -55,6 +55,9 @@ void DeleteAt(const TraceAction& action, const std::string& location, const Clea
     case ActionKind::Tree:
         DeleteFolderTree(location, "*.*", request.IndexDatOption, counters);
         break;
+    case ActionKind::TreeKeeping:
+        DeleteFolderTreeKeeping(location, std::string(action.Mask), request.IndexDatOption, counters);
+        break;
     case ActionKind::Key:
         if (RegRemoveKeyTree(HKEY_CURRENT_USER, location))
             counters.RegistryKeysDeleted += 1;

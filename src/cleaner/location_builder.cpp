@@ -27,7 +27,7 @@ std::string BaseText(BaseFolder base, const LocationSource& source)
 
 bool IsFolderAction(ActionKind kind)
 {
-    return kind == ActionKind::Files || kind == ActionKind::Tree;
+    return kind == ActionKind::Files || kind == ActionKind::Tree || kind == ActionKind::TreeKeeping;
 }
 
 // The same path written with other separators or letter case (profiles.ini may list one

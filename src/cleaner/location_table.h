@@ -18,6 +18,8 @@ enum class ActionKind {
                      // cleaned in place: addresses, cards and search engines stay
     Files,      // DeleteFilesInFolder(location, mask): that folder's matching files only
     Tree,       // DeleteFolderTree(location, "*.*", index.dat option): everything below
+    TreeKeeping, // a tree but for the entries at its top whose names match the mask (the
+                 // storage that belongs to the browser's extensions)
     Key,        // RegRemoveKeyTree(HKEY_CURRENT_USER, location)
     Value,      // RegRemoveValue(HKEY_CURRENT_USER, location), location a ValuePath
     RecycleBin, // empty every drive's recycle bin
@@ -60,7 +62,7 @@ struct TraceAction {
     std::string_view Literal;
     ProfilePart Profile;
     std::string_view Tail;
-    std::string_view Mask; // Files only
+    std::string_view Mask; // Files: what is deleted; TreeKeeping: what stays
     ExistenceTest Test;
 };
 

@@ -123,6 +123,32 @@ TEST_F(BrowserRules, ADamagedPlacesDatabaseIsLeftAlone)
     EXPECT_TRUE(test::PathExists(places() + "-wal"));
 }
 
+// Site storage goes; the storage of the browsers' extensions, beside it, stays.
+TEST_F(BrowserRules, SiteStorageGoesAndExtensionStorageStays)
+{
+    const std::string firefoxSites = browsers_.FirefoxProfile() + "\\storage\\default";
+    const std::string chromeSites = browsers_.ChromeDefault() + "\\IndexedDB";
+    const std::string firefoxSite = firefoxSites + "\\http+++127.0.0.1+8417";
+    const std::string chromeSite = chromeSites + "\\http_127.0.0.1_8417.indexeddb.leveldb";
+    ASSERT_TRUE(test::IsFolder(firefoxSite));
+    ASSERT_TRUE(test::IsFolder(chromeSite));
+    const std::string firefoxExtension = firefoxSites + "\\moz-extension+++0c6e3a61-2d4c-4e8a-9a9e-3b1f5d8c7e21";
+    const std::string chromeExtension = chromeSites + "\\chrome-extension_abcdefghijklmnopabcdefghijklmnop_0.indexeddb.leveldb";
+    ASSERT_TRUE(test::CopyTree(firefoxSite, firefoxExtension));
+    ASSERT_TRUE(test::CopyTree(chromeSite, chromeExtension));
+    const auto firefoxKept = test::FilesBelow(firefoxExtension);
+    const auto chromeKept = test::FilesBelow(chromeExtension);
+    ASSERT_FALSE(firefoxKept.empty());
+    ASSERT_FALSE(chromeKept.empty());
+
+    Clean("Mozilla Firefox", "Cookies");
+    Clean("Google Chrome", "Cookies");
+    EXPECT_FALSE(test::PathExists(firefoxSite));
+    EXPECT_FALSE(test::PathExists(chromeSite));
+    EXPECT_EQ(firefoxKept, test::FilesBelow(firefoxExtension));
+    EXPECT_EQ(chromeKept, test::FilesBelow(chromeExtension));
+}
+
 TEST_F(BrowserRules, CompanionsGoWithTheirDatabaseAndOnlyOnceItIsGone)
 {
     const std::string cookies = browsers_.FirefoxProfile() + "\\cookies.sqlite";

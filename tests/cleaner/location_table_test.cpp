@@ -32,6 +32,7 @@ bool UsesFileSystem(const TraceAction& a)
     case ActionKind::File:
     case ActionKind::Files:
     case ActionKind::Tree:
+    case ActionKind::TreeKeeping:
     case ActionKind::Database:
     case ActionKind::PlacesHistory:
     case ActionKind::AutofillHistory:
@@ -64,8 +65,9 @@ TEST(LocationTable, EveryRowIsWellFormedForItsKind)
 {
     for (const TraceAction& a : TraceLocationTable()) {
         SCOPED_TRACE(std::string(a.Group) + " > " + std::string(a.Category));
-        EXPECT_EQ(a.Kind == ActionKind::Files, !a.Mask.empty());
-        if (a.Kind == ActionKind::Files) {
+        const bool masked = a.Kind == ActionKind::Files || a.Kind == ActionKind::TreeKeeping;
+        EXPECT_EQ(masked, !a.Mask.empty());
+        if (masked) {
             EXPECT_TRUE(IsPlainMask(a.Mask));
         }
         EXPECT_EQ(UsesFileSystem(a), a.Base != BaseFolder::None);
@@ -77,6 +79,7 @@ TEST(LocationTable, EveryRowIsWellFormedForItsKind)
         case ActionKind::AutofillHistory: EXPECT_EQ(ExistenceTest::FileExists, a.Test); break;
         case ActionKind::Files:
         case ActionKind::Tree:
+        case ActionKind::TreeKeeping:
             EXPECT_TRUE(a.Test == ExistenceTest::FolderExists || a.Test == ExistenceTest::None);
             break;
         case ActionKind::Key: EXPECT_EQ(ExistenceTest::KeyExists, a.Test); break;
