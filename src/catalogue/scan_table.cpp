@@ -123,6 +123,7 @@ bool ShowsBrowserPresence(const TraceAction& action)
     case ActionKind::TreeKeeping:
     case ActionKind::Database:
     case ActionKind::PlacesHistory:
+    case ActionKind::PlacesDownloads:
     case ActionKind::AutofillHistory:
         return true;
     default:

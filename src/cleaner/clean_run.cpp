@@ -46,6 +46,9 @@ void DeleteAt(const TraceAction& action, const std::string& location, const Clea
     case ActionKind::PlacesHistory:
         CleanPlacesHistory(location, counters);
         break;
+    case ActionKind::PlacesDownloads:
+        CleanPlacesDownloads(location, counters);
+        break;
     case ActionKind::AutofillHistory:
         CleanAutofillHistory(location, counters);
         break;

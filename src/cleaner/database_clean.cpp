@@ -36,11 +36,30 @@ const std::vector<CleanStep> kVisitSteps = {
      " (SELECT id FROM moz_anno_attributes WHERE name LIKE 'downloads/%')"},
 };
 
+// Visits of this type are downloads.
+const std::vector<CleanStep> kDownloadSteps = {
+    {{"moz_annos", "moz_anno_attributes"},
+     "CREATE TEMP TABLE downloaded AS SELECT DISTINCT place_id FROM moz_annos WHERE anno_attribute_id IN"
+     " (SELECT id FROM moz_anno_attributes WHERE name LIKE 'downloads/%')"},
+    {{"moz_annos", "moz_anno_attributes"},
+     "DELETE FROM moz_annos WHERE anno_attribute_id IN"
+     " (SELECT id FROM moz_anno_attributes WHERE name LIKE 'downloads/%')"},
+    {{"moz_historyvisits"}, "DELETE FROM moz_historyvisits WHERE visit_type = 7"},
+    {{"moz_historyvisits", "moz_annos", "moz_anno_attributes"},
+     "DELETE FROM moz_historyvisits WHERE place_id IN (SELECT place_id FROM temp.downloaded)"},
+    {{"moz_annos", "moz_anno_attributes"},
+     "DELETE FROM moz_places WHERE id IN (SELECT place_id FROM temp.downloaded)"
+     " AND id NOT IN (SELECT fk FROM moz_bookmarks WHERE fk IS NOT NULL)"},
+};
+
 const std::vector<CleanStep> kOrphanSteps = {
     {{"moz_annos"}, "DELETE FROM moz_annos WHERE place_id NOT IN (SELECT id FROM moz_places)"},
     {{"moz_places_extra"}, "DELETE FROM moz_places_extra WHERE place_id NOT IN (SELECT id FROM moz_places)"},
     {{"moz_origins"},
      "DELETE FROM moz_origins WHERE id NOT IN (SELECT origin_id FROM moz_places WHERE origin_id IS NOT NULL)"},
+};
+
+const std::vector<CleanStep> kResetVisitCounts = {
     {{"moz_places"},
      "UPDATE moz_places SET visit_count = 0, last_visit_date = NULL, typed = 0"
      " WHERE visit_count <> 0 OR last_visit_date IS NOT NULL OR typed <> 0"},
@@ -147,7 +166,11 @@ std::string SiblingPath(const std::string& path, const char* name)
 
 } // namespace
 
-bool CleanPlacesHistory(const std::string& placesPath, CleanCounters& counters)
+namespace {
+
+// Runs a clean of a places database: `remove` deletes what goes, inside the transaction.
+template <typename Remove>
+bool CleanPlaces(const std::string& placesPath, CleanCounters& counters, bool withFavicons, Remove remove)
 {
     if (!FileExists(placesPath) || !IsSoundDatabase(placesPath))
         return false;
@@ -160,24 +183,41 @@ bool CleanPlacesHistory(const std::string& placesPath, CleanCounters& counters)
         if (!BeginClean(db))
             return false;
         const int changesBefore = db.totalChanges();
-        const bool keywordsNamePages = db.hasTables({"moz_keywords"}) && db.hasColumn("moz_keywords", "place_id");
-        bool removed = RunSteps(db, kVisitSteps) &&
-                       db.exec(keywordsNamePages ? kDeleteUnbookmarkedPagesKeepingKeywords : kDeleteUnbookmarkedPages) &&
-                       RunSteps(db, kOrphanSteps);
-        if (removed && db.hasColumn("moz_places", "favicon_id") && db.hasTables({"moz_favicons"}))
-            removed = db.exec("DELETE FROM moz_favicons WHERE id NOT IN"
-                              " (SELECT favicon_id FROM moz_places WHERE favicon_id IS NOT NULL)");
-        if (!removed) {
+        if (!remove(db)) {
             db.exec("ROLLBACK");
             return false;
         }
         if (!FinishClean(db, changesBefore, changed))
             return false;
         // Still holding the places database, so that the kept pages cannot change meanwhile.
-        CleanFavicons(db, SiblingPath(placesPath, "favicons.sqlite"), counters);
+        if (withFavicons)
+            CleanFavicons(db, SiblingPath(placesPath, "favicons.sqlite"), counters);
     }
     Count(changed, before, placesPath, counters);
     return true;
+}
+
+} // namespace
+
+bool CleanPlacesDownloads(const std::string& placesPath, CleanCounters& counters)
+{
+    return CleanPlaces(placesPath, counters, false,
+                       [](SqliteDb& db) { return RunSteps(db, kDownloadSteps) && RunSteps(db, kOrphanSteps); });
+}
+
+bool CleanPlacesHistory(const std::string& placesPath, CleanCounters& counters)
+{
+    return CleanPlaces(placesPath, counters, true, [](SqliteDb& db) {
+        const bool keywordsNamePages = db.hasTables({"moz_keywords"}) && db.hasColumn("moz_keywords", "place_id");
+        bool removed = RunSteps(db, kVisitSteps) &&
+                       db.exec(keywordsNamePages ? kDeleteUnbookmarkedPagesKeepingKeywords : kDeleteUnbookmarkedPages) &&
+                       RunSteps(db, kOrphanSteps) && RunSteps(db, kResetVisitCounts);
+        // Places databases before the favicons database kept their icons in a table of their own.
+        if (removed && db.hasColumn("moz_places", "favicon_id") && db.hasTables({"moz_favicons"}))
+            removed = db.exec("DELETE FROM moz_favicons WHERE id NOT IN"
+                              " (SELECT favicon_id FROM moz_places WHERE favicon_id IS NOT NULL)");
+        return removed;
+    });
 }
 
 bool CleanAutofillHistory(const std::string& webDataPath, CleanCounters& counters)

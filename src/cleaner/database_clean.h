@@ -24,6 +24,10 @@ namespace aw {
 // True when the places database was cleaned (or had nothing to remove).
 bool CleanPlacesHistory(const std::string& placesPath, CleanCounters& counters);
 
+// The download list of a Mozilla places database: the download annotations, the visits that
+// were downloads, and the pages of downloaded files that no bookmark or keyword refers to.
+bool CleanPlacesDownloads(const std::string& placesPath, CleanCounters& counters);
+
 // A Chromium "Web Data" database: removes the values typed into web forms (the autocomplete
 // entries); addresses, payment cards and search engines stay.
 bool CleanAutofillHistory(const std::string& webDataPath, CleanCounters& counters);

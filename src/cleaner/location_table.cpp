@@ -69,7 +69,7 @@ const std::vector<TraceAction> kTable = {
     {"Apple Safari", "History", Files, Local, "\\Apple Computer\\Safari\\History\\", NoProfile, "", "*.*", FolderExists},
     {"Apple Safari", "History", File, Roaming, "\\Apple Computer\\Safari\\History.plist", NoProfile, "", "", FileExists},
     {"Apple Safari", "Last Session", File, Roaming, "\\Apple Computer\\Safari\\LastSession.plist", NoProfile, "", "", FileExists},
-    {"Apple Safari", "Web Icons Cache", File, Local, "\\Apple Computer\\Safari\\Cache.db", NoProfile, "", "", FileExists},
+    {"Apple Safari", "Web Icons Cache", Db, Local, "\\Apple Computer\\Safari\\Cache.db", NoProfile, "", "", FileExists},
 
     {"Avant Browser", "Closed Tabs", File, Roaming, "\\Avant Profiles\\.default\\closedtabs.dat", NoProfile, "", "", FileExists},
     {"Avant Browser", "Recent Tabs", File, Roaming, "\\Avant Profiles\\.default\\recenttabs.dat", NoProfile, "", "", FileExists},
@@ -111,7 +111,7 @@ const std::vector<TraceAction> kTable = {
     {"ChromePlus", "History", Db, ProgFiles, CHROMEPLUS_DATA, EachProfile, "\\Favicons", "", FileExists},
     {"ChromePlus", "History", File, ProgFiles, CHROMEPLUS_DATA, EachProfile, "\\Visited Links", "", FileExists},
     {"ChromePlus", "History", Autofill, ProgFiles, CHROMEPLUS_DATA, EachProfile, "\\Web Data", "", FileExists},
-    {"ChromePlus", "Web Icons Cache", File, ProgFiles, CHROMEPLUS_DEFAULT "Thumbnails", NoProfile, "", "", FileExists},
+    {"ChromePlus", "Web Icons Cache", Db, ProgFiles, CHROMEPLUS_DEFAULT "Thumbnails", NoProfile, "", "", FileExists},
 
     {"Comodo Dragon", "Cache", Tree, Local, DRAGON_DEFAULT "Cache\\", NoProfile, "", "", FolderExists},
     {"Comodo Dragon", "Cache", Tree, Local, DRAGON_DATA, EachProfile, "\\Cache\\Cache_Data\\", "", FolderExists},
@@ -148,7 +148,7 @@ const std::vector<TraceAction> kTable = {
     {"Comodo Dragon", "History", Db, Local, DRAGON_DATA, EachProfile, "\\Favicons", "", FileExists},
     {"Comodo Dragon", "History", File, Local, DRAGON_DATA, EachProfile, "\\Visited Links", "", FileExists},
     {"Comodo Dragon", "History", Autofill, Local, DRAGON_DATA, EachProfile, "\\Web Data", "", FileExists},
-    {"Comodo Dragon", "Web Icons Cache", File, Local, DRAGON_DEFAULT "Thumbnails", NoProfile, "", "", FileExists},
+    {"Comodo Dragon", "Web Icons Cache", Db, Local, DRAGON_DEFAULT "Thumbnails", NoProfile, "", "", FileExists},
 
     // The literals of this group start without a backslash.
     {"Extra Traces", "Flash Player Shared Objects", Tree, Roaming, "Macromedia\\Flash Player\\#SharedObjects\\", NoProfile, "", "", FolderExists},
@@ -193,7 +193,7 @@ const std::vector<TraceAction> kTable = {
     {"Flock", "History", Db, Local, FLOCK_DATA, EachProfile, "\\Favicons", "", FileExists},
     {"Flock", "History", File, Local, FLOCK_DATA, EachProfile, "\\Visited Links", "", FileExists},
     {"Flock", "History", Autofill, Local, FLOCK_DATA, EachProfile, "\\Web Data", "", FileExists},
-    {"Flock", "Web Icons Cache", File, Local, FLOCK_DEFAULT "Thumbnails", NoProfile, "", "", FileExists},
+    {"Flock", "Web Icons Cache", Db, Local, FLOCK_DEFAULT "Thumbnails", NoProfile, "", "", FileExists},
 
     {"Google Chrome", "Cache", Files, Local, CHROME_DEFAULT "Cache\\", NoProfile, "", "*.*", FolderExists},
     {"Google Chrome", "Cache", Tree, Local, CHROME_DATA, EachProfile, "\\Cache\\Cache_Data\\", "", FolderExists},
@@ -272,6 +272,8 @@ const std::vector<TraceAction> kTable = {
     {"Mozilla Firefox", "Crash Reports", Tree, Roaming, "\\Mozilla\\Firefox\\Crash Reports\\pending\\", NoProfile, "", "", FolderExists},
     {"Mozilla Firefox", "Crash Reports", Tree, Roaming, "\\Mozilla\\Firefox\\Crash Reports\\submitted\\", NoProfile, "", "", FolderExists},
     {"Mozilla Firefox", "Downloads History", Db, FfProfile, "downloads.sqlite", NoProfile, "", "", FileExists},
+    // Today the download list is kept in places.sqlite, beside the bookmarks.
+    {"Mozilla Firefox", "Downloads History", ActionKind::PlacesDownloads, FfProfile, "places.sqlite", NoProfile, "", "", FileExists},
     {"Mozilla Firefox", "Form History", Db, FfProfile, "formhistory.sqlite", NoProfile, "", "", FileExists},
     // places.sqlite also holds the bookmarks: only the history inside it is removed.
     {"Mozilla Firefox", "History", Places, FfProfile, "places.sqlite", NoProfile, "", "", FileExists},

@@ -14,6 +14,7 @@ enum class ActionKind {
                 // companions only once the database itself is gone
     PlacesHistory,   // the history rows of a Mozilla places database (and of the favicons
                      // database beside it), cleaned in place: bookmarks and keywords stay
+    PlacesDownloads, // the download list inside a Mozilla places database, cleaned in place
     AutofillHistory, // the values typed into forms, kept in a Chromium "Web Data" database,
                      // cleaned in place: addresses, cards and search engines stay
     Files,      // DeleteFilesInFolder(location, mask): that folder's matching files only

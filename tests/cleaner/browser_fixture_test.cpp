@@ -57,6 +57,8 @@ const std::vector<CategoryRules>& Expectations()
          {{A::FirefoxProfile, "cookies.sqlite", F::Gone}, {A::FirefoxProfile, "webappsstore.sqlite", F::Gone},
           {A::FirefoxProfile, "storage\\default\\", F::Gone}, {A::FirefoxProfile, "storage\\ls-archive.sqlite", F::Gone},
           {A::FirefoxProfile, "serviceworker.txt", F::Gone}}},
+        {"Mozilla Firefox", "Downloads History",
+         {{A::FirefoxProfile, "places.sqlite-", F::Loose}, {A::FirefoxProfile, "places.sqlite", F::InPlace}}},
         {"Mozilla Firefox", "Form History", {{A::FirefoxProfile, "formhistory.sqlite", F::Gone}}},
         {"Mozilla Firefox", "History",
          {{A::FirefoxProfile, "places.sqlite-", F::Loose}, {A::FirefoxProfile, "favicons.sqlite-", F::Loose},

@@ -107,6 +107,21 @@ TEST_F(BrowserRules, APlacesDatabaseInUseIsLeftWholeAndUncounted)
     EXPECT_EQ(0, test::QueryInt(places(), "SELECT count(*) FROM moz_historyvisits"));
 }
 
+// The download list is cleared from places.sqlite; the rest of the history stays.
+TEST_F(BrowserRules, DownloadsHistoryTakesOnlyTheDownloads)
+{
+    ASSERT_TRUE(test::FileHolds(places(), "awdownloadmarker4466"));
+    const int visits = test::QueryInt(places(), "SELECT count(*) FROM moz_historyvisits");
+    const int downloads = test::QueryInt(places(), "SELECT count(*) FROM moz_historyvisits WHERE visit_type = 7");
+    ASSERT_GT(downloads, 0);
+
+    const CleanCounters counters = Clean("Mozilla Firefox", "Downloads History");
+    EXPECT_EQ(1, counters.FilesDeleted);
+    EXPECT_FALSE(test::FileHolds(places(), "awdownloadmarker4466"));
+    EXPECT_EQ(visits - downloads, test::QueryInt(places(), "SELECT count(*) FROM moz_historyvisits"));
+    EXPECT_TRUE(test::FileHolds(places(), "awtypedmarker7391"));
+}
+
 TEST_F(BrowserRules, ADamagedPlacesDatabaseIsLeftAlone)
 {
     // The schema page overwritten: the file still starts like a database.

@@ -35,6 +35,7 @@ bool UsesFileSystem(const TraceAction& a)
     case ActionKind::TreeKeeping:
     case ActionKind::Database:
     case ActionKind::PlacesHistory:
+    case ActionKind::PlacesDownloads:
     case ActionKind::AutofillHistory:
         return true;
     default:
@@ -76,6 +77,7 @@ TEST(LocationTable, EveryRowIsWellFormedForItsKind)
         case ActionKind::File:
         case ActionKind::Database:
         case ActionKind::PlacesHistory:
+    case ActionKind::PlacesDownloads:
         case ActionKind::AutofillHistory: EXPECT_EQ(ExistenceTest::FileExists, a.Test); break;
         case ActionKind::Files:
         case ActionKind::Tree:

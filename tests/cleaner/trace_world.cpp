@@ -82,7 +82,7 @@ std::vector<CategoryTraces> ChromiumFamily(const std::string& group, R at, const
         {group, "History",
          {T(at, d + "History"), T(at, d + "History-journal"), T(at, d + "History Provider Cache"),
           K(at, d + "Archived History"), K(at, d + "History Index\\data"), K(at, d + "Preferences")}},
-        {group, "Web Icons Cache", {T(at, d + "Thumbnails")}},
+        {group, "Web Icons Cache", {T(at, d + "Thumbnails"), T(at, d + "Thumbnails-journal")}},
     };
 }
 
