@@ -62,6 +62,7 @@ TEST_F(BrowserRules, EveryProfileIsCleanedAndHostileProfilePathsAreRefused)
     // list; the storage folders hold only folders at their top, which go uncounted).
     int perProfile = 0;
     for (const char* file : {"cookies.sqlite", "cookies.sqlite-wal", "webappsstore.sqlite", "webappsstore.sqlite-wal",
+                             "bounce-tracking-protection.sqlite",
                              "storage\\ls-archive.sqlite", "serviceworker.txt"})
         perProfile += test::PathExists(browsers_.FirefoxProfile() + "\\" + file);
     ASSERT_GE(perProfile, 3);
