@@ -164,10 +164,6 @@ std::string SiblingPath(const std::string& path, const char* name)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1) + name;
 }
 
-} // namespace
-
-namespace {
-
 // Runs a clean of a places database: `remove` deletes what goes, inside the transaction.
 template <typename Remove>
 bool CleanPlaces(const std::string& placesPath, CleanCounters& counters, bool withFavicons, Remove remove)
