@@ -1,10 +1,13 @@
 #include "cleaner/browser_fixture.h"
 
+#include "cleaner/sqlite_db.h"
 #include "cleaner/wine_support.h"
 
 #include <shlobj.h>
 #include <sqlite3.h>
 #include <windows.h>
+
+#include <cstdlib>
 
 namespace aw::test {
 
@@ -81,20 +84,20 @@ bool FileHolds(const std::string& path, const std::string& text)
 
 int QueryInt(const std::string& db, const char* sql)
 {
-    sqlite3* handle = nullptr;
     int value = -1;
     // As an unchanging file: reading never creates or removes a "-wal" or "-shm" beside it.
     std::string uri = "file:/";
     for (char c : db)
         uri += c == '\\' ? std::string("/") : c == ' ' ? std::string("%20") : std::string(1, c);
     uri += "?immutable=1";
-    if (sqlite3_open_v2(uri.c_str(), &handle, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(handle, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
-            value = sqlite3_column_int(statement, 0);
-        sqlite3_finalize(statement);
+    sqlite3* opened = nullptr;
+    const int status = sqlite3_open_v2(uri.c_str(), &opened, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    SqliteConnection handle = OwnConnection(opened);
+    if (status == SQLITE_OK) {
+        SqliteStatement query(handle.get(), sql);
+        if (query.step() == SQLITE_ROW)
+            value = std::atoi(query.text(0).c_str());
     }
-    sqlite3_close(handle);
     return value;
 }
 

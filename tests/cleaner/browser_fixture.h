@@ -2,7 +2,10 @@
 // Profiles written by real browsers (Debian's firefox-esr and chromium, see
 // tools/fixtures/make-browser-fixtures.sh), unpacked by the test harness into a staging folder
 // of the prefix and copied from there into the user's folders for each test.
+#include <sqlite3.h>
+
 #include <cstdint>
+#include <memory>
 #include <map>
 #include <string>
 #include <vector>
@@ -19,6 +22,10 @@ bool CopyTree(const std::string& from, const std::string& to);
 std::map<std::string, std::int64_t> FilesBelow(const std::string& folder);
 std::string ReadWholeFile(const std::string& path);
 bool FileHolds(const std::string& path, const std::string& text);
+
+// A connection of the test's own, closed when it goes.
+using SqliteConnection = std::unique_ptr<sqlite3, int (*)(sqlite3*)>;
+inline SqliteConnection OwnConnection(sqlite3* db) { return SqliteConnection(db, sqlite3_close_v2); }
 
 // The first column of the first row a query returns, -1 when there is none; the database is
 // opened read-only.

@@ -90,16 +90,18 @@ TEST_F(BrowserRules, EveryProfileIsCleanedAndHostileProfilePathsAreRefused)
 TEST_F(BrowserRules, APlacesDatabaseInUseIsLeftWholeAndUncounted)
 {
     const std::string before = test::ReadWholeFile(places());
-    sqlite3* browser = nullptr;
-    ASSERT_EQ(SQLITE_OK, sqlite3_open_v2(places().c_str(), &browser, SQLITE_OPEN_READWRITE, nullptr));
-    ASSERT_EQ(SQLITE_OK, sqlite3_exec(browser, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr));
+    sqlite3* opened = nullptr;
+    const int status = sqlite3_open_v2(places().c_str(), &opened, SQLITE_OPEN_READWRITE, nullptr);
+    test::SqliteConnection browser = test::OwnConnection(opened);
+    ASSERT_EQ(SQLITE_OK, status);
+    ASSERT_EQ(SQLITE_OK, sqlite3_exec(browser.get(), "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr));
 
     const CleanCounters counters = Clean("Mozilla Firefox", "History");
     EXPECT_EQ(0, counters.FilesDeleted);
     EXPECT_EQ(0, counters.BytesCleaned);
     EXPECT_EQ(before, test::ReadWholeFile(places()));
-    sqlite3_exec(browser, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(browser);
+    sqlite3_exec(browser.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+    browser.reset();
     EXPECT_GT(test::QueryInt(places(), "SELECT count(*) FROM moz_historyvisits"), 0);
 
     // Once the browser has let go, the same category cleans it and counts it.
