@@ -229,7 +229,17 @@ bool CleanAutofillHistory(const std::string& webDataPath, CleanCounters& counter
         if (!BeginClean(db))
             return false;
         const int changesBefore = db.totalChanges();
-        if (!RunSteps(db, kAutofillSteps)) {
+        bool removed = RunSteps(db, kAutofillSteps);
+        // Search engines the browser added by itself from the sites visited: replaceable, not
+        // shipped with the browser, not set by policy, and not the default one.
+        const bool keywordsKnown = db.hasTables({"keywords"}) && db.hasColumn("keywords", "safe_for_autoreplace") &&
+                                   db.hasColumn("keywords", "prepopulate_id") &&
+                                   db.hasColumn("keywords", "created_by_policy");
+        if (removed && keywordsKnown)
+            removed = db.exec("DELETE FROM keywords WHERE safe_for_autoreplace = 1 AND prepopulate_id = 0"
+                              " AND created_by_policy = 0 AND id NOT IN"
+                              " (SELECT CAST(value AS INTEGER) FROM meta WHERE key = 'Default Search Provider ID')");
+        if (!removed) {
             db.exec("ROLLBACK");
             return false;
         }

@@ -29,7 +29,9 @@ bool CleanPlacesHistory(const std::string& placesPath, CleanCounters& counters);
 bool CleanPlacesDownloads(const std::string& placesPath, CleanCounters& counters);
 
 // A Chromium "Web Data" database: removes the values typed into web forms (the autocomplete
-// entries); addresses, payment cards and search engines stay.
+// entries) and the search engines the browser added by itself from visited sites; addresses,
+// payment cards, the default search engine and those the user or the browser's maker set up
+// stay.
 bool CleanAutofillHistory(const std::string& webDataPath, CleanCounters& counters);
 
 } // namespace aw

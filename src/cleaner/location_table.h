@@ -15,8 +15,9 @@ enum class ActionKind {
     PlacesHistory,   // the history rows of a Mozilla places database (and of the favicons
                      // database beside it), cleaned in place: bookmarks and keywords stay
     PlacesDownloads, // the download list inside a Mozilla places database, cleaned in place
-    AutofillHistory, // the values typed into forms, kept in a Chromium "Web Data" database,
-                     // cleaned in place: addresses, cards and search engines stay
+    AutofillHistory, // the values typed into forms and the search engines taken from visited
+                     // sites, kept in a Chromium "Web Data" database, cleaned in place:
+                     // addresses, cards and the user's search engines stay
     Files,      // DeleteFilesInFolder(location, mask): that folder's matching files only
     Tree,       // DeleteFolderTree(location, "*.*", index.dat option): everything below
     TreeKeeping, // a tree but for the entries at its top whose names match the mask (the

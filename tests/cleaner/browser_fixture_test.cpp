@@ -275,7 +275,8 @@ TEST_F(BrowserFixtures, AllCategoriesLeaveNoTraceOfThePageAndKeepWhatTheUserKeep
     EXPECT_EQ(0, QueryInt(places, "SELECT count(*) FROM moz_places WHERE id NOT IN (SELECT fk FROM moz_bookmarks WHERE fk NOT NULL)"));
     EXPECT_EQ(0, QueryInt(places, "SELECT count(*) FROM moz_annos"));
     EXPECT_EQ(0, QueryInt(browsers_.ChromeDefault() + "\\Web Data", "SELECT count(*) FROM autofill"));
-    EXPECT_GT(QueryInt(browsers_.ChromeDefault() + "\\Web Data", "SELECT count(*) FROM keywords"), 0);
+    EXPECT_GT(QueryInt(browsers_.ChromeDefault() + "\\Web Data", "SELECT count(*) FROM keywords WHERE prepopulate_id > 0"), 0);
+    EXPECT_EQ(0, QueryInt(browsers_.ChromeDefault() + "\\Web Data", "SELECT count(*) FROM keywords WHERE url LIKE '%127.0.0.1%'"));
 }
 
 } // namespace
