@@ -29,8 +29,8 @@ enum class ActionKind {
     Script,     // run the custom location script
 };
 
-// Where a location starts. Every folder but SystemDir and FirefoxProfile gets a trailing
-// backslash before the literal is appended.
+// Where a location starts. Every folder but SystemDir, FirefoxRoot and FirefoxProfile gets a
+// trailing backslash before the literal is appended.
 enum class BaseFolder {
     None,            // registry locations and system actions
     RoamingAppData,  // special folder 26
