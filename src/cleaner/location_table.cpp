@@ -337,9 +337,14 @@ const std::vector<TraceAction> kTable = {
     {"Opera", "URLs History", File, Roaming, OPERA_STABLE "Visited Links", NoProfile, "", "", FileExists},
 
     {"Pale Moon", "Cache", Files, Local, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\Cache\\", "*", NoTest},
+    {"Pale Moon", "Cache", Tree, Local, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\cache2\\entries\\", "", FolderExists},
+    {"Pale Moon", "Cache", Tree, Local, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\cache2\\", "", FolderExists},
+    {"Pale Moon", "Cache", Tree, Local, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\startupCache\\", "", FolderExists},
     // Its places database also holds the bookmarks: only the history inside it is removed.
     {"Pale Moon", "Content History", Places, Roaming, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\places.sqlite", "", FileExists},
     {"Pale Moon", "Cookies", Db, Roaming, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\cookies.sqlite", "", FileExists},
+    {"Pale Moon", "Cookies", Db, Roaming, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\webappsstore.sqlite", "", FileExists},
+    {"Pale Moon", "Cookies", TreeKeeping, Roaming, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\storage\\default\\", "moz-extension*", FolderExists},
     {"Pale Moon", "Downloads History", Db, Roaming, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\downloads.sqlite", "", FileExists},
     {"Pale Moon", "Form History", Db, Roaming, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\formhistory.sqlite", "", FileExists},
     {"Pale Moon", "History", Db, Roaming, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\content-prefs.sqlite", "", FileExists},

@@ -201,7 +201,7 @@ TEST_F(BrowserRules, TheFamiliesOtherBrowsersGetTheSameTreatment)
     const std::string opera = roaming + "\\Opera Software\\Opera Stable";
     const std::string dragon = local + "\\Comodo\\Dragon\\User Data\\Profile 3";
     const std::vector<std::string> made = {roaming + "\\Lunascape", paleMoon, seaMonkey, roaming + "\\Opera Software",
-                                           local + "\\Comodo"};
+                                           local + "\\Comodo", local + "\\Moonchild Productions"};
     for (const std::string& folder : made)
         test::RemoveTree(folder);
     const int bookmarks = test::QueryInt(places(), "SELECT count(*) FROM moz_bookmarks");
@@ -220,6 +220,16 @@ TEST_F(BrowserRules, TheFamiliesOtherBrowsersGetTheSameTreatment)
         EXPECT_EQ(bookmarks, test::QueryInt(db, "SELECT count(*) FROM moz_bookmarks")) << copy.Group;
         EXPECT_EQ(0, test::QueryInt(db, "SELECT count(*) FROM moz_historyvisits")) << copy.Group;
     }
+
+    // Pale Moon's caches and site data lie where Firefox's do.
+    const std::string paleMoonLocal = local + "\\Moonchild Productions\\Pale Moon\\Profiles\\pm.default";
+    ASSERT_TRUE(test::CopyTree(browsers_.FirefoxLocal(), paleMoonLocal));
+    Clean("Pale Moon", "Cache");
+    Clean("Pale Moon", "Cookies");
+    EXPECT_TRUE(test::FilesBelow(paleMoonLocal + "\\cache2").empty());
+    EXPECT_FALSE(test::PathExists(copies[1].Folder + "\\cookies.sqlite"));
+    EXPECT_FALSE(test::PathExists(copies[1].Folder + "\\webappsstore.sqlite"));
+    EXPECT_TRUE(test::PathExists(copies[1].Folder + "\\key4.db"));
 
     ASSERT_TRUE(test::CopyTree(browsers_.ChromeDefault(), opera));
     for (const char* category : {"Cookies", "URLs History", "Sessions History", "Search Field History"})
