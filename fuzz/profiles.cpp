@@ -5,6 +5,7 @@
 #include "cleaner/location_builder.h"
 #include "cleaner/path_rules.h"
 #include "cleaner/profile_paths.h"
+#include "cleaner/profiles_ini.h"
 #include "cleaner/registry_paths.h"
 
 #include <cstdint>
@@ -15,16 +16,19 @@ namespace {
 
 class FuzzSource : public aw::LocationSource {
 public:
-    explicit FuzzSource(std::string profile) : profile_(std::move(profile)) {}
+    FuzzSource(std::string profile, bool relative) : profile_(std::move(profile)), relative_(relative) {}
     std::string folder(aw::BaseFolder base) const override
     {
-        return base == aw::BaseFolder::FirefoxProfile ? aw::ProfileFolderFrom("C:\\u\\Roaming\\Mozilla\\Firefox\\", profile_)
-                                                      : "C:\\u\\Folder";
+        return base == aw::BaseFolder::FirefoxRoot ? "C:\\u\\Roaming\\Mozilla\\Firefox\\" : "C:\\u\\Folder";
     }
-    std::string profile(aw::ProfilePart) const override { return profile_; }
+    std::vector<aw::BrowserProfile> profiles(aw::ProfilePart, const std::string&) const override
+    {
+        return {aw::BrowserProfile{profile_, relative_}};
+    }
 
 private:
     std::string profile_;
+    bool relative_;
 };
 
 // A component the platform would read as the folder itself or its parent.
@@ -46,8 +50,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     std::string text(reinterpret_cast<const char*>(data), size);
 
+    // As a profiles.ini: every profile found is a piece of the text.
+    for (const aw::BrowserProfile& profile : aw::ParseProfilesIni(text))
+        Check(text.find(profile.Path) != std::string::npos);
+
+    // As an absolute profile path: only a folder below a drive root, never climbing out of it.
+    const FuzzSource absolute(text, false);
+    const bool usableAbsolute = aw::IsUsableAbsoluteProfilePath(text);
+    for (const aw::TraceAction& action : aw::TraceLocationTable()) {
+        if (action.Profile == aw::ProfilePart::None && action.Base != aw::BaseFolder::FirefoxProfile)
+            continue;
+        for (const std::string& location : aw::BuildLocations(action, absolute)) {
+            Check(usableAbsolute);
+            Check(location.rfind(text, 0) == 0 && aw::FitsPathLimit(location));
+        }
+    }
+
     // As a profile name.
-    const FuzzSource source(text);
+    const FuzzSource source(text, true);
     const bool usable = aw::IsUsableProfilePath(text);
     if (usable) {
         Check(text.find(':') == std::string::npos && text[0] != '\\' && text[0] != '/');

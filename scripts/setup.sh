@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs everything Ashwarden needs on a Debian 12 machine (run as root) and builds the two
-# cross-compiled libraries it links against: libjpeg-turbo (from Debian's source package) and
-# GoogleTest (from the sources Debian's googletest package installs). Idempotent and quiet on
-# a second run.
+# Installs everything Ashwarden needs on a Debian 12 machine (run as root) and builds the
+# cross-compiled libraries it links against: libjpeg-turbo and SQLite (from Debian's source
+# packages) and GoogleTest (from the sources Debian's googletest package installs).
+# Idempotent and quiet on a second run.
 set -euo pipefail
 
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -20,7 +20,7 @@ PACKAGES=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   xvfb x11-apps xauth imagemagick
   cmake ninja-build bubblewrap nasm dpkg-dev
-  googletest clang
+  googletest clang tcl
 )
 
 packages_missing() {
@@ -80,6 +80,28 @@ build_libjpeg() {
   rm -rf "$work"
 }
 
+# SQLite: Debian's source configured natively only to generate the amalgamation (a cross
+# configure fails building its lemon tool), then sqlite3.c compiled with the MinGW compiler.
+build_sqlite() {
+  local prefix=$CACHE/sqlite
+  [ -f "$prefix/lib/libsqlite3.a" ] && return
+  ensure_deb_src
+  log "building SQLite for $TRIPLE"
+  local work=$CACHE/sqlite-src
+  rm -rf "$work"; mkdir -p "$work"
+  (cd "$work" && apt-get source -qq sqlite3 >/dev/null 2>&1)
+  local dir
+  dir=$(find "$work" -maxdepth 1 -type d -name 'sqlite3-*' | head -n1)
+  mkdir -p "$work/native"
+  (cd "$work/native" && "$dir/configure" >/dev/null && make sqlite3.c >/dev/null 2>&1)
+  mkdir -p "$prefix/include" "$prefix/lib"
+  "$TRIPLE-gcc-posix" -O2 -c "$work/native/sqlite3.c" -o "$work/sqlite3.o" \
+    -DSQLITE_THREADSAFE=1 -DSQLITE_OMIT_LOAD_EXTENSION -DSQLITE_DEFAULT_FOREIGN_KEYS=0
+  "$TRIPLE-ar" rcs "$prefix/lib/libsqlite3.a" "$work/sqlite3.o"
+  cp "$work/native/sqlite3.h" "$prefix/include/"
+  rm -rf "$work"
+}
+
 build_gtest() {
   local prefix=$CACHE/gtest
   [ -f "$prefix/lib/libgtest.a" ] && return
@@ -99,4 +121,5 @@ need_root
 install_packages
 mkdir -p "$CACHE"
 build_libjpeg
+build_sqlite
 build_gtest

@@ -105,6 +105,37 @@ std::string_view QtWebVendorFolder()
     return Between(FirstLiteral("QtWeb", "Cookies"), "\\", "\\QtWeb Internet Browser\\cookies");
 }
 
+bool ShowsBrowserPresence(const TraceAction& action)
+{
+    switch (action.Base) {
+    case BaseFolder::RoamingAppData:
+    case BaseFolder::LocalAppData:
+    case BaseFolder::ProgramFiles:
+    case BaseFolder::FirefoxProfile:
+        break;
+    default:
+        return false;
+    }
+    switch (action.Kind) {
+    case ActionKind::File:
+    case ActionKind::Files:
+    case ActionKind::Tree:
+    case ActionKind::TreeKeeping:
+    case ActionKind::Database:
+    case ActionKind::PlacesHistory:
+    case ActionKind::PlacesDownloads:
+    case ActionKind::AutofillHistory:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool LooksForFolder(const TraceAction& action)
+{
+    return action.Kind == ActionKind::Files || action.Kind == ActionKind::Tree || action.Kind == ActionKind::TreeKeeping;
+}
+
 const std::vector<CategoryScanTest>& CategoryScanTests()
 {
     static const std::vector<CategoryScanTest> table = MakeCategoryTests();

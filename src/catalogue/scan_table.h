@@ -42,6 +42,13 @@ struct BrowserScanTest {
     std::string Relative;
 };
 
+// A browser is also present when any location the cleaner's table names for it, in its own
+// folders, exists: the rows of its group on the application-data and program folders and on
+// its profiles (not the shared Internet folders or registry keys some browsers also clean).
+// For these rows, the kind of location to look for: a file, or a folder.
+bool ShowsBrowserPresence(const TraceAction& action);
+bool LooksForFolder(const TraceAction& action);
+
 const std::vector<CategoryScanTest>& CategoryScanTests();
 const std::vector<BrowserScanTest>& BrowserScanTests();
 

@@ -3,6 +3,7 @@
 #include "catalogue/scan_table.h"
 #include "catalogue/trace_tree.h"
 #include "cleaner/file_primitives.h"
+#include "cleaner/location_table.h"
 #include "cleaner/registry_primitives.h"
 #include "cleaner/system_location_source.h"
 #include "platform/clipboard.h"
@@ -69,10 +70,25 @@ public:
             category.SetStateIndex(StateNotSelected);
     }
 
-    void ApplyBrowserTest(const BrowserScanTest& test, ui::TreeNode group)
+    // The browser's folder, or else any of the locations the cleaner deletes for it.
+    bool IsPresent(const BrowserScanTest& test)
     {
         std::optional<std::string> folder = ScanPath(test.Base, test.Relative, places_);
         if (folder && FolderExists(*folder))
+            return true;
+        for (const TraceAction& action : TraceLocationTable()) {
+            if (action.Group != test.Group || !ShowsBrowserPresence(action))
+                continue;
+            for (const std::string& location : BuildLocations(action, places_))
+                if (LooksForFolder(action) ? FolderExists(location) : FileExists(location))
+                    return true;
+        }
+        return false;
+    }
+
+    void ApplyBrowserTest(bool present, ui::TreeNode group)
+    {
+        if (present)
             SelectTraceNode(group);
         else
             group.Collapse(); // asks the tree, which refuses while collapsing is disabled
@@ -130,12 +146,13 @@ void ScanTraces(ui::TreeView& tree, std::size_t scriptLineCount)
     for (ui::TreeNode group = tree.FirstRoot(); group; group = group.NextSibling()) {
         const std::string groupText = group.Text();
         const BrowserScanTest* browser = BrowserScanTestFor(groupText);
+        const bool present = browser && scanner.IsPresent(*browser);
         for (ui::TreeNode category = group.FirstChild(); category; category = category.NextSibling()) {
             for (const CategoryScanTest* test : CategoryScanTestsFor(groupText, category.Text()))
                 scanner.ApplyCategoryTest(*test, category);
-            // A browser's test runs once for each of its categories, with the same effect.
+            // A browser is looked for once; its finding applies at each of its categories.
             if (browser)
-                scanner.ApplyBrowserTest(*browser, group);
+                scanner.ApplyBrowserTest(present, group);
         }
     }
 }

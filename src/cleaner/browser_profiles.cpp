@@ -4,6 +4,8 @@
 #include "cleaner/path_rules.h"
 #include "cleaner/profile_paths.h"
 #include "cleaner/registry_primitives.h"
+#include "platform/find_handle.h"
+#include "platform/handle.h"
 
 #include <windows.h>
 
@@ -12,6 +14,17 @@ namespace aw {
 namespace {
 
 constexpr const char* kShellFoldersAppData = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders\\AppData";
+
+// A profiles.ini of a few hundred profiles is still far below this; anything larger is not one.
+constexpr DWORD kProfilesIniLimit = 256 * 1024;
+
+std::vector<BrowserProfile> RoamingProfiles(const char* vendorPart)
+{
+    std::string roaming = GetSpecialFolder(kCsidlAppData);
+    if (roaming.empty())
+        return {};
+    return ReadBrowserProfiles(WithTrailingBackslash(roaming) + vendorPart + "profiles.ini");
+}
 
 // Longer than any path the cleaner would use, so that a longer value is seen to be cut short.
 constexpr DWORD kProfileValueChars = 1024;
@@ -76,6 +89,70 @@ std::string GetNetscapeProfilePath()
 std::string GetSeaMonkeyProfilePath()
 {
     return RoamingProfilePath("\\Mozilla\\SeaMonkey\\");
+}
+
+std::vector<BrowserProfile> ReadBrowserProfiles(const std::string& iniPath)
+{
+    if (iniPath.find('\\') == std::string::npos || !FitsPathLimit(iniPath))
+        return {};
+    UniqueHandle file(CreateFileA(iniPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
+        return {};
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kProfilesIniLimit)
+        return {};
+    std::string text(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (!text.empty() && !ReadFile(file.get(), &text[0], static_cast<DWORD>(text.size()), &read, nullptr))
+        return {};
+    text.resize(read);
+    return ParseProfilesIni(text);
+}
+
+std::vector<BrowserProfile> FirefoxProfiles()
+{
+    std::string root = GetFirefoxRoot();
+    return root.empty() ? std::vector<BrowserProfile>() : ReadBrowserProfiles(root + "profiles.ini");
+}
+
+std::vector<BrowserProfile> PaleMoonProfiles()
+{
+    return RoamingProfiles("\\Moonchild Productions\\Pale Moon\\");
+}
+
+std::vector<BrowserProfile> KMeleonProfiles()
+{
+    return RoamingProfiles("\\K-Meleon\\");
+}
+
+std::vector<BrowserProfile> NetscapeProfiles()
+{
+    return RoamingProfiles("\\Netscape\\Navigator\\");
+}
+
+std::vector<BrowserProfile> SeaMonkeyProfiles()
+{
+    return RoamingProfiles("\\Mozilla\\SeaMonkey\\");
+}
+
+std::vector<BrowserProfile> ChromiumProfileFolders(const std::string& userDataFolder)
+{
+    std::vector<BrowserProfile> profiles;
+    const std::string base = WithTrailingBackslash(userDataFolder);
+    if (!IsSafeFolderTarget(base) || !FitsPathLimit(base + "*"))
+        return profiles;
+    for (DirectorySearch search(base + "*"); search.found(); search.next()) {
+        if (!search.isDirectory() || search.isReparsePoint() || IsDotEntry(search.name()))
+            continue;
+        std::string preferences = base + search.name() + "\\Preferences";
+        if (!FitsPathLimit(preferences))
+            continue;
+        DWORD attributes = GetFileAttributesA(preferences.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            profiles.push_back(BrowserProfile{search.name(), true});
+    }
+    return profiles;
 }
 
 } // namespace aw

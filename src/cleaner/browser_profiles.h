@@ -1,7 +1,10 @@
 #pragma once
-// The profile folders of the five browsers that record them in a profiles.ini: only the
-// profile of section "Profile0" is ever used. Everything is read afresh at every call.
+// The profiles of the browsers: the five that record them in a profiles.ini, and the Chromium
+// family's profile folders. Everything is read afresh at every call.
+#include "cleaner/profiles_ini.h"
+
 #include <string>
+#include <vector>
 
 namespace aw {
 
@@ -22,5 +25,19 @@ std::string GetPaleMoonProfilePath();
 std::string GetKMeleonProfilePath();
 std::string GetNetscapeProfilePath();
 std::string GetSeaMonkeyProfilePath();
+
+// Every profile the profiles.ini at the given full path lists ("Profile0", "Profile1", ...);
+// empty when the file is missing, unreadable or larger than any real profiles.ini.
+std::vector<BrowserProfile> ReadBrowserProfiles(const std::string& iniPath);
+// The profiles of Firefox and of the four others, from their profiles.ini.
+std::vector<BrowserProfile> FirefoxProfiles();
+std::vector<BrowserProfile> PaleMoonProfiles();
+std::vector<BrowserProfile> KMeleonProfiles();
+std::vector<BrowserProfile> NetscapeProfiles();
+std::vector<BrowserProfile> SeaMonkeyProfiles();
+
+// The profile folders of a Chromium-family user-data folder: the names of its sub-folders
+// that hold a "Preferences" file ("Default", "Profile 1", ...), links left out.
+std::vector<BrowserProfile> ChromiumProfileFolders(const std::string& userDataFolder);
 
 } // namespace aw

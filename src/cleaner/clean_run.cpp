@@ -1,5 +1,6 @@
 #include "cleaner/clean_run.h"
 
+#include "cleaner/database_clean.h"
 #include "cleaner/file_primitives.h"
 #include "cleaner/folder_tree.h"
 #include "cleaner/location_builder.h"
@@ -39,11 +40,26 @@ void DeleteAt(const TraceAction& action, const std::string& location, const Clea
     case ActionKind::File:
         DeleteTraceFile(location, counters);
         break;
+    case ActionKind::Database:
+        DeleteDatabaseFiles(location, counters);
+        break;
+    case ActionKind::PlacesHistory:
+        CleanPlacesHistory(location, counters);
+        break;
+    case ActionKind::PlacesDownloads:
+        CleanPlacesDownloads(location, counters);
+        break;
+    case ActionKind::AutofillHistory:
+        CleanAutofillHistory(location, counters);
+        break;
     case ActionKind::Files:
         DeleteFilesInFolder(location, std::string(action.Mask), counters);
         break;
     case ActionKind::Tree:
         DeleteFolderTree(location, "*.*", request.IndexDatOption, counters);
+        break;
+    case ActionKind::TreeKeeping:
+        DeleteFolderTreeKeeping(location, std::string(action.Mask), request.IndexDatOption, counters);
         break;
     case ActionKind::Key:
         if (RegRemoveKeyTree(HKEY_CURRENT_USER, location))
@@ -76,16 +92,12 @@ void CarryOut(const TraceAction& action, const CleanRequest& request, CleanCount
     default:
         break;
     }
-    // The test and the deletion each build the location afresh: folders and profiles are
-    // never remembered, not even between the two.
+    // Each location is tested and then acted on; the locations are built afresh for every
+    // action, so folders and profiles are never remembered from one action to the next.
     SystemLocationSource source;
-    if (action.Test != ExistenceTest::None) {
-        auto tested = BuildLocation(action, source);
-        if (!tested || !LocationExists(action.Test, *tested))
-            return;
-    }
-    if (auto location = BuildLocation(action, source))
-        DeleteAt(action, *location, request, counters);
+    for (const std::string& location : BuildLocations(action, source))
+        if (LocationExists(action.Test, location))
+            DeleteAt(action, location, request, counters);
 }
 
 } // namespace

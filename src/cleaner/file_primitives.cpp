@@ -34,6 +34,12 @@ bool FolderExists(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool IsOwnFile(const std::string& path)
+{
+    std::string folder, name;
+    return FileExists(path) && SplitFilePath(path, folder, name) && IsOwnEntry(FolderAnchor(folder), path, name);
+}
+
 std::int64_t FileSizeOf(const std::string& path)
 {
     if (path.empty() || !FitsPathLimit(path))
@@ -79,6 +85,15 @@ void DeleteTraceFile(const std::string& path, CleanCounters& counters)
         counters.FilesDeleted += 1;
         counters.BytesCleaned += size;
     }
+}
+
+void DeleteDatabaseFiles(const std::string& path, CleanCounters& counters)
+{
+    DeleteTraceFile(path, counters);
+    if (FileExists(path))
+        return;
+    for (const char* companion : {"-wal", "-shm", "-journal"})
+        DeleteTraceFile(path + companion, counters);
 }
 
 void DeleteFilesInFolder(const std::string& folder, const std::string& mask, CleanCounters& counters)

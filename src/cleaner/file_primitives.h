@@ -11,6 +11,9 @@ namespace aw {
 
 bool FileExists(const std::string& path);   // a file, not a folder
 bool FolderExists(const std::string& path);
+// An existing file that is the entry its path names, not a link that leads elsewhere. Whatever
+// is changed in place (a database cleaned row by row) is checked with it first.
+bool IsOwnFile(const std::string& path);
 
 // Size of the first directory entry matching the path, 0 if there is none.
 std::int64_t FileSizeOf(const std::string& path);
@@ -25,6 +28,11 @@ bool DeleteFileAtReboot(const std::string& path);
 
 // Deletes one file and counts it (1 file, its size) when it was deleted.
 void DeleteTraceFile(const std::string& path, CleanCounters& counters);
+
+// Deletes a database file and counts it; once it is gone, also its "-wal", "-shm" and
+// "-journal" companions, each counted. The companions of a database that stays (in use) are
+// left: without them its newest rows, or the undoing of a half-written change, would be lost.
+void DeleteDatabaseFiles(const std::string& path, CleanCounters& counters);
 
 // Deletes the files of one folder whose names match the mask, counting each. Sub-folders are
 // neither entered nor removed. Does nothing for a folder that is not below a drive or share

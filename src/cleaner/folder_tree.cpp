@@ -38,7 +38,8 @@ void DeleteWalkedFile(const FolderAnchor& anchor, const std::string& path, const
     }
 }
 
-void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters)
+// `keep` names the entries of this level that stay (only ever given at the top level).
+void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters, const std::string& keep = std::string())
 {
     // base ends in a backslash. The location table joins folders and fragments with doubled
     // separators; the walk works on the cleaned text.
@@ -55,6 +56,8 @@ void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters)
             if (search.isDirectory() && IsDotEntry(name))
                 continue;
             if (!MatchesMask(name, walk.Mask))
+                continue;
+            if (!keep.empty() && MatchesMask(name, keep))
                 continue;
             const std::string path = base + name;
             if (!FitsPathLimit(path))
@@ -94,6 +97,12 @@ void DeleteFolderTree(const std::string& folder, const std::string& mask, bool i
 {
     if (IsWalkableFolder(folder) && IsPlainMask(mask))
         WalkFolder(WithTrailingBackslash(folder), TreeWalk{mask, indexDat}, &counters);
+}
+
+void DeleteFolderTreeKeeping(const std::string& folder, const std::string& keep, bool indexDat, CleanCounters& counters)
+{
+    if (IsWalkableFolder(folder) && IsPlainMask(keep))
+        WalkFolder(WithTrailingBackslash(folder), TreeWalk{"*.*", indexDat}, &counters, keep);
 }
 
 void DeleteSubfolderTree(const std::string& folder, const std::string& mask, bool indexDat)

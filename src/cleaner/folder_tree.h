@@ -17,6 +17,10 @@ namespace aw {
 // is itself such a link, or when it is not a folder below a drive or share root.
 void DeleteFolderTree(const std::string& folder, const std::string& mask, bool indexDat, CleanCounters& counters);
 
+// DeleteFolderTree with mask "*.*", except that the entries directly in the folder whose names
+// match `keep` stay, with everything below them.
+void DeleteFolderTreeKeeping(const std::string& folder, const std::string& keep, bool indexDat, CleanCounters& counters);
+
 // The same walk, counting nothing.
 void DeleteSubfolderTree(const std::string& folder, const std::string& mask, bool indexDat);
 

@@ -3,6 +3,8 @@
 #include "cleaner/path_rules.h"
 #include "cleaner/profile_paths.h"
 
+#include <algorithm>
+
 namespace aw {
 
 namespace {
@@ -16,7 +18,7 @@ std::string BaseText(BaseFolder base, const LocationSource& source)
         return folder;
     switch (base) {
     case BaseFolder::SystemDir:
-    case BaseFolder::FirefoxProfile:
+    case BaseFolder::FirefoxRoot:
         return folder;
     default:
         return WithTrailingBackslash(std::move(folder));
@@ -25,32 +27,79 @@ std::string BaseText(BaseFolder base, const LocationSource& source)
 
 bool IsFolderAction(ActionKind kind)
 {
-    return kind == ActionKind::Files || kind == ActionKind::Tree;
+    return kind == ActionKind::Files || kind == ActionKind::Tree || kind == ActionKind::TreeKeeping;
+}
+
+// The same path written with other separators or letter case (profiles.ini may list one
+// profile twice, once with forward slashes).
+bool SameLocation(const std::string& a, const std::string& b)
+{
+    auto normal = [](const std::string& path) {
+        std::string text = path;
+        std::replace(text.begin(), text.end(), '/', '\\');
+        text = CollapseDoubledBackslashes(text);
+        std::transform(text.begin(), text.end(), text.begin(),
+                       [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
+        return text;
+    };
+    return normal(a) == normal(b);
+}
+
+void Add(std::vector<std::string>& locations, std::string location, ActionKind kind)
+{
+    if (location.empty() || !FitsPathLimit(location))
+        return;
+    if (IsFolderAction(kind) && !IsSafeFolderTarget(location))
+        return;
+    for (const std::string& known : locations)
+        if (SameLocation(known, location))
+            return;
+    locations.push_back(std::move(location));
 }
 
 } // namespace
 
+std::vector<std::string> BuildLocations(const TraceAction& action, const LocationSource& source)
+{
+    std::vector<std::string> locations;
+    // A row on the Firefox profile folder is a row on Firefox's root, its profile and the
+    // literal after a backslash.
+    const bool firefoxProfile = action.Base == BaseFolder::FirefoxProfile;
+    const BaseFolder base = firefoxProfile ? BaseFolder::FirefoxRoot : action.Base;
+    const ProfilePart part = firefoxProfile ? ProfilePart::Firefox : action.Profile;
+
+    std::string prefix;
+    if (base != BaseFolder::None) {
+        prefix = BaseText(base, source);
+        if (prefix.empty())
+            return locations;
+    }
+    if (!firefoxProfile)
+        prefix += action.Literal;
+    if (part == ProfilePart::None) {
+        Add(locations, std::move(prefix), action.Kind);
+        return locations;
+    }
+    if (!FitsPathLimit(prefix))
+        return locations;
+    for (const BrowserProfile& profile : source.profiles(part, prefix)) {
+        std::optional<std::string> folder = ProfileFolderIn(prefix, profile);
+        if (!folder)
+            continue;
+        if (firefoxProfile)
+            Add(locations, *folder + "\\" + std::string(action.Literal), action.Kind);
+        else
+            Add(locations, *folder + std::string(action.Tail), action.Kind);
+    }
+    return locations;
+}
+
 std::optional<std::string> BuildLocation(const TraceAction& action, const LocationSource& source)
 {
-    std::string location;
-    if (action.Base != BaseFolder::None) {
-        location = BaseText(action.Base, source);
-        if (location.empty())
-            return std::nullopt;
-    }
-    location += action.Literal;
-    if (action.Profile != ProfilePart::None) {
-        std::string profile = source.profile(action.Profile);
-        if (!IsUsableProfilePath(profile))
-            return std::nullopt;
-        location += profile;
-        location += action.Tail;
-    }
-    if (location.empty() || !FitsPathLimit(location))
+    std::vector<std::string> locations = BuildLocations(action, source);
+    if (locations.empty())
         return std::nullopt;
-    if (IsFolderAction(action.Kind) && !IsSafeFolderTarget(location))
-        return std::nullopt;
-    return location;
+    return locations.front();
 }
 
 } // namespace aw

@@ -1,29 +1,38 @@
 #pragma once
-// Turns a row of the location table into the text of one location.
+// Turns a row of the location table into the texts of its locations.
 #include "cleaner/location_table.h"
+#include "cleaner/profiles_ini.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace aw {
 
-// Where the folders and profile names come from. The cleaner's own source asks the system
-// afresh at every call; an unresolvable folder or a missing profile is the empty string.
+// Where the folders and profiles come from. The cleaner's own source asks the system afresh
+// at every call; an unresolvable folder is the empty string, a browser without profiles an
+// empty list.
 class LocationSource {
 public:
     virtual ~LocationSource() = default;
     virtual std::string folder(BaseFolder base) const = 0;
-    virtual std::string profile(ProfilePart part) const = 0;
+    // The profiles of a browser. For ChromiumProfiles, the names of the profile folders found
+    // in `userDataFolder` (relative paths); the other parts ignore it.
+    virtual std::vector<BrowserProfile> profiles(ProfilePart part, const std::string& userDataFolder) const = 0;
 };
 
-// The location of a file, folder or registry action, or nothing when it cannot be built
-// safely:
+// Every location of a file, folder or registry action, one per profile for a row with a
+// profile part, each at most once. A location is left out when it cannot be built safely:
 //  - the base folder resolves to the empty string (a file-system location would otherwise
 //    start at the root of the current drive);
-//  - the row has a profile part and the browser has no usable profile (the location would
-//    otherwise fall back to the browser's own folder);
+//  - its profile is not usable: a relative path that is empty or leaves the browser's folder,
+//    an absolute one that is not a folder below a drive root (the location would otherwise
+//    fall back to the browser's own folder or land anywhere);
 //  - the text reaches the platform's path limit;
 //  - a folder location ("files" and "tree") is not a folder below a drive or share root.
+std::vector<std::string> BuildLocations(const TraceAction& action, const LocationSource& source);
+
+// The first of BuildLocations, or nothing.
 std::optional<std::string> BuildLocation(const TraceAction& action, const LocationSource& source);
 
 } // namespace aw

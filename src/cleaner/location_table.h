@@ -10,8 +10,18 @@ namespace aw {
 enum class ActionKind {
     None,       // the category exists in the tree but deletes nothing
     File,       // DeleteTraceFile(location)
+    Database,   // a database file and its "-wal", "-shm" and "-journal" companions, the
+                // companions only once the database itself is gone
+    PlacesHistory,   // the history rows of a Mozilla places database (and of the favicons
+                     // database beside it), cleaned in place: bookmarks and keywords stay
+    PlacesDownloads, // the download list inside a Mozilla places database, cleaned in place
+    AutofillHistory, // the values typed into forms and the search engines taken from visited
+                     // sites, kept in a Chromium "Web Data" database, cleaned in place:
+                     // addresses, cards and the user's search engines stay
     Files,      // DeleteFilesInFolder(location, mask): that folder's matching files only
     Tree,       // DeleteFolderTree(location, "*.*", index.dat option): everything below
+    TreeKeeping, // a tree but for the entries at its top whose names match the mask (the
+                 // storage that belongs to the browser's extensions)
     Key,        // RegRemoveKeyTree(HKEY_CURRENT_USER, location)
     Value,      // RegRemoveValue(HKEY_CURRENT_USER, location), location a ValuePath
     RecycleBin, // empty every drive's recycle bin
@@ -19,8 +29,8 @@ enum class ActionKind {
     Script,     // run the custom location script
 };
 
-// Where a location starts. Every folder but SystemDir and FirefoxProfile gets a trailing
-// backslash before the literal is appended.
+// Where a location starts. Every folder but SystemDir, FirefoxRoot and FirefoxProfile gets a
+// trailing backslash before the literal is appended.
 enum class BaseFolder {
     None,            // registry locations and system actions
     RoamingAppData,  // special folder 26
@@ -32,16 +42,20 @@ enum class BaseFolder {
     InternetHistory, // special folder 34
     WindowsDir,
     SystemDir,       // taken as it is, no backslash added
-    FirefoxProfile,  // the Firefox profile folder, which already ends in a backslash
+    FirefoxProfile,  // every Firefox profile folder (with a backslash after it)
+    FirefoxRoot,     // Firefox's own folder, where its profiles.ini lies; ends in a backslash
 };
 
-// The "Path" of section "Profile0" of a browser's profiles.ini, inserted into a location.
-enum class ProfilePart { None, Firefox, PaleMoon, KMeleon, Netscape, SeaMonkey };
+// A browser's profiles, each inserted into a location in turn: every profile its profiles.ini
+// lists, or, for ChromiumProfiles, every sub-folder of the user-data folder (base + literal)
+// that holds a "Preferences" file.
+enum class ProfilePart { None, Firefox, PaleMoon, KMeleon, Netscape, SeaMonkey, ChromiumProfiles };
 
 enum class ExistenceTest { None, FileExists, FolderExists, KeyExists, ValueExists };
 
 // One action. The location is Base (+ "\") + Literal, and, when Profile is not None,
-// + the profile path + Tail.
+// + the profile path + Tail, once for every profile. A profile kept outside the browser's
+// folder replaces Base + Literal: its folder serves as both its roaming and its local folder.
 struct TraceAction {
     std::string_view Group;
     std::string_view Category;
@@ -50,7 +64,7 @@ struct TraceAction {
     std::string_view Literal;
     ProfilePart Profile;
     std::string_view Tail;
-    std::string_view Mask; // Files only
+    std::string_view Mask; // Files: what is deleted; TreeKeeping: what stays
     ExistenceTest Test;
 };
 

@@ -1,5 +1,7 @@
 #include "cleaner/profile_paths.h"
 
+#include "cleaner/path_rules.h"
+
 namespace aw {
 
 namespace {
@@ -41,6 +43,24 @@ bool IsUsableProfilePath(std::string_view path)
         }
     }
     return named;
+}
+
+bool IsUsableAbsoluteProfilePath(std::string_view path)
+{
+    bool letter = path.size() >= 3 && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+    if (!letter || path[1] != ':' || (path[2] != '\\' && path[2] != '/'))
+        return false;
+    if (path.size() >= kPathLimit)
+        return false;
+    // What follows the drive root is held to the rules of a relative profile path.
+    return IsUsableProfilePath(path.substr(3));
+}
+
+std::optional<std::string> ProfileFolderIn(const std::string& prefix, const BrowserProfile& profile)
+{
+    if (profile.Relative)
+        return IsUsableProfilePath(profile.Path) ? std::optional<std::string>(prefix + profile.Path) : std::nullopt;
+    return IsUsableAbsoluteProfilePath(profile.Path) ? std::optional<std::string>(profile.Path) : std::nullopt;
 }
 
 std::string FirefoxRootFrom(const std::string& appData)

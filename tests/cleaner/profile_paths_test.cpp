@@ -1,4 +1,5 @@
 #include "cleaner/profile_paths.h"
+#include "cleaner/profiles_ini.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,42 @@ TEST(ProfilePaths, ProfilesThatLeaveTheBrowserFolderAreRefused)
                              "Profiles/../../x", "Profiles\\..", ".", "./", "...", "a/. /b", "/", "\\\\server\\share",
                              "Profiles/*", "a|b", "a\tb", "a\"b"})
         EXPECT_FALSE(IsUsableProfilePath(path)) << '"' << path << '"';
+}
+
+TEST(ProfilePaths, AbsoluteProfilesMustBeFoldersBelowADriveRoot)
+{
+    for (const char* path : {"D:\\Profiles\\work", "c:/users/u/ff", "E:\\a b\\c.default"})
+        EXPECT_TRUE(IsUsableAbsoluteProfilePath(path)) << path;
+    for (const char* path : {"", "C:", "C:\\", "C:/", "C:\\.", "C:\\..", "C:\\x\\..\\..", "C:\\*", "C:\\x\\?",
+                             "C:x", "\\\\server\\share\\p", "\\\\?\\C:\\p", "Profiles/x", "1:\\x"})
+        EXPECT_FALSE(IsUsableAbsoluteProfilePath(path)) << '"' << path << '"';
+    EXPECT_FALSE(IsUsableAbsoluteProfilePath("C:\\" + std::string(300, 'x')));
+}
+
+// A profiles.ini as Firefox writes it, with the variations other writers and hand edits bring.
+TEST(ProfilesIni, EveryProfileSectionInFileOrder)
+{
+    const std::string ini =
+        "\xEF\xBB\xBF[Install4F96D1932A9F858E]\r\nDefault=Profiles/x.default-release\r\nLocked=1\r\n\r\n"
+        "[Profile1]\r\nName=work\r\nIsRelative=0\r\nPath=D:\\Profiles\\work\r\n\r\n"
+        "[General]\r\nStartWithLastProfile=1\r\nVersion=2\r\nPath=not/a/profile\r\n\r\n"
+        "; a comment\n[Profile0]\nName=default\nIsRelative=1\nPath=Profiles/x.default-release\nDefault=1\n"
+        "[ profile2 ]\n  path = Profiles/spaced  \n# IsRelative=0\n"
+        "[Profile3]\nName=no path\n"
+        "[ProfileX]\nPath=ignored\n"
+        "[Profile1]\nPath=second/definition\n"
+        "[Profile4]\nPath=Profiles/last";
+    std::vector<BrowserProfile> profiles = ParseProfilesIni(ini);
+    ASSERT_EQ(4u, profiles.size());
+    EXPECT_EQ("D:\\Profiles\\work", profiles[0].Path);
+    EXPECT_FALSE(profiles[0].Relative);
+    EXPECT_EQ("Profiles/x.default-release", profiles[1].Path);
+    EXPECT_TRUE(profiles[1].Relative);
+    EXPECT_EQ("Profiles/spaced", profiles[2].Path);
+    EXPECT_TRUE(profiles[2].Relative);
+    EXPECT_EQ("Profiles/last", profiles[3].Path);
+    EXPECT_TRUE(ParseProfilesIni("").empty());
+    EXPECT_TRUE(ParseProfilesIni("[Profile0\nPath=x\n").empty());
 }
 
 TEST(ProfilePaths, FirefoxRootNeedsTheAppDataText)

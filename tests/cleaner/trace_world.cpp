@@ -76,13 +76,13 @@ std::vector<CategoryTraces> ChromiumFamily(const std::string& group, R at, const
         cache.push_back(K(at, d + "Cache\\index-dir\\the-real-index"));
     return {
         {group, "Cache", cache},
-        {group, "Cookies", {T(at, d + "Cookies"), K(at, d + "Cookies-journal")}},
+        {group, "Cookies", {T(at, d + "Cookies"), T(at, d + "Cookies-journal")}},
         {group, "Current Session", {T(at, d + "Current Session")}},
         {group, "Current Tabs", {T(at, d + "Current Tabs")}},
         {group, "History",
          {T(at, d + "History"), T(at, d + "History-journal"), T(at, d + "History Provider Cache"),
           K(at, d + "Archived History"), K(at, d + "History Index\\data"), K(at, d + "Preferences")}},
-        {group, "Web Icons Cache", {T(at, d + "Thumbnails")}},
+        {group, "Web Icons Cache", {T(at, d + "Thumbnails"), T(at, d + "Thumbnails-journal")}},
     };
 }
 
@@ -159,7 +159,7 @@ std::vector<CategoryTraces> BuildWorld()
           K(R::Local, GC + "Cache\\index-dir\\the-real-index")}},
         {"Google Chrome", "Cookies", {T(R::Local, GC + "Cookies")}},
         {"Google Chrome", "Current Session", {T(R::Local, GC + "Current Session")}},
-        {"Google Chrome", "History", {T(R::Local, GC + "History"), K(R::Local, GC + "History-journal")}},
+        {"Google Chrome", "History", {T(R::Local, GC + "History"), T(R::Local, GC + "History-journal")}},
     });
 
     add({
@@ -174,9 +174,9 @@ std::vector<CategoryTraces> BuildWorld()
 
     add({
         {"K-Meleon", "Cache",
-         {T(R::Local, KM0 + "Cache\\c1"), K(R::Local, KM1 + "Cache\\c1"), K(R::Local, "K-Meleon\\Cache\\c1")}},
+         {T(R::Local, KM0 + "Cache\\c1"), T(R::Local, KM1 + "Cache\\c1"), K(R::Local, "K-Meleon\\Cache\\c1")}},
         {"K-Meleon", "Cookies",
-         {T(R::Roaming, KM0 + "cookies.txt"), K(R::Roaming, KM1 + "cookies.txt"), K(R::Roaming, "K-Meleon\\cookies.txt")}},
+         {T(R::Roaming, KM0 + "cookies.txt"), T(R::Roaming, KM1 + "cookies.txt"), K(R::Roaming, "K-Meleon\\cookies.txt")}},
         {"K-Meleon", "History", {T(R::Roaming, KM0 + "history.dat")}},
         {"K-Meleon", "Web Icons Cache", {T(R::Roaming, KM0 + "IconCache.dat")}},
     });
@@ -184,7 +184,7 @@ std::vector<CategoryTraces> BuildWorld()
     add({
         {"Lunascape", "Cache", std::vector<Item>{T(R::Roaming, LD + "Cache\\c1"), K(R::Roaming, LD + "Cache\\sub\\c2")} + IeCache()},
         {"Lunascape", "Content History",
-         {T(R::Roaming, LD + "places.sqlite"), T(R::Roaming, LD + "places.sqlite-journal"), RK(TYPED)}},
+         {K(R::Roaming, LD + "places.sqlite"), K(R::Roaming, LD + "places.sqlite-journal"), RK(TYPED)}},
         {"Lunascape", "Cookies", std::vector<Item>{T(R::Roaming, LD + "cookies.sqlite")} + IeCookies()},
         {"Lunascape", "Downloads History", {T(R::Roaming, LD + "downloads.sqlite")}},
         {"Lunascape", "Form History", {T(R::Roaming, LD + "formhistory.sqlite")}},
@@ -197,20 +197,20 @@ std::vector<CategoryTraces> BuildWorld()
     add({
         {"Mozilla Firefox", "Cache",
          {T(R::Roaming, FF0 + "Cache\\old1"), K(R::Roaming, FF0 + "Cache\\sub\\keep"), T(R::Local, FF0 + "Cache\\c1"),
-          T(R::Local, FF0 + "Cache\\CACHE_MAP"), K(R::Local, FF0 + "Cache\\0\\01\\x"), K(R::Local, FF1 + "Cache\\c1"),
+          T(R::Local, FF0 + "Cache\\CACHE_MAP"), K(R::Local, FF0 + "Cache\\0\\01\\x"), T(R::Local, FF1 + "Cache\\c1"),
           K(R::Local, "Mozilla\\Firefox\\Cache\\c1")}},
-        {"Mozilla Firefox", "Content History", {T(R::Roaming, FF0 + "content-prefs.sqlite"), K(R::Roaming, FF1 + "content-prefs.sqlite")}},
+        {"Mozilla Firefox", "Content History", {T(R::Roaming, FF0 + "content-prefs.sqlite"), T(R::Roaming, FF1 + "content-prefs.sqlite")}},
         {"Mozilla Firefox", "Cookies",
-         {T(R::Roaming, FF0 + "cookies.sqlite"), K(R::Roaming, FF1 + "cookies.sqlite"),
+         {T(R::Roaming, FF0 + "cookies.sqlite"), T(R::Roaming, FF1 + "cookies.sqlite"),
           K(R::Roaming, "Mozilla\\Firefox\\cookies.sqlite")}},
-        {"Mozilla Firefox", "Crash Reports", {K(R::Roaming, "Mozilla\\Firefox\\Crash Reports\\pending\\x.dmp")}},
+        {"Mozilla Firefox", "Crash Reports", {T(R::Roaming, "Mozilla\\Firefox\\Crash Reports\\pending\\x.dmp")}},
         {"Mozilla Firefox", "Downloads History", {T(R::Roaming, FF0 + "downloads.sqlite")}},
         {"Mozilla Firefox", "Form History", {T(R::Roaming, FF0 + "formhistory.sqlite")}},
-        {"Mozilla Firefox", "History", {T(R::Roaming, FF0 + "places.sqlite"), K(R::Roaming, FF0 + "places.sqlite-wal")}},
+        {"Mozilla Firefox", "History", {K(R::Roaming, FF0 + "places.sqlite"), K(R::Roaming, FF0 + "places.sqlite-wal")}},
         {"Mozilla Firefox", "Mini Dumps", {T(R::Roaming, FF0 + "minidumps\\d1.dmp"), K(R::Roaming, FF0 + "minidumps\\sub\\d2.dmp")}},
         {"Mozilla Firefox", "Offline Cache",
          {T(R::Local, FF0 + "OfflineCache\\index.sqlite"), K(R::Local, FF0 + "OfflineCache\\sub\\x"),
-          K(R::Local, FF1 + "OfflineCache\\index.sqlite")}},
+          T(R::Local, FF1 + "OfflineCache\\index.sqlite")}},
         {"Mozilla Firefox", "Search History", {T(R::Roaming, FF0 + "search.sqlite")}},
         {"Mozilla Firefox", "Session History", {T(R::Roaming, FF0 + "sessionstore.sqlite"), K(R::Roaming, FF0 + "sessionstore.js")}},
     });
@@ -242,9 +242,9 @@ std::vector<CategoryTraces> BuildWorld()
     });
 
     add({
-        {"Pale Moon", "Cache", {T(R::Local, PM0 + "Cache\\c1"), K(R::Local, PM0 + "Cache\\sub\\c"), K(R::Local, PM1 + "Cache\\c1")}},
+        {"Pale Moon", "Cache", {T(R::Local, PM0 + "Cache\\c1"), K(R::Local, PM0 + "Cache\\sub\\c"), T(R::Local, PM1 + "Cache\\c1")}},
         {"Pale Moon", "Content History",
-         {T(R::Roaming, PM0 + "places.sqlite"), T(R::Roaming, PM0 + "places.sqlite-wal"), K(R::Roaming, PM1 + "places.sqlite"),
+         {K(R::Roaming, PM0 + "places.sqlite"), K(R::Roaming, PM0 + "places.sqlite-wal"), K(R::Roaming, PM1 + "places.sqlite"),
           K(R::Roaming, "Moonchild Productions\\Pale Moon\\places.sqlite")}},
         {"Pale Moon", "Cookies", {T(R::Roaming, PM0 + "cookies.sqlite")}},
         {"Pale Moon", "Downloads History", {T(R::Roaming, PM0 + "downloads.sqlite")}},
@@ -271,9 +271,9 @@ std::vector<CategoryTraces> BuildWorld()
         {"SeaMonkey", "Cookies", {T(R::Roaming, SM0 + "cookies.sqlite"), K(R::Roaming, "Mozilla\\SeaMonkey\\cookies.sqlite")}},
         {"SeaMonkey", "Crash Reports",
          {T(R::Roaming, "Mozilla\\SeaMonkey\\Crash Reports\\r.dmp"),
-          K(R::Roaming, "Mozilla\\SeaMonkey\\Crash Reports\\pending\\p.dmp")}},
+          T(R::Roaming, "Mozilla\\SeaMonkey\\Crash Reports\\pending\\p.dmp")}},
         {"SeaMonkey", "Downloads History", {T(R::Roaming, SM0 + "downloads.sqlite")}},
-        {"SeaMonkey", "History", {T(R::Roaming, SM0 + "places.sqlite")}},
+        {"SeaMonkey", "History", {K(R::Roaming, SM0 + "places.sqlite")}},
         {"SeaMonkey", "URLs History", {T(R::Roaming, SM0 + "urlbarhistory.sqlite")}},
     });
 

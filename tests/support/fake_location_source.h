@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace aw::test {
 
@@ -21,21 +22,31 @@ public:
         {BaseFolder::WindowsDir, "C:\\windows"},
         {BaseFolder::SystemDir, "C:\\windows\\system32"},
         {BaseFolder::FirefoxProfile, "C:\\u\\Roaming\\Mozilla\\Firefox\\Profiles/ff.default\\"},
+        {BaseFolder::FirefoxRoot, "C:\\u\\Roaming\\Mozilla\\Firefox\\"},
     };
+    // The first profile of each browser (a relative path); empty for none.
     std::map<ProfilePart, std::string> Profiles = {
         {ProfilePart::Firefox, "Profiles/ff.default"}, {ProfilePart::PaleMoon, "Profiles/pm.default"},
         {ProfilePart::KMeleon, "Profiles/km.default"}, {ProfilePart::Netscape, "Profiles/ns.default"},
-        {ProfilePart::SeaMonkey, "Profiles/sm.default"},
+        {ProfilePart::SeaMonkey, "Profiles/sm.default"}, {ProfilePart::ChromiumProfiles, "Default"},
     };
+    // Further profiles, after the first.
+    std::map<ProfilePart, std::vector<BrowserProfile>> MoreProfiles;
     std::string folder(BaseFolder base) const override
     {
         auto it = Folders.find(base);
         return it == Folders.end() ? std::string() : it->second;
     }
-    std::string profile(ProfilePart part) const override
+    std::vector<BrowserProfile> profiles(ProfilePart part, const std::string&) const override
     {
-        auto it = Profiles.find(part);
-        return it == Profiles.end() ? std::string() : it->second;
+        std::vector<BrowserProfile> all;
+        auto first = Profiles.find(part);
+        if (first != Profiles.end())
+            all.push_back(BrowserProfile{first->second, true});
+        auto more = MoreProfiles.find(part);
+        if (more != MoreProfiles.end())
+            all.insert(all.end(), more->second.begin(), more->second.end());
+        return all;
     }
 };
 

@@ -1,0 +1,37 @@
+#pragma once
+// Browser databases that hold both traces and things the user keeps are cleaned in place,
+// through SQLite, instead of being deleted.
+//
+// Each clean runs in one transaction on a connection that takes the database for itself: a
+// database another program holds open or locks is left whole, as is a file that is not a
+// database of the expected kind. Deleted rows are overwritten and the file is compacted, so
+// that nothing of them stays in its free pages or its write-ahead log.
+//
+// Counting: a database from which rows were removed counts as one file, and the bytes it
+// shrank by (the database and its write-ahead log together) as cleaned bytes. A database
+// with nothing to remove is not written at all and counts nothing.
+#include "cleaner/clean_counters.h"
+
+#include <string>
+
+namespace aw {
+
+// A Mozilla places database ("places.sqlite"): removes every visit, the input history, the
+// download annotations, every page that no bookmark or keyword refers to, the visit counts
+// and dates of the pages that stay, and the origins no page uses any more. Bookmarks, their
+// folders, tags, keywords and the pages they refer to stay. When a favicons database
+// ("favicons.sqlite") lies beside it, the icons of the removed pages go too.
+// True when the places database was cleaned (or had nothing to remove).
+bool CleanPlacesHistory(const std::string& placesPath, CleanCounters& counters);
+
+// The download list of a Mozilla places database: the download annotations, the visits that
+// were downloads, and the pages of downloaded files that no bookmark or keyword refers to.
+bool CleanPlacesDownloads(const std::string& placesPath, CleanCounters& counters);
+
+// A Chromium "Web Data" database: removes the values typed into web forms (the autocomplete
+// entries) and the search engines the browser added by itself from visited sites; addresses,
+// payment cards, the default search engine and those the user or the browser's maker set up
+// stay.
+bool CleanAutofillHistory(const std::string& webDataPath, CleanCounters& counters);
+
+} // namespace aw
