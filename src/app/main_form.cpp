@@ -8,6 +8,7 @@
 #include "cleaner/folder_services.h"
 #include "customloc/locations_editor.h"
 #include "settings/settings_store.h"
+#include "skin/forms/win_skin_form.h"
 #include "ui/application.h"
 
 #include <shellapi.h>
@@ -36,6 +37,8 @@ void ShellOpen(const std::string& target)
     ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOW);
 }
 
+constexpr char kSkinResource[] = "SKIN";
+
 } // namespace
 
 MainForm::MainForm(StartMode mode, SettingsForm& settings)
@@ -57,6 +60,27 @@ void MainForm::Build()
     BuildTrayMenu();
     BuildTreeMenu();
     FormCreate();
+    LoadSkinData();
+}
+
+void MainForm::LoadSkinData()
+{
+    SkinData1 = std::make_unique<skin::TSkinData>(hwnd_, skin::ProcessSkinManager);
+    skin::TSkinData& data = *SkinData1;
+    data.SetActive(true);
+    data.DisableTag = skin::TSkinData::kDefaultDisableTag;
+    data.SkinControls = skin::kMainWindowSkinControls;
+    data.Options = skin::kDefaultSkinOptions;
+    data.SetSkinFormtype(skin::sfMainform);
+    data.MenuUpdate = true;
+    data.MenuMerge = false;
+    // The stored SkinStream property, as the executable carries it.
+    if (HRSRC resource = FindResourceA(nullptr, kSkinResource, MAKEINTRESOURCEA(10) /* RT_RCDATA */)) {
+        const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, resource)));
+        const DWORD size = SizeofResource(nullptr, resource);
+        if (bytes && size) data.ReadSkinStream(bytes, size);
+    }
+    data.Loaded();
 }
 
 void MainForm::BuildControls()

@@ -63,6 +63,10 @@ public:
     void SetPopupKind(PopupKind kind) { popupKind_ = kind; }
     TSkinData* MainSkin() const { return mainSkin_; }
     bool HookInstalled() const { return hook_ != nullptr; }
+    // The platform version recorded when the hook was installed (GetVersion's value).
+    DWORD PlatformVersion() const { return platformVersion_; }
+    // Windows 95, 98 and Me set the top bit of the version.
+    bool Windows9x() const { return (platformVersion_ & 0x80000000u) != 0; }
     std::size_t SkinnedFormCount() const { return forms_.size(); }
     std::size_t PopupCount() const { return popups_.size(); }
 
@@ -95,6 +99,7 @@ private:
     std::vector<std::unique_ptr<SkinnedPopup>> popups_;
     std::vector<TSkinData*> registered_;
     HookHandle hook_;
+    DWORD platformVersion_ = 0;
 };
 
 }  // namespace aw::skin
