@@ -203,19 +203,29 @@ bool DrawSkinMenuItem(const TSkinData& data, const MenuItemStore& store, const D
         }
         const int frames = std::max(element->FrameCount, 1);
         if (item->separator) {
-            // The lowest rows of frame 2: left margin, stretched middle, right margin.
+            // The lowest drawn rows of frame 2 (rows entirely of the key colour below them do
+            // not count): left margin, stretched middle, right margin.
             const SIZE size = BitmapSize(element->image.Get());
-            const int rows = std::min<int>(2, size.cy);
+            const int frameWidth = size.cx / frames;
+            const PixelImage pixels = ReadPixels(element->image.Get());
+            int last = size.cy - 1;
+            auto keyRow = [&](int y) {
+                for (int x = frameWidth; x < std::min(2 * frameWidth, pixels.width); ++x)
+                    if (pixels.At(x, y) != kMagenta) return false;
+                return true;
+            };
+            while (last > 0 && !pixels.Empty() && keyRow(last)) --last;
+            const int rows = std::min<int>(2, last + 1);
+            const int sourceTop = last + 1 - rows;
             const int y = (height - rows) / 2;
             const RECT line{0, y, width, y + rows};
-            const int frameWidth = size.cx / frames;
             Bitmap strip = CreateBitmap24(PixelImage(frameWidth, rows, kMagenta));
             {
                 MemoryDC stripDC;
                 MemoryDC sourceDC;
                 SelectedObject s1(stripDC.Get(), strip.Get());
                 SelectedObject s2(sourceDC.Get(), element->image.Get());
-                ::BitBlt(stripDC.Get(), 0, 0, frameWidth, rows, sourceDC.Get(), frameWidth, size.cy - rows, SRCCOPY);
+                ::BitBlt(stripDC.Get(), 0, 0, frameWidth, rows, sourceDC.Get(), frameWidth, sourceTop, SRCCOPY);
             }
             DrawThreePart(dc.Get(), line, strip.Get(), false, true, 1, 1, element->GetMargins());
         } else {
