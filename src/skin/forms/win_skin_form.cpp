@@ -289,20 +289,39 @@ void TWinSkinForm::SetUp()
     subclassed_ = ::SetWindowSubclass(window_, &TWinSkinForm::SubclassProc, kSkinSubclassId,
                                       reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 
+    if (windowKind_ == 1) {
+        mdiClient_ = ::FindWindowExA(window_, nullptr, "MDIClient", nullptr);
+        savedMenuUpdate_ = data_.MenuUpdate;
+        ::SetWindowSubclass(mdiClient_, &TWinSkinForm::MdiClientProc, kSkinSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    }
     if (frameSkinning_) {
-        const HMENU menu = ::GetMenu(window_);
-        if (menu && windowKind_ != 2) {
+        if (::GetMenu(window_) && windowKind_ != 2) {
             menuBar_ = std::make_unique<TWinSkinMenu>(*this);
-            menuBar_->Build(menu);
-            nativeMenu_ = menu;
-            ::SetMenu(window_, nullptr);  // the platform draws no menu bar of its own
+            TakeNativeMenu();
         }
-        if (windowState_ != 2) RemoveCaptionStyles();
+        TSkinManage* current = TSkinManage::Current();
+        const bool mdiMaximized = current && current->MDIMaximized();
+        if (windowState_ != 2 && !(windowKind_ == 2 && mdiMaximized)) RemoveCaptionStyles();
         ComputeFrameMetrics();
+        // An MDI child gets at least the platform's caption height above its client area.
+        if (windowKind_ == 2) {
+            const int wanted = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYFRAME);
+            if (metrics_.top < wanted) extraTop_ = wanted - metrics_.top;
+            if (windowState_ == 1 && current) current->SetMDIMaximized(true);
+        }
     } else {
         state_ = fsSetUp;
     }
     ::SendMessageA(window_, kMsgEngineHello, 0, kEngineHelloLParam);
+}
+
+void TWinSkinForm::TakeNativeMenu()
+{
+    const HMENU menu = ::GetMenu(window_);
+    if (!menu || !menuBar_) return;
+    nativeMenu_ = menu;
+    menuBar_->Build(menu);
+    ::SetMenu(window_, nullptr);  // the platform draws no menu bar of its own
 }
 
 void TWinSkinForm::ReadWindowState()
@@ -511,7 +530,8 @@ CaptionState TWinSkinForm::GetCaptionState() const
     s.capabilities = caps_;
     s.border = border_;
     s.standardDialog = standardDialog_;
-    s.mdiChildMaximizedWithMenuBar = false;
+    const TSkinManage* manager = TSkinManage::Current();
+    s.mdiChildMaximizedWithMenuBar = manager && manager->MDIMaximized() && menuBar_ != nullptr;
     return s;
 }
 
@@ -701,6 +721,11 @@ void TWinSkinForm::Unskin()
     }
     ::RemoveWindowSubclass(window_, &TWinSkinForm::SubclassProc, kSkinSubclassId);
     subclassed_ = false;
+    if (mdiClient_) {
+        if (::IsWindow(mdiClient_)) ::RemoveWindowSubclass(mdiClient_, &TWinSkinForm::MdiClientProc, kSkinSubclassId);
+        mdiClient_ = nullptr;
+        data_.MenuUpdate = savedMenuUpdate_;
+    }
     if (nativeMenu_ && !destroying) ::SetMenu(window_, nativeMenu_);
     nativeMenu_ = nullptr;
     menuBar_.reset();
@@ -745,6 +770,60 @@ LRESULT CALLBACK TWinSkinForm::SubclassProc(HWND window, UINT message, WPARAM wP
 LRESULT TWinSkinForm::Previous(UINT message, WPARAM wParam, LPARAM lParam)
 {
     return ::DefSubclassProc(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK TWinSkinForm::MdiClientProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                             DWORD_PTR self)
+{
+    return reinterpret_cast<TWinSkinForm*>(self)->MdiClientMessage(message, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::MdiClientMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const HWND client = mdiClient_;
+    TSkinManage* manager = TSkinManage::Current();
+    switch (message) {
+    case WM_NCCALCSIZE:
+        if (!data_.Options.Contains(xoMDIScrollbar)) {
+            const LONG style = ::GetWindowLongA(client, GWL_STYLE);
+            if (style & (WS_HSCROLL | WS_VSCROLL))
+                ::SetWindowLongA(client, GWL_STYLE, style & ~(WS_HSCROLL | WS_VSCROLL));
+        }
+        break;
+    case WM_MDICREATE:
+        data_.MenuUpdate = false;
+        break;
+    case WM_MDIDESTROY: {
+        const LRESULT result = ::DefSubclassProc(client, message, wParam, lParam);
+        BOOL maximized = FALSE;
+        const auto active = reinterpret_cast<HWND>(::SendMessageA(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
+        if (manager) manager->SetMDIMaximized(active && maximized);
+        if (!active) {
+            data_.MenuUpdate = savedMenuUpdate_;
+            if (menuBar_ && nativeMenu_) menuBar_->Build(nativeMenu_);
+            PaintNonClient(true);
+        }
+        return result;
+    }
+    case WM_MDITILE:
+    case WM_MDICASCADE:
+        if (manager && manager->MDIMaximized()) manager->SetMDIMaximized(false);
+        break;
+    case WM_MDISETMENU: {
+        const LRESULT result = ::DefSubclassProc(client, message, wParam, lParam);
+        if (wParam && menuBar_) {
+            TakeNativeMenu();
+            PaintNonClient(true);
+        }
+        return result;
+    }
+    case kMsgRedrawMdiFrame:
+        ::RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        return 0;
+    default:
+        break;
+    }
+    return ::DefSubclassProc(client, message, wParam, lParam);
 }
 
 POINT TWinSkinForm::ToWindowPoint(LPARAM screenPoint) const
@@ -919,6 +998,10 @@ LRESULT TWinSkinForm::FrameMessage(UINT message, WPARAM wParam, LPARAM lParam, b
         if (command == SC_MINIMIZE) windowState_ = 2;
         else if (command == SC_MAXIMIZE) windowState_ = 1;
         else if (command == SC_RESTORE) windowState_ = 0;
+        if (windowKind_ == 2 && command == SC_MINIMIZE) RestoreCaptionStyles();
+        if (windowKind_ == 2 && command == SC_RESTORE) RemoveCaptionStyles();
+        if (command == SC_RESTORE)
+            if (TSkinManage* manager = TSkinManage::Current()) manager->SetMDIMaximized(false);
         handled = false;
         return 0;
     }
@@ -1070,7 +1153,10 @@ void TWinSkinForm::RunAction(TWinSysButton& button, POINT screen)
         ::PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
     case CaptionAction::MaximizeOrRestore:
-        if (button.enabled) SysCommand(windowState_ == 1 ? SC_RESTORE : SC_MAXIMIZE);
+        if (!button.enabled) break;
+        if (windowKind_ == 2 && windowState_ != 1)
+            if (TSkinManage* manager = TSkinManage::Current()) manager->SetMDIMaximized(true);
+        SysCommand(windowState_ == 1 ? SC_RESTORE : SC_MAXIMIZE);
         break;
     case CaptionAction::MinimizeOrRestore:
         if (button.enabled) SysCommand(windowState_ == 2 ? SC_RESTORE : SC_MINIMIZE);

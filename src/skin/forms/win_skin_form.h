@@ -28,6 +28,7 @@ class TWinSkinForm;
 
 // Engine-private messages of the form skinning.
 inline constexpr UINT kMsgRepaintFrame = 0x3502;       // repaint the non-client area
+inline constexpr UINT kMsgRedrawMdiFrame = 0x3516;     // to the MDI client: redraw the frame window
 inline constexpr UINT kMsgReplaceScrollPainter = 0x3517;
 inline constexpr UINT kMsgEngineHello = 0xBC4E;        // sent after set-up, lParam 16802
 inline constexpr LPARAM kEngineHelloLParam = 16802;
@@ -153,7 +154,11 @@ public:
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK MdiClientProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT MdiClientMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Takes the window's native menu into the skinned menu bar and off the window.
+    void TakeNativeMenu();
     LRESULT FrameMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
     LRESULT Previous(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -211,6 +216,8 @@ private:
     DWORD lastSystemMenuTick_ = 0;
     bool systemMenuOpenedOnce_ = false;
     HWND sizeGrip_ = nullptr;
+    HWND mdiClient_ = nullptr;
+    bool savedMenuUpdate_ = true;
 
     // What unskinning gives back.
     std::uint32_t originalStyle_ = 0;

@@ -53,6 +53,7 @@ public:
     TSkinData* ChooseSkinData(HWND window) const;
     bool ShouldSkin(HWND window, const std::string& className) const;
     void SetMDIMaximized(bool maximized);
+    bool MDIMaximized() const { return mdiMaximized_; }
     // The kind the main skin's Skin3rd lines give a class (the first component's without one).
     std::string LookupSkin3rd(const std::string& className) const;
 

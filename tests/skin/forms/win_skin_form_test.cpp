@@ -52,6 +52,20 @@ struct WindowDeleter {
 };
 using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
 
+const char* MdiChildClass()
+{
+    static const char* name = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = ::DefMDIChildProcA;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.hbrBackground = ::GetSysColorBrush(COLOR_WINDOW);
+        wc.lpszClassName = "TSkinTestMdiChild";
+        ::RegisterClassA(&wc);
+        return "TSkinTestMdiChild";
+    }();
+    return name;
+}
+
 Window MakeWindow(DWORD style, HMENU menu = nullptr)
 {
     return Window(::CreateWindowExA(0, PlainClass(), "Skinned test window", style, 40, 40, 320, 240, nullptr, menu,
@@ -408,6 +422,51 @@ TEST_F(FormSkin, ACorruptSkinLeavesTheNativeLookAndActiveOff)
     EXPECT_FALSE(data->SkinReady());
     Activate(form.Handle());
     EXPECT_EQ(manager->FindForm(form.Handle()), nullptr);
+}
+
+TEST_F(FormSkin, AnMdiFrameAndItsChildren)
+{
+    HMENU bar = ::CreateMenu();
+    ::AppendMenuA(bar, MF_STRING, 201, "&Window");
+    Window frame = MakeWindow(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, bar);
+    CLIENTCREATESTRUCT clientCreate{nullptr, 0xFF00};
+    const HWND client = ::CreateWindowExA(0, "MDICLIENT", nullptr,
+                                          WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0, 0, 300,
+                                          180, frame.get(), nullptr, ::GetModuleHandleA(nullptr), &clientCreate);
+    ASSERT_NE(client, nullptr);
+    Activate(frame.get());
+    TWinSkinForm* skin = Skin(frame.get());
+    ASSERT_NE(skin, nullptr);
+    EXPECT_FALSE(skin->IsMdiChild());
+    // The MDI client loses its own scroll bars when its frame is computed.
+    ::SetWindowPos(client, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_FALSE(::GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
+
+    // A child is skinned as it is created.
+    MDICREATESTRUCTA create{MdiChildClass(), "Child", ::GetModuleHandleA(nullptr), 0, 0, 160, 100,
+                            WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0};
+    const auto child = reinterpret_cast<HWND>(::SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+    ASSERT_NE(child, nullptr);
+    EXPECT_FALSE(data->MenuUpdate);
+    Pump(100);
+    TWinSkinForm* childSkin = Skin(child);
+    ASSERT_NE(childSkin, nullptr);
+    EXPECT_TRUE(childSkin->IsMdiChild());
+    TWinSysButton* maximize = ButtonWithAction(*childSkin, 1);
+    ASSERT_NE(maximize, nullptr);
+
+    // Maximized by its own button, the child hands its buttons to the frame's menu bar.
+    PostClick(child, Centre(maximize->rect));
+    EXPECT_TRUE(::IsZoomed(child));
+    EXPECT_TRUE(manager->MDIMaximized());
+    skin->Repaint();
+    EXPECT_NE(ButtonWithAction(*skin, 9), nullptr);  // the child's close button, in the frame's menu band
+    ::SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+    Pump(50);
+    EXPECT_FALSE(manager->MDIMaximized());
+    EXPECT_TRUE(data->MenuUpdate);
+    skin->Repaint();
+    EXPECT_EQ(ButtonWithAction(*skin, 9), nullptr);
 }
 
 // Ends the menu loop a test opened, after checking the menu window it shows.
