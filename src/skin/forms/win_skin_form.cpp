@@ -83,6 +83,12 @@ bool IsSystemCommandId(UINT id)
     }
 }
 
+BOOL CALLBACK CollectChild(HWND child, LPARAM list)
+{
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
 int SystemMenuGlyph(UINT id)
 {
     switch (id & 0xFFF0) {
@@ -413,11 +419,17 @@ void TWinSkinForm::BuildIconBitmap()
 void TWinSkinForm::FinishAttach()
 {
     BuildIconBitmap();
-    // Each child control is offered to the OnSkinControl handler, which may supply a painter.
+    // Every control of the window, nested ones included, is offered to the OnSkinControl
+    // handler, which may supply a painter; a control of the disabled tag is left alone.
     if (data_.OnSkinControl) {
-        for (HWND child = ::GetWindow(window_, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        std::vector<HWND> controls;
+        ::EnumChildWindows(window_, CollectChild, reinterpret_cast<LPARAM>(&controls));
+        for (HWND child : controls) {
             std::string controlClass = ClassNameOf(child);
-            if (ui::Control* control = ui::WinControl::FromHandle(child)) controlClass = control->ClassName();
+            if (ui::Control* control = ui::WinControl::FromHandle(child)) {
+                if (control->Tag() == data_.DisableTag) continue;
+                controlClass = control->ClassName();
+            }
             std::unique_ptr<ControlPainter> painter;
             data_.OnSkinControl(data_, window_, child, controlClass, painter);
             if (painter) painters_.push_back(std::move(painter));

@@ -469,6 +469,54 @@ TEST_F(FormSkin, AnMdiFrameAndItsChildren)
     EXPECT_EQ(ButtonWithAction(*skin, 9), nullptr);
 }
 
+TEST_F(FormSkin, HandlersSeeTheFormsAndControlsBeingSkinned)
+{
+    std::vector<std::string> seen;
+    data->OnBeforeSkinForm = [&](TSkinData&, HWND, const std::string& name) { seen.push_back("before " + name); };
+    data->OnAfterSkinForm = [&](TSkinData&, HWND, const std::string& name) { seen.push_back("after " + name); };
+    struct Painter : ControlPainter {
+        explicit Painter(int& alive) : alive_(alive) { ++alive_; }
+        ~Painter() override { --alive_; }
+        int& alive_;
+    };
+    int painters = 0;
+    data->OnSkinControl = [&](TSkinData&, HWND, HWND, const std::string& controlClass,
+                              std::unique_ptr<ControlPainter>& painter) {
+        seen.push_back("control " + controlClass);
+        painter = std::make_unique<Painter>(painters);
+    };
+    ui::Form form("FormH", "TSkinTestForm", 200, 100);
+    form.CreateForm();
+    const HWND edit = ::CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE, 5, 5, 80, 20, form.Handle(), nullptr,
+                                        ::GetModuleHandleA(nullptr), nullptr);
+    ::CreateWindowExA(0, "Button", "x", WS_CHILD | WS_VISIBLE, 5, 30, 80, 20, edit, nullptr, ::GetModuleHandleA(nullptr),
+                      nullptr);
+    Activate(form.Handle());
+    const std::vector<std::string> expected = {"before TSkinTestForm", "control Edit", "control Button",
+                                               "after TSkinTestForm"};
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(painters, 2);
+    data->SetActive(false);
+    Pump(400);
+    EXPECT_EQ(painters, 0);  // unskinning frees the painters
+}
+
+TEST_F(FormSkin, AComponentThatOutlivesTheManagerNeverCallsIntoIt)
+{
+    ui::Form form("FormG", "TSkinTestForm", 200, 100);
+    form.CreateForm();
+    Activate(form.Handle());
+    ASSERT_NE(Skin(form.Handle()), nullptr);
+    manager.reset();  // unskins the form
+    EXPECT_NE(::SendMessageA(form.Handle(), kMsgSkinnedQuery, 0, 0), 1);
+    EXPECT_EQ(TSkinManage::Current(), nullptr);
+    // With a manager access that would make a new one, the component still asks nothing.
+    data->SetActive(false);
+    data->SetActive(true);
+    data->SetSkinFile("no such file.skin");
+    data.reset();
+}
+
 // Ends the menu loop a test opened, after checking the menu window it shows.
 struct OpenMenu {
     static inline HWND menuWindow = nullptr;
