@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "skin/data/element_states.h"
+
 
 namespace aw::skin {
 
@@ -149,15 +151,17 @@ Rect CaptionButtonRect(const CaptionButtonSpec& b, int w, int h, int windowWidth
 
 int CaptionButtonPaintFrame(bool active, bool enabled, int frameCount)
 {
-    if (active && enabled) return 1;
-    return frameCount >= 4 ? 4 : 1;
+    const ElementState state = !enabled ? ElementState::Disabled : active ? ElementState::Normal : ElementState::Inactive;
+    return FrameFor(kCaptionButtonFrames, state, frameCount);
 }
 
 int CaptionButtonMouseFrame(int objectState, bool enabled, bool mdiButton, int frameCount)
 {
-    if (!enabled) return frameCount <= 3 ? 1 : 4;
-    if (mdiButton && objectState == 3) return 4;
-    return objectState;
+    ElementState state = ElementState::Normal;
+    if (!enabled) state = ElementState::Disabled;
+    else if (objectState == 2) state = ElementState::Pressed;
+    else if (objectState == 3) state = ElementState::Hot;
+    return FrameFor(mdiButton ? kMdiButtonStateFrames : kCaptionButtonFrames, state, frameCount);
 }
 
 std::string CaptionButtonHint(int action)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/data/element_states.h"
 #include "skin/draw/draw_primitives.h"
 #include "skin/draw/gdi_colour.h"
 #include "skin/draw/gdi_pixels.h"
@@ -230,7 +231,8 @@ bool DrawSkinMenuItem(const TSkinData& data, const MenuItemStore& store, const D
             DrawThreePart(dc.Get(), line, strip.Get(), false, true, 1, 1, element->GetMargins());
         } else {
             DrawElementFrame(dc.Get(), area, element->image.Get(), false, element->Tile == 1, element->Trans != 0,
-                             frames, selected ? 4 : 1, element->GetMargins());
+                             frames, FrameFor(kMenuItemFrames, selected ? ElementState::Hot : ElementState::Normal, frames),
+                             element->GetMargins());
         }
     }
 

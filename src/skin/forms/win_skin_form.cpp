@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "skin/data/element_states.h"
 #include "skin/draw/draw_primitives.h"
 #include "skin/draw/gdi_colour.h"
 #include "skin/draw/gdi_pixels.h"
@@ -237,11 +238,11 @@ void TWinSkinMenu::Paint(HDC buffer, const Rect& band, bool active)
     const TDataSkinObject* element = data.Slot(SkinSlot::MenuBar);
     const RECT area = ToRECT(band);
     if (element && element->image) {
+        const int frame = FrameFor(kWindowPartFrames, active ? ElementState::Normal : ElementState::Inactive, 2);
         if (element->Tile == 1)
-            DrawElementFrame(buffer, area, element->image.Get(), true, false, false, 2, active ? 1 : 2,
-                             element->GetMargins());
+            DrawElementFrame(buffer, area, element->image.Get(), true, false, false, 2, frame, element->GetMargins());
         else
-            DrawThreePart(buffer, area, element->image.Get(), true, false, 2, active ? 1 : 2, element->GetMargins());
+            DrawThreePart(buffer, area, element->image.Get(), true, false, 2, frame, element->GetMargins());
     } else {
         Brush fill(::CreateSolidBrush(ResolveColour(data.SkinColour(csMenubar))));
         ::FillRect(buffer, &area, fill.Get());
@@ -509,7 +510,7 @@ void TWinSkinForm::DrawFrameParts(HDC buffer, int width, int height)
     auto draw = [&](const TDataSkinBorder& border, const Rect& rect, bool stacked) {
         if (!border.image || rect.IsEmpty()) return;
         const int frames = std::max(border.FrameCount, 1);
-        const int frame = active_ || frames == 1 ? 1 : 2;
+        const int frame = FrameFor(kWindowPartFrames, active_ ? ElementState::Normal : ElementState::Inactive, frames);
         const RECT r = ToRECT(rect);
         DrawElementFrame(buffer, r, border.image.Get(), stacked, border.Tile != 1, false, frames, frame,
                          border.GetMargins());
