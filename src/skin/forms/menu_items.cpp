@@ -337,10 +337,9 @@ void TWinSkinPopMenu::PaintBorder(HDC dc)
     SelectedObject selected(bufferDC.Get(), buffer.Get());
     if (!selected.Ok() || !PaintMenuBackdrop(data_, bufferDC.Get(), width, height, 0, 0)) return;
     // Only the ring round the items: the items paint their own part of the backdrop.
-    const int saved = ::SaveDC(dc);
+    SavedDC saved(dc);
     ::ExcludeClipRect(dc, kMenuEdge, kMenuEdge, width - kMenuEdge, height - kMenuEdge);
     ::BitBlt(dc, 0, 0, width, height, bufferDC.Get(), 0, 0, SRCCOPY);
-    ::RestoreDC(dc, saved);
 }
 
 LRESULT TWinSkinPopMenu::Handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -359,11 +358,8 @@ LRESULT TWinSkinPopMenu::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 1;
     case WM_NCPAINT: {
         const LRESULT result = ::DefSubclassProc(window_, message, wParam, lParam);
-        HDC dc = ::GetWindowDC(window_);
-        if (dc) {
-            PaintBorder(dc);
-            ::ReleaseDC(window_, dc);
-        }
+        WholeWindowDC dc(window_);
+        if (dc) PaintBorder(dc.Get());
         return result;
     }
     case WM_PAINT:
@@ -373,11 +369,8 @@ LRESULT TWinSkinPopMenu::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         // backdrop goes over that edge afterwards.
         const LRESULT result = ::DefSubclassProc(window_, message, wParam, lParam);
         if (message == WM_PAINT) {
-            HDC dc = ::GetWindowDC(window_);
-            if (dc) {
-                PaintBorder(dc);
-                ::ReleaseDC(window_, dc);
-            }
+            WholeWindowDC dc(window_);
+            if (dc) PaintBorder(dc.Get());
         } else if (wParam) {
             PaintBorder(reinterpret_cast<HDC>(wParam));
         }

@@ -23,23 +23,6 @@ constexpr int kHintPauseMs = 500;
 constexpr int kHintHidePauseMs = 2500;
 constexpr int kRegionBatch = 500;
 
-// A DC of the whole window, non-client area included.
-class WholeWindowDC {
-public:
-    explicit WholeWindowDC(HWND window) : window_(window), dc_(::GetWindowDC(window)) {}
-    ~WholeWindowDC()
-    {
-        if (dc_) ::ReleaseDC(window_, dc_);
-    }
-    WholeWindowDC(const WholeWindowDC&) = delete;
-    WholeWindowDC& operator=(const WholeWindowDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
 struct MenuDeleter {
     void operator()(HMENU menu) const { ::DestroyMenu(menu); }
 };
@@ -457,8 +440,7 @@ void TWinSkinForm::FinishAttach()
     if (data_.OnAfterSkinForm) data_.OnAfterSkinForm(data_, window_, className_);
     state_ = fsSetUp;
     if (frameSkinning_) PaintNonClient(true);
-    ::SetTimer(window_, kHoverTimerId, kHoverIntervalMs, nullptr);
-    hoverTimerOn_ = true;
+    hoverTimerOn_ = ::SetTimer(window_, kHoverTimerId, kHoverIntervalMs, nullptr) != 0;
 }
 
 std::string TWinSkinForm::ClassNameOf(HWND window)
@@ -643,13 +625,12 @@ void TWinSkinForm::PaintNonClient(bool forgetHot)
     } catch (...) {
         // A broken skin image never stops the window from working.
     }
-    const int saved = ::SaveDC(target.Get());
+    SavedDC saved(target.Get());
     if (windowState_ != 2) {
         const Rect client = ClientRectInWindow(metrics_, Rect{0, 0, width, height});
         ::ExcludeClipRect(target.Get(), client.left, client.top, client.right, client.bottom);
     }
     ::BitBlt(target.Get(), 0, 0, width, height, dc.Get(), 0, 0, SRCCOPY);
-    ::RestoreDC(target.Get(), saved);
 }
 
 void TWinSkinForm::BuildRegion()
@@ -1057,7 +1038,14 @@ LRESULT TWinSkinForm::FrameMessage(UINT message, WPARAM wParam, LPARAM lParam, b
         return 0;
     case WM_NCACTIVATE:
         active_ = wParam != FALSE;
-        if (!active_ && hot_) hot_->Leave();
+        // The hover timer runs only while the window is active.
+        if (active_ && !hoverTimerOn_) {
+            hoverTimerOn_ = ::SetTimer(window_, kHoverTimerId, kHoverIntervalMs, nullptr) != 0;
+        } else if (!active_ && hoverTimerOn_) {
+            ::KillTimer(window_, kHoverTimerId);
+            hoverTimerOn_ = false;
+            if (hot_) hot_->Leave();
+        }
         if (windowKind_ == 2) Previous(message, wParam, lParam);
         PaintNonClient(true);
         return TRUE;
