@@ -215,6 +215,29 @@ Rect PlaceTitleText(const TitleInput& in)
     return Rect{x, y, std::max(clipRight, x), y + in.textHeight};
 }
 
+std::vector<Rect> LayoutMenuBarItems(const MenuBarLayout& in)
+{
+    std::vector<Rect> items;
+    const int bottom = in.band.bottom - 1;
+    if (!in.rightToLeft) {
+        int start = in.hasElement ? in.elementLeft + 4 : 6;
+        if (in.band.Width() < start) start = 12;
+        int x = in.band.left + start;
+        for (int text : in.textWidths) {
+            items.push_back(Rect{x, in.band.top, x + text + 10, bottom});
+            x += text + 10;
+        }
+        return items;
+    }
+    int x = in.band.right - ((in.hasElement ? in.elementRight : 0) + 8);
+    if (in.mdiButtonsLeft >= 0) x = std::min(x, in.mdiButtonsLeft - 5);
+    for (int text : in.textWidths) {
+        items.push_back(Rect{x - text - 10, in.band.top, x, bottom});
+        x -= text + 10;
+    }
+    return items;
+}
+
 int CorrectHitTest(int previous, int y, const FrameMetrics& m, bool hasMenuBar)
 {
     if (previous != kHitNowhere && previous != kHitCaption) return previous;

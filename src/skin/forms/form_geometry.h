@@ -154,6 +154,19 @@ struct TitleInput {
 // The text's rectangle: left, top, and the right edge it is clipped at.
 Rect PlaceTitleText(const TitleInput& in);
 
+// The items of a skinned menu bar, left to right, or from the right edge for right-to-left
+// menus (which then stop 5 pixels before the MDI child buttons, when those show).
+struct MenuBarLayout {
+    Rect band;
+    std::vector<int> textWidths;
+    bool hasElement = false;
+    int elementLeft = 0;   // the menu-bar element's LeftWidth
+    int elementRight = 0;  // and RightWidth
+    bool rightToLeft = false;
+    int mdiButtonsLeft = -1;  // the leftmost MDI child button's left edge, -1 when none shows
+};
+std::vector<Rect> LayoutMenuBarItems(const MenuBarLayout& in);
+
 // The platform's hit test code corrected for the skinned frame; `y` is in window coordinates.
 inline constexpr int kHitNowhere = 0;
 inline constexpr int kHitCaption = 2;

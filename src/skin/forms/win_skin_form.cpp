@@ -200,18 +200,25 @@ void TWinSkinMenu::Build(HMENU menu)
 void TWinSkinMenu::Layout(const Rect& band, HDC measure)
 {
     const TDataSkinObject* element = form_.SkinData().Slot(SkinSlot::MenuBar);
-    int start = element ? element->LeftWidth + 4 : 6;
-    if (band.Width() < start) start = 12;
+    MenuBarLayout layout;
+    layout.band = band;
+    layout.hasElement = element != nullptr;
+    layout.elementLeft = element ? element->LeftWidth : 0;
+    layout.elementRight = element ? element->RightWidth : 0;
+    layout.rightToLeft = form_.RightToLeft();
+    for (const auto& button : form_.Buttons())
+        if (button->visible && button->IsMdiButton())
+            layout.mdiButtonsLeft = layout.mdiButtonsLeft < 0 ? button->rect.left
+                                                              : std::min(layout.mdiButtonsLeft, button->rect.left);
     Font font = SystemMenuFont();
     SelectedObject selected(measure, font.Get());
-    int x = band.left + start;
-    for (auto& item : items_) {
+    for (const auto& item : items_) {
         SIZE size{};
         ::GetTextExtentPoint32A(measure, item->text.c_str(), static_cast<int>(item->text.size()), &size);
-        const int width = size.cx + 10;
-        item->rect = Rect{x, band.top, x + width, band.bottom - 1};
-        x += width;
+        layout.textWidths.push_back(size.cx);
     }
+    const std::vector<Rect> rects = LayoutMenuBarItems(layout);
+    for (std::size_t i = 0; i < items_.size() && i < rects.size(); ++i) items_[i]->rect = rects[i];
 }
 
 void TWinSkinMenu::Paint(HDC buffer, const Rect& band, bool active)
@@ -297,6 +304,7 @@ void TWinSkinForm::SetUp()
         if (windowKind_ == 2) {
             const int wanted = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYFRAME);
             if (metrics_.top < wanted) extraTop_ = wanted - metrics_.top;
+            metrics_.menuBar = extraTop_;  // the band under the title, filled with the face colour
             if (windowState_ == 1 && current) current->SetMDIMaximized(true);
         }
     } else {

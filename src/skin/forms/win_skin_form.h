@@ -135,6 +135,7 @@ public:
     int Capabilities() const { return caps_; }
     bool FrameSkinning() const { return frameSkinning_; }
     bool Active() const { return active_; }
+    bool RightToLeft() const { return rightToLeft_; }
     int WindowState() const { return windowState_; }
     const std::vector<std::unique_ptr<TWinSysButton>>& Buttons() const { return buttons_; }
     TWinSkinMenu* MenuBar() const { return menuBar_.get(); }

@@ -208,6 +208,28 @@ TEST(FormGeometry, TitlePlacement)
     EXPECT_EQ(PlaceTitleText(in).right, 296);
 }
 
+TEST(FormGeometry, MenuBarItemsRunFromTheStartOfTheBand)
+{
+    MenuBarLayout in;
+    in.band = Rect{4, 30, 304, 49};
+    in.textWidths = {20, 35};
+    in.hasElement = true;
+    in.elementLeft = 3;
+    in.elementRight = 2;
+    EXPECT_EQ(LayoutMenuBarItems(in), (std::vector<Rect>{{11, 30, 41, 48}, {41, 30, 86, 48}}));
+    in.hasElement = false;
+    EXPECT_EQ(LayoutMenuBarItems(in)[0].left, 10);
+    in.band = Rect{4, 30, 9, 49};  // narrower than the start
+    EXPECT_EQ(LayoutMenuBarItems(in)[0].left, 16);
+
+    in.band = Rect{4, 30, 304, 49};
+    in.hasElement = true;
+    in.rightToLeft = true;
+    EXPECT_EQ(LayoutMenuBarItems(in), (std::vector<Rect>{{264, 30, 294, 48}, {219, 30, 264, 48}}));
+    in.mdiButtonsLeft = 250;  // a maximized MDI child's buttons take the right end
+    EXPECT_EQ(LayoutMenuBarItems(in)[0], (Rect{215, 30, 245, 48}));
+}
+
 TEST(FormGeometry, HitTestingInTheSkinnedFrame)
 {
     const FrameMetrics m{4, 31, 4, 4, 19};
