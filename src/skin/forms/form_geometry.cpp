@@ -116,7 +116,7 @@ bool VisibilityHolds(int code, bool first, const CaptionState& s, int action,
 
 }  // namespace
 
-bool CaptionButtonVisible(const CaptionButtonSpec& b, const CaptionState& s,
+bool CaptionButtonVisible(const CaptionButtonTraits& b, const CaptionState& s,
                           const std::function<bool(int, int)>& askWindow)
 {
     if (!VisibilityHolds(b.visibility, true, s, b.action, askWindow)) return false;
@@ -126,7 +126,7 @@ bool CaptionButtonVisible(const CaptionButtonSpec& b, const CaptionState& s,
     return true;
 }
 
-bool CaptionButtonEnabled(const CaptionButtonSpec& b, const CaptionState& s)
+bool CaptionButtonEnabled(const CaptionButtonTraits& b, const CaptionState& s)
 {
     const bool sysMenu = (s.capabilities & capSystemMenu) != 0;
     if (b.action == 1) return sysMenu && (s.capabilities & capMaximize);
@@ -134,7 +134,7 @@ bool CaptionButtonEnabled(const CaptionButtonSpec& b, const CaptionState& s)
     return true;
 }
 
-Rect CaptionButtonRect(const CaptionButtonSpec& b, int w, int h, int windowWidth, int titleLeft, int titleRight,
+Rect CaptionButtonRect(const CaptionButtonTraits& b, int w, int h, int windowWidth, int titleLeft, int titleRight,
                        const FrameMetrics& m, int menuBarLeftWidth)
 {
     switch (b.align) {

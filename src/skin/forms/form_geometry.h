@@ -103,7 +103,7 @@ struct CaptionState {
     bool mdiChildMaximizedWithMenuBar = false;
 };
 
-struct CaptionButtonSpec {
+struct CaptionButtonTraits {
     int action = 0;
     int align = 0;
     int xCoord = 0;
@@ -113,13 +113,13 @@ struct CaptionButtonSpec {
 };
 
 // `askWindow` answers the engine's visibility query for codes 1000 to 2000.
-bool CaptionButtonVisible(const CaptionButtonSpec& button, const CaptionState& state,
+bool CaptionButtonVisible(const CaptionButtonTraits& button, const CaptionState& state,
                           const std::function<bool(int visibility, int action)>& askWindow = nullptr);
-bool CaptionButtonEnabled(const CaptionButtonSpec& button, const CaptionState& state);
+bool CaptionButtonEnabled(const CaptionButtonTraits& button, const CaptionState& state);
 
 // The button's rectangle in window coordinates. `titleLeft` and `titleRight` are the last
 // title-text rectangle's edges (for buttons placed beside the text).
-Rect CaptionButtonRect(const CaptionButtonSpec& button, int buttonWidth, int buttonHeight, int windowWidth,
+Rect CaptionButtonRect(const CaptionButtonTraits& button, int buttonWidth, int buttonHeight, int windowWidth,
                        int titleLeft, int titleRight, const FrameMetrics& metrics, int menuBarLeftWidth);
 
 // The frame a caption button shows: in a full repaint, and while the mouse acts on it.

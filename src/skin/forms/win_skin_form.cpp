@@ -123,9 +123,9 @@ void TNCObject::Leave()
     form_.PaintNonClient(false);
 }
 
-CaptionButtonSpec TWinSysButton::Spec() const
+CaptionButtonTraits TWinSysButton::Traits() const
 {
-    return CaptionButtonSpec{element_.Action, element_.Align, element_.XCoord, element_.YCoord, element_.Visibility,
+    return CaptionButtonTraits{element_.Action, element_.Align, element_.XCoord, element_.YCoord, element_.Visibility,
                              element_.Visibility1};
 }
 
@@ -548,7 +548,7 @@ void TWinSkinForm::LayoutButtons(int windowWidth)
     const int menuLeft = data_.Slot(SkinSlot::MenuBar) ? data_.Slot(SkinSlot::MenuBar)->LeftWidth : 0;
     for (auto& button : buttons_) {
         const TDataSkinSysButton& e = button->Element();
-        const CaptionButtonSpec spec = button->Spec();
+        const CaptionButtonTraits traits = button->Traits();
         int w = 0, h = 0;
         if (e.image) {
             const SIZE size = BitmapSize(e.image.Get());
@@ -558,9 +558,9 @@ void TWinSkinForm::LayoutButtons(int windowWidth)
             w = ::GetSystemMetrics(SM_CXSMICON);
             h = ::GetSystemMetrics(SM_CYSMICON);
         }
-        button->visible = w > 0 && CaptionButtonVisible(spec, s, ask);
-        button->enabled = CaptionButtonEnabled(spec, s);
-        button->rect = CaptionButtonRect(spec, w, h, windowWidth, titleRect_.left, titleRect_.right, metrics_, menuLeft);
+        button->visible = w > 0 && CaptionButtonVisible(traits, s, ask);
+        button->enabled = CaptionButtonEnabled(traits, s);
+        button->rect = CaptionButtonRect(traits, w, h, windowWidth, titleRect_.left, titleRect_.right, metrics_, menuLeft);
     }
 }
 

@@ -67,7 +67,7 @@ public:
     TWinSysButton(TWinSkinForm& form, const TDataSkinSysButton& element) : TNCObject(form), element_(element) {}
     void Draw(HDC buffer) override;
     const TDataSkinSysButton& Element() const { return element_; }
-    CaptionButtonSpec Spec() const;
+    CaptionButtonTraits Traits() const;
     bool IsMdiButton() const { return element_.Align == 100; }
 
 private:

@@ -69,11 +69,11 @@ TEST(FormGeometry, ADialogWidensUntilItsTitleFits)
 }
 
 // The shipped skin's caption buttons.
-const CaptionButtonSpec kClose{0, 1, 36, 5, 0, 0};
-const CaptionButtonSpec kMaximize{1, 1, 66, 5, 2, 6};
-const CaptionButtonSpec kRestore{1, 1, 66, 5, 1, 6};
-const CaptionButtonSpec kMinimize{2, 1, 96, 5, 8, 0};
-const CaptionButtonSpec kIcon{3, 0, 10, 7, 0, 0};
+const CaptionButtonTraits kClose{0, 1, 36, 5, 0, 0};
+const CaptionButtonTraits kMaximize{1, 1, 66, 5, 2, 6};
+const CaptionButtonTraits kRestore{1, 1, 66, 5, 1, 6};
+const CaptionButtonTraits kMinimize{2, 1, 96, 5, 8, 0};
+const CaptionButtonTraits kIcon{3, 0, 10, 7, 0, 0};
 
 CaptionState Window(int caps, bool maximized = false, BorderKind border = bkSizeable)
 {
