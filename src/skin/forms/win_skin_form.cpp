@@ -354,7 +354,6 @@ void TWinSkinForm::ComputeFrameMetrics()
     metrics_ = FrameMetricsFromBorders(border_, SizeOf(b[bsLeft]), SizeOf(b[bsRight]), SizeOf(b[bsTop]),
                                        SizeOf(b[bsBottom]), menuBar_ ? ::GetSystemMetrics(SM_CYMENU) : 0);
     ReloadSkinObjects();
-    CreateCaptionButtons();
 }
 
 void TWinSkinForm::CreateCaptionButtons()
@@ -369,8 +368,9 @@ void TWinSkinForm::CreateCaptionButtons()
 
 void TWinSkinForm::ReloadSkinObjects()
 {
-    // The skin objects are read from the skin data at every paint; only the caption buttons
-    // hold references into it, and those are rebuilt with the frame.
+    // Everything else is read from the skin data at every paint; only the caption buttons hold
+    // references to its element objects, which a new skin replaces.
+    CreateCaptionButtons();
 }
 
 void TWinSkinForm::RecomputeFrame()

@@ -433,10 +433,31 @@ TEST_F(FormSkin, ACorruptSkinLeavesTheNativeLookAndActiveOff)
     std::fputs("[Personality]\nLeft=frameleft.bmp\n", file);
     std::fclose(file);
     data->SetSkinFile(foreign);
-    std::remove(foreign.c_str());
     EXPECT_FALSE(data->SkinReady());
     Activate(form.Handle());
     EXPECT_EQ(manager->FindForm(form.Handle()), nullptr);
+
+    // Named while the windows wear a good skin, it sends them back to their own look.
+    Restart(true);
+    ASSERT_TRUE(manager->AttachWindow(form.Handle()));
+    Pump(100);
+    ASSERT_NE(Skin(form.Handle()), nullptr);
+    const std::vector<std::uint8_t> good = test::ReadSourceFile("res/skin/ashwarden.skin");
+    FILE* reload = std::fopen("good.skin", "wb");
+    ASSERT_NE(reload, nullptr);
+    std::fwrite(good.data() + 4, 1, good.size() - 4, reload);  // the package without its length
+    std::fclose(reload);
+    data->SetSkinFile("good.skin");  // the same skin again: the buttons follow the new objects
+    std::remove("good.skin");
+    EXPECT_TRUE(data->Active());
+    ASSERT_FALSE(Skin(form.Handle())->Buttons().empty());
+    EXPECT_EQ(&Skin(form.Handle())->Buttons()[0]->Element(), data->Skin().captionButtons[0].get());
+    Skin(form.Handle())->Repaint();
+    data->SetSkinFile(foreign);
+    std::remove(foreign.c_str());
+    EXPECT_FALSE(data->Active());
+    EXPECT_TRUE(PumpUntil([&] { return manager->FindForm(form.Handle()) == nullptr; }));
+    EXPECT_EQ(::GetWindowLongA(form.Handle(), GWL_STYLE), style);
 }
 
 TEST_F(FormSkin, AnMdiFrameAndItsChildren)
