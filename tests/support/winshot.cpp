@@ -146,6 +146,8 @@ int MenuShots(const std::string& what, HWND main, const char* out)
         HWND menu = WaitForMenu();
         if (!menu)
             return 8;
+        // The first item of a restored window is disabled; the second shows the highlight.
+        MenuKey(menu, VK_DOWN);
         MenuKey(menu, VK_DOWN);
         Sleep(300);
         bool ok = SaveWithMenu(main, menu, out);
