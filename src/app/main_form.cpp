@@ -8,6 +8,7 @@
 #include "cleaner/folder_services.h"
 #include "customloc/locations_editor.h"
 #include "settings/settings_store.h"
+#include "skin/forms/win_skin_form.h"
 #include "ui/application.h"
 
 #include <shellapi.h>
@@ -39,6 +40,8 @@ bool ShellOpen(const std::string& target)
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
+constexpr char kSkinResource[] = "SKIN";
+
 } // namespace
 
 MainForm::MainForm(StartMode mode, SettingsForm& settings)
@@ -60,6 +63,27 @@ void MainForm::Build()
     BuildTrayMenu();
     BuildTreeMenu();
     FormCreate();
+    LoadSkinData();
+}
+
+void MainForm::LoadSkinData()
+{
+    SkinData1 = std::make_unique<skin::TSkinData>(hwnd_, skin::ProcessSkinManager);
+    skin::TSkinData& data = *SkinData1;
+    data.SetActive(true);
+    data.DisableTag = skin::TSkinData::kDefaultDisableTag;
+    data.SkinControls = skin::kMainWindowSkinControls;
+    data.Options = skin::kDefaultSkinOptions;
+    data.SetSkinFormtype(skin::sfMainform);
+    data.MenuUpdate = true;
+    data.MenuMerge = false;
+    // The stored SkinStream property, as the executable carries it.
+    if (HRSRC resource = FindResourceA(nullptr, kSkinResource, MAKEINTRESOURCEA(10) /* RT_RCDATA */)) {
+        const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, resource)));
+        const DWORD size = SizeofResource(nullptr, resource);
+        if (bytes && size) data.ReadSkinStream(bytes, size);
+    }
+    data.Loaded();
 }
 
 void MainForm::BuildControls()

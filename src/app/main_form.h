@@ -5,11 +5,14 @@
 #include "app/tray_icon.h"
 #include "cleaner/clean_counters.h"
 #include "settings/settings_form.h"
+#include "skin/data/skin_data.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/image.h"
 #include "ui/popup_menu.h"
 #include "ui/tree_view.h"
+
+#include <memory>
 
 namespace aw {
 
@@ -70,6 +73,8 @@ public:
     ui::PopupMenu PopupMenu1{"PopupMenu1"}; // the tree's context menu
     ui::PopupMenu PopupMenu2{"PopupMenu2"}; // the tray menu
     TrayIcon Tray;
+    // The skin the program's windows wear, with the values the main window stores.
+    std::unique_ptr<skin::TSkinData> SkinData1;
     // Answers every request to collapse a tree node.
     bool CollapseEnabled = false;
 
@@ -80,6 +85,8 @@ private:
     void BuildControls();
     void BuildTrayMenu();
     void BuildTreeMenu();
+    // Creates SkinData1, reads its stored skin from the executable and loads it.
+    void LoadSkinData();
     // Settings (once read) and, with the option, the selection: at close and at Exit.
     void SaveOnClose();
     // The group the "Expand" and "Collapse" commands act on: the selected group, or the

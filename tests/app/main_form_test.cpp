@@ -4,6 +4,8 @@
 
 #include "catalogue/trace_catalogue.h"
 #include "catalogue/trace_tree.h"
+#include "skin/forms/win_skin_form.h"
+#include "skin/manager/skin_manager.h"
 
 #include <algorithm>
 
@@ -304,6 +306,54 @@ TEST_F(MainWindow, SessionEndWaitsAndConsents)
     ASSERT_EQ(seams->Messages.size(), 1u); // the Clean command ran: nothing is selected
     EXPECT_EQ(seams->Messages[0].Text, "No traces selected!");
     EXPECT_EQ(seams->Sleeps, std::vector<unsigned>{2000});
+}
+
+void PumpFor(DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    do {
+        Pump();
+        Sleep(5);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+TEST_F(MainWindow, WearsTheSkinItCarriesAndSoDoesTheSettingsWindow)
+{
+    Build();
+    ASSERT_NE(main->SkinData1, nullptr);
+    const skin::TSkinData& data = *main->SkinData1;
+    EXPECT_TRUE(data.SkinReady());
+    EXPECT_TRUE(data.Active());
+    EXPECT_EQ(data.SkinName(), "Ashwarden");
+    EXPECT_EQ(data.SkinFormtype(), skin::sfMainform);
+    skin::TSkinManage* manager = skin::TSkinManage::Current();
+    ASSERT_NE(manager, nullptr);
+    EXPECT_TRUE(manager->HookInstalled());
+    EXPECT_EQ(manager->MainSkin(), &data);
+
+    RECT client{};
+    GetClientRect(main->Handle(), &client);
+    main->Show();
+    PumpFor(250);
+    auto* skinned = dynamic_cast<skin::TWinSkinForm*>(manager->FindForm(main->Handle()));
+    ASSERT_NE(skinned, nullptr);
+    EXPECT_EQ(&skinned->SkinData(), &data);
+    RECT after{};
+    GetClientRect(main->Handle(), &after);
+    EXPECT_EQ(after.right, client.right);
+    EXPECT_EQ(after.bottom, client.bottom);
+
+    // The settings window is skinned when it is activated, with no call from the form.
+    EXPECT_EQ(manager->FindForm(settings->Handle()), nullptr);
+    settings->Show();
+    PumpFor(250);
+    EXPECT_NE(manager->FindForm(settings->Handle()), nullptr);
+    settings->Hide();
+
+    // The skin goes with the window that carries it.
+    main.reset();
+    EXPECT_EQ(manager->SkinnedFormCount(), 0u);
+    EXPECT_EQ(manager->MainSkin(), nullptr);
 }
 
 } // namespace

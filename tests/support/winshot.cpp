@@ -4,6 +4,9 @@
 //
 //   winshot main <out.bmp>              the main window
 //   winshot settings <page> <out.bmp>   opens the settings window, shows page <page> (0-3)
+//   winshot sysmenu <out.bmp>           the main window with its system menu open
+//   winshot treemenu <out.bmp>          the main window with the tree's context menu open
+//   winshot message <out.bmp>           unticks everything and clicks Clean: the message box
 #include <windows.h>
 
 #include <commctrl.h>
@@ -52,10 +55,8 @@ HWND FindChild(HWND parent, const char* className, const char* text)
     return search.Found;
 }
 
-bool SaveWindow(HWND window, const char* path)
+bool SaveArea(const RECT& area, const char* path)
 {
-    RECT area;
-    GetWindowRect(window, &area);
     int width = area.right - area.left, height = area.bottom - area.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
@@ -88,6 +89,113 @@ bool SaveWindow(HWND window, const char* path)
     return ok;
 }
 
+bool SaveWindow(HWND window, const char* path)
+{
+    RECT area;
+    GetWindowRect(window, &area);
+    return SaveArea(area, path);
+}
+
+// The menu window that opens, waited for.
+HWND WaitForMenu()
+{
+    for (int i = 0; i < 100; ++i) {
+        HWND menu = FindWindowA("#32768", nullptr);
+        if (menu && IsWindowVisible(menu))
+            return menu;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+// The main window and an open menu together.
+bool SaveWithMenu(HWND main, HWND menu, const char* path)
+{
+    RECT a, b, both;
+    GetWindowRect(main, &a);
+    GetWindowRect(menu, &b);
+    UnionRect(&both, &a, &b);
+    return SaveArea(both, path);
+}
+
+// Keys reach an open menu through the queue of the thread that tracks it.
+void MenuKey(HWND menu, WPARAM key)
+{
+    PostMessageA(menu, WM_KEYDOWN, key, 0);
+    PostMessageA(menu, WM_KEYUP, key, 0);
+    Sleep(150);
+}
+
+HWND OpenTreeMenu(HWND main)
+{
+    HWND tree = FindChild(main, WC_TREEVIEWA, nullptr);
+    if (!tree)
+        return nullptr;
+    RECT r;
+    GetWindowRect(tree, &r);
+    PostMessageA(tree, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tree), MAKELPARAM(r.left + 60, r.top + 40));
+    return WaitForMenu();
+}
+
+int MenuShots(const std::string& what, HWND main, const char* out)
+{
+    SetForegroundWindow(main);
+    Sleep(300);
+    if (what == "sysmenu") {
+        PostMessageA(main, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+        HWND menu = WaitForMenu();
+        if (!menu)
+            return 8;
+        // The first item of a restored window is disabled; the second shows the highlight.
+        MenuKey(menu, VK_DOWN);
+        MenuKey(menu, VK_DOWN);
+        Sleep(300);
+        bool ok = SaveWithMenu(main, menu, out);
+        MenuKey(menu, VK_ESCAPE);
+        return ok ? 0 : 4;
+    }
+    if (what == "treemenu") {
+        HWND menu = OpenTreeMenu(main);
+        if (!menu)
+            return 8;
+        MenuKey(menu, VK_DOWN);
+        MenuKey(menu, VK_DOWN);
+        Sleep(300);
+        bool ok = SaveWithMenu(main, menu, out);
+        MenuKey(menu, VK_ESCAPE);
+        return ok ? 0 : 4;
+    }
+    // Every ticked category is unticked with the space bar, as a user would; then Clean finds
+    // nothing ticked. (Item handles and states cross processes; item structures do not.)
+    HWND tree = FindChild(main, WC_TREEVIEWA, nullptr);
+    if (!tree)
+        return 5;
+    for (LRESULT group = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0); group;
+         group = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, group)) {
+        for (LRESULT item = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, group); item;
+             item = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, item)) {
+            const LRESULT state = SendMessageA(tree, TVM_GETITEMSTATE, item, TVIS_STATEIMAGEMASK);
+            if ((state >> 12) != 2)
+                continue;
+            SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, item);
+            SendMessageA(tree, WM_KEYDOWN, VK_SPACE, 0);
+            SendMessageA(tree, WM_KEYUP, VK_SPACE, 0);
+        }
+    }
+    Sleep(300);
+    HWND clean = FindChild(main, "Button", "Clean");
+    if (!clean)
+        return 5;
+    PostMessageA(clean, BM_CLICK, 0, 0);
+    HWND box = WaitForWindow("#32770");
+    if (!box)
+        return 9;
+    Sleep(800);
+    bool ok = SaveWindow(box, out);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return ok ? 0 : 4;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -103,6 +211,8 @@ int main(int argc, char** argv)
         Sleep(500);
         return SaveWindow(main, argv[2]) ? 0 : 4;
     }
+    if (what == "sysmenu" || what == "treemenu" || what == "message")
+        return MenuShots(what, main, argv[2]);
     if (what != "settings" || argc < 4)
         return 2;
     HWND settings = FindWindowA("TForm2", nullptr);

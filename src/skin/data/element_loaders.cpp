@@ -41,10 +41,9 @@ std::unique_ptr<Object> NewElement(const LoadContext& ctx, const std::string& se
     if (value.empty()) return nullptr;
     auto element = std::make_unique<Object>();
     element->Name = section;
+    // An image that is not in the package or does not decode leaves the element with an empty
+    // image: the element still exists (a skin "has" it), and painters draw nothing from it.
     element->image = ctx.images(value);
-    // A section whose image is not in the package is as good as absent: the painters then
-    // draw that element natively instead of drawing nothing.
-    if (element->image.Empty()) return nullptr;
     return element;
 }
 

@@ -157,7 +157,11 @@ void TSkinData::SetSkinFile(const std::string& path)
     std::vector<std::uint8_t> bytes;
     if (!ReadWholeFile(path, bytes)) return;
     compressed_ = std::move(bytes);
-    LoadSkinStream();
+    if (!LoadSkinStream()) {
+        // The loaded skin is left as it was, and the windows go back to their own look.
+        SetActive(false);
+        return;
+    }
     SkinManagerLink* manager = Manager();
     if (!manager) return;
     manager->ReloadForms(*this);

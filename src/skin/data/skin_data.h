@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/data/control_painter.h"
 #include "skin/data/gdi_skin_model.h"
 #include "skin/data/skin_manager_link.h"
 #include "skin/data/skin_options.h"
@@ -22,10 +23,10 @@ namespace aw::skin {
 using TOnFormSkin = std::function<void(TSkinData& sender, const std::string& name, bool& doSkin)>;
 using TNotifyEvent = std::function<void(TSkinData& sender)>;
 using TOnSkinForm = std::function<void(TSkinData& sender, HWND window, const std::string& name)>;
-// The control painter an OnSkinControl handler supplies is the control skinning's business;
-// the component only carries the handler.
+// Asked for every control about to be skinned: the form's window, the control's window and
+// class name, and the painter the skin chose (null for none), which the handler may replace.
 using TOnSkinControl = std::function<void(TSkinData& sender, HWND form, HWND control, const std::string& controlClass,
-                                          void*& skinnedControl)>;
+                                          std::unique_ptr<ControlPainter>& skinnedControl)>;
 
 class TSkinData {
 public:
@@ -101,6 +102,12 @@ public:
     void RefreshCaptionFont();
     // Copies the owner window's small icon (else its big one) onto magenta.
     void MakeAppIconCopy();
+    // The manager is going away: the component never calls into it again.
+    void ManagerGone()
+    {
+        manager_ = nullptr;
+        managerAccess_ = nullptr;
+    }
 
 private:
     struct ImageListDeleter {

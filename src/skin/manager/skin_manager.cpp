@@ -42,6 +42,7 @@ TSkinManage::~TSkinManage()
     forms_.clear();
     for (auto& popup : popups_) popup->Restore();
     popups_.clear();
+    for (TSkinData* data : registered_) data->ManagerGone();
     registered_.clear();
     hook_.reset();
     if (g_manager == this) {
@@ -66,11 +67,15 @@ void TSkinManage::UnregisterSkinData(TSkinData& data)
     // operation still waiting for the timer.
     if (mainSkin_ == &data) mainSkin_ = nullptr;
     pending_.Forget(&data);
+    // Nothing skinned with it may outlive it.
+    for (std::size_t i = forms_.size(); i-- > 0;)
+        if (&forms_[i]->SkinData() == &data) UnskinAndFree(i);
 }
 
 void TSkinManage::InstallHook()
 {
     if (hook_) return;
+    platformVersion_ = ::GetVersion();
     hook_.reset(::SetWindowsHookExA(WH_CBT, &TSkinManage::CbtProc, nullptr, ::GetCurrentThreadId()));
 }
 

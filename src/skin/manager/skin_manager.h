@@ -53,6 +53,7 @@ public:
     TSkinData* ChooseSkinData(HWND window) const;
     bool ShouldSkin(HWND window, const std::string& className) const;
     void SetMDIMaximized(bool maximized);
+    bool MDIMaximized() const { return mdiMaximized_; }
     // The kind the main skin's Skin3rd lines give a class (the first component's without one).
     std::string LookupSkin3rd(const std::string& className) const;
 
@@ -63,6 +64,10 @@ public:
     void SetPopupKind(PopupKind kind) { popupKind_ = kind; }
     TSkinData* MainSkin() const { return mainSkin_; }
     bool HookInstalled() const { return hook_ != nullptr; }
+    // The platform version recorded when the hook was installed (GetVersion's value).
+    DWORD PlatformVersion() const { return platformVersion_; }
+    // Windows 95, 98 and Me set the top bit of the version.
+    bool Windows9x() const { return (platformVersion_ & 0x80000000u) != 0; }
     std::size_t SkinnedFormCount() const { return forms_.size(); }
     std::size_t PopupCount() const { return popups_.size(); }
 
@@ -95,6 +100,7 @@ private:
     std::vector<std::unique_ptr<SkinnedPopup>> popups_;
     std::vector<TSkinData*> registered_;
     HookHandle hook_;
+    DWORD platformVersion_ = 0;
 };
 
 }  // namespace aw::skin

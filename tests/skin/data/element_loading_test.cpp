@@ -38,11 +38,14 @@ TEST_F(ElementLoading, GenericElementReadsMarginsFramesAndColours)
     EXPECT_EQ(e->PressedColour2, Rgb(9, 8, 7));
 }
 
-TEST_F(ElementLoading, MissingImageKeyOrEntryLeavesTheSlotEmpty)
+TEST_F(ElementLoading, MissingImageKeyLeavesTheSlotEmptyAndAMissingEntryAnEmptyImage)
 {
-    const SkinModel m = LoadFromText("[MenuItem]\nLeftWidth=3\n[Scrollbar]\nImage=nothere.bmp\n", images);
+    const SkinModel m = LoadFromText("[MenuItem]\nLeftWidth=3\n[Scrollbar]\nImage=nothere.bmp\nLeftWidth=2\n", images);
     EXPECT_EQ(m.Slot(SkinSlot::MenuItem), nullptr);
-    EXPECT_EQ(m.Slot(SkinSlot::Scrollbar), nullptr);
+    // The skin names an image that does not decode: the element exists, without pixels.
+    ASSERT_NE(m.Slot(SkinSlot::Scrollbar), nullptr);
+    EXPECT_TRUE(m.Slot(SkinSlot::Scrollbar)->image.Empty());
+    EXPECT_EQ(m.Slot(SkinSlot::Scrollbar)->LeftWidth, 2);
     EXPECT_EQ(m.Slot(SkinSlot::ComboxArrow), nullptr);
     // The fixed elements exist with empty images.
     EXPECT_TRUE(m.buttons.image.Empty());
