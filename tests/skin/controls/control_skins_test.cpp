@@ -1,0 +1,348 @@
+// Control painters on real windows of a test form under Wine, with the shipped skin: which
+// controls get painters, what each state shows, that input behaves as without the skin, and
+// that unskinning gives every control back.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include "control_test_support.h"
+#include "skin/controls/control_skinning.h"
+#include "skin/controls/skin_painters.h"
+#include "skin/draw/gdi_colour.h"
+#include "ui/application.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/page_control.h"
+
+namespace aw::skin {
+namespace {
+
+using test::Capture;
+using test::Pump;
+using test::ShownButtonFrame;
+using test::ShownCheckFrame;
+
+bool AnswersSkinned(HWND window) { return ::SendMessageA(window, kMsgSkinnedQuery, 0, 0) == 1; }
+
+class ControlSkinsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ui::Application::Instance().Initialize();
+        form.CreateForm();
+        data = test::ShippedSkinData();
+        ASSERT_TRUE(data->SkinReady());
+    }
+    void TearDown() override { UnskinControlsOf(form.Handle()); }
+
+    void ShowAndSkin()
+    {
+        form.Show();
+        Pump();
+        SkinControlsOf(form.Handle(), *data);
+        Pump();
+    }
+    ui::Button& AddButton(const char* name, const char* caption, int top)
+    {
+        return form.Add<ui::Button>(ui::Bounds{10, top, 100, 25}, name, caption);
+    }
+
+    ui::Form form{"SkinTest", "TControlSkinTestForm", 420, 320};
+    std::unique_ptr<TSkinData> data;
+};
+
+TEST_F(ControlSkinsTest, DisableTagKeepsOneButtonAndAWholeRadioGroupNative)
+{
+    auto& skinned = AddButton("Button1", "Scan", 10);
+    auto& native = AddButton("Button2", "Clean", 40);
+    native.SetTag(99);
+    data->Skin3rd.push_back("TRadioGroup=radiogroup");
+    auto& group = form.Add<test::RadioGroup>(ui::Bounds{150, 10, 160, 80}, "RadioGroup1", "When");
+    auto& first = group.Add<test::RadioButton>(ui::Bounds{8, 20, 140, 17}, "Radio1", "Hidden");
+    auto& other = form.Add<test::RadioGroup>(ui::Bounds{150, 100, 160, 80}, "RadioGroup2", "How");
+    auto& second = other.Add<test::RadioButton>(ui::Bounds{8, 20, 140, 17}, "Radio2", "Clean");
+    group.SetTag(99);
+    ShowAndSkin();
+
+    EXPECT_TRUE(AnswersSkinned(skinned.Handle()));
+    EXPECT_EQ(ShownButtonFrame(skinned.Handle(), *data), 1);
+    EXPECT_FALSE(AnswersSkinned(native.Handle()));
+    EXPECT_EQ(ShownButtonFrame(native.Handle(), *data), 0);
+    // The disabled group hands its tag down, so its buttons stay native too.
+    EXPECT_FALSE(AnswersSkinned(group.Handle()));
+    EXPECT_EQ(first.Tag(), 99);
+    EXPECT_FALSE(AnswersSkinned(first.Handle()));
+    // The other group is drawn as a group box and its buttons as radio buttons.
+    EXPECT_TRUE(AnswersSkinned(other.Handle()));
+    EXPECT_TRUE(AnswersSkinned(second.Handle()));
+    EXPECT_EQ(ShownCheckFrame(second.Handle(), *data, true), 1);
+    EXPECT_EQ(ShownCheckFrame(first.Handle(), *data, true), 0);
+}
+
+TEST_F(ControlSkinsTest, SpacePressesTheButtonAndOnlyTheReleaseClicks)
+{
+    auto& button = AddButton("Button1", "Scan", 10);
+    AddButton("Button2", "Clean", 40);
+    int clicks = 0;
+    button.OnClick = [&] { ++clicks; };
+    ShowAndSkin();
+    button.SetFocus();
+    Pump();
+    EXPECT_EQ(ShownButtonFrame(button.Handle(), *data), 5);  // focused
+
+    ::PostMessageA(button.Handle(), WM_KEYDOWN, VK_SPACE, 0x00390001);
+    Pump();
+    EXPECT_EQ(ShownButtonFrame(button.Handle(), *data), 2);
+    EXPECT_EQ(clicks, 0);
+    ::PostMessageA(button.Handle(), WM_KEYUP, VK_SPACE, 0xC0390001);
+    Pump();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(ShownButtonFrame(button.Handle(), *data), 5);
+}
+
+TEST_F(ControlSkinsTest, MouseShowsHoverAndPressedAndClicksOnceOnRelease)
+{
+    auto& button = AddButton("Button1", "Scan", 10);
+    auto& other = AddButton("Button2", "Clean", 40);
+    int clicks = 0;
+    button.OnClick = [&] { ++clicks; };
+    ShowAndSkin();
+    other.SetFocus();
+    Pump();
+
+    ::SendMessageA(button.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 10));
+    EXPECT_EQ(ShownButtonFrame(button.Handle(), *data), 4);
+    ::SendMessageA(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 10));
+    EXPECT_EQ(ShownButtonFrame(button.Handle(), *data), 2);
+    EXPECT_EQ(::GetFocus(), button.Handle());
+    EXPECT_EQ(clicks, 0);
+    ::SendMessageA(button.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
+    EXPECT_EQ(clicks, 1);
+    ::SendMessageA(button.Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(ShownButtonFrame(button.Handle(), *data), 5);
+    // A release without a press clicks nothing.
+    ::SendMessageA(button.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
+    EXPECT_EQ(clicks, 1);
+}
+
+// Rows of the picture holding at least one pixel of `colour`.
+int RowsWith(const PixelImage& image, COLORREF colour)
+{
+    int rows = 0;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            if (image.At(x, y) == (colour & 0xFFFFFF)) {
+                ++rows;
+                break;
+            }
+    return rows;
+}
+
+// From the first to the last row holding `colour`.
+int HeightOf(const PixelImage& image, COLORREF colour)
+{
+    int first = -1, last = -1;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            if (image.At(x, y) == (colour & 0xFFFFFF)) {
+                if (first < 0) first = y;
+                last = y;
+                break;
+            }
+    return first < 0 ? 0 : last - first + 1;
+}
+
+TEST_F(ControlSkinsTest, DoubleBarMakesTwoLinesOnce)
+{
+    auto& one = form.Add<ui::Button>(ui::Bounds{10, 10, 160, 60}, "Button1", "Clean now");
+    auto& two = form.Add<ui::Button>(ui::Bounds{10, 80, 160, 60}, "Button2", "Clean||now");
+    auto& three = form.Add<ui::Button>(ui::Bounds{10, 150, 160, 60}, "Button3", "Clean||now||x");
+    ShowAndSkin();
+    TEXTMETRICA metrics{};
+    {
+        WindowDC dc(one.Handle());
+        SelectedObject font(dc.Get(), reinterpret_cast<HFONT>(::SendMessageA(one.Handle(), WM_GETFONT, 0, 0)));
+        ::GetTextMetricsA(dc.Get(), &metrics);
+    }
+    const int line = metrics.tmHeight;
+    const COLORREF text = ResolveColour(data->Skin().buttons.NormalColour2);
+    EXPECT_LE(HeightOf(Capture(one.Handle()), text), line);
+    EXPECT_GT(HeightOf(Capture(two.Handle()), text), line);
+    EXPECT_LE(HeightOf(Capture(two.Handle()), text), 2 * line);
+    // The second "||" stays in the text: two lines, not three.
+    EXPECT_GT(HeightOf(Capture(three.Handle()), text), line);
+    EXPECT_LE(HeightOf(Capture(three.Handle()), text), 2 * line);
+}
+
+TEST_F(ControlSkinsTest, DisabledButtonShowsFrameThreeAndAShadowCaption)
+{
+    auto& button = AddButton("Button1", "Restore", 10);
+    ShowAndSkin();
+    button.SetEnabled(false);
+    ::SendMessageA(button.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 10));
+    ::SendMessageA(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 10));
+    EXPECT_EQ(ShownButtonFrame(button.Handle(), *data), 3);
+    const PixelImage shown = Capture(button.Handle());
+    EXPECT_GT(RowsWith(shown, ::GetSysColor(COLOR_BTNSHADOW)), 3);
+    EXPECT_EQ(RowsWith(shown, ResolveColour(data->Skin().buttons.NormalColour2)), 0);
+}
+
+TEST_F(ControlSkinsTest, CheckBoxClickTogglesOnceAndShowsEveryState)
+{
+    auto& box = form.Add<ui::CheckBox>(ui::Bounds{10, 10, 200, 17}, "CheckBox1", "Clean at Windows shutdown", false);
+    auto& button = AddButton("Button1", "Close", 40);
+    int clicks = 0;
+    box.OnClick = [&] { ++clicks; };
+    ShowAndSkin();
+    button.SetFocus();
+    EXPECT_EQ(ShownCheckFrame(box.Handle(), *data, false), 1);
+
+    test::PostClick(box.Handle(), 5, 8);
+    Pump();
+    EXPECT_TRUE(box.Checked());
+    EXPECT_EQ(clicks, 1);
+    ::SendMessageA(box.Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(ShownCheckFrame(box.Handle(), *data, false), 5);
+    ::SendMessageA(box.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 8));
+    EXPECT_EQ(ShownCheckFrame(box.Handle(), *data, false), 6);
+    ::SendMessageA(box.Handle(), BM_SETSTATE, TRUE, 0);
+    EXPECT_EQ(ShownCheckFrame(box.Handle(), *data, false), 7);
+    ::SendMessageA(box.Handle(), BM_SETSTATE, FALSE, 0);
+    box.SetEnabled(false);
+    EXPECT_EQ(ShownCheckFrame(box.Handle(), *data, false), 8);
+    box.SetEnabled(true);
+    ::SendMessageA(box.Handle(), BM_SETSTYLE, BS_3STATE, FALSE);
+    ::SendMessageA(box.Handle(), BM_SETCHECK, BST_INDETERMINATE, 0);
+    ::SendMessageA(box.Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(ShownCheckFrame(box.Handle(), *data, false), 9);
+    EXPECT_EQ(clicks, 1);  // none of that clicked it
+}
+
+TEST_F(ControlSkinsTest, KeyboardAndFocusAsWithoutTheSkin)
+{
+    auto& first = AddButton("Button1", "Scan", 10);
+    auto& box = form.Add<ui::CheckBox>(ui::Bounds{10, 40, 200, 17}, "CheckBox1", "Option", false);
+    auto& last = AddButton("Button2", "Clean", 70);
+    last.Default = false;
+    ShowAndSkin();
+    first.SetFocus();
+    auto pressTab = [&] {
+        MSG message{::GetFocus(), WM_KEYDOWN, VK_TAB, 0x000F0001, 0, {}};
+        ::IsDialogMessageA(form.Handle(), &message);
+        Pump();
+    };
+    pressTab();
+    EXPECT_EQ(::GetFocus(), box.Handle());
+    // Space on the focused check box ticks it, through the native control's own handling.
+    MSG space{box.Handle(), WM_KEYDOWN, VK_SPACE, 0x00390001, 0, {}};
+    ::IsDialogMessageA(form.Handle(), &space);
+    ::PostMessageA(box.Handle(), WM_KEYUP, VK_SPACE, 0xC0390001);
+    Pump();
+    EXPECT_TRUE(box.Checked());
+    pressTab();
+    EXPECT_EQ(::GetFocus(), last.Handle());
+
+    // The focused button carries a focus rectangle the unfocused default-looking one lacks.
+    const PixelImage focused = Capture(last.Handle());
+    first.SetFocus();
+    Pump();
+    const PixelImage unfocused = Capture(last.Handle());
+    EXPECT_NE(focused.pixels, unfocused.pixels);
+    EXPECT_EQ(ShownButtonFrame(last.Handle(), *data), 1);
+}
+
+TEST_F(ControlSkinsTest, PainterIsFreedWithItsWindowAndSwitchesOff)
+{
+    auto& keep = AddButton("Button1", "Scan", 10);
+    auto& gone = AddButton("Button2", "Clean", 40);
+    ShowAndSkin();
+    ControlSkins* skins = ControlSkinsOf(form.Handle());
+    ASSERT_NE(skins, nullptr);
+    EXPECT_EQ(skins->Count(), 2u);
+    ::DestroyWindow(gone.Handle());
+    EXPECT_EQ(skins->Count(), 1u);
+    EXPECT_FALSE(skins->IsSkinned(gone.Handle()));
+
+    ::SendMessageA(keep.Handle(), kMsgPainterSwitch, 0, 0);
+    Pump();
+    EXPECT_EQ(ShownButtonFrame(keep.Handle(), *data), 0);
+    EXPECT_TRUE(AnswersSkinned(keep.Handle()));
+    ::SendMessageA(keep.Handle(), kMsgPainterSwitch, 1, 0);
+    EXPECT_EQ(ShownButtonFrame(keep.Handle(), *data), 1);
+}
+
+TEST_F(ControlSkinsTest, UnskinningGivesEveryControlBack)
+{
+    AddButton("Button1", "Scan", 10);
+    form.Add<ui::CheckBox>(ui::Bounds{10, 40, 200, 17}, "CheckBox1", "Option", true);
+    form.Add<ui::Edit>(ui::Bounds{10, 64, 200, 21}, "Edit1");
+    auto& memo = form.Add<ui::Memo>(ui::Bounds{10, 92, 200, 90}, "Memo1");
+    std::vector<std::string> lines;
+    for (int i = 0; i < 40; ++i) lines.push_back("Line " + std::to_string(i) + " of a long text that scrolls sideways too");
+    memo.SetLines(lines);
+    auto& status = form.Add<ui::StatusBar>(ui::Bounds{0, 300, 420, 20}, "StatusBar1");
+    status.SetPanels({{150, "Ready"}, {100, "106 categories"}});
+    auto& pages = form.Add<ui::PageControl>(ui::Bounds{220, 10, 190, 170}, "PageControl1");
+    pages.AddPage("TabSheet1", "General");
+    pages.AddPage("TabSheet2", "Advanced");
+    form.Show();
+    Pump();
+    const LONG memoStyle = ::GetWindowLongA(memo.Handle(), GWL_STYLE);
+    const PixelImage before = Capture(form.Handle());
+
+    ControlSkins& skins = SkinControlsOf(form.Handle(), *data);
+    Pump();
+    EXPECT_EQ(skins.Count(), 8u);  // button, check box, edit, memo, status bar, page control, two sheets
+    const PixelImage skinned = Capture(form.Handle());
+    EXPECT_NE(skinned.pixels, before.pixels);
+
+    UnskinControlsOf(form.Handle());
+    Pump();
+    EXPECT_EQ(::GetWindowLongA(memo.Handle(), GWL_STYLE), memoStyle);
+    EXPECT_EQ(ControlSkinsOf(form.Handle()), nullptr);
+    const PixelImage after = Capture(form.Handle());
+    ASSERT_EQ(after.width, before.width);
+    int differing = 0;
+    for (std::size_t i = 0; i < after.pixels.size(); ++i) differing += after.pixels[i] != before.pixels[i];
+    EXPECT_EQ(differing, 0);
+}
+
+TEST_F(ControlSkinsTest, CloseBoxAsksTheFormAndFreesThePage)
+{
+    auto& pages = form.Add<ui::PageControl>(ui::Bounds{10, 10, 300, 200}, "PageControl1");
+    pages.AddPage("TabSheet1", "General");
+    pages.AddPage("TabSheet2", "Cleaning");
+    pages.AddPage("TabSheet3", "Advanced");
+    pages.SetTag(kCloseBoxTag);
+    std::vector<LPARAM> asked;
+    LRESULT answer = 1;
+    form.OnMessage = [&](UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        if (msg != kMsgCloseTab || reinterpret_cast<HWND>(wParam) != pages.Handle()) return false;
+        asked.push_back(lParam);
+        result = answer;
+        return true;
+    };
+    ShowAndSkin();
+    RECT tab{};
+    ::SendMessageA(pages.Handle(), TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
+    const Rect box = TabCloseBox(Rect{tab.left, tab.top, tab.right, tab.bottom});
+    const LPARAM inBox = MAKELPARAM(box.left + 3, box.top + 3);
+
+    ::SendMessageA(pages.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inBox);
+    EXPECT_EQ(asked, std::vector<LPARAM>{1});
+    EXPECT_EQ(pages.PageCount(), 3);  // the form said no
+    answer = 0;
+    ::SendMessageA(pages.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inBox);
+    EXPECT_EQ(pages.PageCount(), 2);
+    EXPECT_EQ(::SendMessageA(pages.Handle(), TCM_GETITEMCOUNT, 0, 0), 2);
+    // A click on a tab outside its box selects it, as natively.
+    ::SendMessageA(pages.Handle(), TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
+    test::PostClick(pages.Handle(), tab.left + 4, tab.bottom - 4);
+    Pump();
+    EXPECT_EQ(pages.ActivePageIndex(), 1);
+    EXPECT_EQ(asked.size(), 2u);
+}
+
+}  // namespace
+}  // namespace aw::skin
