@@ -14,6 +14,7 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/page_control.h"
+#include "ui/tree_view.h"
 
 namespace aw::skin {
 namespace {
@@ -342,6 +343,129 @@ TEST_F(ControlSkinsTest, CloseBoxAsksTheFormAndFreesThePage)
     Pump();
     EXPECT_EQ(pages.ActivePageIndex(), 1);
     EXPECT_EQ(asked.size(), 2u);
+}
+
+}  // namespace
+}  // namespace aw::skin
+
+namespace aw::skin {
+namespace {
+
+// Presses, drags and releases on a bar: through the skinned bar window, or on the native bar of
+// the unskinned twin. Either way the control's own scrolling runs and reads the queued moves.
+struct BarPress {
+    POINT at;    // in the bar's own coordinates
+    int dragBy;  // along the axis, 0 for a plain click
+};
+
+void QueueMoveAndRelease(HWND control, POINT screen, int dragBy, bool vertical)
+{
+    POINT end = screen;
+    (vertical ? end.y : end.x) += dragBy;
+    ::ScreenToClient(control, &end);
+    if (dragBy) ::PostMessageA(control, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(end.x, end.y));
+    ::PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(end.x, end.y));
+}
+
+void PressSkinned(TWScrollbar& bar, HWND control, const BarPress& press)
+{
+    POINT screen = press.at;
+    ::ClientToScreen(bar.Handle(), &screen);
+    ::PostMessageA(bar.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.at.x, press.at.y));
+    QueueMoveAndRelease(control, screen, press.dragBy, bar.Vertical());
+    Pump();
+}
+
+void PressNative(HWND control, bool vertical, const BarPress& press)
+{
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(::GetScrollBarInfo(control, vertical ? OBJID_VSCROLL : OBJID_HSCROLL, &info));
+    const POINT screen{info.rcScrollBar.left + press.at.x, info.rcScrollBar.top + press.at.y};
+    QueueMoveAndRelease(control, screen, press.dragBy, vertical);
+    ::SendMessageA(control, WM_NCLBUTTONDOWN, vertical ? HTVSCROLL : HTHSCROLL, MAKELPARAM(screen.x, screen.y));
+    Pump();
+}
+
+void ExpectSameScrolling(HWND skinned, HWND twin, TSkinScrollbar& painter, bool vertical)
+{
+    TWScrollbar& bar = *painter.Bar(vertical);
+    ASSERT_TRUE(::IsWindowVisible(bar.Handle()));
+    const int kind = vertical ? SB_VERT : SB_HORZ;
+    const UINT message = vertical ? WM_VSCROLL : WM_HSCROLL;
+    SCROLLBARINFO info{};
+    ASSERT_TRUE(bar.NativeInfo(info));
+    const int length = vertical ? info.rcScrollBar.bottom - info.rcScrollBar.top : info.rcScrollBar.right - info.rcScrollBar.left;
+    const int across = (vertical ? info.rcScrollBar.right - info.rcScrollBar.left : info.rcScrollBar.bottom - info.rcScrollBar.top) / 2;
+    auto along = [&](int p) { return vertical ? POINT{across, p} : POINT{p, across}; };
+    const int arrow = info.dxyLineButton;
+    const int thumbMiddle = (info.xyThumbTop + info.xyThumbBottom) / 2;
+    const struct {
+        const char* what;
+        BarPress press;
+    } actions[] = {
+        {"second arrow", {along(length - arrow / 2), 0}},
+        {"track after the thumb", {along(info.xyThumbBottom + 6), 0}},
+        {"thumb dragged", {along(thumbMiddle), 37}},
+    };
+    for (const auto& action : actions) {
+        ::SendMessageA(skinned, message, SB_TOP, 0);
+        ::SendMessageA(twin, message, SB_TOP, 0);
+        Pump();
+        PressSkinned(bar, skinned, action.press);
+        PressNative(twin, vertical, action.press);
+        EXPECT_GT(::GetScrollPos(twin, kind), 0) << action.what;
+        EXPECT_EQ(::GetScrollPos(skinned, kind), ::GetScrollPos(twin, kind)) << action.what;
+        EXPECT_FALSE(bar.Pressed()) << action.what;
+    }
+    // The first arrow scrolls back by a line from wherever the last action left both.
+    const int before = ::GetScrollPos(twin, kind);
+    PressSkinned(bar, skinned, {along(arrow / 2), 0});
+    PressNative(twin, vertical, {along(arrow / 2), 0});
+    EXPECT_LT(::GetScrollPos(twin, kind), before);
+    EXPECT_EQ(::GetScrollPos(skinned, kind), ::GetScrollPos(twin, kind));
+}
+
+TEST_F(ControlSkinsTest, MemoScrollsWithSkinnedBarsAsWithNativeOnes)
+{
+    auto& memo = form.Add<ui::Memo>(ui::Bounds{10, 10, 190, 150}, "Memo1");
+    auto& twin = form.Add<ui::Memo>(ui::Bounds{210, 10, 190, 150}, "Memo2");
+    twin.SetTag(99);
+    std::vector<std::string> lines;
+    for (int i = 0; i < 120; ++i)
+        lines.push_back("FIL:%AppData%\\Browser\\Profile" + std::to_string(i) + "\\cache\\entries\\index.dat");
+    memo.SetLines(lines);
+    twin.SetLines(lines);
+    ShowAndSkin();
+    auto* painter = dynamic_cast<TSkinScrollbar*>(ControlSkinsOf(form.Handle())->Find(memo.Handle()));
+    ASSERT_NE(painter, nullptr);
+    ExpectSameScrolling(memo.Handle(), twin.Handle(), *painter, true);
+    ExpectSameScrolling(memo.Handle(), twin.Handle(), *painter, false);
+}
+
+TEST_F(ControlSkinsTest, TreeScrollsWithSkinnedBarsAsWithNativeOnes)
+{
+    auto& tree = form.Add<ui::TreeView>(ui::Bounds{10, 10, 190, 200}, "TreeView1");
+    auto& twin = form.Add<ui::TreeView>(ui::Bounds{210, 10, 190, 200}, "TreeView2");
+    twin.SetTag(99);
+    for (int i = 0; i < 90; ++i) {
+        const std::string text = "Trace category " + std::to_string(100 + i);
+        tree.AddSorted(ui::TreeNode(), text, -1);
+        twin.AddSorted(ui::TreeNode(), text, -1);
+    }
+    ShowAndSkin();
+    auto* painter = dynamic_cast<TSkinScrollbar*>(ControlSkinsOf(form.Handle())->Find(tree.Handle()));
+    ASSERT_NE(painter, nullptr);
+    EXPECT_FALSE(::IsWindowVisible(painter->Bar(false)->Handle()));  // the tree needs no horizontal bar
+    ExpectSameScrolling(tree.Handle(), twin.Handle(), *painter, true);
+
+    // Scrolled by the program, the skinned bar follows: its thumb is where the native one is.
+    ::SendMessageA(tree.Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+    Pump();
+    const PixelImage bottom = Capture(painter->Bar(true)->Handle());
+    ::SendMessageA(tree.Handle(), WM_VSCROLL, SB_TOP, 0);
+    Pump();
+    EXPECT_NE(Capture(painter->Bar(true)->Handle()).pixels, bottom.pixels);
 }
 
 }  // namespace
