@@ -16,6 +16,9 @@
 #include "ui/page_control.h"
 #include "ui/tree_view.h"
 
+#include <optional>
+#include <string_view>
+
 namespace aw::skin {
 namespace {
 
@@ -466,6 +469,116 @@ TEST_F(ControlSkinsTest, TreeScrollsWithSkinnedBarsAsWithNativeOnes)
     ::SendMessageA(tree.Handle(), WM_VSCROLL, SB_TOP, 0);
     Pump();
     EXPECT_NE(Capture(painter->Bar(true)->Handle()).pixels, bottom.pixels);
+}
+
+}  // namespace
+}  // namespace aw::skin
+
+namespace aw::skin {
+namespace {
+
+// A painter an OnSkinControl handler supplies: it draws nothing and counts what it saw.
+class CountingPainter : public TSkinControl {
+public:
+    explicit CountingPainter(int& paints) : paints_(paints) {}
+
+protected:
+    void AfterMessage(Message& m) override
+    {
+        if (m.msg == WM_PAINT) ++paints_;
+        TSkinControl::AfterMessage(m);
+    }
+
+private:
+    int& paints_;
+};
+
+// A panel with the published ParentBackground property some framework panels have.
+class ThemedPanel : public ui::Panel {
+public:
+    using ui::Panel::Panel;
+    bool ParentBackground = true;
+    std::optional<std::string> PublishedProperty(std::string_view name) const override
+    {
+        if (name == "ParentBackground") return ParentBackground ? "True" : "False";
+        return ui::Panel::PublishedProperty(name);
+    }
+    bool SetPublishedProperty(std::string_view name, const std::string& value) override
+    {
+        if (name != "ParentBackground") return ui::Panel::SetPublishedProperty(name, value);
+        ParentBackground = value == "True";
+        return true;
+    }
+};
+
+TEST_F(ControlSkinsTest, HandlerSuppliedPainterEndsTheDispatchAndPanelsKeepTheirChildrenSkinned)
+{
+    auto& panel = form.Add<ui::Panel>(ui::Bounds{10, 10, 200, 100}, "Panel1", true);
+    auto& inner = panel.Add<ui::Button>(ui::Bounds{10, 10, 90, 25}, "Button1", "Scan");
+    auto& plain = AddButton("Button2", "Clean", 150);
+    int paints = 0;
+    std::vector<std::string> asked;
+    ControlSkinHooks hooks;
+    hooks.onSkinControl = [&](HWND, HWND control, ui::Control*, const std::string& upperClass,
+                              bool& background) -> std::unique_ptr<TSkinControl> {
+        asked.push_back(upperClass);
+        if (control != panel.Handle()) return nullptr;
+        background = true;
+        return std::make_unique<CountingPainter>(paints);
+    };
+    form.Show();
+    Pump();
+    ControlSkins& skins = SkinControlsOf(form.Handle(), *data, hooks);
+    Pump();
+    EXPECT_EQ(asked, (std::vector<std::string>{"TPANEL", "TBUTTON", "TBUTTON"}));
+    ASSERT_NE(skins.Find(panel.Handle()), nullptr);
+    EXPECT_TRUE(skins.Find(panel.Handle())->BackgroundMode());
+    ::RedrawWindow(panel.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_GT(paints, 0);
+    // A handler that gives nothing leaves the ordinary choice: both buttons are drawn by the skin.
+    EXPECT_EQ(ShownButtonFrame(inner.Handle(), *data), 1);
+    EXPECT_EQ(ShownButtonFrame(plain.Handle(), *data), 1);
+}
+
+TEST_F(ControlSkinsTest, BackgroundModeTakesTheSkinsFaceAndGivesColourAndParentBackgroundBack)
+{
+    data->SkinControls.Include(xcPanel);
+    auto& panel = form.Add<ThemedPanel>(ui::Bounds{10, 10, 200, 100}, "Panel1", false);
+    const COLORREF own = panel.Color();
+    ShowAndSkin();
+    EXPECT_EQ(panel.Color(), ResolveColour(data->SkinColour(csButtonFace)));
+    EXPECT_FALSE(panel.ParentBackground);
+    UnskinControlsOf(form.Handle());
+    EXPECT_EQ(panel.Color(), own);
+    EXPECT_TRUE(panel.ParentBackground);
+
+    // With xoParentBackGround the property is left alone.
+    data->Options.Include(xoParentBackGround);
+    SkinControlsOf(form.Handle(), *data);
+    EXPECT_TRUE(panel.ParentBackground);
+}
+
+TEST_F(ControlSkinsTest, StatusBarIsDrawnFromItsEdgesElement)
+{
+    auto& status = form.Add<ui::StatusBar>(ui::Bounds{0, 300, 420, 20}, "StatusBar1");
+    status.SetPanels({{150, "Ready"}, {100, "106 categories"}});
+    form.Show();
+    Pump();
+    const TDataSkinObject* edges = data->Slot(SkinSlot::StatusBarEdges);
+    ASSERT_NE(edges, nullptr);
+    const COLORREF text = ResolveColour(edges->NormalColour2);
+    EXPECT_EQ(RowsWith(Capture(status.Handle()), text), 0);
+    SkinControlsOf(form.Handle(), *data);
+    Pump();
+    const PixelImage shown = Capture(status.Handle());
+    EXPECT_GT(RowsWith(shown, text), 4);
+    // Both panels carry text: the second starts where the control puts it, 2 pixels further in.
+    RECT second{};
+    ::SendMessageA(status.Handle(), SB_GETRECT, 1, reinterpret_cast<LPARAM>(&second));
+    int textInSecond = 0;
+    for (int y = 0; y < shown.height; ++y)
+        for (int x = second.left + 2; x < shown.width; ++x) textInSecond += shown.At(x, y) == (text & 0xFFFFFF);
+    EXPECT_GT(textInSecond, 10);
 }
 
 }  // namespace
