@@ -160,9 +160,9 @@ void ControlSkins::SkinChildren()
     if (auto* form = dynamic_cast<ui::WinControl*>(ui::WinControl::FromHandle(form_))) {
         // Every control the form owns, in the order they were made; each before its children.
         for (const auto& child : form->Children()) Visit(*child);
-    } else {
-        VisitChildrenOf(form_);
     }
+    // Then the windows the framework did not make (and, for a bare window, all of them).
+    VisitChildrenOf(form_);
 }
 
 void ControlSkins::Visit(ui::Control& control)

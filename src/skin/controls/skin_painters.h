@@ -113,26 +113,40 @@ protected:
 
 class TSkinScrollbar;
 
-// A window of its own laid over one of a control's native scroll bars; it draws the bar from
-// the skin and hands presses to the control, so that the control's own scrolling runs.
+// Where a skinned bar lies and what it shows, as the platform or the control reports it.
+struct BarGeometry {
+    RECT screen{};        // the bar's rectangle on the screen
+    int length = 0;       // along its axis
+    ThumbSpan thumb;      // along the axis, from the bar's start
+    bool enabled = false;
+    bool visible = false;
+    bool operator==(const BarGeometry& other) const;
+};
+
+// A window of its own laid over one of a control's native scroll bars, or over a whole
+// scroll-bar control; it draws the bar from the skin and hands presses to the control, so that
+// the control's own scrolling runs.
 class TWScrollbar {
 public:
-    TWScrollbar(TSkinScrollbar& owner, HWND control, bool vertical);
+    enum Mode { NativeHorizontal = 0, NativeVertical = 1, ScrollBarControl = 2 };
+
+    TWScrollbar(TSkinScrollbar& owner, HWND control, Mode mode);
     ~TWScrollbar();
     TWScrollbar(const TWScrollbar&) = delete;
     TWScrollbar& operator=(const TWScrollbar&) = delete;
 
     HWND Handle() const { return window_; }
     bool Vertical() const { return vertical_; }
-    // Lies over the native bar, or hides when that bar is hidden.
+    // Lies over the native bar (or the control), or hides when that is hidden.
     void Place();
     void Repaint();
     void NoteScrollCode(int code) { lastCode_ = code; }
     ScrollPart HotPart() const { return hot_; }
     bool Pressed() const { return pressed_; }
     void Reparent(HWND parent);
-    // The native bar as the platform reports it; false when it cannot be had.
+    // The native bar as the platform reports it; false when it cannot be had (or in mode 2).
     bool NativeInfo(SCROLLBARINFO& info) const;
+    BarGeometry Geometry() const;
 
     static const char* ClassName();
 
@@ -145,11 +159,10 @@ private:
 
     TSkinScrollbar& owner_;
     HWND control_;
+    Mode mode_;
     bool vertical_;
     HWND window_ = nullptr;
     int arrow_;
-    int length_ = 0;
-    ThumbSpan thumb_;
     ScrollPart hot_ = ScrollPart::None;
     bool pressed_ = false;
     POINT pressAt_{};
@@ -164,7 +177,9 @@ public:
     void Attach(HWND window, ui::Control* control, TSkinData& data, ControlSkins& form, bool backgroundMode) override;
     void Detach() override;
 
-    TWScrollbar* Bar(bool vertical) const { return vertical ? vertical_.get() : horizontal_.get(); }
+    // The bar over the native horizontal or vertical bar; for a scroll-bar control, its one bar
+    // whichever is asked.
+    TWScrollbar* Bar(bool vertical) const;
     TSkinData& Data() const { return *data_; }
     // Places both bars and repaints them when the native bars changed.
     void SyncBars(bool force);
@@ -179,7 +194,8 @@ private:
     std::unique_ptr<TWScrollbar> vertical_;
     bool addedClipSiblings_ = false;
     bool drawsBorder_ = false;
-    SCROLLBARINFO lastInfo_[2]{};
+    BarGeometry last_[2];
+    bool syncing_ = false;
 };
 
 // The edit border: a ring in the shadow colour and two white rings inside it, unless the

@@ -7,6 +7,8 @@
 #include "skin/data/optional_user32.h"
 #include "skin/draw/draw_primitives.h"
 #include "skin/draw/gdi_colour.h"
+#include "skin/manager/attach_rules.h"
+#include "ui/control.h"
 
 namespace aw::skin {
 
@@ -23,6 +25,13 @@ constexpr UINT kMsgReparentBars = 0xBC4B;
 constexpr LPARAM kEngineMarker = 16802;
 
 RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+std::string WindowClassOf(HWND window)
+{
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    return name;
+}
 
 }  // namespace
 
@@ -43,8 +52,28 @@ const char* TWScrollbar::ClassName()
     return name;
 }
 
-TWScrollbar::TWScrollbar(TSkinScrollbar& owner, HWND control, bool vertical)
-    : owner_(owner), control_(control), vertical_(vertical), arrow_(::GetSystemMetrics(SM_CXHSCROLL))
+bool BarGeometry::operator==(const BarGeometry& other) const
+{
+    return ::EqualRect(&screen, &other.screen) && length == other.length && thumb.start == other.thumb.start &&
+           thumb.end == other.thumb.end && enabled == other.enabled && visible == other.visible;
+}
+
+namespace {
+
+bool ScrollBarControlIsVertical(HWND control)
+{
+    if (auto* framework = ui::WinControl::FromHandle(control)) {
+        if (auto kind = framework->PublishedProperty("Kind")) return AsciiLower(*kind) != "sbhorizontal";
+    }
+    return (::GetWindowLongA(control, GWL_STYLE) & SBS_VERT) != 0;
+}
+
+}  // namespace
+
+TWScrollbar::TWScrollbar(TSkinScrollbar& owner, HWND control, Mode mode)
+    : owner_(owner), control_(control), mode_(mode),
+      vertical_(mode == ScrollBarControl ? ScrollBarControlIsVertical(control) : mode == NativeVertical),
+      arrow_(::GetSystemMetrics(SM_CXHSCROLL))
 {
     window_ = ::CreateWindowExA(0, ClassName(), "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, ::GetParent(control), nullptr,
                                 ::GetModuleHandleA(nullptr), this);
@@ -78,27 +107,51 @@ LRESULT CALLBACK TWScrollbar::Proc(HWND window, UINT msg, WPARAM wParam, LPARAM 
 bool TWScrollbar::NativeInfo(SCROLLBARINFO& info) const
 {
     const auto query = User32Extras().getScrollBarInfo;
-    if (!query) return false;
+    if (!query || mode_ == ScrollBarControl) return false;
     std::memset(&info, 0, sizeof info);
     info.cbSize = sizeof info;
     return query(control_, vertical_ ? OBJID_VSCROLL : OBJID_HSCROLL, &info) != FALSE;
 }
 
+BarGeometry TWScrollbar::Geometry() const
+{
+    BarGeometry g;
+    if (mode_ == ScrollBarControl) {
+        // A scroll-bar control is the bar: its bounds and its scroll information.
+        ::GetWindowRect(control_, &g.screen);
+        g.length = vertical_ ? g.screen.bottom - g.screen.top : g.screen.right - g.screen.left;
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_ALL;
+        if (!::GetScrollInfo(control_, SB_CTL, &info)) return g;
+        g.thumb = ThumbFromRange(g.length, arrow_, ScrollRange{info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos});
+        g.enabled = ::IsWindowEnabled(control_) != FALSE;
+        g.visible = (::GetWindowLongA(control_, GWL_STYLE) & WS_VISIBLE) != 0;
+        return g;
+    }
+    SCROLLBARINFO info;
+    if (!NativeInfo(info)) return g;
+    g.screen = info.rcScrollBar;
+    g.length = vertical_ ? g.screen.bottom - g.screen.top : g.screen.right - g.screen.left;
+    g.thumb = ThumbSpan{info.xyThumbTop, info.xyThumbBottom};
+    g.enabled = !(info.rgstate[0] & kStateUnavailable);
+    g.visible = !(info.rgstate[0] & kStateInvisible) && (::GetWindowLongA(control_, GWL_STYLE) & WS_VISIBLE) &&
+                g.screen.right > g.screen.left && g.screen.bottom > g.screen.top;
+    return g;
+}
+
 void TWScrollbar::Place()
 {
     if (!window_) return;
-    SCROLLBARINFO info;
     TDataSkinObject* parts = owner_.Data().Slot(SkinSlot::Scrollbar);
-    const bool show = parts && parts->image && (::GetWindowLongA(control_, GWL_STYLE) & WS_VISIBLE) &&
-                      NativeInfo(info) && !(info.rgstate[0] & kStateInvisible) &&
-                      info.rcScrollBar.right > info.rcScrollBar.left && info.rcScrollBar.bottom > info.rcScrollBar.top;
-    if (!show) {
+    const BarGeometry g = Geometry();
+    if (!parts || !parts->image || !g.visible) {
         ::ShowWindow(window_, SW_HIDE);
         return;
     }
     HWND parent = ::GetParent(control_);
     if (::GetParent(window_) != parent) ::SetParent(window_, parent);
-    RECT r = info.rcScrollBar;
+    RECT r = g.screen;
     ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     HWND above = ::GetWindow(control_, GW_HWNDPREV);
     UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
@@ -122,12 +175,9 @@ void TWScrollbar::Repaint()
 
 ScrollPart TWScrollbar::HitTest(POINT client) const
 {
-    SCROLLBARINFO info;
-    if (!NativeInfo(info)) return ScrollPart::None;
-    const RECT& r = info.rcScrollBar;
-    const int length = vertical_ ? r.bottom - r.top : r.right - r.left;
-    return HitTestScrollBar(vertical_ ? client.y : client.x, arrow_, length,
-                            ThumbSpan{info.xyThumbTop, info.xyThumbBottom});
+    const BarGeometry g = Geometry();
+    if (g.length <= 0) return ScrollPart::None;
+    return HitTestScrollBar(vertical_ ? client.y : client.x, arrow_, g.length, g.thumb);
 }
 
 void TWScrollbar::Press(POINT client)
@@ -135,8 +185,7 @@ void TWScrollbar::Press(POINT client)
     POINT screen = client;
     ::ClientToScreen(window_, &screen);
     pressAt_ = screen;
-    SCROLLBARINFO info;
-    if (NativeInfo(info)) thumbAtPress_ = info.xyThumbTop;
+    thumbAtPress_ = Geometry().thumb.start;
     hot_ = HitTest(client);
     pressed_ = true;
     Repaint();
@@ -144,7 +193,10 @@ void TWScrollbar::Press(POINT client)
     // The control runs its own scrolling, as if its native bar had been pressed; the call
     // returns when the button is released.
     HWND self = window_;
-    ::SendMessageA(control_, WM_NCLBUTTONDOWN, vertical_ ? HTVSCROLL : HTHSCROLL, MAKELPARAM(screen.x, screen.y));
+    if (mode_ == ScrollBarControl)
+        ::SendMessageA(control_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+    else
+        ::SendMessageA(control_, WM_NCLBUTTONDOWN, vertical_ ? HTVSCROLL : HTHSCROLL, MAKELPARAM(screen.x, screen.y));
     if (!::IsWindow(self) || ::GetWindowLongPtrA(self, GWLP_USERDATA) != reinterpret_cast<LONG_PTR>(this)) return;
     pressed_ = false;
     ::ReleaseCapture();
@@ -191,6 +243,11 @@ LRESULT TWScrollbar::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP: {
         pressed_ = false;
         ::ReleaseCapture();
+        if (mode_ == ScrollBarControl) {
+            ::PostMessageA(control_, WM_LBUTTONUP, MK_LBUTTON, lParam);
+            Repaint();
+            return 0;
+        }
         POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         ::ClientToScreen(window_, &screen);
         ::PostMessageA(control_, WM_NCLBUTTONUP, vertical_ ? HTVSCROLL : HTHSCROLL, MAKELPARAM(screen.x, screen.y));
@@ -205,30 +262,32 @@ void TWScrollbar::Paint(HDC dc)
 {
     const TSkinData& data = owner_.Data();
     TDataSkinObject* parts = data.Slot(SkinSlot::Scrollbar);
-    SCROLLBARINFO info;
-    if (!parts || !parts->image || !NativeInfo(info) || (info.rgstate[0] & kStateInvisible)) return;
+    const BarGeometry g = Geometry();
+    if (!parts || !parts->image || !g.visible) return;
     RECT client{};
     ::GetClientRect(window_, &client);
     const int width = client.right;
     const int height = client.bottom;
-    const RECT& r = info.rcScrollBar;
+    const RECT& r = g.screen;
     if (r.right - r.left != width || r.bottom - r.top != height) return;  // not placed yet
-    const bool enabled = !(info.rgstate[0] & kStateUnavailable);
-    length_ = vertical_ ? height : width;
+    const bool enabled = g.enabled;
+    const int length = g.length;
     BITMAP partsInfo{};
     ::GetObjectA(parts->image.Get(), sizeof partsInfo, &partsInfo);
     const int thickness = PartThickness(partsInfo.bmHeight, arrow_);
 
-    thumb_ = ThumbSpan{info.xyThumbTop, info.xyThumbBottom};
-    if (pressed_ && hot_ == ScrollPart::Thumb) {
+    ThumbSpan thumbSpan = g.thumb;
+    if (pressed_ && hot_ == ScrollPart::Thumb && mode_ != ScrollBarControl) {
+        // The native bar's thumb follows the cursor only once the drag ends; the skinned one
+        // follows it all along.
         POINT cursor{};
         ::GetCursorPos(&cursor);
         const int delta = vertical_ ? cursor.y - pressAt_.y : cursor.x - pressAt_.x;
-        const int start = DraggedThumbStart(thumbAtPress_, delta, arrow_, length_, thumb_.Length());
-        thumb_ = ThumbSpan{start, start + thumb_.Length()};
+        const int start = DraggedThumbStart(thumbAtPress_, delta, arrow_, length, thumbSpan.Length());
+        thumbSpan = ThumbSpan{start, start + thumbSpan.Length()};
     }
     const ScrollBarLayout layout =
-        LayoutScrollBar(vertical_, width, height, arrow_, thickness, thumb_, partsInfo.bmHeight);
+        LayoutScrollBar(vertical_, width, height, arrow_, thickness, thumbSpan, partsInfo.bmHeight);
 
     BackBuffer buffer(dc, width, height);
     HDC b = buffer.Get();
@@ -249,7 +308,7 @@ void TWScrollbar::Paint(HDC dc)
 
     const TDataSkinObject* thumb = data.Slot(vertical_ ? SkinSlot::VertScrollThumb : SkinSlot::HorzScrollThumb);
     const TDataSkinObject* horzThumb = data.Slot(SkinSlot::HorzScrollThumb);
-    if (enabled && thumb && thumb->image && horzThumb && thumb_.Length() > 0) {
+    if (enabled && thumb && thumb->image && horzThumb && thumbSpan.Length() > 0) {
         DrawElementFrame(b, ToRECT(layout.thumb), thumb->image.Get(), false, false, horzThumb->Trans != 0,
                          horzThumb->FrameCount, ThumbFrame(stateOf(ScrollPart::Thumb)), thumb->GetMargins());
         if (layout.hasGrip)
@@ -273,13 +332,23 @@ void TSkinScrollbar::Attach(HWND window, ui::Control* control, TSkinData& data, 
         addedClipSiblings_ = true;
     }
     drawsBorder_ = (::GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
-    horizontal_ = std::make_unique<TWScrollbar>(*this, window_, false);
-    vertical_ = std::make_unique<TWScrollbar>(*this, window_, true);
+    if (AsciiLower(WindowClassOf(window_)) == "scrollbar") {
+        vertical_ = std::make_unique<TWScrollbar>(*this, window_, TWScrollbar::ScrollBarControl);
+    } else {
+        horizontal_ = std::make_unique<TWScrollbar>(*this, window_, TWScrollbar::NativeHorizontal);
+        vertical_ = std::make_unique<TWScrollbar>(*this, window_, TWScrollbar::NativeVertical);
+    }
     SyncBars(true);
     ::RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
 void TSkinScrollbar::Detach() { TSkinControl::Detach(); }
+
+TWScrollbar* TSkinScrollbar::Bar(bool vertical) const
+{
+    if (!horizontal_) return vertical_.get();
+    return vertical ? vertical_.get() : horizontal_.get();
+}
 
 void TSkinScrollbar::Restore()
 {
@@ -293,16 +362,19 @@ void TSkinScrollbar::Restore()
 
 void TSkinScrollbar::SyncBars(bool force)
 {
+    // Reading a scroll-bar control's state sends it messages, which come back here.
+    if (syncing_) return;
+    syncing_ = true;
     for (int i = 0; i < 2; ++i) {
         TWScrollbar* bar = i == 0 ? horizontal_.get() : vertical_.get();
         if (!bar) continue;
-        SCROLLBARINFO info;
-        if (!bar->NativeInfo(info)) std::memset(&info, 0, sizeof info);
-        if (!force && std::memcmp(&info, &lastInfo_[i], sizeof info) == 0) continue;
-        lastInfo_[i] = info;
+        const BarGeometry g = bar->Geometry();
+        if (!force && g == last_[i]) continue;
+        last_[i] = g;
         bar->Place();
         bar->Repaint();
     }
+    syncing_ = false;
 }
 
 void TSkinScrollbar::AfterMessage(Message& m)
@@ -339,6 +411,10 @@ void TSkinScrollbar::AfterMessage(Message& m)
     case WM_GETTEXTLENGTH:
     case WM_GETDLGCODE:
     case WM_NCMOUSEMOVE:
+    case SBM_GETPOS:
+    case SBM_GETRANGE:
+    case SBM_GETSCROLLINFO:
+    case SBM_GETSCROLLBARINFO:
         break;
     default:
         // The control moves its bars itself (keys, new content, expanded items): follow it.

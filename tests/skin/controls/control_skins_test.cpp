@@ -583,3 +583,92 @@ TEST_F(ControlSkinsTest, StatusBarIsDrawnFromItsEdgesElement)
 
 }  // namespace
 }  // namespace aw::skin
+
+namespace aw::skin {
+namespace {
+
+// A bare scroll-bar control on a form whose handler moves it as its parent must.
+HWND MakeScrollBar(ui::Form& form)
+{
+    HWND bar = ::CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | WS_VISIBLE | SBS_VERT, 10, 10, 17, 220, form.Handle(),
+                                 nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    SCROLLINFO info{sizeof info, SIF_ALL, 0, 99, 10, 0, 0};
+    ::SetScrollInfo(bar, SB_CTL, &info, TRUE);
+    form.OnMessage = [](UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        if (msg != WM_VSCROLL || !lParam) return false;
+        HWND control = reinterpret_cast<HWND>(lParam);
+        SCROLLINFO now{sizeof now, SIF_ALL};
+        ::GetScrollInfo(control, SB_CTL, &now);
+        int pos = now.nPos;
+        switch (LOWORD(wParam)) {
+        case SB_LINEUP: pos -= 1; break;
+        case SB_LINEDOWN: pos += 1; break;
+        case SB_PAGEUP: pos -= static_cast<int>(now.nPage); break;
+        case SB_PAGEDOWN: pos += static_cast<int>(now.nPage); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: pos = now.nTrackPos; break;
+        default: break;
+        }
+        ::SetScrollPos(control, SB_CTL, pos, TRUE);
+        result = 0;
+        return true;
+    };
+    return bar;
+}
+
+TEST_F(ControlSkinsTest, ScrollBarControlScrollsAsItsUnskinnedTwin)
+{
+    data->Skin3rd.push_back("ScrollBar=scrollbar");
+    ui::Form twinForm{"Twin", "TControlSkinTwinForm", 200, 260};
+    twinForm.CreateForm();
+    HWND skinned = MakeScrollBar(form);
+    HWND twin = MakeScrollBar(twinForm);
+    twinForm.Show();
+    ShowAndSkin();
+    auto* painter = dynamic_cast<TSkinScrollbar*>(ControlSkinsOf(form.Handle())->Find(skinned));
+    ASSERT_NE(painter, nullptr);
+    TWScrollbar& bar = *painter->Bar(true);
+    ASSERT_TRUE(::IsWindowVisible(bar.Handle()));
+    RECT over{};
+    ::GetWindowRect(bar.Handle(), &over);
+    RECT control{};
+    ::GetWindowRect(skinned, &control);
+    EXPECT_TRUE(::EqualRect(&over, &control));  // the bar window covers the control exactly
+
+    SCROLLBARINFO native{};
+    native.cbSize = sizeof native;
+    ASSERT_TRUE(::GetScrollBarInfo(twin, OBJID_CLIENT, &native));
+    const int arrow = native.dxyLineButton;
+    const struct {
+        const char* what;
+        POINT at;
+        int dragBy;
+    } actions[] = {
+        {"second arrow", {8, 220 - arrow / 2}, 0},
+        {"track after the thumb", {8, native.xyThumbBottom + 20}, 0},
+        {"thumb dragged", {8, (native.xyThumbTop + native.xyThumbBottom) / 2}, 60},
+    };
+    for (const auto& action : actions) {
+        ::SetScrollPos(skinned, SB_CTL, 0, TRUE);
+        ::SetScrollPos(twin, SB_CTL, 0, TRUE);
+        Pump();
+        const POINT end{action.at.x, action.at.y + action.dragBy};
+        ::PostMessageA(bar.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(action.at.x, action.at.y));
+        if (action.dragBy) ::PostMessageA(skinned, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(end.x, end.y));
+        ::PostMessageA(skinned, WM_LBUTTONUP, 0, MAKELPARAM(end.x, end.y));
+        Pump();
+        if (action.dragBy) ::PostMessageA(twin, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(end.x, end.y));
+        ::PostMessageA(twin, WM_LBUTTONUP, 0, MAKELPARAM(end.x, end.y));
+        ::SendMessageA(twin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(action.at.x, action.at.y));
+        Pump();
+        EXPECT_GT(::GetScrollPos(twin, SB_CTL), 0) << action.what;
+        EXPECT_EQ(::GetScrollPos(skinned, SB_CTL), ::GetScrollPos(twin, SB_CTL)) << action.what;
+    }
+    // Moved by the program, the skinned thumb moves with it.
+    const PixelImage before = Capture(bar.Handle());
+    ::SetScrollPos(skinned, SB_CTL, 0, TRUE);
+    EXPECT_NE(Capture(bar.Handle()).pixels, before.pixels);
+}
+
+}  // namespace
+}  // namespace aw::skin
