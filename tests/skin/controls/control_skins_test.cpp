@@ -246,6 +246,13 @@ TEST_F(ControlSkinsTest, KeyboardAndFocusAsWithoutTheSkin)
     EXPECT_TRUE(box.Checked());
     pressTab();
     EXPECT_EQ(::GetFocus(), last.Handle());
+    // Enter clicks the focused button, as the dialog keys do without the skin.
+    int clicks = 0;
+    last.OnClick = [&] { ++clicks; };
+    MSG enter{last.Handle(), WM_KEYDOWN, VK_RETURN, 0x001C0001, 0, {}};
+    ::IsDialogMessageA(form.Handle(), &enter);
+    Pump();
+    EXPECT_EQ(clicks, 1);
 
     // The focused button carries a focus rectangle the unfocused default-looking one lacks.
     const PixelImage focused = Capture(last.Handle());
@@ -668,6 +675,50 @@ TEST_F(ControlSkinsTest, ScrollBarControlScrollsAsItsUnskinnedTwin)
     const PixelImage before = Capture(bar.Handle());
     ::SetScrollPos(skinned, SB_CTL, 0, TRUE);
     EXPECT_NE(Capture(bar.Handle()).pixels, before.pixels);
+}
+
+}  // namespace
+}  // namespace aw::skin
+
+namespace aw::skin {
+namespace {
+
+// A window the framework did not make, with a standard push button, as a message box has.
+LRESULT CALLBACK RecordCommands(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_COMMAND) {
+        auto* seen = reinterpret_cast<std::vector<WPARAM>*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (seen) seen->push_back(wParam);
+        return 0;
+    }
+    return ::DefWindowProcA(window, msg, wParam, lParam);
+}
+
+TEST_F(ControlSkinsTest, BareWindowButtonIsSkinnedAndTellsItsParentOnce)
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = RecordCommands;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "TBareSkinTestWindow";
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    ::RegisterClassA(&wc);
+    HWND bare = ::CreateWindowExA(0, wc.lpszClassName, "Info", WS_POPUP | WS_VISIBLE, 100, 100, 200, 100, nullptr,
+                                  nullptr, wc.hInstance, nullptr);
+    std::vector<WPARAM> seen;
+    ::SetWindowLongPtrA(bare, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&seen));
+    HWND ok = ::CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 60, 40, 80, 25, bare,
+                                reinterpret_cast<HMENU>(IDOK), wc.hInstance, nullptr);
+    Pump();
+    ControlSkins& skins = SkinControlsOf(bare, *data);
+    Pump();
+    EXPECT_EQ(skins.Count(), 1u);
+    EXPECT_EQ(ShownButtonFrame(ok, *data), 1);
+    ::SendMessageA(ok, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    ::SendMessageA(ok, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    EXPECT_EQ(seen, std::vector<WPARAM>{MAKEWPARAM(IDOK, BN_CLICKED)});
+    UnskinControlsOf(bare);
+    EXPECT_FALSE(AnswersSkinned(ok));
+    ::DestroyWindow(bare);
 }
 
 }  // namespace
