@@ -131,11 +131,7 @@ ControlPlan NativeClassPlan(const ControlFacts& control, const std::string& uppe
     if (control.base == ControlBase::Button) return when(c.Contains(xcButton), Painter(PainterKind::PushButton));
     const bool dcEdit = IsOneOf(upper, {"TDCEDIT", "TDCDBEDIT"});
     if (control.base == ControlBase::Edit && !dcEdit) return when(c.Contains(xcEdit), Painter(PainterKind::Edit));
-    if (control.base == ControlBase::Form && !dcEdit) {
-        ControlPlan plan = Painter(PainterKind::Box, true, ChildVisit::After);
-        plan.popupMenusOwnerDrawn = c.Contains(xcPopupMenu);
-        return plan;
-    }
+    if (control.base == ControlBase::Form && !dcEdit) return Painter(PainterKind::Box, true, ChildVisit::After);
     if (dcEdit && control.numButtons == 1) return when(c.Contains(xcCombo), Painter(PainterKind::ComboBox));
     if (dcEdit && control.numButtons == 0) return when(c.Contains(xcEdit), Painter(PainterKind::Edit));
     return {};

@@ -99,7 +99,6 @@ struct ControlPlan {
     int imageStyle = 0;                  // ImageCheck: 1 check, 2 radio, 3 the third library's check
     ChildVisit children = ChildVisit::None;
     bool setTransparent = false;         // the control's "Transparent" property becomes "True"
-    bool popupMenusOwnerDrawn = false;   // after its children: their popup menus get owner drawing
 };
 
 std::string AsciiUpper(const std::string& text);

@@ -3,6 +3,7 @@
 // status bar, edits, panels and group boxes, tab controls and their sheets, and scroll bars.
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "skin/controls/control_states.h"
@@ -193,6 +194,8 @@ private:
     std::unique_ptr<TWScrollbar> horizontal_;
     std::unique_ptr<TWScrollbar> vertical_;
     bool addedClipSiblings_ = false;
+    bool fixedColorSet_ = false;
+    std::string savedFixedColor_;
     bool drawsBorder_ = false;
     BarGeometry last_[2];
     bool syncing_ = false;

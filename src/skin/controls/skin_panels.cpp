@@ -18,6 +18,11 @@ void FrameRing(HDC dc, const RECT& rect, COLORREF colour)
     ::FrameRect(dc, &rect, brush.Get());
 }
 
+// The engine asks an edit to paint now: wParam a device context or none, lParam the marker,
+// answered with the marker.
+constexpr UINT kMsgEnginePaint = 0xBC4A;
+constexpr LPARAM kEngineMarker = 16802;
+
 RECT Shrunk(const RECT& rect, int by) { return RECT{rect.left + by, rect.top + by, rect.right - by, rect.bottom - by}; }
 
 // The font with bold, italic and underline taken off.
@@ -165,6 +170,12 @@ void TSkinEdit::AfterMessage(Message& m)
         if (dc) PaintNow(dc);
         break;
     }
+    case kMsgEnginePaint:
+        if (m.lParam == kEngineMarker) {
+            PaintNow(reinterpret_cast<HDC>(m.wParam));
+            m.result = kEngineMarker;
+        }
+        break;
     default:
         TSkinControl::AfterMessage(m);
         break;

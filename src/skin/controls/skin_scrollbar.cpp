@@ -1,6 +1,7 @@
 #include "skin/controls/skin_painters.h"
 
 #include <windowsx.h>
+#include <commctrl.h>
 
 #include <cstring>
 
@@ -25,6 +26,46 @@ constexpr UINT kMsgReparentBars = 0xBC4B;
 constexpr LPARAM kEngineMarker = 16802;
 
 RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+// Messages after which a control's native bars may have changed without a scroll message.
+bool MayMoveBars(UINT msg)
+{
+    switch (msg) {
+    case WM_PAINT:
+    case WM_SETTEXT:
+    case WM_KEYDOWN:
+    case WM_CHAR:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_SETREDRAW:
+    case WM_SETFONT:
+    case WM_TIMER:
+    case EM_REPLACESEL:
+    case EM_SETSEL:
+    case EM_LINESCROLL:
+    case EM_SCROLL:
+    case EM_SCROLLCARET:
+    case EM_SETHANDLE:
+    case SBM_SETPOS:
+    case SBM_SETRANGE:
+    case SBM_SETRANGEREDRAW:
+    case SBM_SETSCROLLINFO:
+    case SBM_ENABLE_ARROWS:
+    case TVM_INSERTITEMA:
+    case TVM_INSERTITEMW:
+    case TVM_DELETEITEM:
+    case TVM_EXPAND:
+    case TVM_ENSUREVISIBLE:
+    case TVM_SELECTITEM:
+    case TVM_SETITEMA:
+    case TVM_SETITEMW:
+    case TVM_SORTCHILDREN:
+        return true;
+    default:
+        return false;
+    }
+}
 
 std::string WindowClassOf(HWND window)
 {
@@ -332,6 +373,13 @@ void TSkinScrollbar::Attach(HWND window, ui::Control* control, TSkinData& data, 
         addedClipSiblings_ = true;
     }
     drawsBorder_ = (::GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
+    if (control_) {
+        if (auto fixed = control_->PublishedProperty("FixedColor")) {
+            savedFixedColor_ = *fixed;
+            fixedColorSet_ = control_->SetPublishedProperty(
+                "FixedColor", std::to_string(ResolveColour(data.SkinColour(csButtonFace))));
+        }
+    }
     if (AsciiLower(WindowClassOf(window_)) == "scrollbar") {
         vertical_ = std::make_unique<TWScrollbar>(*this, window_, TWScrollbar::ScrollBarControl);
     } else {
@@ -354,6 +402,8 @@ void TSkinScrollbar::Restore()
 {
     horizontal_.reset();
     vertical_.reset();
+    if (fixedColorSet_ && control_) control_->SetPublishedProperty("FixedColor", savedFixedColor_);
+    fixedColorSet_ = false;
     if (addedClipSiblings_) {
         ::SetWindowLongA(window_, GWL_STYLE, ::GetWindowLongA(window_, GWL_STYLE) & ~WS_CLIPSIBLINGS);
         addedClipSiblings_ = false;
@@ -404,22 +454,11 @@ void TSkinScrollbar::AfterMessage(Message& m)
             m.result = kEngineMarker;
         }
         break;
-    case WM_MOUSEMOVE:
-    case WM_NCHITTEST:
-    case WM_SETCURSOR:
-    case WM_GETTEXT:
-    case WM_GETTEXTLENGTH:
-    case WM_GETDLGCODE:
-    case WM_NCMOUSEMOVE:
-    case SBM_GETPOS:
-    case SBM_GETRANGE:
-    case SBM_GETSCROLLINFO:
-    case SBM_GETSCROLLBARINFO:
-        break;
     default:
-        // The control moves its bars itself (keys, new content, expanded items): follow it.
         TSkinControl::AfterMessage(m);
-        SyncBars(false);
+        // The control moves its bars itself (keys, new content, expanded items): follow it.
+        // Queries, which the cleaning reads the tree with by the thousand, change nothing.
+        if (MayMoveBars(m.msg)) SyncBars(false);
         break;
     }
 }
