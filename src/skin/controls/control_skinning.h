@@ -79,7 +79,9 @@ ControlFacts FactsOfControl(HWND window, ui::Control* control);
 std::unique_ptr<TSkinControl> MakePainter(PainterKind kind);
 
 // Entry points for the form skinning: skins the controls of `form` and keeps their painters
-// until UnskinControlsOf. Calling SkinControlsOf again skins controls added since.
+// until UnskinControlsOf. Calling SkinControlsOf again skins controls added since. A skinned
+// form calls it once it has finished attaching, and UnskinControlsOf when it unskins and when
+// its window is destroyed (by then the painters have already gone with their controls).
 ControlSkins& SkinControlsOf(HWND form, TSkinData& data, ControlSkinHooks hooks = {});
 // Restores every control of `form`; nothing happens for a form whose controls are not skinned.
 void UnskinControlsOf(HWND form);

@@ -153,6 +153,25 @@ void TSkinStatusBar::Draw(HDC dc, const RECT& rect)
         }
     }
     buffer.CopyTo(rect.left, rect.top);
+
+    // Owner-drawn panels are drawn by the parent, on the finished bar, inside the skin's edges.
+    if (simple || parts <= 0) return;
+    HWND parent = ::GetParent(window_);
+    for (int i = 0; i < parts; ++i) {
+        const LRESULT info = ::SendMessageA(window_, SB_GETTEXTLENGTHA, i, 0);
+        if (!(HIWORD(info) & SBT_OWNERDRAW)) continue;
+        RECT r{};
+        ::SendMessageA(window_, SB_GETRECT, i, reinterpret_cast<LPARAM>(&r));
+        DRAWITEMSTRUCT item{};
+        item.CtlID = static_cast<UINT>(::GetDlgCtrlID(window_));
+        item.itemID = static_cast<UINT>(i);
+        item.itemAction = ODA_DRAWENTIRE;
+        item.hwndItem = window_;
+        item.hDC = dc;
+        item.rcItem = Shrunk(r, 2);
+        item.itemData = static_cast<ULONG_PTR>(::SendMessageA(window_, SB_GETTEXTA, i, 0));
+        ::SendMessageA(parent, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+    }
 }
 
 // --- Edit ---------------------------------------------------------------------------------
