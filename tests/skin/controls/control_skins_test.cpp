@@ -604,7 +604,9 @@ HWND MakeScrollBar(ui::Form& form)
     form.OnMessage = [](UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
         if (msg != WM_VSCROLL || !lParam) return false;
         HWND control = reinterpret_cast<HWND>(lParam);
-        SCROLLINFO now{sizeof now, SIF_ALL};
+        SCROLLINFO now{};
+        now.cbSize = sizeof now;
+        now.fMask = SIF_ALL;
         ::GetScrollInfo(control, SB_CTL, &now);
         int pos = now.nPos;
         switch (LOWORD(wParam)) {
