@@ -8,6 +8,7 @@
 #include <windowsx.h>
 
 #include <map>
+#include <stdexcept>
 
 namespace aw::ui {
 
@@ -81,6 +82,23 @@ std::optional<std::string> Control::PublishedProperty(std::string_view name) con
     if (name == "Visible")
         return Visible() ? "True" : "False";
     return std::nullopt;
+}
+
+bool Control::SetPublishedProperty(std::string_view name, const std::string& value)
+{
+    try {
+        if (name == "Tag") {
+            SetTag(std::stoi(value));
+            return true;
+        }
+        if (name == "Color") {
+            SetColor(static_cast<COLORREF>(std::stoul(value)));
+            return true;
+        }
+    } catch (const std::exception&) {
+        return false; // not a number: the property keeps its value
+    }
+    return false;
 }
 
 // --- WinControl ----------------------------------------------------------------------------

@@ -61,6 +61,8 @@ public:
     // The published properties the skin engine asks for by name, as text; empty when the
     // control has no such property.
     virtual std::optional<std::string> PublishedProperty(std::string_view name) const;
+    // Sets a published property from its text; false when the control has no such property.
+    virtual bool SetPublishedProperty(std::string_view name, const std::string& value);
 
     virtual void Invalidate();
 

@@ -72,6 +72,20 @@ void PageControl::SetActivePageIndex(int index)
     ShowActivePage();
 }
 
+void PageControl::FreePage(int index)
+{
+    if (index < 0 || index >= PageCount())
+        return;
+    SendMessageA(hwnd_, TCM_DELETEITEM, index, 0);
+    TabSheet* sheet = pages_[static_cast<size_t>(index)];
+    pages_.erase(pages_.begin() + index);
+    if (sheet->Handle())
+        DestroyWindow(sheet->Handle());
+    if (ActivePageIndex() < 0 && PageCount() > 0)
+        SendMessageA(hwnd_, TCM_SETCURSEL, index < PageCount() ? index : PageCount() - 1, 0);
+    ShowActivePage();
+}
+
 void PageControl::ShowActivePage()
 {
     int active = ActivePageIndex();

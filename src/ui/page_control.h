@@ -22,6 +22,8 @@ public:
     TabSheet& Page(int index) const { return *pages_.at(static_cast<size_t>(index)); }
     int ActivePageIndex() const;
     void SetActivePageIndex(int index);
+    // Frees a page: its tab goes and its sheet's window is destroyed.
+    void FreePage(int index);
 
 protected:
     HWND CreateWindowHandle(HWND parent) override;
