@@ -14,22 +14,6 @@ namespace {
 // The painter's subclass, stacked on the control's own.
 constexpr UINT_PTR kPainterSubclassId = 0x534B;  // 'SK'
 
-// The whole window's DC, non-client area included, given back on scope exit.
-class WholeWindowDC {
-public:
-    explicit WholeWindowDC(HWND window) : window_(window), dc_(::GetWindowDC(window)) {}
-    ~WholeWindowDC()
-    {
-        if (dc_) ::ReleaseDC(window_, dc_);
-    }
-    WholeWindowDC(const WholeWindowDC&) = delete;
-    WholeWindowDC& operator=(const WholeWindowDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
 
 }  // namespace
 

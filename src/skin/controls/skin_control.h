@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "skin/data/control_painter.h"
 #include "skin/data/skin_data.h"
 #include "skin/manager/skinned_window.h"
 
@@ -25,10 +26,10 @@ class ControlSkins;
 inline constexpr int kPainterAttached = 1;
 inline constexpr int kPainterWindowDestroyed = 6;
 
-class TSkinControl {
+class TSkinControl : public ControlPainter {
 public:
     TSkinControl() = default;
-    virtual ~TSkinControl();
+    ~TSkinControl() override;
     TSkinControl(const TSkinControl&) = delete;
     TSkinControl& operator=(const TSkinControl&) = delete;
 

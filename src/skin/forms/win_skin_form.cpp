@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "skin/controls/control_skinning.h"
 #include "skin/data/element_states.h"
 #include "skin/draw/draw_primitives.h"
 #include "skin/draw/gdi_colour.h"
@@ -408,25 +409,35 @@ void TWinSkinForm::BuildIconBitmap()
     iconBitmap_ = std::move(bitmap);
 }
 
+// Every control of the window, nested ones included, goes through the control dispatch. A
+// handler of OnSkinControl sees each control the dispatch offers it and may supply a painter of
+// its own: a control painter is attached like the skin's own; any other object is kept with the
+// form until it unskins.
+void TWinSkinForm::SkinControls()
+{
+    ControlSkinHooks hooks;
+    if (data_.OnSkinControl) {
+        hooks.onSkinControl = [this](HWND form, HWND control, ui::Control* frameworkControl,
+                                     const std::string&, bool&) -> std::unique_ptr<TSkinControl> {
+            std::unique_ptr<ControlPainter> painter;
+            // The handler sees the class as the control reports it, not the dispatch's upper-cased key.
+            const std::string controlClass = frameworkControl ? frameworkControl->ClassName() : ClassNameOf(control);
+            data_.OnSkinControl(data_, form, control, controlClass, painter);
+            if (auto* typed = dynamic_cast<TSkinControl*>(painter.get())) {
+                painter.release();
+                return std::unique_ptr<TSkinControl>(typed);
+            }
+            if (painter) painters_.push_back(std::move(painter));
+            return nullptr;
+        };
+    }
+    SkinControlsOf(window_, data_, std::move(hooks));
+}
+
 void TWinSkinForm::FinishAttach()
 {
     BuildIconBitmap();
-    // Every control of the window, nested ones included, is offered to the OnSkinControl
-    // handler, which may supply a painter; a control of the disabled tag is left alone.
-    if (data_.OnSkinControl) {
-        std::vector<HWND> controls;
-        ::EnumChildWindows(window_, CollectChild, reinterpret_cast<LPARAM>(&controls));
-        for (HWND child : controls) {
-            std::string controlClass = ClassNameOf(child);
-            if (ui::Control* control = ui::WinControl::FromHandle(child)) {
-                if (control->Tag() == data_.DisableTag) continue;
-                controlClass = control->ClassName();
-            }
-            std::unique_ptr<ControlPainter> painter;
-            data_.OnSkinControl(data_, window_, child, controlClass, painter);
-            if (painter) painters_.push_back(std::move(painter));
-        }
-    }
+    SkinControls();
     if (state_ == fsCreated && frameSkinning_) {
         const auto style = static_cast<std::uint32_t>(::GetWindowLongA(window_, GWL_STYLE));
         if (windowKind_ == 2) {
@@ -714,6 +725,8 @@ void TWinSkinForm::Unskin()
     hoverTimerOn_ = false;
     HideHint();
     hot_ = nullptr;
+    // The controls first: each painter gives its control back before the frame changes.
+    UnskinControlsOf(window_);
     RECT client{};
     ::GetClientRect(window_, &client);
     RestoreCaptionStyles();

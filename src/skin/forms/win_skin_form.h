@@ -172,6 +172,7 @@ private:
     void LayoutButtons(int windowWidth);
     void BuildIconBitmap();
     void FinishAttach();
+    void SkinControls();
     void ApplyFrame();
     void BuildRegion();
     void DrawFrameParts(HDC buffer, int width, int height);
