@@ -116,19 +116,7 @@ bool ShowsBrowserPresence(const TraceAction& action)
     default:
         return false;
     }
-    switch (action.Kind) {
-    case ActionKind::File:
-    case ActionKind::Files:
-    case ActionKind::Tree:
-    case ActionKind::TreeKeeping:
-    case ActionKind::Database:
-    case ActionKind::PlacesHistory:
-    case ActionKind::PlacesDownloads:
-    case ActionKind::AutofillHistory:
-        return true;
-    default:
-        return false;
-    }
+    return ActsOnFileSystem(action.Kind);
 }
 
 bool LooksForFolder(const TraceAction& action)

@@ -442,4 +442,21 @@ ActionRange ActionsFor(std::string_view group, std::string_view category)
     return range;
 }
 
+bool ActsOnFileSystem(ActionKind kind)
+{
+    switch (kind) {
+    case ActionKind::File:
+    case ActionKind::Files:
+    case ActionKind::Tree:
+    case ActionKind::TreeKeeping:
+    case ActionKind::Database:
+    case ActionKind::PlacesHistory:
+    case ActionKind::PlacesDownloads:
+    case ActionKind::AutofillHistory:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace aw

@@ -68,6 +68,10 @@ struct TraceAction {
     ExistenceTest Test;
 };
 
+// True for the kinds that act on files and folders (as opposed to registry entries and the
+// system actions).
+bool ActsOnFileSystem(ActionKind kind);
+
 // Every row, in tree order.
 const std::vector<TraceAction>& TraceLocationTable();
 

@@ -26,22 +26,6 @@ std::string Location(std::string_view group, std::string_view category, std::siz
     return BuildLocation(range.First[index], source).value_or("<nothing>");
 }
 
-bool UsesFileSystem(const TraceAction& a)
-{
-    switch (a.Kind) {
-    case ActionKind::File:
-    case ActionKind::Files:
-    case ActionKind::Tree:
-    case ActionKind::TreeKeeping:
-    case ActionKind::Database:
-    case ActionKind::PlacesHistory:
-    case ActionKind::PlacesDownloads:
-    case ActionKind::AutofillHistory:
-        return true;
-    default:
-        return false;
-    }
-}
 
 // The folder a row's location is built on: a row on the Firefox profile is built on Firefox's
 // own folder and each of its profiles.
@@ -71,7 +55,7 @@ TEST(LocationTable, EveryRowIsWellFormedForItsKind)
         if (masked) {
             EXPECT_TRUE(IsPlainMask(a.Mask));
         }
-        EXPECT_EQ(UsesFileSystem(a), a.Base != BaseFolder::None);
+        EXPECT_EQ(ActsOnFileSystem(a.Kind), a.Base != BaseFolder::None);
         EXPECT_EQ(a.Profile != ProfilePart::None, !a.Tail.empty());
         switch (a.Kind) {
         case ActionKind::File:
@@ -174,7 +158,7 @@ TEST(LocationBuilder, EveryFolderActionOfTheTableLandsBelowItsBase)
 {
     FakeSource s;
     for (const TraceAction& a : TraceLocationTable()) {
-        if (!UsesFileSystem(a))
+        if (!ActsOnFileSystem(a.Kind))
             continue;
         auto built = BuildLocation(a, s);
         ASSERT_TRUE(built) << a.Group << " > " << a.Category;
