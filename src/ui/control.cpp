@@ -105,12 +105,15 @@ bool Control::SetPublishedProperty(std::string_view name, const std::string& val
 
 WinControl::~WinControl()
 {
-    // Children first: their windows die with ours, but their objects must not outlive it.
-    children_.clear();
-    if (hwnd_) {
-        HWND window = hwnd_;
-        DestroyWindow(window); // WM_NCDESTROY detaches and clears hwnd_
-    }
+    // The windows go before the objects. Destroying this window destroys the children's windows
+    // too, and each child's WM_NCDESTROY unbinds it while its object is still whole. Freeing the
+    // children first would leave this window dispatching (WM_PARENTNOTIFY for every child
+    // destroyed, focus changes) while children_ still held the children already freed.
+    if (hwnd_)
+        DestroyWindow(hwnd_); // WM_NCDESTROY detaches and clears hwnd_
+    // Moved out first, so that nothing reached while a child is freed sees a half-cleared list.
+    std::vector<std::unique_ptr<Control>> children = std::move(children_);
+    children.clear();
 }
 
 Control* WinControl::FromHandle(HWND window)
@@ -229,8 +232,11 @@ bool WinControl::HasGraphicChildren() const
 
 void WinControl::FillBackground(HDC dc, const RECT& area)
 {
-    if (!backgroundBrush_ || color_ != GetSysColor(COLOR_BTNFACE))
+    // One brush for the current colour, made again only when the colour has changed.
+    if (!backgroundBrush_ || brushColor_ != color_) {
         backgroundBrush_.Reset(CreateSolidBrush(color_));
+        brushColor_ = color_;
+    }
     FillRect(dc, &area, backgroundBrush_.Get());
 }
 

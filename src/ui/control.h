@@ -157,6 +157,7 @@ private:
     std::vector<std::unique_ptr<Control>> children_;
     Control* pressedGraphic_ = nullptr;
     GdiBrush backgroundBrush_;
+    COLORREF brushColor_ = CLR_INVALID;
 };
 
 // Registers (once) a window class whose procedure is DefWindowProcA; the framework's own

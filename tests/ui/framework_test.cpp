@@ -292,6 +292,61 @@ TEST_F(Framework, PageControlShowsOnePageAtATime)
     form.Hide();
 }
 
+LONG accessViolations = 0;
+
+LONG CALLBACK CountAccessViolation(EXCEPTION_POINTERS* exception)
+{
+    if (exception->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION)
+        ++accessViolations;
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+// Freeing a form destroys windows that still send their parents messages. Wine swallows a fault
+// in a window procedure called from the system, so the faults are counted rather than awaited.
+TEST(FormLifetime, FreeingFormsTouchesNoFreedControl)
+{
+    Application::Instance().Initialize();
+    accessViolations = 0;
+    PVOID handler = AddVectoredExceptionHandler(1, CountAccessViolation);
+    for (int round = 0; round < 3; ++round) {
+        Form form{"TestForm", "TTestForm", 300, 200};
+        form.CreateForm();
+        form.Add<Button>(Bounds{8, 170, 75, 25}, "Button1", "Close");
+        auto& panel = form.Add<Panel>(Bounds{0, 0, 300, 40}, "Panel1", false);
+        panel.Add<Label>(Bounds{8, 8, 100, 13}, "Label1", "title");
+        panel.Add<Button>(Bounds{120, 8, 75, 25}, "Button2", "Go");
+        auto& pages = form.Add<PageControl>(Bounds{8, 48, 280, 120}, "PageControl1");
+        for (const char* name : {"TabSheet1", "TabSheet2"}) {
+            auto& page = pages.AddPage(name, name);
+            page.Add<CheckBox>(Bounds{8, 8, 100, 17}, "CheckBox1", "one");
+            page.Add<CheckBox>(Bounds{8, 30, 100, 17}, "CheckBox2", "two");
+        }
+        form.Show();
+        Pump();
+    }
+    RemoveVectoredExceptionHandler(handler);
+    EXPECT_EQ(accessViolations, 0);
+}
+
+TEST_F(Framework, BackgroundFollowsTheColourBackToTheDefault)
+{
+    auto& panel = form.Add<Panel>(Bounds{0, 0, 40, 40}, "Panel1", false);
+    HDC screen = GetDC(nullptr);
+    MemoryDC dc(screen);
+    GdiBitmap bitmap(CreateCompatibleBitmap(screen, 40, 40));
+    ReleaseDC(nullptr, screen);
+    SelectedObject selected(dc.Get(), bitmap.Get());
+    auto erasedColour = [&] {
+        SendMessageA(panel.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
+        return GetPixel(dc.Get(), 20, 20);
+    };
+    EXPECT_EQ(erasedColour(), RGB(255, 255, 255));
+    panel.SetColor(RGB(200, 0, 0));
+    EXPECT_EQ(erasedColour(), RGB(200, 0, 0));
+    panel.SetColor(GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(erasedColour(), GetSysColor(COLOR_BTNFACE));
+}
+
 TEST(PopupMenu, AutoCheckFlipsBeforeTheHandlerRuns)
 {
     PopupMenu menu("PopupMenu1");
