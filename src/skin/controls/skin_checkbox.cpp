@@ -2,22 +2,20 @@
 
 #include "skin/draw/draw_primitives.h"
 #include "skin/draw/gdi_colour.h"
+#include "skin/manager/skin_manager.h"
 #include "ui/control.h"
 
 namespace aw::skin {
 
 namespace {
 
-// Focus rectangles are left out of skinned check boxes on this platform generation.
+// Focus rectangles are left out of skinned check boxes on this platform generation: the
+// version the manager recorded when it hooked the user-interface thread decides.
 bool PlatformDrawsCheckFocus()
 {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof version;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    if (!::GetVersionExA(&version)) return true;
-#pragma GCC diagnostic pop
-    return version.dwMajorVersion != 6;
+    const TSkinManage* manager = TSkinManage::Current();
+    const DWORD version = manager ? manager->PlatformVersion() : ::GetVersion();
+    return LOBYTE(LOWORD(version)) != 6;
 }
 
 }  // namespace
