@@ -146,7 +146,12 @@ void TSkinBitButton::Draw(HDC dc, const RECT& rect)
 {
     TSkinButton::Draw(dc, rect);
     const int height = rect.bottom - rect.top;
-    if (auto icon = reinterpret_cast<HICON>(::SendMessageA(window_, BM_GETIMAGE, IMAGE_ICON, 0))) {
+    // The button's style says which kind of image it holds.
+    const LONG style = ::GetWindowLongA(window_, GWL_STYLE);
+    if (!(style & (BS_ICON | BS_BITMAP))) return;
+    if (style & BS_ICON) {
+        auto icon = reinterpret_cast<HICON>(::SendMessageA(window_, BM_GETIMAGE, IMAGE_ICON, 0));
+        if (!icon) return;
         const int size = std::min(16, height - 4);
         ::DrawIconEx(dc, rect.left + 6, rect.top + (height - size) / 2, icon, size, size, 0, nullptr, DI_NORMAL);
         return;

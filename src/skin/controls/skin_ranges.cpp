@@ -224,12 +224,16 @@ void TSkinTrackBar::DrawControl(HDC dc, int width, int height)
         const bool before = both || (style & TBS_TOP) != 0;
         const bool after = both || (style & TBS_TOP) == 0;
         const int count = static_cast<int>(::SendMessageA(window_, TBM_GETNUMTICS, 0, 0));
-        // The first and last ticks sit at the channel's ends; the control reports the others.
-        std::vector<int> at{channelStart, channelEnd - 1};
-        for (int i = 0; i + 2 < count; ++i) {
-            const int p = static_cast<int>(::SendMessageA(window_, TBM_GETTICPOS, i, 0));
-            if (p >= 0) at.push_back(p);
-        }
+        // Ticks at the minimum, the maximum and the values the control holds between them,
+        // placed as the thumb is for the same value.
+        const int length = vertical ? height : width;
+        std::vector<int> at;
+        auto place = [&](int value) {
+            at.push_back(TrackThumbStart(channelStart, channelEnd, value, minimum, maximum, 0, length - 1));
+        };
+        place(minimum);
+        place(maximum);
+        for (int i = 0; i + 2 < count; ++i) place(static_cast<int>(::SendMessageA(window_, TBM_GETTIC, i, 0)));
         for (int p : at) {
             RECT marks[2] = {};
             if (vertical) {
