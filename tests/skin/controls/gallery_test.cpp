@@ -74,6 +74,30 @@ TEST_F(GalleryTest, EachControlGetsItsPainterAndUnskinningGivesAllBack)
     for (const char* name : {"date", "toolbar", "menuButton"}) EXPECT_FALSE(AnswersSkinned(others.Control(name))) << name;
 }
 
+TEST_F(GalleryTest, UnskinnedGalleryLooksAsBefore)
+{
+    // The time picker shows the clock's seconds, so the groups without it are compared.
+    for (GalleryGroup group : {GalleryGroup::Lists, GalleryGroup::Ranges}) {
+        Gallery gallery(group);
+        Pump();
+        const PixelImage before = test::Capture(gallery.Handle());
+        gallery.Skin(*data);
+        Pump();
+        const PixelImage skinned = test::Capture(gallery.Handle());
+        UnskinControlsOf(gallery.Handle());
+        Pump();
+        const PixelImage after = test::Capture(gallery.Handle());
+        int skinnedDiffer = 0, afterDiffer = 0;
+        for (int y = 0; y < before.height; ++y)
+            for (int x = 0; x < before.width; ++x) {
+                skinnedDiffer += skinned.At(x, y) != before.At(x, y);
+                afterDiffer += after.At(x, y) != before.At(x, y);
+            }
+        EXPECT_GT(skinnedDiffer, 1000) << test::GalleryGroupName(group);
+        EXPECT_EQ(afterDiffer, 0) << test::GalleryGroupName(group);
+    }
+}
+
 TEST_F(GalleryTest, NilInSkin3rdKeepsAClassNative)
 {
     data->Skin3rd.insert(data->Skin3rd.begin(), {"TRzMenuButton=nil", "MSCTLS_PROGRESS32=nil"});
