@@ -201,6 +201,10 @@ void Gallery::BuildRanges()
     HWND horizontal = Add("spinHorizontal", UPDOWN_CLASSA, "", UDS_HORZ, 400, 40, 34, 17);
     ::SendMessageA(horizontal, UDM_SETRANGE32, 0, 100);
     ::SendMessageA(horizontal, UDM_SETPOS32, 0, 50);
+    // An up-down inside an edit, as some libraries' spin edits hold theirs.
+    HWND spinHost = Add("spinHost", "EDIT", "12", WS_BORDER, 480, 40, 70, 22);
+    controls_["spinInside"] = ::CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, 50, 0, 16, 18, spinHost,
+                                                nullptr, ::GetModuleHandleA(nullptr), nullptr);
     Add("spinDisabled", UPDOWN_CLASSA, "", WS_DISABLED, 400, 64, 17, 22);
     Add("spinHot", UPDOWN_CLASSA, "", 0, 430, 64, 17, 22);
 }

@@ -98,6 +98,23 @@ TEST_F(GalleryTest, UnskinnedGalleryLooksAsBefore)
     }
 }
 
+TEST_F(GalleryTest, AnEditGivesTheUpDownInsideItAPainter)
+{
+    // Without the gallery's handler a bare up-down has no route to a painter of its own.
+    Gallery ranges(GalleryGroup::Ranges);
+    SkinControlsOf(ranges.Handle(), *data);
+    Pump();
+    EXPECT_TRUE(PainterOf<TSkinEdit>(ranges, ranges.Control("spinHost")));
+    EXPECT_TRUE(PainterOf<TSkinUpDown>(ranges, ranges.Control("spinInside")));
+    EXPECT_FALSE(AnswersSkinned(ranges.Control("spin")));
+    data->SkinControls.Exclude(xcSpin);
+    Gallery without(GalleryGroup::Ranges);
+    SkinControlsOf(without.Handle(), *data);
+    Pump();
+    EXPECT_TRUE(PainterOf<TSkinEdit>(without, without.Control("spinHost")));
+    EXPECT_FALSE(AnswersSkinned(without.Control("spinInside")));
+}
+
 TEST_F(GalleryTest, NilInSkin3rdKeepsAClassNative)
 {
     data->Skin3rd.insert(data->Skin3rd.begin(), {"TRzMenuButton=nil", "MSCTLS_PROGRESS32=nil"});
