@@ -93,6 +93,8 @@ ControlFacts FactsOfControl(HWND window, ui::Control* control)
         facts.className = WindowClass(window);
         facts.base = StandardBase(window, facts.className);
         facts.hasParent = ::GetParent(window) != nullptr;
+        facts.buttonStyleTabs =
+            facts.base == ControlBase::TabControl && (::GetWindowLongA(window, GWL_STYLE) & TCS_BUTTONS) != 0;
     }
     facts.hasHandle = window != nullptr;
     if (window) {
@@ -129,7 +131,7 @@ std::unique_ptr<TSkinControl> MakePainter(PainterKind kind)
     case PainterKind::ComboBox:
     case PainterKind::ComboBoxEx: return std::make_unique<TSkinComBox>();
     case PainterKind::DateTime: return std::make_unique<TSkinDateTime>();
-    case PainterKind::ButtonTabs:
+    case PainterKind::ButtonTabs: return std::make_unique<TSkinTabBtn>();
     case PainterKind::OldTabSet:
     case PainterKind::AdvPageControl: return std::make_unique<TSkinTab>();
     default: return nullptr;

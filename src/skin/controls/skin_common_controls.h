@@ -89,6 +89,17 @@ public:
     void Attach(HWND window, ui::Control* control, TSkinData& data, ControlSkins& form, bool backgroundMode) override;
 };
 
+// Tab controls showing their tabs as buttons: each tab drawn as a push button, the selected one
+// pressed.
+class TSkinTabBtn : public TSkinTab {
+protected:
+    void AfterMessage(Message& m) override;
+    void Draw(HDC dc, const RECT& rect) override;
+
+private:
+    int hot_ = -1;
+};
+
 // Bit and speed buttons: the push button with the control's bitmap or icon at its left.
 class TSkinBitButton : public TSkinButton {
 protected:

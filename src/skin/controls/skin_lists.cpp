@@ -6,6 +6,7 @@
 #include "skin/controls/control_dispatch.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
@@ -138,6 +139,65 @@ void TSkinToolbar::DrawControl(HDC dc, int width, int height)
     }
     // The buttons' images and text, drawn by the control over the skin.
     CallPrevious(Message{WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT, 0});
+}
+
+// --- Button-style tabs --------------------------------------------------------------------
+
+void TSkinTabBtn::AfterMessage(Message& m)
+{
+    if (m.msg == WM_MOUSEMOVE || m.msg == WM_MOUSELEAVE) {
+        int hot = -1;
+        if (m.msg == WM_MOUSEMOVE) {
+            TCHITTESTINFO hit{};
+            hit.pt = POINT{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+            hot = static_cast<int>(::SendMessageA(window_, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+            TrackMouseLeave();
+        }
+        if (hot != hot_) {
+            hot_ = hot;
+            ::InvalidateRect(window_, nullptr, FALSE);
+        }
+        return;
+    }
+    TSkinTab::AfterMessage(m);
+}
+
+void TSkinTabBtn::Draw(HDC dc, const RECT& rect)
+{
+    RECT client{};
+    ::GetClientRect(window_, &client);
+    BackBuffer buffer(dc, client.right, client.bottom);
+    HDC b = buffer.Get();
+    ::FillRect(b, &client, data_->ButtonFaceBrush());
+    const TDataSkinButton& button = data_->Skin().buttons;
+    SelectedObject font(b, ControlFont());
+    ::SetBkMode(b, TRANSPARENT);
+    const int count = static_cast<int>(::SendMessageA(window_, TCM_GETITEMCOUNT, 0, 0));
+    const int selected = static_cast<int>(::SendMessageA(window_, TCM_GETCURSEL, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        RECT tab{};
+        ::SendMessageA(window_, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&tab));
+        char text[81] = {};
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        ::SendMessageA(window_, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        ControlState state = ControlState::Normal;
+        if (!Enabled()) state = ControlState::Disabled;
+        else if (i == selected) state = ControlState::Pressed;
+        else if (i == hot_) state = ControlState::Hot;
+        if (button.image)
+            DrawElementFrame(b, tab, button.image.Get(), false, button.Tile != 0, button.Trans != 0, 5,
+                             kPushButtonFrames[state], button.GetMargins());
+        Colour colour = button.HasNormalColour2 ? button.NormalColour2 : SkinColour(csButtonText);
+        if (state == ControlState::Pressed && button.HasPressedColour2) colour = button.PressedColour2;
+        if (state == ControlState::Hot && button.HasMouseOverColour2) colour = button.MouseOverColour2;
+        if (state == ControlState::Disabled) colour = SkinColour(csButtonShadow);
+        ::SetTextColor(b, ResolveColour(colour));
+        ::DrawTextA(b, text, -1, &tab, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+    }
+    buffer.CopyTo(rect.left, rect.top);
 }
 
 // --- Bit, speed and menu buttons ----------------------------------------------------------

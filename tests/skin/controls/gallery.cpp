@@ -248,8 +248,9 @@ void Gallery::BuildOthers()
     Add("menuButtonDisabled", "TRzMenuButton", "Disabled", BS_PUSHBUTTON | WS_DISABLED, 400, 82, 110, 26);
 
     HWND tabs = Add("tabs", WC_TABCONTROLA, "", TCS_TABS, 190, 120, 360, 90);
-    HWND buttonTabs = Add("bottomTabs", WC_TABCONTROLA, "", TCS_BOTTOM, 190, 220, 360, 90);
-    for (HWND tab : {tabs, buttonTabs}) {
+    HWND buttonTabs = Add("buttonTabs", WC_TABCONTROLA, "", TCS_BUTTONS, 190, 216, 360, 26);
+    HWND bottomTabs = Add("bottomTabs", WC_TABCONTROLA, "", TCS_BOTTOM, 190, 248, 360, 72);
+    for (HWND tab : {tabs, buttonTabs, bottomTabs}) {
         const char* names[] = {"General", "Cleaning", "Advanced"};
         for (int i = 0; i < 3; ++i) {
             TCITEMA item{};
@@ -259,6 +260,7 @@ void Gallery::BuildOthers()
         }
     }
     ::SendMessageA(buttonTabs, TCM_SETCURSEL, 1, 0);
+    ::SendMessageA(bottomTabs, TCM_SETCURSEL, 1, 0);
 }
 
 ControlSkins& Gallery::Skin(TSkinData& data)

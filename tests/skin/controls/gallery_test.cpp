@@ -59,7 +59,9 @@ TEST_F(GalleryTest, EachControlGetsItsPainterAndUnskinningGivesAllBack)
     EXPECT_TRUE(PainterOf<TSkinDateTime>(others, others.Control("date")));
     EXPECT_TRUE(PainterOf<TSkinScrollbar>(others, others.Control("rich")));
     EXPECT_TRUE(PainterOf<TSkinToolbar>(others, others.Control("toolbar")));
-    EXPECT_TRUE(PainterOf<TSkinTab>(others, others.Control("bottomTabs")));
+    EXPECT_TRUE(PainterOf<TSkinTabBtn>(others, others.Control("buttonTabs")));
+    auto* bottom = PainterOf<TSkinTab>(others, others.Control("bottomTabs"));
+    EXPECT_TRUE(bottom && !dynamic_cast<TSkinTabBtn*>(bottom));
     // Class names of the default Skin3rd list reach the bit, speed and menu button painters.
     EXPECT_TRUE(PainterOf<TSkinMenuButton>(others, others.Control("menuButton")));
     auto* bit = PainterOf<TSkinBitButton>(others, others.Control("bitButton"));
