@@ -91,7 +91,8 @@ ControlPlan NativeClassPlan(const ControlFacts& control, const std::string& uppe
     const bool tabs = c.Contains(xcTab) && s.skinHasTabs;
     auto when = [](bool condition, ControlPlan plan) { return condition ? plan : ControlPlan{}; };
     switch (control.base) {
-    case ControlBase::TabControl: return when(tabs, Painter(PainterKind::TabControl));
+    case ControlBase::TabControl:
+        return when(tabs, Painter(control.buttonStyleTabs ? PainterKind::ButtonTabs : PainterKind::TabControl));
     case ControlBase::PageControl:
         return when(tabs, Painter(control.buttonStyleTabs ? PainterKind::ButtonTabs : PainterKind::PageControl));
     default: break;

@@ -35,7 +35,7 @@ struct ControlFacts {
     bool alreadySkinned = false;  // answers the skinned query or is in the form's painter list
     bool hasHandle = true;        // a window handle exists or could be made
     bool hasScrollStyle = false;  // WS_HSCROLL or WS_VSCROLL
-    bool buttonStyleTabs = false; // a page control showing its tabs as buttons
+    bool buttonStyleTabs = false; // a page or tab control showing its tabs as buttons
     int numButtons = -1;          // the published integer "NumButtons", -1 when absent
 };
 

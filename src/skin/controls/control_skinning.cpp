@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <map>
 
-#include "skin/controls/skin_painters.h"
+#include "skin/controls/skin_common_controls.h"
 #include "skin/manager/attach_rules.h"
 #include "skin/manager/skin3rd_lookup.h"
 #include "ui/controls.h"
@@ -93,6 +93,8 @@ ControlFacts FactsOfControl(HWND window, ui::Control* control)
         facts.className = WindowClass(window);
         facts.base = StandardBase(window, facts.className);
         facts.hasParent = ::GetParent(window) != nullptr;
+        facts.buttonStyleTabs =
+            facts.base == ControlBase::TabControl && (::GetWindowLongA(window, GWL_STYLE) & TCS_BUTTONS) != 0;
     }
     facts.hasHandle = window != nullptr;
     if (window) {
@@ -117,6 +119,21 @@ std::unique_ptr<TSkinControl> MakePainter(PainterKind kind)
     case PainterKind::TabSheet: return std::make_unique<TSkinTabSheet>();
     case PainterKind::Scrollbar:
     case PainterKind::SingleScrollbar: return std::make_unique<TSkinScrollbar>();
+    case PainterKind::ImageCheck: return std::make_unique<TSkinCheckBox>(false);
+    case PainterKind::BitButton:
+    case PainterKind::PngBitButton:
+    case PainterKind::SpeedButton:
+    case PainterKind::PngSpeedButton: return std::make_unique<TSkinBitButton>();
+    case PainterKind::MenuButton: return std::make_unique<TSkinMenuButton>();
+    case PainterKind::Progress: return std::make_unique<TSkinProgress>();
+    case PainterKind::TrackBar: return std::make_unique<TSkinTrackBar>();
+    case PainterKind::UpDown: return std::make_unique<TSkinUpDown>();
+    case PainterKind::ComboBox:
+    case PainterKind::ComboBoxEx: return std::make_unique<TSkinComBox>();
+    case PainterKind::DateTime: return std::make_unique<TSkinDateTime>();
+    case PainterKind::ButtonTabs: return std::make_unique<TSkinTabBtn>();
+    case PainterKind::OldTabSet:
+    case PainterKind::AdvPageControl: return std::make_unique<TSkinTab>();
     default: return nullptr;
     }
 }
@@ -260,8 +277,10 @@ void ControlSkins::Apply(const ControlPlan& plan, HWND window, ui::Control* cont
     }
     default: break;
     }
-    if (plan.painter != PainterKind::None)
-        AttachPainter(plan.painter, window, control, plan.backgroundMode, std::move(supplied));
+    // The image-drawn radio style is a radio button.
+    const PainterKind painter =
+        plan.painter == PainterKind::ImageCheck && plan.imageStyle == 2 ? PainterKind::RadioButton : plan.painter;
+    if (painter != PainterKind::None) AttachPainter(painter, window, control, plan.backgroundMode, std::move(supplied));
     if (plan.children == ChildVisit::After) visitChildren();
 }
 

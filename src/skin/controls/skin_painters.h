@@ -70,11 +70,15 @@ protected:
     void Draw(HDC dc, const RECT& rect) override;
 };
 
-// Edits: the border drawn in the skin's shadow colour.
+// Edits: the border drawn in the skin's shadow colour; an up-down control inside the edit gets
+// its own painter.
 class TSkinEdit : public TSkinControl {
 protected:
     void AfterMessage(Message& m) override;
     void Draw(HDC dc, const RECT& rect) override;
+
+private:
+    bool upDownLooked_ = false;
 };
 
 // Panels: the face in the skin's colour (background mode) and a bordered panel's border in the

@@ -1,5 +1,9 @@
 #include "skin/controls/skin_painters.h"
 
+#include "skin/controls/control_skinning.h"
+#include "skin/controls/skin_common_controls.h"
+#include "skin/manager/attach_rules.h"
+
 #include <commctrl.h>
 
 #include <vector>
@@ -201,7 +205,29 @@ void TSkinEdit::AfterMessage(Message& m)
     }
 }
 
-void TSkinEdit::Draw(HDC dc, const RECT& rect) { DrawEditBorder(window_, dc, rect, SkinColour(csButtonShadow)); }
+void TSkinEdit::Draw(HDC dc, const RECT& rect)
+{
+    // An up-down control inside the edit gets its painter the first time the edit is drawn.
+    if (!upDownLooked_ && data_->SkinControls.Contains(xcSpin) && form_) {
+        upDownLooked_ = true;
+        for (HWND child = ::GetWindow(window_, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            char name[64] = {};
+            ::GetClassNameA(child, name, sizeof name);
+            const std::string lower = AsciiLower(name);
+            if (lower != "msctls_updown32" && lower.find("spin") == std::string::npos &&
+                lower.find("updown") == std::string::npos)
+                continue;
+            if (!form_->IsSkinned(child)) {
+                auto painter = std::make_unique<TSkinUpDown>();
+                TSkinUpDown* raw = painter.get();
+                form_->Register(std::move(painter));
+                raw->Attach(child, nullptr, *data_, *form_, false);
+            }
+            break;
+        }
+    }
+    DrawEditBorder(window_, dc, rect, SkinColour(csButtonShadow));
+}
 
 // --- Panels -------------------------------------------------------------------------------
 

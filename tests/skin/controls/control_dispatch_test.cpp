@@ -93,6 +93,10 @@ TEST(ControlDispatch, NativeClassesOfTheProgramsWindows)
     EXPECT_EQ(Choose(Control("TStatusBar", ControlBase::StatusBar)), PainterKind::StatusBar);
     EXPECT_EQ(Choose(Control("TPageControl", ControlBase::PageControl)), PainterKind::PageControl);
     EXPECT_EQ(Choose(Control("TTabSheet", ControlBase::TabSheet)), PainterKind::TabSheet);
+    ControlFacts buttonTabs = Control("SysTabControl32", ControlBase::TabControl);
+    EXPECT_EQ(Choose(buttonTabs), PainterKind::TabControl);
+    buttonTabs.buttonStyleTabs = true;
+    EXPECT_EQ(Choose(buttonTabs), PainterKind::ButtonTabs);
     // The main window stores its switches without xcPanel: panels stay as they are.
     EXPECT_EQ(Choose(Control("TPanel", ControlBase::Panel)), PainterKind::None);
 

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Pictures of the control gallery in docs/: each group of common controls native (left) and
+# skinned (right), docs/gallery-*.png, taken in a private sandboxed prefix on Xvfb.
+set -euo pipefail
+REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$REPO"
+source scripts/lib/build.sh
+aw_build_windows
+
+source scripts/lib/sandbox.sh
+export AW_WORK=$REPO/build/gallery-shots
+unset DISPLAY
+aw_sandbox_init
+trap aw_sandbox_stop EXIT
+aw_display_ensure
+aw_prefix_ensure
+aw_wineserver_start
+export AW_SOURCE_DIR='R:\'
+rm -f "$AW_WORK"/*.bmp
+cp build/win/tests/skin/controls/gallery_shots.exe "$AW_WORK/"
+aw_wine gallery_shots.exe .
+for group in lists ranges others; do
+  convert "$AW_WORK/gallery-$group.bmp" "docs/gallery-$group.png"
+done
+echo "gallery-screenshots: docs/gallery-*.png"

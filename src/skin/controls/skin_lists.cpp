@@ -1,0 +1,261 @@
+// List views and their headers, tool bars, the bit, speed and menu buttons, and the painters a
+// handler can give bare common controls.
+
+#include "skin/controls/skin_common_controls.h"
+
+#include "skin/controls/control_dispatch.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "skin/controls/control_skinning.h"
+#include "skin/draw/draw_primitives.h"
+#include "skin/draw/gdi_colour.h"
+
+namespace aw::skin {
+
+namespace {
+
+RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+int Frames(const TDataSkinObject* element) { return std::max(1, element ? element->FrameCount : 1); }
+
+bool Inside(const RECT& rect, POINT p) { return ::PtInRect(&rect, p) != FALSE; }
+
+}  // namespace
+
+// --- Header -------------------------------------------------------------------------------
+
+bool TSkinHeader::Repaints(const Message& m) const
+{
+    return TSkinSelfPainted::Repaints(m) || (m.msg >= HDM_FIRST && m.msg < HDM_FIRST + 0x100);
+}
+
+void TSkinHeader::DrawControl(HDC dc, int width, int height)
+{
+    RECT whole{0, 0, width, height};
+    ::FillRect(dc, &whole, data_->ButtonFaceBrush());
+    const TDataSkinObject* bar = data_->Slot(SkinSlot::Headerbar);
+    const int count = static_cast<int>(::SendMessageA(window_, HDM_GETITEMCOUNT, 0, 0));
+    struct Item {
+        Rect rect;
+        int index;
+    };
+    std::vector<Item> items;
+    for (int i = 0; i < count; ++i) {
+        RECT r{};
+        if (::SendMessageA(window_, HDM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r)))
+            items.push_back({Rect{r.left, 0, r.right, height}, i});
+    }
+    std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.rect.left < b.rect.left; });
+    std::vector<Rect> rects;
+    for (const Item& item : items) rects.push_back(item.rect);
+    const std::vector<Rect> sections = HeaderSections(rects, width, height);
+
+    const bool held = ::GetCapture() == window_ && ::GetKeyState(VK_LBUTTON) < 0;
+    SelectedObject font(dc, ControlFont());
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, Enabled() ? SkinColour(csButtonText) : SkinColour(csButtonShadow));
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+        const RECT r = ToRECT(sections[s]);
+        const bool filler = s >= items.size();
+        char text[260] = {};
+        HDITEMA info{};
+        info.mask = HDI_TEXT | HDI_FORMAT;
+        info.pszText = text;
+        info.cchTextMax = sizeof text;
+        if (!filler) ::SendMessageA(window_, HDM_GETITEMA, items[s].index, reinterpret_cast<LPARAM>(&info));
+        ControlState state = ControlState::Normal;
+        if (!Enabled()) state = ControlState::Disabled;
+        else if (!filler && held && Inside(r, cursor_)) state = ControlState::Pressed;
+        else if (!filler && mouseOver_ && Inside(r, cursor_)) state = ControlState::Hot;
+        const bool sorted = !filler && (info.fmt & (HDF_SORTUP | HDF_SORTDOWN)) != 0;
+        if (bar && bar->image) {
+            DrawElementFrame(dc, r, bar->image.Get(), false, bar->Tile != 0, bar->Trans != 0, Frames(bar),
+                             std::min(HeaderFrame(state, sorted, Frames(bar)), Frames(bar)), bar->GetMargins());
+        } else {
+            RECT rr = r;
+            ::DrawEdge(dc, &rr, state == ControlState::Pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+        }
+        if (filler || !text[0]) continue;
+        UINT align = DT_LEFT;
+        if ((info.fmt & HDF_JUSTIFYMASK) == HDF_CENTER) align = DT_CENTER;
+        if ((info.fmt & HDF_JUSTIFYMASK) == HDF_RIGHT) align = DT_RIGHT;
+        RECT inner{r.left + 6, r.top, r.right - 6, r.bottom};
+        if (state == ControlState::Pressed) ::OffsetRect(&inner, 1, 1);
+        ::DrawTextA(dc, text, -1, &inner, align | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+    }
+}
+
+// --- List view ----------------------------------------------------------------------------
+
+void TSkinListView::Attach(HWND window, ui::Control* control, TSkinData& data, ControlSkins& form, bool backgroundMode)
+{
+    TSkinScrollbar::Attach(window, control, data, form, backgroundMode);
+    HWND header = reinterpret_cast<HWND>(::SendMessageA(window, LVM_GETHEADER, 0, 0));
+    if (!header || form.IsSkinned(header)) return;
+    auto painter = std::make_unique<TSkinHeader>();
+    TSkinHeader* raw = painter.get();
+    form.Register(std::move(painter));
+    raw->Attach(header, nullptr, data, form, false);
+}
+
+// --- Tool bar -----------------------------------------------------------------------------
+
+void TSkinToolbar::DrawControl(HDC dc, int width, int height)
+{
+    RECT whole{0, 0, width, height};
+    const TDataSkinObject* background = data_->Slot(SkinSlot::Toolbar);
+    if (background && background->image && !data_->Options.Contains(xoToolbarBK))
+        DrawStretchedFrame(dc, whole, background->image.Get(), false, 1, 1);
+    else
+        ::FillRect(dc, &whole, data_->ButtonFaceBrush());
+
+    const TDataSkinObject* buttons = data_->Slot(SkinSlot::ToolBars);
+    const int count = static_cast<int>(::SendMessageA(window_, TB_BUTTONCOUNT, 0, 0));
+    const int hot = static_cast<int>(::SendMessageA(window_, TB_GETHOTITEM, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON button{};
+        RECT r{};
+        if (!::SendMessageA(window_, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button))) continue;
+        if (!::SendMessageA(window_, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r))) continue;
+        if (button.fsStyle & BTNS_SEP) {
+            const int x = (r.left + r.right) / 2;
+            RECT line{x, r.top + 3, x + 1, r.bottom - 3};
+            Brush shadow(::CreateSolidBrush(SkinColour(csButtonShadow)));
+            ::FillRect(dc, &line, shadow.Get());
+            continue;
+        }
+        int frame = 0;  // a button at rest lies on the background
+        if (!(button.fsState & TBSTATE_ENABLED)) frame = 0;
+        else if (button.fsState & TBSTATE_PRESSED) frame = 2;
+        else if (button.fsState & TBSTATE_CHECKED) frame = Frames(buttons) >= 5 ? 5 : 2;
+        else if (i == hot) frame = 4;
+        if (frame && buttons && buttons->image)
+            DrawElementFrame(dc, r, buttons->image.Get(), false, buttons->Tile != 0, buttons->Trans != 0,
+                             Frames(buttons), std::min(frame, Frames(buttons)), buttons->GetMargins());
+    }
+    // The buttons' images and text, drawn by the control over the skin.
+    CallPrevious(Message{WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT, 0});
+}
+
+// --- Button-style tabs --------------------------------------------------------------------
+
+void TSkinTabBtn::AfterMessage(Message& m)
+{
+    if (m.msg == WM_MOUSEMOVE || m.msg == WM_MOUSELEAVE) {
+        int hot = -1;
+        if (m.msg == WM_MOUSEMOVE) {
+            TCHITTESTINFO hit{};
+            hit.pt = POINT{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+            hot = static_cast<int>(::SendMessageA(window_, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+            TrackMouseLeave();
+        }
+        if (hot != hot_) {
+            hot_ = hot;
+            ::InvalidateRect(window_, nullptr, FALSE);
+        }
+        return;
+    }
+    TSkinTab::AfterMessage(m);
+}
+
+void TSkinTabBtn::Draw(HDC dc, const RECT& rect)
+{
+    RECT client{};
+    ::GetClientRect(window_, &client);
+    BackBuffer buffer(dc, client.right, client.bottom);
+    HDC b = buffer.Get();
+    ::FillRect(b, &client, data_->ButtonFaceBrush());
+    const TDataSkinButton& button = data_->Skin().buttons;
+    SelectedObject font(b, ControlFont());
+    ::SetBkMode(b, TRANSPARENT);
+    const int count = static_cast<int>(::SendMessageA(window_, TCM_GETITEMCOUNT, 0, 0));
+    const int selected = static_cast<int>(::SendMessageA(window_, TCM_GETCURSEL, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        RECT tab{};
+        ::SendMessageA(window_, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&tab));
+        char text[81] = {};
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        ::SendMessageA(window_, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        ControlState state = ControlState::Normal;
+        if (!Enabled()) state = ControlState::Disabled;
+        else if (i == selected) state = ControlState::Pressed;
+        else if (i == hot_) state = ControlState::Hot;
+        if (button.image)
+            DrawElementFrame(b, tab, button.image.Get(), false, button.Tile != 0, button.Trans != 0, 5,
+                             kPushButtonFrames[state], button.GetMargins());
+        Colour colour = button.HasNormalColour2 ? button.NormalColour2 : SkinColour(csButtonText);
+        if (state == ControlState::Pressed && button.HasPressedColour2) colour = button.PressedColour2;
+        if (state == ControlState::Hot && button.HasMouseOverColour2) colour = button.MouseOverColour2;
+        if (state == ControlState::Disabled) colour = SkinColour(csButtonShadow);
+        ::SetTextColor(b, ResolveColour(colour));
+        ::DrawTextA(b, text, -1, &tab, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+    }
+    buffer.CopyTo(rect.left, rect.top);
+}
+
+// --- Bit, speed and menu buttons ----------------------------------------------------------
+
+void TSkinBitButton::Draw(HDC dc, const RECT& rect)
+{
+    TSkinButton::Draw(dc, rect);
+    const int height = rect.bottom - rect.top;
+    // The button's style says which kind of image it holds.
+    const LONG style = ::GetWindowLongA(window_, GWL_STYLE);
+    if (!(style & (BS_ICON | BS_BITMAP))) return;
+    if (style & BS_ICON) {
+        auto icon = reinterpret_cast<HICON>(::SendMessageA(window_, BM_GETIMAGE, IMAGE_ICON, 0));
+        if (!icon) return;
+        const int size = std::min(16, height - 4);
+        ::DrawIconEx(dc, rect.left + 6, rect.top + (height - size) / 2, icon, size, size, 0, nullptr, DI_NORMAL);
+        return;
+    }
+    auto glyph = reinterpret_cast<HBITMAP>(::SendMessageA(window_, BM_GETIMAGE, IMAGE_BITMAP, 0));
+    BITMAP info{};
+    if (!glyph || !::GetObjectA(glyph, sizeof info, &info)) return;
+    // A glyph's bottom-left pixel is its transparent colour.
+    MemoryDC source(dc);
+    COLORREF key = 0;
+    {
+        SelectedObject select(source.Get(), glyph);
+        key = ::GetPixel(source.Get(), 0, info.bmHeight - 1);
+    }
+    const int top = rect.top + (height - info.bmHeight) / 2;
+    const RECT at{rect.left + 6, top, rect.left + 6 + info.bmWidth, top + info.bmHeight};
+    DrawTransparent(dc, at, glyph, key);
+}
+
+void TSkinMenuButton::Draw(HDC dc, const RECT& rect)
+{
+    TSkinButton::Draw(dc, rect);
+    const TDataSkinObject* arrow = data_->Slot(SkinSlot::ComboxArrow);
+    if (!arrow || !arrow->image) return;
+    const int height = rect.bottom - rect.top;
+    const int size = std::min(17, height - 4);
+    const RECT at{rect.right - size - 3, rect.top + (height - size) / 2, rect.right - 3, rect.top + (height + size) / 2};
+    const ControlState state = !Enabled() ? ControlState::Disabled : Pressed() ? ControlState::Pressed
+                               : MouseOver()                           ? ControlState::Hot
+                                                                       : ControlState::Normal;
+    DrawStretchedFrame(dc, at, arrow->image.Get(), true, Frames(arrow),
+                       std::min(FourStateFrame(state, Frames(arrow)), Frames(arrow)));
+}
+
+std::unique_ptr<TSkinControl> CommonControlPainter(HWND window)
+{
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    const std::string upper = AsciiUpper(name);
+    if (upper == "MSCTLS_UPDOWN32") return std::make_unique<TSkinUpDown>();
+    if (upper == "SYSLISTVIEW32") return std::make_unique<TSkinListView>();
+    if (upper == "SYSHEADER32") return std::make_unique<TSkinHeader>();
+    if (upper == "TOOLBARWINDOW32") return std::make_unique<TSkinToolbar>();
+    return nullptr;
+}
+
+}  // namespace aw::skin

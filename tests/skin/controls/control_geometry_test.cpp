@@ -1,0 +1,108 @@
+// Layout rules of the combo-box, progress, track-bar, up-down and header painters.
+
+#include <gtest/gtest.h>
+
+#include "skin/controls/control_geometry.h"
+
+namespace aw::skin {
+namespace {
+
+int Total(const std::vector<Rect>& chunks, bool vertical)
+{
+    int sum = 0;
+    for (const Rect& r : chunks) sum += vertical ? r.Height() : r.Width();
+    return sum;
+}
+
+TEST(ControlGeometry, ProgressFillsInProportionWithTheLastChunkCut)
+{
+    const Rect inner{2, 2, 102, 12};  // 100 pixels long
+    EXPECT_TRUE(ProgressChunks(inner, false, 0, 0, 100, 8).empty());
+    // 37 % of 100 pixels: four whole 8-pixel chunks and a 5-pixel one.
+    auto part = ProgressChunks(inner, false, 37, 0, 100, 8);
+    ASSERT_EQ(part.size(), 5u);
+    EXPECT_EQ(part.front(), (Rect{2, 2, 10, 12}));
+    EXPECT_EQ(part.back(), (Rect{34, 2, 39, 12}));
+    // A shifted range, and positions past either end.
+    EXPECT_EQ(Total(ProgressChunks(inner, false, 150, 100, 200, 8), false), 50);
+    EXPECT_EQ(Total(ProgressChunks(inner, false, 500, 0, 100, 8), false), 100);
+    EXPECT_TRUE(ProgressChunks(inner, false, -5, 0, 100, 8).empty());
+    // An empty range or a chunk of no length draws nothing rather than dividing by zero.
+    EXPECT_TRUE(ProgressChunks(inner, false, 5, 10, 10, 8).empty());
+    EXPECT_TRUE(ProgressChunks(inner, false, 50, 0, 100, 0).empty());
+}
+
+TEST(ControlGeometry, VerticalProgressFillsFromTheBottom)
+{
+    const Rect inner{0, 0, 10, 60};
+    auto chunks = ProgressChunks(inner, true, 1, 0, 2, 20);  // half: 30 pixels
+    ASSERT_EQ(chunks.size(), 2u);
+    EXPECT_EQ(chunks[0], (Rect{0, 40, 10, 60}));
+    EXPECT_EQ(chunks[1], (Rect{0, 30, 10, 40}));
+}
+
+TEST(ControlGeometry, TrackThumbIsCentredOnThePositionAndStaysInside)
+{
+    // Channel 10..190 in a 200-pixel control, an 11-pixel thumb.
+    EXPECT_EQ(TrackThumbStart(10, 190, 0, 0, 100, 11, 200), 5);     // centred on the channel's start
+    EXPECT_EQ(TrackThumbStart(10, 190, 100, 0, 100, 11, 200), 185); // on its end
+    EXPECT_EQ(TrackThumbStart(10, 190, 50, 0, 100, 11, 200), 95);
+    // A channel reaching the control's edges: the thumb is pushed back inside.
+    EXPECT_EQ(TrackThumbStart(0, 200, 0, 0, 100, 11, 200), 0);
+    EXPECT_EQ(TrackThumbStart(0, 200, 100, 0, 100, 11, 200), 189);
+    // Minimum equal to maximum, and positions outside the range.
+    EXPECT_EQ(TrackThumbStart(10, 190, 7, 7, 7, 11, 200), 5);
+    EXPECT_EQ(TrackThumbStart(10, 190, 300, 0, 100, 11, 200), 185);
+}
+
+TEST(ControlGeometry, TrackThumbImageFollowsOrientationAndTickSide)
+{
+    using T = ThumbImage;
+    EXPECT_EQ(TrackThumbImages(false, false, false), (std::vector<T>{T::Down, T::Horz}));
+    EXPECT_EQ(TrackThumbImages(false, false, true), (std::vector<T>{T::Up, T::Horz}));
+    EXPECT_EQ(TrackThumbImages(false, true, false), (std::vector<T>{T::Horz}));
+    EXPECT_EQ(TrackThumbImages(true, false, false), (std::vector<T>{T::Right, T::Vert}));
+    EXPECT_EQ(TrackThumbImages(true, false, true), (std::vector<T>{T::Left, T::Vert}));
+    EXPECT_EQ(TrackThumbImages(true, true, true), (std::vector<T>{T::Vert}));
+}
+
+TEST(ControlGeometry, UpDownButtonsSplitTheControlAndTakeTheirOwnFrames)
+{
+    const UpDownLayout v = LayOutUpDown(17, 21, false);
+    EXPECT_EQ(v.first, (Rect{0, 0, 17, 10}));
+    EXPECT_EQ(v.second, (Rect{0, 10, 17, 21}));
+    const UpDownLayout h = LayOutUpDown(31, 15, true);
+    EXPECT_EQ(h.first, (Rect{0, 0, 15, 15}));
+    EXPECT_EQ(h.second, (Rect{15, 0, 31, 15}));
+    EXPECT_EQ(UpDownFrame(false, ControlState::Normal), 1);
+    EXPECT_EQ(UpDownFrame(false, ControlState::Pressed), 2);
+    EXPECT_EQ(UpDownFrame(true, ControlState::Disabled), 7);
+    EXPECT_EQ(UpDownFrame(true, ControlState::Hot), 8);
+    EXPECT_EQ(UpDownFrame(true, ControlState::Focused), 5);  // the buttons have no focused frame
+}
+
+TEST(ControlGeometry, HeaderSectionsEndWithAFillerAndSortedSectionsShowFrameFive)
+{
+    const std::vector<Rect> items{{0, 0, 80, 20}, {80, 0, 150, 20}};
+    auto sections = HeaderSections(items, 200, 20);
+    ASSERT_EQ(sections.size(), 3u);
+    EXPECT_EQ(sections[2], (Rect{150, 0, 200, 20}));
+    EXPECT_EQ(HeaderSections({{0, 0, 210, 20}}, 200, 20).size(), 1u);  // no room left
+    EXPECT_EQ(HeaderSections({}, 200, 20).size(), 1u);                 // an empty header is one filler
+    EXPECT_EQ(HeaderFrame(ControlState::Normal, true, 5), 5);
+    EXPECT_EQ(HeaderFrame(ControlState::Pressed, true, 5), 2);  // pressing wins over sorting
+    EXPECT_EQ(HeaderFrame(ControlState::Normal, true, 4), 1);   // no sorted frame in a 4-frame image
+}
+
+TEST(ControlGeometry, ComboButtonSitsInsideTheEdgeAndNeverCrossesIt)
+{
+    const ComboLayout c = LayOutCombo(120, 21, 18);
+    EXPECT_EQ(c.button, (Rect{100, 2, 118, 19}));
+    EXPECT_EQ(c.text.right, 100);
+    const ComboLayout narrow = LayOutCombo(12, 21, 18);
+    EXPECT_GE(narrow.button.left, 2);
+    EXPECT_LE(narrow.button.right, 10);
+}
+
+}  // namespace
+}  // namespace aw::skin
