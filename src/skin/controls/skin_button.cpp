@@ -42,19 +42,9 @@ int TSkinButton::CurrentFrame() const
 
 bool TSkinButton::BeforeMessage(Message& m)
 {
+    if (PaintsWholly(m))
+        return false;
     switch (m.msg) {
-    case WM_PAINT:
-        if (m.wParam) {
-            PaintNow(reinterpret_cast<HDC>(m.wParam));
-        } else {
-            PaintDC paint(window_);
-            PaintNow(paint.Get());
-        }
-        m.result = 0;
-        return false;
-    case WM_ERASEBKGND:
-        m.result = 1;
-        return false;
     case WM_TIMER:
         ::KillTimer(window_, kButtonTimer);
         m.result = 0;

@@ -101,6 +101,25 @@ LRESULT CALLBACK TSkinControl::SubclassProc(HWND window, UINT msg, WPARAM wParam
     return m.result;
 }
 
+bool TSkinControl::PaintsWholly(Message& m)
+{
+    if (m.msg == WM_PAINT) {
+        if (m.wParam) {
+            PaintNow(reinterpret_cast<HDC>(m.wParam));
+        } else {
+            PaintDC paint(window_);
+            PaintNow(paint.Get());
+        }
+        m.result = 0;
+        return true;
+    }
+    if (m.msg == WM_ERASEBKGND) {
+        m.result = 1;
+        return true;
+    }
+    return false;
+}
+
 bool TSkinControl::BeforeMessage(Message& m)
 {
     (void)m;

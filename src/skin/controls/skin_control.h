@@ -60,6 +60,10 @@ protected:
     // False: the painter handled the message, the control never sees it. True: the control's
     // own handling runs, then AfterMessage.
     virtual bool BeforeMessage(Message& m);
+    // For painters that draw the whole control: WM_PAINT paints it (on the DC the message
+    // brings, else between BeginPaint and EndPaint) and WM_ERASEBKGND is answered as done, so
+    // the control's own painting never runs. True when the message was one of the two.
+    bool PaintsWholly(Message& m);
     virtual void AfterMessage(Message& m);
     virtual void Draw(HDC dc, const RECT& rect) {}
     // Undoes what a member changed on the window beyond the base's own changes.

@@ -59,19 +59,9 @@ void DrawEditBorder(HWND window, HDC dc, const RECT& rect, Colour shadow)
 
 bool TSkinStatusBar::BeforeMessage(Message& m)
 {
+    if (PaintsWholly(m))
+        return false;
     switch (m.msg) {
-    case WM_PAINT:
-        if (m.wParam) {
-            PaintNow(reinterpret_cast<HDC>(m.wParam));
-        } else {
-            PaintDC paint(window_);
-            PaintNow(paint.Get());
-        }
-        m.result = 0;
-        return false;
-    case WM_ERASEBKGND:
-        m.result = 1;
-        return false;
     default:
         return TSkinControl::BeforeMessage(m);
     }
@@ -244,19 +234,9 @@ void TSkinBox::Draw(HDC dc, const RECT& rect)
 
 bool TSkinGroupBox::BeforeMessage(Message& m)
 {
+    if (PaintsWholly(m))
+        return false;
     switch (m.msg) {
-    case WM_PAINT:
-        if (m.wParam) {
-            PaintNow(reinterpret_cast<HDC>(m.wParam));
-        } else {
-            PaintDC paint(window_);
-            PaintNow(paint.Get());
-        }
-        m.result = 0;
-        return false;
-    case WM_ERASEBKGND:
-        m.result = 1;
-        return false;
     default:
         return TSkinControl::BeforeMessage(m);
     }

@@ -42,21 +42,11 @@ bool LeftButtonHeldBy(HWND window) { return ::GetCapture() == window && ::GetKey
 
 bool TSkinSelfPainted::BeforeMessage(Message& m)
 {
-    switch (m.msg) {
-    case WM_PAINT:
-        if (m.wParam) {
-            PaintNow(reinterpret_cast<HDC>(m.wParam));
-        } else {
-            PaintDC paint(window_);
-            PaintNow(paint.Get());
-        }
-        m.result = 0;
+    if (PaintsWholly(m))
         return false;
+    switch (m.msg) {
     case WM_PRINTCLIENT:
         PaintNow(reinterpret_cast<HDC>(m.wParam));
-        return false;
-    case WM_ERASEBKGND:
-        m.result = 1;
         return false;
     default:
         return true;

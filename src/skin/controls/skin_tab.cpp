@@ -39,19 +39,9 @@ int TSkinTab::Side() const
 
 bool TSkinTab::BeforeMessage(Message& m)
 {
+    if (PaintsWholly(m))
+        return false;
     switch (m.msg) {
-    case WM_PAINT:
-        if (m.wParam) {
-            PaintNow(reinterpret_cast<HDC>(m.wParam));
-        } else {
-            PaintDC paint(window_);
-            PaintNow(paint.Get());
-        }
-        m.result = 0;
-        return false;
-    case WM_ERASEBKGND:
-        m.result = 1;
-        return false;
     case WM_LBUTTONDOWN: {
         if (!closeBoxes_) break;
         const POINT at{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
