@@ -65,12 +65,7 @@ bool TSkinCheckBox::BeforeMessage(Message& m)
     case WM_PAINT:
     case WM_PRINTCLIENT:
         if (!Image()) break;
-        if (m.wParam) {
-            PaintNow(reinterpret_cast<HDC>(m.wParam));
-        } else {
-            PaintDC paint(window_);
-            PaintNow(paint.Get());
-        }
+        PaintForMessage(m);
         m.result = 0;
         return false;
     case WM_ERASEBKGND:

@@ -101,15 +101,20 @@ LRESULT CALLBACK TSkinControl::SubclassProc(HWND window, UINT msg, WPARAM wParam
     return m.result;
 }
 
+void TSkinControl::PaintForMessage(const Message& m)
+{
+    if (m.wParam) {
+        PaintNow(reinterpret_cast<HDC>(m.wParam));
+    } else {
+        PaintDC paint(window_);
+        PaintNow(paint.Get());
+    }
+}
+
 bool TSkinControl::PaintsWholly(Message& m)
 {
     if (m.msg == WM_PAINT) {
-        if (m.wParam) {
-            PaintNow(reinterpret_cast<HDC>(m.wParam));
-        } else {
-            PaintDC paint(window_);
-            PaintNow(paint.Get());
-        }
+        PaintForMessage(m);
         m.result = 0;
         return true;
     }

@@ -64,6 +64,9 @@ protected:
     // brings, else between BeginPaint and EndPaint) and WM_ERASEBKGND is answered as done, so
     // the control's own painting never runs. True when the message was one of the two.
     bool PaintsWholly(Message& m);
+    // Paints the control for a WM_PAINT or WM_PRINTCLIENT: on the DC the message brings, else
+    // between BeginPaint and EndPaint.
+    void PaintForMessage(const Message& m);
     virtual void AfterMessage(Message& m);
     virtual void Draw(HDC dc, const RECT& rect) {}
     // Undoes what a member changed on the window beyond the base's own changes.
