@@ -51,7 +51,7 @@ SpecialFolderScope::SpecialFolderScope() : outermost_(t_scope == nullptr)
 
 SpecialFolderScope::~SpecialFolderScope()
 {
-    if (outermost_)
+    if (outermost_ && t_scope == this)
         t_scope = nullptr;
 }
 

@@ -22,7 +22,8 @@ std::string GetSpecialFolder(int csidl);
 // While one lives, GetSpecialFolder on its thread asks the shell once per folder and gives the
 // same answer afterwards. A scan or a cleaning run builds hundreds of paths from a handful of
 // folders, and each shell query costs far more than the path it yields. Scopes nest; the
-// outermost one holds the answers.
+// outermost one holds the answers. A scope is made and ended on one thread (a local or a member
+// of a local).
 class SpecialFolderScope {
 public:
     SpecialFolderScope();
