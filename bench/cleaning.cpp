@@ -175,6 +175,7 @@ void PrintMemory(const char* who, const ChildMemory& m)
 {
     std::printf("  %-13s peak working set %7lld KiB (+%lld during the clean), peak private %7lld KiB (+%lld)\n",
                 who, m.PeakWorkingSet, m.WorkingSetGrowth, m.PeakPrivate, m.PrivateGrowth);
+    std::fflush(stdout);
 }
 
 void MakeDragonFolders()
@@ -201,7 +202,8 @@ int main(int argc, char** argv)
     if (argc > 2 && std::strcmp(argv[1], "--child") == 0)
         return ChildClean(std::strcmp(argv[2], "run") == 0);
 
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+    // Zero rounds measures the memory only.
+    const int rounds = argc > 1 ? std::max(0, std::atoi(argv[1])) : 9;
     const std::string cache = CacheFolder();
     MakeDragonFolders();
 
@@ -232,19 +234,23 @@ int main(int argc, char** argv)
         ratios.push_back(run.back() / bare.back());
     }
 
-    std::printf("files per round: %d (%d counted by the run)\n", kTimedFiles, counted);
-    std::printf("cleaning run:  median %.3f s, best %.3f s over %d rounds\n", Median(run),
-                *std::min_element(run.begin(), run.end()), rounds);
-    std::printf("bare loop:     median %.3f s, best %.3f s over %d rounds\n", Median(bare),
-                *std::min_element(bare.begin(), bare.end()), rounds);
-    std::printf("ratio (run / bare loop): median of the rounds' ratios %.3f (lowest %.3f, highest %.3f); "
-                "of the medians %.3f, of the best rounds %.3f\n",
-                Median(ratios), *std::min_element(ratios.begin(), ratios.end()),
-                *std::max_element(ratios.begin(), ratios.end()), Median(run) / Median(bare),
-                *std::min_element(run.begin(), run.end()) / *std::min_element(bare.begin(), bare.end()));
+    if (rounds > 0) {
+        std::printf("files per round: %d (%d counted by the run)\n", kTimedFiles, counted);
+        std::printf("cleaning run:  median %.3f s, best %.3f s over %d rounds\n", Median(run),
+                    *std::min_element(run.begin(), run.end()), rounds);
+        std::printf("bare loop:     median %.3f s, best %.3f s over %d rounds\n", Median(bare),
+                    *std::min_element(bare.begin(), bare.end()), rounds);
+        std::printf("ratio (run / bare loop): median of the rounds' ratios %.3f (lowest %.3f, highest %.3f); "
+                    "of the medians %.3f, of the best rounds %.3f\n",
+                    Median(ratios), *std::min_element(ratios.begin(), ratios.end()),
+                    *std::max_element(ratios.begin(), ratios.end()), Median(run) / Median(bare),
+                    *std::min_element(run.begin(), run.end()) / *std::min_element(bare.begin(), bare.end()));
+        std::fflush(stdout);
+    }
 
     for (int files : {20000, 100000}) {
         std::printf("memory, %d files, each side in a process of its own:\n", files);
+        std::fflush(stdout);
         Seed(cache, files);
         PrintMemory("cleaning run:", CleanInChild(true));
         Seed(cache, files);
