@@ -24,7 +24,8 @@
 
 namespace {
 
-constexpr int kSubFolders = 10;
+constexpr int kMaxTopLevelFiles = 10000;
+constexpr int kFilesPerSubFolder = 1000;
 constexpr int kTimedFiles = 20000;
 
 std::string DragonFolder()
@@ -37,7 +38,9 @@ std::string CacheFolder()
     return DragonFolder() + "\\Dragon\\User Data\\Default\\Cache";
 }
 
-// Half the files at the top of the cache, the other half spread over ten sub-folders.
+// Up to 10,000 files at the top of the cache (half of them for the timed 20,000), the rest in
+// sub-folders of 1,000 each. Wine looks a new name up case-blind through the whole folder, so
+// one folder of 100,000 would time the seeding, not the cleaning.
 void Seed(const std::string& cache, int files)
 {
     CreateDirectoryA(cache.c_str(), nullptr);
@@ -49,10 +52,11 @@ void Seed(const std::string& cache, int files)
             CloseHandle(h);
         }
     };
-    const int top = files / 2, perSub = (files - top) / kSubFolders;
+    const int top = std::min(files / 2, kMaxTopLevelFiles), perSub = kFilesPerSubFolder;
+    const int subFolders = (files - top) / perSub;
     for (int i = 0; i < top; ++i)
         write(cache + "\\f_" + std::to_string(i));
-    for (int d = 0; d < kSubFolders; ++d) {
+    for (int d = 0; d < subFolders; ++d) {
         std::string sub = cache + "\\index-" + std::to_string(d);
         CreateDirectoryA(sub.c_str(), nullptr);
         for (int i = 0; i < perSub; ++i)
