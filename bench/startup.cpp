@@ -81,8 +81,13 @@ int main(int argc, char** argv)
         bare.push_back(TimeToWindow(argv[2]));
     }
     double a = Median(program), b = Median(bare);
-    std::printf("Ashwarden:   median %.3f s to a visible window over %d starts\n", a, starts);
-    std::printf("bare window: median %.3f s\n", b);
-    std::printf("ratio (Ashwarden / bare window): %.2f\n", b > 0 ? a / b : 0.0);
+    double bestA = *std::min_element(program.begin(), program.end());
+    double bestB = *std::min_element(bare.begin(), bare.end());
+    std::printf("Ashwarden:   median %.3f s, best %.3f s to a visible window over %d starts\n", a, bestA, starts);
+    std::printf("bare window: median %.3f s, best %.3f s\n", b, bestB);
+    // On a busy machine single starts can take many times longer; the best starts are the
+    // steadier comparison.
+    std::printf("ratio (Ashwarden / bare window): median %.2f, best %.2f\n", b > 0 ? a / b : 0.0,
+                bestB > 0 ? bestA / bestB : 0.0);
     return 0;
 }

@@ -10,6 +10,7 @@
 option(ASHWARDEN_SANITIZE "Build native code with ASan and UBSan" ON)
 option(ASHWARDEN_FUZZ "Build the libFuzzer harnesses (clang only)" OFF)
 option(ASHWARDEN_BENCH "Build the benchmarks (use an optimised build without sanitizers)" OFF)
+option(ASHWARDEN_WERROR "Treat warnings in the project's own code as errors" ON)
 set(ASHWARDEN_DEPS "" CACHE PATH "Folder holding the cross-built libjpeg/ and gtest/ installs")
 
 if(WIN32)
@@ -21,6 +22,11 @@ endif()
 set(AW_WARNINGS)
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   set(AW_WARNINGS -Wall -Wextra -Wno-unused-parameter -Wno-cast-function-type)
+  # Only the project's own targets get these flags; third-party headers come in as system
+  # headers, so their warnings never stop the build.
+  if(ASHWARDEN_WERROR)
+    list(APPEND AW_WARNINGS -Werror)
+  endif()
 endif()
 
 set(AW_SANITIZE_FLAGS)

@@ -29,8 +29,8 @@ aw_wineserver_start
 export AW_SOURCE_DIR='R:\'
 echo "== skin package decoding, under Wine"
 aw_wine "$REPO/build/bench-win/bench/skin_decode_bench.exe" 'R:\res\skin\ashwarden.skin' 2000
-echo "== cleaning 20,000 files against a bare delete loop, under Wine"
-aw_wine "$REPO/build/bench-win/bench/cleaning_bench.exe" "${AW_BENCH_ROUNDS:-3}"
+echo "== cleaning against a bare delete loop (time at 20,000 files, memory at 20,000 and 100,000), under Wine"
+aw_wine "$REPO/build/bench-win/bench/cleaning_bench.exe" "${AW_BENCH_ROUNDS:-9}"
 echo "== start-up to a visible main window against a bare window program, under Wine"
 mkdir -p "$AW_WORK/app"
 cp build/bench-win/src/app/Ashwarden.exe build/bench-win/bench/bare_window.exe "$AW_WORK/app/"

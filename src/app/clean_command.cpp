@@ -55,7 +55,7 @@ void MainForm::CleanCommand()
         Ask("No traces selected!", "Warning", MB_ICONEXCLAMATION);
         return;
     }
-    bool restorePointOption = settings_.Option(1).Checked();
+    bool restorePointOption = settings_.Option(OptionId::CreateRestorePoint).Checked();
     if (restorePointOption && !RestorePointOrConsent())
         return;
     if (!restorePointOption && !RegValueExists(HKEY_CURRENT_USER, kFirstRunMarker)) {
@@ -73,7 +73,7 @@ void MainForm::CleanCommand()
     cleanElapsedMs_ = ElapsedTicks(start, application.TickCount());
     application.Sleep(1000);
     Button1->SetEnabled(true);
-    if (settings_.Option(6).Checked())
+    if (settings_.Option(OptionId::NoMessageAfterCleaning).Checked())
         return;
     CleanTotals totals{cleanElapsedMs_, counters_.FilesDeleted, counters_.RegistryKeysDeleted,
                        counters_.BytesCleaned};
@@ -87,7 +87,7 @@ void MainForm::RunCleaningAndWait()
     // The worker reads only this snapshot, so the tree and the options stay usable meanwhile.
     CleanJob job{CleanRequest{}, &counters_};
     job.Request.Selection = SelectedTraces(*TreeView1);
-    job.Request.IndexDatOption = settings_.Option(5).Checked();
+    job.Request.IndexDatOption = settings_.Option(OptionId::DeleteIndexDatOnReboot).Checked();
     job.Request.ScriptLines = settings_.Memo1->Lines();
     job.Request.RunCustomLocations = RunCustomLocationsOfRequest;
     job.Request.Owner = hwnd_;
@@ -103,7 +103,7 @@ void MainForm::RunCleaningAndWait()
     DWORD exitCode = 0;
     while (GetExitCodeThread(worker.get(), &exitCode) && exitCode == STILL_ACTIVE) {
         application.ProcessMessages();
-        if (settings_.Option(9).Checked())
+        if (settings_.Option(OptionId::ReduceMemoryWhileCleaning).Checked())
             SleepEx(1, TRUE);
     }
     cleaningActive_ = false;

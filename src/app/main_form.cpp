@@ -246,7 +246,7 @@ void MainForm::FormShow()
 {
     LoadSettings(settings_);
     settingsLoaded_ = true;
-    bool useSavedSelection = settings_.Option(8).Checked();
+    bool useSavedSelection = settings_.Option(OptionId::LoadSelectionFromIni).Checked();
     if (useSavedSelection)
         LoadTraceSelection(kTracesFileName, *TreeView1);
     LoadLocationsAtShow(*settings_.Memo1);
@@ -266,14 +266,14 @@ void MainForm::SaveOnClose()
 {
     if (settingsLoaded_)
         SaveSettings(settings_);
-    if (settings_.Option(7).Checked())
+    if (settings_.Option(OptionId::SaveSelectionToIni).Checked())
         SaveTraceSelection(kTracesFileName, *TreeView1);
 }
 
 void MainForm::FormClose(ui::CloseAction& action)
 {
     SaveOnClose();
-    if (settings_.Option(2).Checked()) {
+    if (settings_.Option(OptionId::MinimizeToTray).Checked()) {
         action = ui::CloseAction::None;
         Hide();
         Tray.Add();
@@ -324,7 +324,7 @@ LRESULT MainForm::TrayCallback(LPARAM mouseMessage)
 
 LRESULT MainForm::QueryEndSession()
 {
-    if (settings_.Option(4).Checked())
+    if (settings_.Option(OptionId::CleanWhenWindowsShutsDown).Checked())
         CleanCommand();
     ui::Application::Instance().Sleep(2000);
     return 1;

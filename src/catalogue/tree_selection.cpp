@@ -61,11 +61,19 @@ void CollapseUnselectedGroups(ui::TreeView& tree)
 
 void ScrollTreeToTop(ui::TreeView& tree)
 {
-    // One step per pixel of height: more than the tree can ever have lines.
+    // Line by line with the waiting messages handled before each step, as a user's scrolling
+    // would go, and no further than the top: once the first line shows, a step changes
+    // nothing. One step per pixel of height is more than the tree can ever have lines.
+    const HWND handle = tree.Handle();
+    auto atTop = [handle] {
+        const LPARAM first = SendMessageA(handle, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0);
+        return first == 0 || first == SendMessageA(handle, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    };
     int steps = tree.GetBounds().Height;
-    for (int i = 0; i < steps; ++i) {
+    ui::Application::Instance().ProcessMessages();
+    for (int i = 0; i < steps && !atTop(); ++i) {
+        SendMessageA(handle, WM_VSCROLL, SB_LINEUP, 0);
         ui::Application::Instance().ProcessMessages();
-        SendMessageA(tree.Handle(), WM_VSCROLL, SB_LINEUP, 0);
     }
 }
 

@@ -16,6 +16,8 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 // which would make it the dearest step of deleting a file. It is the fallback.
 using QueryObjectFn = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
 constexpr int kObjectNameInformation = 1;
+// Room for the longest name the query buffer can hold, in the widest multibyte form.
+constexpr std::size_t kResolvedNameChars = 2 * (MAX_PATH + 64);
 
 struct CountedName {  // the kernel's UNICODE_STRING, followed by its characters
     USHORT Length;
@@ -32,34 +34,27 @@ QueryObjectFn ObjectNameQuery()
     return query;
 }
 
-std::string Narrow(const wchar_t* text, int length)
-{
-    if (length <= 0)
-        return {};
-    int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    if (size <= 0)
-        return {};
-    std::string narrow(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, length, &narrow[0], size, nullptr, nullptr);
-    return narrow;
-}
-
-std::string ResolvedName(HANDLE handle)
+// The kernel's name of an open file or folder, converted into `out`; the view is empty when
+// the system does not answer or the name does not fit. No allocation: the walk asks once per
+// file.
+std::string_view ResolvedName(HANDLE handle, char (&out)[kResolvedNameChars])
 {
     if (QueryObjectFn query = ObjectNameQuery()) {
         alignas(CountedName) char buffer[sizeof(CountedName) + (MAX_PATH + 64) * sizeof(wchar_t)];
         ULONG returned = 0;
-        if (query(handle, kObjectNameInformation, buffer, sizeof buffer, &returned) >= 0) {
-            const auto* name = reinterpret_cast<const CountedName*>(buffer);
-            return Narrow(name->Buffer, name->Length / static_cast<int>(sizeof(wchar_t)));
-        }
-        return {};
+        if (query(handle, kObjectNameInformation, buffer, sizeof buffer, &returned) < 0)
+            return {};
+        const auto* name = reinterpret_cast<const CountedName*>(buffer);
+        const int length = name->Length / static_cast<int>(sizeof(wchar_t));
+        if (length <= 0)
+            return {};
+        const int size = WideCharToMultiByte(CP_ACP, 0, name->Buffer, length, out, sizeof out, nullptr, nullptr);
+        return size > 0 ? std::string_view(out, static_cast<std::size_t>(size)) : std::string_view();
     }
-    char buffer[MAX_PATH + 64];
-    DWORD length = GetFinalPathNameByHandleA(handle, buffer, sizeof buffer, FILE_NAME_NORMALIZED | VOLUME_NAME_NT);
-    if (length == 0 || length >= sizeof buffer)
+    DWORD length = GetFinalPathNameByHandleA(handle, out, sizeof out, FILE_NAME_NORMALIZED | VOLUME_NAME_NT);
+    if (length == 0 || length >= sizeof out)
         return {};
-    return std::string(buffer, length);
+    return std::string_view(out, length);
 }
 
 // Opens the entry itself: with the reparse flag, a Windows link is opened rather than its
@@ -92,13 +87,15 @@ FolderAnchor::FolderAnchor(const std::string& folder)
         return;
     UniqueHandle handle(CreateFileA(folder.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
                                     FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    char name[kResolvedNameChars];
     if (handle)
-        resolved_ = ResolvedName(handle.get());
+        resolved_ = std::string(ResolvedName(handle.get(), name));
 }
 
-bool FolderAnchor::Holds(HANDLE entry, const std::string& name) const
+bool FolderAnchor::Holds(HANDLE entry, std::string_view name) const
 {
-    return valid() && IsEntryOfFolder(resolved_, name, ResolvedName(entry));
+    char resolved[kResolvedNameChars];
+    return valid() && IsEntryOfFolder(resolved_, name, ResolvedName(entry, resolved));
 }
 
 bool IsOwnEntry(const FolderAnchor& folder, const std::string& path, const std::string& name)
@@ -107,7 +104,7 @@ bool IsOwnEntry(const FolderAnchor& folder, const std::string& path, const std::
     return file && folder.Holds(file.get(), name);
 }
 
-Removal RemoveFoundFile(const FolderAnchor& folder, const std::string& path, const std::string& name, DWORD attributes)
+Removal RemoveFoundFile(const FolderAnchor& folder, const std::string& path, std::string_view name, DWORD attributes)
 {
     if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
         return Removal::NotOwnEntry;

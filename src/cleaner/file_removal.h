@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace aw {
 
@@ -18,7 +19,7 @@ public:
 
     bool valid() const { return !resolved_.empty(); }
     // True when the open handle is the entry `name` of this folder.
-    bool Holds(HANDLE entry, const std::string& name) const;
+    bool Holds(HANDLE entry, std::string_view name) const;
 
 private:
     std::string resolved_;
@@ -31,7 +32,7 @@ private:
 // attribute cleared first; it is put back when the file still cannot be deleted (Failed). Hidden and
 // system files delete as they are.
 enum class Removal { Removed, Failed, NotOwnEntry };
-Removal RemoveFoundFile(const FolderAnchor& folder, const std::string& path, const std::string& name, DWORD attributes);
+Removal RemoveFoundFile(const FolderAnchor& folder, const std::string& path, std::string_view name, DWORD attributes);
 
 // True when the file at path is the entry `name` of the anchored folder: the check alone, for
 // callers that hand the path to another service (deletion at the next start).

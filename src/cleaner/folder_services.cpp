@@ -27,9 +27,9 @@ std::string FromPathCall(Call call)
     return std::string(buffer, length);
 }
 
-} // namespace
+thread_local SpecialFolderScope* t_scope = nullptr;
 
-std::string GetSpecialFolder(int csidl)
+std::string AskShell(int csidl)
 {
     ITEMIDLIST* raw = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &raw)) || !raw)
@@ -39,6 +39,30 @@ std::string GetSpecialFolder(int csidl)
     if (!SHGetPathFromIDListA(list.get(), buffer))
         return std::string();
     return std::string(buffer, strnlen(buffer, MAX_PATH));
+}
+
+} // namespace
+
+SpecialFolderScope::SpecialFolderScope() : outermost_(t_scope == nullptr)
+{
+    if (outermost_)
+        t_scope = this;
+}
+
+SpecialFolderScope::~SpecialFolderScope()
+{
+    if (outermost_ && t_scope == this)
+        t_scope = nullptr;
+}
+
+std::string GetSpecialFolder(int csidl)
+{
+    if (!t_scope)
+        return AskShell(csidl);
+    auto known = t_scope->answers_.find(csidl);
+    if (known == t_scope->answers_.end())
+        known = t_scope->answers_.emplace(csidl, AskShell(csidl)).first;
+    return known->second;
 }
 
 std::string GetWindowsFolder()

@@ -1,6 +1,7 @@
 #pragma once
-// Where the user's folders lie on this machine. Every call asks the system again; nothing is
-// kept. A folder the system cannot name is the empty string.
+// Where the user's folders lie on this machine. Every call asks the system again, except
+// within a SpecialFolderScope. A folder the system cannot name is the empty string.
+#include <map>
 #include <string>
 
 namespace aw {
@@ -17,6 +18,24 @@ constexpr int kCsidlProgramFiles = 38;
 
 // The special folder's path as the shell gives it, without a trailing backslash.
 std::string GetSpecialFolder(int csidl);
+
+// While one lives, GetSpecialFolder on its thread asks the shell once per folder and gives the
+// same answer afterwards. A scan or a cleaning run builds hundreds of paths from a handful of
+// folders, and each shell query costs far more than the path it yields. Scopes nest; the
+// outermost one holds the answers. A scope is made and ended on one thread (a local or a member
+// of a local).
+class SpecialFolderScope {
+public:
+    SpecialFolderScope();
+    ~SpecialFolderScope();
+    SpecialFolderScope(const SpecialFolderScope&) = delete;
+    SpecialFolderScope& operator=(const SpecialFolderScope&) = delete;
+
+private:
+    friend std::string GetSpecialFolder(int csidl);
+    bool outermost_;
+    std::map<int, std::string> answers_;
+};
 // Normally without a trailing backslash.
 std::string GetWindowsFolder();
 std::string GetSystemFolder();

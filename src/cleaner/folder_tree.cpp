@@ -22,10 +22,9 @@ bool Exists(const std::string& path)
 }
 
 // Deletes one file found by the walk; the top level counts it when it is gone afterwards.
-void DeleteWalkedFile(const FolderAnchor& anchor, const std::string& path, const DirectorySearch& entry,
-                      const TreeWalk& walk, CleanCounters* counters)
+void DeleteWalkedFile(const FolderAnchor& anchor, const std::string& path, std::string_view name,
+                      const DirectorySearch& entry, const TreeWalk& walk, CleanCounters* counters)
 {
-    const std::string name = entry.name();
     const Removal removal = RemoveFoundFile(anchor, path, name, entry.entry().dwFileAttributes);
     if (removal == Removal::NotOwnEntry)
         return;  // a link: neither it nor what it leads to is touched or counted
@@ -51,19 +50,24 @@ void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters,
         const FolderAnchor anchor(base);
         if (!anchor.valid())
             return;
+        // One path buffer for the whole level: the entry's name replaces the previous one.
+        std::string path;
+        path.reserve(kPathLimit);
+        path = base;
         for (DirectorySearch search(pattern); search.found(); search.next()) {
-            const std::string name = search.name();
+            const std::string_view name = search.entry().cFileName;
             if (search.isDirectory() && IsDotEntry(name))
                 continue;
             if (!MatchesMask(name, walk.Mask))
                 continue;
             if (!keep.empty() && MatchesMask(name, keep))
                 continue;
-            const std::string path = base + name;
+            path.resize(base.size());
+            path.append(name);
             if (!FitsPathLimit(path))
                 continue;
             if (!search.isDirectory()) {
-                DeleteWalkedFile(anchor, path, search, walk, counters);
+                DeleteWalkedFile(anchor, path, name, search, walk, counters);
             } else if (search.isReparsePoint()) {
                 // Removes the link, never what it points to.
                 RemoveDirectoryA(path.c_str());

@@ -1,5 +1,8 @@
 #pragma once
-// The folders and profiles of this machine and user, asked afresh at every call.
+// The folders and profiles of this machine and user. The shell's special folders are asked
+// once for the source's lifetime (a scan or a cleaning run makes its own, on its own thread),
+// everything else afresh at every call.
+#include "cleaner/folder_services.h"
 #include "cleaner/location_builder.h"
 
 namespace aw {
@@ -8,6 +11,9 @@ class SystemLocationSource : public LocationSource {
 public:
     std::string folder(BaseFolder base) const override;
     std::vector<BrowserProfile> profiles(ProfilePart part, const std::string& userDataFolder) const override;
+
+private:
+    SpecialFolderScope specialFolders_;
 };
 
 } // namespace aw

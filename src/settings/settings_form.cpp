@@ -21,7 +21,7 @@ ui::FontSpec TahomaFont(bool bold = false)
 // The options: page, position and caption of each check box, in creation order.
 struct OptionLayout {
     int Page; // index into the pages
-    int Number;
+    OptionId Option;
     int Left, Top;
     const char* Caption;
     bool Checked;
@@ -30,16 +30,16 @@ struct OptionLayout {
 constexpr int kGeneral = 0, kCleaning = 1, kSchedule = 2;
 
 const OptionLayout kOptions[] = {
-    {kGeneral, 6, 16, 16, "Do not show message after deleted traces", false},
-    {kGeneral, 1, 16, 40, "Create a system restore point before delete traces", false},
-    {kGeneral, 2, 16, 136, "Minimize to System Tray", true},
-    {kGeneral, 10, 16, 160, "Start with Windows", false},
-    {kGeneral, 9, 16, 64, "Reduce memory usage during cleaning process", false},
-    {kGeneral, 7, 16, 88, "Save selected traces to INI file", false},
-    {kGeneral, 8, 16, 112, "Load selected traces from INI file", false},
-    {kCleaning, 5, 16, 16, "Try to delete index.dat files on next reboot", false},
-    {kSchedule, 3, 16, 16, "Delete selected traces when Windows starts", false},
-    {kSchedule, 4, 16, 40, "Delete selected traces when Windows shut down", false},
+    {kGeneral, OptionId::NoMessageAfterCleaning, 16, 16, "Do not show message after deleted traces", false},
+    {kGeneral, OptionId::CreateRestorePoint, 16, 40, "Create a system restore point before delete traces", false},
+    {kGeneral, OptionId::MinimizeToTray, 16, 136, "Minimize to System Tray", true},
+    {kGeneral, OptionId::StartWithWindows, 16, 160, "Start with Windows", false},
+    {kGeneral, OptionId::ReduceMemoryWhileCleaning, 16, 64, "Reduce memory usage during cleaning process", false},
+    {kGeneral, OptionId::SaveSelectionToIni, 16, 88, "Save selected traces to INI file", false},
+    {kGeneral, OptionId::LoadSelectionFromIni, 16, 112, "Load selected traces from INI file", false},
+    {kCleaning, OptionId::DeleteIndexDatOnReboot, 16, 16, "Try to delete index.dat files on next reboot", false},
+    {kSchedule, OptionId::CleanWhenWindowsStarts, 16, 16, "Delete selected traces when Windows starts", false},
+    {kSchedule, OptionId::CleanWhenWindowsShutsDown, 16, 40, "Delete selected traces when Windows shut down", false},
 };
 
 } // namespace
@@ -50,8 +50,10 @@ SettingsForm::SettingsForm() : ui::Form("Form2", "TForm2", 577, 397)
     font_ = TahomaFont();
 }
 
-void SettingsForm::AddOption(ui::WinControl& page, int number, int left, int top, const char* caption, bool checked)
+void SettingsForm::AddOption(ui::WinControl& page, OptionId option, int left, int top, const char* caption,
+                             bool checked)
 {
+    const int number = static_cast<int>(option);
     auto& box = page.Add<ui::CheckBox>(ui::Bounds{left, top, 449, 17}, "CheckBox" + std::to_string(number), caption,
                                        checked);
     options_[static_cast<size_t>(number)] = &box;
@@ -77,7 +79,7 @@ void SettingsForm::FormCreate()
         &PageControl1->AddPage("TabSheet4", "  Advanced  "),
     };
     for (const OptionLayout& option : kOptions)
-        AddOption(*pages[option.Page], option.Number, option.Left, option.Top, option.Caption, option.Checked);
+        AddOption(*pages[option.Page], option.Option, option.Left, option.Top, option.Caption, option.Checked);
 
     ui::TabSheet& advanced = *pages[3];
     Memo1 = &advanced.Add<ui::Memo>(ui::Bounds{8, 8, 537, 174}, "Memo1");
@@ -87,14 +89,17 @@ void SettingsForm::FormCreate()
     Button4 = &advanced.Add<ui::Button>(ui::Bounds{392, 218, 75, 23}, "Button4", "Load");
     Button5 = &advanced.Add<ui::Button>(ui::Bounds{470, 218, 75, 23}, "Button5", "Save");
     WireLocationsEditor(*Memo1, *Edit1, *Button2, *Button3, *Button4, *Button5);
-    Option(3).OnClick = [this] { CheckBox3Click(Option(3)); };
-    Option(10).OnClick = [this] { CheckBox10Click(Option(10)); };
+    Option(OptionId::CleanWhenWindowsStarts).OnClick = [this] {
+        CheckBox3Click(Option(OptionId::CleanWhenWindowsStarts));
+    };
+    Option(OptionId::StartWithWindows).OnClick = [this] { CheckBox10Click(Option(OptionId::StartWithWindows)); };
 
     PageControl1->SetActivePageIndex(0);
 }
 
-ui::CheckBox& SettingsForm::Option(int number) const
+ui::CheckBox& SettingsForm::Option(OptionId option) const
 {
+    const int number = static_cast<int>(option);
     if (number < 1 || number > 10 || !options_[static_cast<size_t>(number)])
         throw std::out_of_range("no such option");
     return *options_[static_cast<size_t>(number)];

@@ -9,6 +9,21 @@
 
 namespace aw {
 
+// The options, each valued as the number of its check box (CheckBoxN, also its key in
+// Settings.ini).
+enum class OptionId {
+    CreateRestorePoint = 1,
+    MinimizeToTray = 2,
+    CleanWhenWindowsStarts = 3,
+    CleanWhenWindowsShutsDown = 4,
+    DeleteIndexDatOnReboot = 5,
+    NoMessageAfterCleaning = 6,
+    SaveSelectionToIni = 7,
+    LoadSelectionFromIni = 8,
+    ReduceMemoryWhileCleaning = 9,
+    StartWithWindows = 10,
+};
+
 class SettingsForm : public ui::Form {
 public:
     SettingsForm();
@@ -16,7 +31,7 @@ public:
     // Builds the controls and selects the first page.
     void FormCreate();
 
-    ui::CheckBox& Option(int number) const; // CheckBox1 ... CheckBox10
+    ui::CheckBox& Option(OptionId option) const;
     // The check boxes in creation order (the order Settings.ini is written in).
     const std::vector<ui::CheckBox*>& OptionsInCreationOrder() const { return creationOrder_; }
 
@@ -30,7 +45,7 @@ public:
     ui::Button* Button5 = nullptr; // "Save"
 
 private:
-    void AddOption(ui::WinControl& page, int number, int left, int top, const char* caption, bool checked);
+    void AddOption(ui::WinControl& page, OptionId option, int left, int top, const char* caption, bool checked);
     void Button1Click();
 
     std::array<ui::CheckBox*, 11> options_{};

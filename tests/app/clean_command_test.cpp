@@ -69,7 +69,7 @@ TEST_F(CleanCommand, FirstRunQuestionComesOncePerUserWithTheMarkerWrittenFirst)
 TEST_F(CleanCommand, RestorePointOptionSkipsTheQuestionAndAsksWhenItFails)
 {
     TickHarmlessCategory();
-    settings->Option(1).SetChecked(true);
+    settings->Option(OptionId::CreateRestorePoint).SetChecked(true);
     // Wine's System Restore always fails: the user is asked whether to go on. No stops.
     seams->Answers = {IDNO};
     main->CleanCommand();
@@ -89,7 +89,7 @@ TEST_F(CleanCommand, RestorePointOptionSkipsTheQuestionAndAsksWhenItFails)
     EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, kMarker));
 
     // Turned off later, the next Clean asks once.
-    settings->Option(1).SetChecked(false);
+    settings->Option(OptionId::CreateRestorePoint).SetChecked(false);
     seams->Messages.clear();
     seams->Answers = {IDNO};
     main->CleanCommand();
@@ -126,7 +126,7 @@ TEST_F(CleanCommand, NoSummaryWithTheOption)
 {
     TickHarmlessCategory();
     RegWriteString(HKEY_CURRENT_USER, kMarker, "1");
-    settings->Option(6).SetChecked(true);
+    settings->Option(OptionId::NoMessageAfterCleaning).SetChecked(true);
     main->CleanCommand();
     EXPECT_TRUE(seams->Messages.empty());
     EXPECT_EQ(seams->Sleeps, std::vector<unsigned>{1000});
@@ -176,7 +176,7 @@ TEST_F(CleanCommand, MessagesAreDispatchedDuringTheRunAndASecondCleanIsIgnored)
     for (int i = 0; i < 300; ++i)
         WriteTextFile(recent + "\\f" + std::to_string(i) + ".lnk", "x");
     Node("Windows", "Recent Folder").SetStateIndex(StateSelected);
-    settings->Option(9).SetChecked(true); // the 1 ms alertable sleep between rounds
+    settings->Option(OptionId::ReduceMemoryWhileCleaning).SetChecked(true); // the 1 ms alertable sleep between rounds
 
     bool dispatchedDuringRun = false;
     auto inner = main->OnMessage;

@@ -174,7 +174,7 @@ TEST_F(MainWindow, StartupKeepsTheWindowHiddenUntilTheTrayIconIsClicked)
     EXPECT_FALSE(IsWindowVisible(main->Handle()));
     EXPECT_TRUE(TrayIconPresent(main->Handle()));
     // Not yet shown: the settings window holds its initial values.
-    EXPECT_FALSE(settings->Option(6).Checked());
+    EXPECT_FALSE(settings->Option(OptionId::NoMessageAfterCleaning).Checked());
 
     // Other mouse reports on the icon do nothing.
     SendMessageA(main->Handle(), TrayCallbackMessage, 1, WM_MOUSEMOVE);
@@ -183,7 +183,7 @@ TEST_F(MainWindow, StartupKeepsTheWindowHiddenUntilTheTrayIconIsClicked)
     SendMessageA(main->Handle(), TrayCallbackMessage, 1, WM_LBUTTONDOWN);
     Pump();
     EXPECT_TRUE(IsWindowVisible(main->Handle()));
-    EXPECT_TRUE(settings->Option(6).Checked()); // the show handler loaded the settings
+    EXPECT_TRUE(settings->Option(OptionId::NoMessageAfterCleaning).Checked()); // the show handler loaded the settings
     EXPECT_TRUE(main->CollapseEnabled);
     EXPECT_TRUE(TrayIconPresent(main->Handle())); // showing keeps the icon
 }
@@ -202,7 +202,7 @@ TEST_F(MainWindow, CloseWithMinimizeToTrayHidesAndAddsTheIcon)
     Build();
     main->Show();
     Pump();
-    ASSERT_TRUE(settings->Option(2).Checked());
+    ASSERT_TRUE(settings->Option(OptionId::MinimizeToTray).Checked());
     EXPECT_FALSE(TrayIconPresent(main->Handle()));
     main->Close();
     EXPECT_FALSE(IsWindowVisible(main->Handle()));
@@ -219,7 +219,7 @@ TEST_F(MainWindow, CloseWithMinimizeToTrayHidesAndAddsTheIcon)
     SendMessageA(main->Handle(), TrayCallbackMessage, 1, WM_LBUTTONDOWN);
     Pump();
     EXPECT_TRUE(IsWindowVisible(main->Handle()));
-    EXPECT_TRUE(settings->Option(9).Checked());
+    EXPECT_TRUE(settings->Option(OptionId::ReduceMemoryWhileCleaning).Checked());
 }
 
 TEST_F(MainWindow, ExitSavesRemovesTheIconAndEndsWithCodeZero)
@@ -253,7 +253,7 @@ TEST_F(MainWindow, CloseWithoutMinimizeToTrayEndsTheProgram)
     main->Show();
     Pump();
     main->Tray.Add();
-    settings->Option(2).SetChecked(false);
+    settings->Option(OptionId::MinimizeToTray).SetChecked(false);
     main->Close();
     EXPECT_FALSE(TrayIconPresent(main->Handle()));
     // The application was told to end; take the quit message so no later test sees it.
@@ -299,7 +299,7 @@ TEST_F(MainWindow, SessionEndWaitsAndConsents)
     EXPECT_EQ(seams->Sleeps, std::vector<unsigned>{2000});
     EXPECT_TRUE(seams->Messages.empty()); // no Clean without the option
 
-    settings->Option(4).SetChecked(true);
+    settings->Option(OptionId::CleanWhenWindowsShutsDown).SetChecked(true);
     seams->Sleeps.clear();
     answer = SendMessageA(main->Handle(), WM_QUERYENDSESSION, 0, 0);
     EXPECT_EQ(answer, 1);

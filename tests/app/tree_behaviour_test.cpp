@@ -198,6 +198,19 @@ TEST_F(TreeBehaviour, CollapseUnselectedGroupsLeavesOnlyGroupsWithATick)
     EXPECT_EQ(collapsed, 18);
 }
 
+TEST_F(TreeBehaviour, ScrollTreeToTopShowsTheFirstGroupFromAnyDepth)
+{
+    HWND tree = main->TreeView1->Handle();
+    auto firstVisible = [tree] { return SendMessageA(tree, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0); };
+    const LPARAM root = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    // Every group expanded is far taller than the tree: its last line is many lines down.
+    std::vector<ui::TreeNode> nodes = main->TreeView1->AllNodes();
+    SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(nodes.back().Item()));
+    ASSERT_NE(firstVisible(), root);
+    ScrollTreeToTop(*main->TreeView1);
+    EXPECT_EQ(firstVisible(), root);
+}
+
 TEST_F(TreeBehaviour, ShowRootPathAndShowLinesFollowTheirMarks)
 {
     EXPECT_TRUE(main->TreeView1->StyleBit(TVS_HASLINES));

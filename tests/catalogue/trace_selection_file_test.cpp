@@ -135,9 +135,11 @@ TEST_F(TracesIniTest, OnlyTheFilesOwnSectionsChangeTheTree)
                                  "Temporary Downloads", "URLs History"})
         EXPECT_EQ(window.State("Opera", category), StateNotSelected) << category;
     // Nothing outside Opera moved, "Cache" of the other browsers included.
-    for (const auto& [group, states] : before)
-        if (group != "Opera")
+    for (const auto& [group, states] : before) {
+        if (group != "Opera") {
             EXPECT_EQ(window.GroupStates(group), states) << group;
+        }
+    }
 }
 
 TEST_F(TracesIniTest, OnlyTheExactValueTrueTicks)

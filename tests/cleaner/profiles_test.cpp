@@ -27,6 +27,30 @@ TEST_F(FolderServices, SpecialFoldersComeAsTheShellGivesThem)
     EXPECT_EQ("", GetSpecialFolder(0x7E)); // no such folder
 }
 
+TEST_F(FolderServices, AScopeKeepsTheFirstAnswersUntilItsOutermostLevelEnds)
+{
+    // Without its folder the shell no longer names the Internet cache: that shows which calls
+    // asked the shell and which were answered from the scope.
+    const std::string cache = GetSpecialFolder(kCsidlInternetCache);
+    ASSERT_FALSE(cache.empty());
+    {
+        SpecialFolderScope outer;
+        EXPECT_EQ(cache, GetSpecialFolder(kCsidlInternetCache));
+        test::EmptyFolder(cache);
+        ASSERT_TRUE(RemoveDirectoryA(cache.c_str()));
+        {
+            SpecialFolderScope inner;
+            EXPECT_EQ(cache, GetSpecialFolder(kCsidlInternetCache));
+        }
+        EXPECT_EQ(cache, GetSpecialFolder(kCsidlInternetCache));
+        // Another folder is asked for itself, not given the cache's answer.
+        EXPECT_EQ(test::ShellFolder(kCsidlAppData), GetSpecialFolder(kCsidlAppData));
+    }
+    EXPECT_EQ("", GetSpecialFolder(kCsidlInternetCache));
+    ASSERT_TRUE(CreateDirectoryA(cache.c_str(), nullptr));
+    EXPECT_EQ(cache, GetSpecialFolder(kCsidlInternetCache));
+}
+
 TEST_F(FolderServices, SystemFoldersAndTheProgramsOwnFolder)
 {
     EXPECT_TRUE(test::IsFolder(GetWindowsFolder()));

@@ -122,19 +122,19 @@ TEST_F(Autostart, StartWithWindowsWritesAndRemovesTheStartupEntry)
 {
     SetRunValue("Other Program", "other.exe");
 
-    Click(form_.Option(10));
-    ASSERT_TRUE(form_.Option(10).Checked());
+    Click(form_.Option(OptionId::StartWithWindows));
+    ASSERT_TRUE(form_.Option(OptionId::StartWithWindows).Checked());
     EXPECT_EQ(Quoted(RunningExe(), "-startup"), RunValue(kStartup).value_or("<none>"));
     EXPECT_FALSE(RunValue(kSchedule));
 
-    Click(form_.Option(10));
+    Click(form_.Option(OptionId::StartWithWindows));
     EXPECT_FALSE(RunValue(kStartup));
     EXPECT_EQ("other.exe", RunValue("Other Program").value_or("<none>"));
 
     // Unchecking when the entry has gone meanwhile deletes nothing else and raises nothing.
-    Click(form_.Option(10));
+    Click(form_.Option(OptionId::StartWithWindows));
     DeleteRunValue(kStartup);
-    Click(form_.Option(10));
+    Click(form_.Option(OptionId::StartWithWindows));
     EXPECT_FALSE(RunValue(kStartup));
     EXPECT_EQ("other.exe", RunValue("Other Program").value_or("<none>"));
     EXPECT_TRUE(errors_.empty());
@@ -143,13 +143,13 @@ TEST_F(Autostart, StartWithWindowsWritesAndRemovesTheStartupEntry)
 TEST_F(Autostart, BothBoxesCheckedGiveBothEntries)
 {
     SetRunValue(kStartup, "stale data");
-    form_.Option(3).SetChecked(true);
-    form_.Option(10).SetChecked(true);
+    form_.Option(OptionId::CleanWhenWindowsStarts).SetChecked(true);
+    form_.Option(OptionId::StartWithWindows).SetChecked(true);
     EXPECT_EQ(Quoted(RunningExe(), "-clean"), RunValue(kSchedule).value_or("<none>"));
     // Written again over whatever was there.
     EXPECT_EQ(Quoted(RunningExe(), "-startup"), RunValue(kStartup).value_or("<none>"));
 
-    form_.Option(3).SetChecked(false);
+    form_.Option(OptionId::CleanWhenWindowsStarts).SetChecked(false);
     EXPECT_FALSE(RunValue(kSchedule));
     EXPECT_TRUE(RunValue(kStartup));
 }
@@ -158,7 +158,7 @@ TEST_F(Autostart, SettingTheSameStateAgainTouchesNothing)
 {
     // A leftover entry stays while the box is already unchecked, as when Settings.ini says "0".
     SetRunValue(kStartup, "left over");
-    form_.Option(10).SetChecked(false);
+    form_.Option(OptionId::StartWithWindows).SetChecked(false);
     EXPECT_EQ("left over", RunValue(kStartup).value_or("<none>"));
 }
 
@@ -175,8 +175,8 @@ TEST_F(Autostart, AFailedWriteIsShownAfterAClickAndSwallowedWhileLoading)
     const std::string title(40000, 'A');
     ui::Application::Instance().SetTitle(title);
 
-    Click(form_.Option(10));
-    EXPECT_TRUE(form_.Option(10).Checked());
+    Click(form_.Option(OptionId::StartWithWindows));
+    EXPECT_TRUE(form_.Option(OptionId::StartWithWindows).Checked());
     ASSERT_EQ(1u, errors_.size());
     EXPECT_EQ("Failed to set data for '" + title + " Startup'", errors_[0]);
 
@@ -185,8 +185,8 @@ TEST_F(Autostart, AFailedWriteIsShownAfterAClickAndSwallowedWhileLoading)
     errors_.clear();
     std::ofstream(settingsFile_, std::ios::binary) << "[Options]\r\nCheckBox3=-1\r\nCheckBox10=0\r\n";
     LoadSettings(form_);
-    EXPECT_TRUE(form_.Option(3).Checked());
-    EXPECT_FALSE(form_.Option(10).Checked());
+    EXPECT_TRUE(form_.Option(OptionId::CleanWhenWindowsStarts).Checked());
+    EXPECT_FALSE(form_.Option(OptionId::StartWithWindows).Checked());
     EXPECT_TRUE(errors_.empty());
 }
 
@@ -203,7 +203,7 @@ TEST_F(Autostart, WithoutARunKeyNothingIsCreated)
         GTEST_SKIP() << "the prefix's Run key is not empty";
 
     ASSERT_EQ(ERROR_SUCCESS, RegDeleteKeyA(HKEY_CURRENT_USER, kRunKey));
-    form_.Option(10).SetChecked(true);
+    form_.Option(OptionId::StartWithWindows).SetChecked(true);
     EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_READ, &run));
     EXPECT_TRUE(errors_.empty());
 

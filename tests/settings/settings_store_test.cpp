@@ -36,8 +36,8 @@ protected:
         ui::Application::Instance().Initialize();
         form.FormCreate();
         // Keep the option boxes' own side effects (Run-key entries) out of these tests.
-        form.Option(3).OnClick = nullptr;
-        form.Option(10).OnClick = nullptr;
+        form.Option(OptionId::CleanWhenWindowsStarts).OnClick = nullptr;
+        form.Option(OptionId::StartWithWindows).OnClick = nullptr;
     }
     void TearDown() override { DeleteFileA(SettingsPath().c_str()); }
     SettingsForm form;
@@ -66,22 +66,22 @@ TEST_F(SettingsStore, WindowHasItsPagesOptionsAndInitialStates)
     EXPECT_EQ(order, (std::vector<std::string>{"CheckBox6-", "CheckBox1-", "CheckBox2+", "CheckBox10-", "CheckBox9-",
                                                "CheckBox7-", "CheckBox8-", "CheckBox5-", "CheckBox3-",
                                                "CheckBox4-"}));
-    EXPECT_EQ(form.Option(5).Parent(), &form.PageControl1->Page(1));
-    EXPECT_EQ(form.Option(4).Parent(), &form.PageControl1->Page(2));
-    EXPECT_EQ(form.Option(4).GetBounds().Top, 40);
-    EXPECT_EQ(form.Option(10).GetBounds().Top, 160);
-    EXPECT_EQ(form.Option(10).GetBounds().Width, 449);
+    EXPECT_EQ(form.Option(OptionId::DeleteIndexDatOnReboot).Parent(), &form.PageControl1->Page(1));
+    EXPECT_EQ(form.Option(OptionId::CleanWhenWindowsShutsDown).Parent(), &form.PageControl1->Page(2));
+    EXPECT_EQ(form.Option(OptionId::CleanWhenWindowsShutsDown).GetBounds().Top, 40);
+    EXPECT_EQ(form.Option(OptionId::StartWithWindows).GetBounds().Top, 160);
+    EXPECT_EQ(form.Option(OptionId::StartWithWindows).GetBounds().Width, 449);
     EXPECT_EQ(form.Memo1->Parent(), &form.PageControl1->Page(3));
 
     // Tab order on the first page follows creation, not the top-to-bottom order.
     HWND page = form.PageControl1->Page(0).Handle();
     HWND tabOrder[7] = {};
-    tabOrder[0] = form.Option(6).Handle();
+    tabOrder[0] = form.Option(OptionId::NoMessageAfterCleaning).Handle();
     for (int i = 1; i < 7; ++i)
         tabOrder[i] = GetNextDlgTabItem(page, tabOrder[i - 1], FALSE);
     const int expected[] = {6, 1, 2, 10, 9, 7, 8};
     for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(tabOrder[i], form.Option(expected[i]).Handle()) << i;
+        EXPECT_EQ(tabOrder[i], form.Option(static_cast<OptionId>(expected[i])).Handle()) << i;
 }
 
 TEST_F(SettingsStore, FirstSaveWritesTheTenKeysInCreationOrder)
@@ -96,33 +96,33 @@ TEST_F(SettingsStore, ValuesReadAsTheRulesSay)
 {
     // Start from a known state: 1..5 unchecked, 6..9 checked.
     for (int n = 1; n <= 9; ++n)
-        form.Option(n).SetChecked(n >= 6);
+        form.Option(static_cast<OptionId>(n)).SetChecked(n >= 6);
     WriteSettings("[Options]\r\nCheckBox1=1\r\nCheckBox2=2\r\nCheckBox3=TRUE\r\nCheckBox6=0\r\n"
                   "checkbox7=false\r\nCheckBox8=yes\r\nCheckBox9=\r\nCheckBox4= -1 \r\n");
     LoadSettings(form);
-    EXPECT_TRUE(form.Option(1).Checked());
-    EXPECT_TRUE(form.Option(2).Checked());
-    EXPECT_TRUE(form.Option(3).Checked());
-    EXPECT_TRUE(form.Option(4).Checked());
-    EXPECT_FALSE(form.Option(5).Checked()); // missing key
-    EXPECT_FALSE(form.Option(6).Checked());
-    EXPECT_FALSE(form.Option(7).Checked()); // key names ignore case
-    EXPECT_TRUE(form.Option(8).Checked());  // "yes" leaves it
-    EXPECT_TRUE(form.Option(9).Checked());  // "" leaves it
+    EXPECT_TRUE(form.Option(OptionId::CreateRestorePoint).Checked());
+    EXPECT_TRUE(form.Option(OptionId::MinimizeToTray).Checked());
+    EXPECT_TRUE(form.Option(OptionId::CleanWhenWindowsStarts).Checked());
+    EXPECT_TRUE(form.Option(OptionId::CleanWhenWindowsShutsDown).Checked());
+    EXPECT_FALSE(form.Option(OptionId::DeleteIndexDatOnReboot).Checked()); // missing key
+    EXPECT_FALSE(form.Option(OptionId::NoMessageAfterCleaning).Checked());
+    EXPECT_FALSE(form.Option(OptionId::SaveSelectionToIni).Checked()); // key names ignore case
+    EXPECT_TRUE(form.Option(OptionId::LoadSelectionFromIni).Checked());  // "yes" leaves it
+    EXPECT_TRUE(form.Option(OptionId::ReduceMemoryWhileCleaning).Checked());  // "" leaves it
 }
 
 TEST_F(SettingsStore, MissingFileChangesNothing)
 {
-    form.Option(6).SetChecked(true);
+    form.Option(OptionId::NoMessageAfterCleaning).SetChecked(true);
     LoadSettings(form);
-    EXPECT_TRUE(form.Option(6).Checked());
-    EXPECT_TRUE(form.Option(2).Checked());
+    EXPECT_TRUE(form.Option(OptionId::NoMessageAfterCleaning).Checked());
+    EXPECT_TRUE(form.Option(OptionId::MinimizeToTray).Checked());
 }
 
 TEST_F(SettingsStore, ChangedStoredStateRunsTheClickHandlerOnce)
 {
     int clicks = 0;
-    form.Option(10).OnClick = [&] { ++clicks; };
+    form.Option(OptionId::StartWithWindows).OnClick = [&] { ++clicks; };
     WriteSettings("[Options]\r\nCheckBox10=0\r\n");
     LoadSettings(form);
     EXPECT_EQ(clicks, 0);
@@ -135,11 +135,11 @@ TEST_F(SettingsStore, ChangedStoredStateRunsTheClickHandlerOnce)
 
 TEST_F(SettingsStore, AnErrorFromAClickHandlerIsSwallowedAndLoadingGoesOn)
 {
-    form.Option(10).OnClick = [] { throw std::runtime_error("Failed to set data for 'Ashwarden Startup'"); };
+    form.Option(OptionId::StartWithWindows).OnClick = [] { throw std::runtime_error("Failed to set data for 'Ashwarden Startup'"); };
     WriteSettings("[Options]\r\nCheckBox10=-1\r\nCheckBox9=-1\r\n");
     EXPECT_NO_THROW(LoadSettings(form));
-    EXPECT_TRUE(form.Option(10).Checked());
-    EXPECT_TRUE(form.Option(9).Checked());
+    EXPECT_TRUE(form.Option(OptionId::StartWithWindows).Checked());
+    EXPECT_TRUE(form.Option(OptionId::ReduceMemoryWhileCleaning).Checked());
 }
 
 TEST_F(SettingsStore, OtherKeysSurviveASave)

@@ -1,4 +1,4 @@
-// Step 10 of loading: every element's final frame count.
+// The last loading pass: every element's final frame count, once all images are in place.
 
 #include "skin/data/loader_steps.h"
 

@@ -68,12 +68,6 @@ bool IsSystemCommandId(UINT id)
     }
 }
 
-BOOL CALLBACK CollectChild(HWND child, LPARAM list)
-{
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-    return TRUE;
-}
-
 int SystemMenuGlyph(UINT id)
 {
     switch (id & 0xFFF0) {

@@ -38,12 +38,13 @@ inline constexpr const char* kMenuWindowClass = "#32768";
 
 std::string AsciiLower(const std::string& text);
 
-// Step 5: a plain child window (not an MDI child, not inside an MDI client) passes only while a
+// A plain child window (not an MDI child, not inside an MDI client) passes only while a
 // skin-all pass runs.
 bool PassesChildFilter(const WindowFacts& window, bool allForms);
-// Step 6: only windows the program knows (a framework form, its own module) or standard dialogs.
+// Only windows the program knows (a framework form, its own module) or standard dialogs.
 bool PassesOriginFilter(const WindowFacts& window);
-// Step 7 without ShouldSkin: area, the Tag-99 form rule and the classes never attached.
+// The attach conditions other than ShouldSkin: a non-empty area, the Tag-99 form rule and the
+// classes never attached.
 bool PassesAttachConditions(const WindowFacts& window);
 
 // The main skin's switches that ShouldSkin reads; absent when there is no main skin.

@@ -369,7 +369,7 @@ void TSkinManage::RunFormLocalOperation(DeferredOp op, TSkinData& data)
 void TSkinManage::Purge()
 {
     // Each form object is owned here alone, so an entry can only be stale by its window having
-    // gone (state 6); those are dropped and freed.
+    // gone (its state is kFormStateDestroyed); those are dropped and freed.
     forms_.erase(std::remove_if(forms_.begin(), forms_.end(),
                                 [](const auto& form) { return form->State() == kFormStateDestroyed; }),
                  forms_.end());

@@ -43,7 +43,7 @@ public:
     void ReloadForms(TSkinData& data) override;
     void AttachForm(HWND form) override;
 
-    // Any deferred operation; `window` is the window a re-skin (op 7) is for.
+    // Any deferred operation; `window` is the window a re-skin (DeferredOp::Reskin) is for.
     void ScheduleOp(DeferredOp op, TSkinData& data, int delayMs, HWND window = nullptr);
 
     bool AttachWindow(HWND window);
