@@ -80,17 +80,23 @@ void MainForm::CleanCommand()
     Ask(BuildCleanSummary(totals, UserDecimalSeparator()).c_str(), "Info", MB_ICONINFORMATION);
 }
 
+CleanRequest MainForm::BuildCleanRequest() const
+{
+    CleanRequest request;
+    request.Selection = SelectedTraces(*TreeView1);
+    request.IndexDatOption = settings_.Option(5).Checked();
+    request.ScriptLines = settings_.Memo1->Lines();
+    request.RunCustomLocations = RunCustomLocationsOfRequest;
+    request.Owner = hwnd_;
+    return request;
+}
+
 void MainForm::RunCleaningAndWait()
 {
     if (cleaningActive_)
         return;
     // The worker reads only this snapshot, so the tree and the options stay usable meanwhile.
-    CleanJob job{CleanRequest{}, &counters_};
-    job.Request.Selection = SelectedTraces(*TreeView1);
-    job.Request.IndexDatOption = settings_.Option(5).Checked();
-    job.Request.ScriptLines = settings_.Memo1->Lines();
-    job.Request.RunCustomLocations = RunCustomLocationsOfRequest;
-    job.Request.Owner = hwnd_;
+    CleanJob job{BuildCleanRequest(), &counters_};
 
     // The run zeroes the totals itself; zeroed here too, a worker that cannot be started
     // reports that nothing was cleaned rather than the previous run's totals.

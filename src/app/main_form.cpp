@@ -242,7 +242,7 @@ void MainForm::Button7Click()
     CollapseUnselectedGroups(*TreeView1);
 }
 
-void MainForm::FormShow()
+void MainForm::DecideStartSelection()
 {
     LoadSettings(settings_);
     settingsLoaded_ = true;
@@ -253,6 +253,11 @@ void MainForm::FormShow()
     CollapseEnabled = true;
     if (!useSavedSelection)
         ScanTraces(*TreeView1, settings_.Memo1->Lines().size());
+}
+
+void MainForm::FormShow()
+{
+    DecideStartSelection();
     ScrollTreeToTop(*TreeView1);
     if (mode_ == StartMode::Clean) {
         RunCleaningAndWait();
