@@ -1,6 +1,7 @@
 // The Clean command: checks, restore point, the worker run and the summary.
 #include "app/clean_summary.h"
 #include "app/main_form.h"
+#include "app/running_browsers.h"
 #include "catalogue/trace_tree.h"
 #include "cleaner/clean_run.h"
 #include "cleaner/registry_primitives.h"
@@ -42,6 +43,23 @@ bool RestorePointOrConsent()
     return Ask(kRestoreFailed, "Info", MB_YESNO | MB_ICONEXCLAMATION) != IDNO;
 }
 
+// Asks while a browser with a ticked category runs: Retry looks again, Ignore goes on with
+// what can be cleaned, Abort cleans nothing. False when the Clean stops.
+bool NoBrowserInTheWay(const std::vector<TraceCategoryRef>& selection)
+{
+    for (;;) {
+        const std::vector<std::string> running = RunningBrowsers(selection);
+        if (running.empty())
+            return true;
+        const int answer =
+            Ask(RunningBrowserQuestion(running.front()).c_str(), "Warning", MB_ABORTRETRYIGNORE | MB_ICONEXCLAMATION);
+        if (answer == IDIGNORE)
+            return true;
+        if (answer != IDRETRY)
+            return false;
+    }
+}
+
 } // namespace
 
 void MainForm::CleanCommand()
@@ -55,6 +73,8 @@ void MainForm::CleanCommand()
         Ask("No traces selected!", "Warning", MB_ICONEXCLAMATION);
         return;
     }
+    if (!NoBrowserInTheWay(SelectedTraces(*TreeView1)))
+        return;
     bool restorePointOption = settings_.Option(1).Checked();
     if (restorePointOption && !RestorePointOrConsent())
         return;

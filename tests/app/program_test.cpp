@@ -221,6 +221,23 @@ TEST_F(Program, PreviewToAFileThatCannotBeWrittenEndsWithOne)
     DeleteFileA(trace.c_str());
 }
 
+TEST_F(Program, CleanAsksNothingWhileATickedBrowserRuns)
+{
+    WriteTextFile(ExeFolderFile("Settings.ini"), "[Options]\r\nCheckBox8=-1\r\n");
+    WriteTextFile(ExeFolderFile("Traces.ini"), "[Mozilla Firefox]\r\nCache=True\r\n");
+    std::string command = "\"" + ExeFolderFile("firefox.exe") + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info));
+    CloseHandle(info.hThread);
+    UniqueHandle standIn(info.hProcess);
+    // A question would keep it waiting past RunToEnd's limit.
+    EXPECT_EQ(RunToEnd("-clean"), 0u);
+    TerminateProcess(standIn.get(), 0);
+    WaitForSingleObject(standIn.get(), 5000);
+}
+
 TEST_F(Program, StartupWaitsHiddenInTheTrayUntilClicked)
 {
     Started program = StartProgram("-startup");
