@@ -4,6 +4,7 @@
 #include "app/running_browsers.h"
 #include "catalogue/trace_tree.h"
 #include "cleaner/clean_run.h"
+#include "cleaner/location_table.h"
 #include "cleaner/registry_primitives.h"
 #include "customloc/custom_locations.h"
 #include "platform/handle.h"
@@ -22,6 +23,9 @@ struct CleanJob {
     CleanRequest Request;
     CleanCounters* Counters;
 };
+
+// How often the status bar follows the worker.
+constexpr std::uint32_t kProgressIntervalMs = 250;
 
 DWORD WINAPI CleanWorkerProc(LPVOID parameter)
 {
@@ -100,6 +104,20 @@ void MainForm::CleanCommand()
     Ask(BuildCleanSummary(totals, UserDecimalSeparator()).c_str(), "Info", MB_ICONINFORMATION);
 }
 
+void MainForm::ShowProgress(const CleanProgress& progress)
+{
+    const int row = progress.Category.load(std::memory_order_relaxed);
+    const std::vector<TraceAction>& table = TraceLocationTable();
+    std::string group, category;
+    if (row >= 0 && static_cast<std::size_t>(row) < table.size()) {
+        group = std::string(table[static_cast<std::size_t>(row)].Group);
+        category = std::string(table[static_cast<std::size_t>(row)].Category);
+    }
+    StatusBar1->SetPanels({{50, BuildProgressText(group, category, progress.Files.load(std::memory_order_relaxed),
+                                                  progress.Bytes.load(std::memory_order_relaxed),
+                                                  UserDecimalSeparator())}});
+}
+
 CleanRequest MainForm::BuildCleanRequest() const
 {
     CleanRequest request;
@@ -117,6 +135,8 @@ void MainForm::RunCleaningAndWait()
         return;
     // The worker reads only this snapshot, so the tree and the options stay usable meanwhile.
     CleanJob job{BuildCleanRequest(), &counters_};
+    CleanProgress progress;
+    job.Request.Progress = &progress;
 
     // The run zeroes the totals itself; zeroed here too, a worker that cannot be started
     // reports that nothing was cleaned rather than the previous run's totals.
@@ -126,12 +146,20 @@ void MainForm::RunCleaningAndWait()
         return;
     cleaningActive_ = true;
     ui::Application& application = ui::Application::Instance();
+    const std::string statusBefore = StatusBar1->PanelText(0);
+    std::uint32_t shown = application.TickCount();
     DWORD exitCode = 0;
     while (GetExitCodeThread(worker.get(), &exitCode) && exitCode == STILL_ACTIVE) {
         application.ProcessMessages();
         if (settings_.Option(9).Checked())
             SleepEx(1, TRUE);
+        const std::uint32_t now = application.TickCount();
+        if (ElapsedTicks(shown, now) >= static_cast<std::int32_t>(kProgressIntervalMs)) {
+            shown = now;
+            ShowProgress(progress);
+        }
     }
+    StatusBar1->SetPanels({{50, statusBefore}});
     cleaningActive_ = false;
 }
 

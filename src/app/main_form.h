@@ -102,6 +102,8 @@ private:
     // The settings and the selection a start shows: the saved selection with its option, the
     // scan's otherwise.
     void DecideStartSelection();
+    // The status bar's text while a run goes on.
+    void ShowProgress(const CleanProgress& progress);
     bool HandleFormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     StartMode mode_;
