@@ -164,6 +164,8 @@ void MainForm::BuildTreeMenu()
     showRoot.OnClick = [this, &showRoot] { TreeView1->SetShowRoot(showRoot.Checked); };
     ui::MenuItem& showLines = PopupMenu1.AddItem("ShowLines1", "Show Lines", {}, true, false);
     showLines.OnClick = [this, &showLines] { TreeView1->SetShowLines(showLines.Checked); };
+    PopupMenu1.AddItem("N5", "-");
+    PopupMenu1.AddItem("Preview1", "Preview...", [this] { PreviewCommand(); });
 }
 
 void MainForm::TreeView1Click()

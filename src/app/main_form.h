@@ -39,6 +39,8 @@ public:
     // run to the file and removes nothing. The process's exit code: 0, or 1 when the file
     // cannot be written.
     int PreviewToFile(const std::string& path);
+    // "Preview...": the window listing what a Clean of the current selection would remove.
+    void PreviewCommand();
     bool CleaningActive() const { return cleaningActive_; }
     const CleanCounters& Counters() const { return counters_; }
     std::int32_t CleanElapsedMs() const { return cleanElapsedMs_; }
