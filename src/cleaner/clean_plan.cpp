@@ -47,7 +47,8 @@ bool PlanRecorder::add(PlanKind kind, const std::string& path, std::int64_t byte
     // Entries before any category (a primitive run on its own) go to an unnamed one.
     if (plan_.Categories.empty())
         plan_.Categories.push_back({});
-    plan_.Entries.push_back({plan_.Categories.size() - 1, kind, path, bytes});
+    // Locations are joined with doubled separators; the plan shows the path as the system names it.
+    plan_.Entries.push_back({plan_.Categories.size() - 1, kind, CollapseDoubledBackslashes(path), bytes});
     return true;
 }
 

@@ -101,8 +101,13 @@ void CarryOut(const TraceAction& action, const CleanRequest& request, CleanCount
 
 } // namespace
 
-void RunCleaning(const CleanRequest& request, CleanCounters& counters)
+void RunCleaning(const CleanRequest& given, CleanCounters& counters)
 {
+    // Without a sink of its own the run deletes, reporting to the request's progress.
+    DeletingSink deleting(given.Progress);
+    CleanRequest request = given;
+    if (!request.Sink)
+        request.Sink = &deleting;
     counters.reset();
     const std::vector<TraceAction>& table = TraceLocationTable();
     const TraceAction* category = nullptr; // the first row of the category under way

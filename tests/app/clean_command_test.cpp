@@ -279,6 +279,7 @@ TEST_F(CleanCommand, StatusBarFollowsTheRunAndComesBackAfterIt)
     ASSERT_FALSE(progress.empty()) << seen.size() << " looks, none during the run";
     EXPECT_EQ(progress.back().rfind("  Cleaning Windows > Recent Folder: ", 0), 0u) << progress.back();
     EXPECT_NE(progress.back().find(" files, "), std::string::npos) << progress.back();
+    EXPECT_EQ(progress.back().find(": 0 files"), std::string::npos) << progress.back();
     EXPECT_EQ(main->StatusBar1->PanelText(0), before);
 }
 
