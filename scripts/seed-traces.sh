@@ -4,7 +4,7 @@
 set -euo pipefail
 prefix=${1:?usage: seed-traces.sh <private wine prefix>}
 case "$prefix" in
-  */build/run/wineprefix | */build/shots/wineprefix) ;;
+  */build/run/wineprefix | */build/shots/wineprefix | */build/shots-preview/wineprefix) ;;
   *) echo "seed-traces: refusing to seed $prefix (only the run and screenshot sandboxes)" >&2; exit 1 ;;
 esac
 [ -f "$prefix/.ashwarden-seeded" ] && exit 0

@@ -1,8 +1,10 @@
 // The Clean command: checks, restore point, the worker run and the summary.
 #include "app/clean_summary.h"
 #include "app/main_form.h"
+#include "app/running_browsers.h"
 #include "catalogue/trace_tree.h"
 #include "cleaner/clean_run.h"
+#include "cleaner/location_table.h"
 #include "cleaner/registry_primitives.h"
 #include "customloc/custom_locations.h"
 #include "platform/handle.h"
@@ -21,6 +23,9 @@ struct CleanJob {
     CleanRequest Request;
     CleanCounters* Counters;
 };
+
+// How often the status bar follows the worker.
+constexpr std::uint32_t kProgressIntervalMs = 250;
 
 DWORD WINAPI CleanWorkerProc(LPVOID parameter)
 {
@@ -42,6 +47,23 @@ bool RestorePointOrConsent()
     return Ask(kRestoreFailed, "Info", MB_YESNO | MB_ICONEXCLAMATION) != IDNO;
 }
 
+// Asks while a browser with a ticked category runs: Retry looks again, Ignore goes on with
+// what can be cleaned, Abort cleans nothing. False when the Clean stops.
+bool NoBrowserInTheWay(const std::vector<TraceCategoryRef>& selection)
+{
+    for (;;) {
+        const std::vector<std::string> running = RunningBrowsers(selection);
+        if (running.empty())
+            return true;
+        const int answer =
+            Ask(RunningBrowserQuestion(running.front()).c_str(), "Warning", MB_ABORTRETRYIGNORE | MB_ICONEXCLAMATION);
+        if (answer == IDIGNORE)
+            return true;
+        if (answer != IDRETRY)
+            return false;
+    }
+}
+
 } // namespace
 
 void MainForm::CleanCommand()
@@ -55,6 +77,8 @@ void MainForm::CleanCommand()
         Ask("No traces selected!", "Warning", MB_ICONEXCLAMATION);
         return;
     }
+    if (!NoBrowserInTheWay(SelectedTraces(*TreeView1)))
+        return;
     bool restorePointOption = settings_.Option(OptionId::CreateRestorePoint).Checked();
     if (restorePointOption && !RestorePointOrConsent())
         return;
@@ -80,17 +104,39 @@ void MainForm::CleanCommand()
     Ask(BuildCleanSummary(totals, UserDecimalSeparator()).c_str(), "Info", MB_ICONINFORMATION);
 }
 
+void MainForm::ShowProgress(const CleanProgress& progress)
+{
+    const int row = progress.Category.load(std::memory_order_relaxed);
+    const std::vector<TraceAction>& table = TraceLocationTable();
+    std::string group, category;
+    if (row >= 0 && static_cast<std::size_t>(row) < table.size()) {
+        group = std::string(table[static_cast<std::size_t>(row)].Group);
+        category = std::string(table[static_cast<std::size_t>(row)].Category);
+    }
+    StatusBar1->SetPanels({{50, BuildProgressText(group, category, progress.Files.load(std::memory_order_relaxed),
+                                                  progress.Bytes.load(std::memory_order_relaxed),
+                                                  UserDecimalSeparator())}});
+}
+
+CleanRequest MainForm::BuildCleanRequest() const
+{
+    CleanRequest request;
+    request.Selection = SelectedTraces(*TreeView1);
+    request.IndexDatOption = settings_.Option(OptionId::DeleteIndexDatOnReboot).Checked();
+    request.ScriptLines = settings_.Memo1->Lines();
+    request.RunCustomLocations = RunCustomLocationsOfRequest;
+    request.Owner = hwnd_;
+    return request;
+}
+
 void MainForm::RunCleaningAndWait()
 {
     if (cleaningActive_)
         return;
     // The worker reads only this snapshot, so the tree and the options stay usable meanwhile.
-    CleanJob job{CleanRequest{}, &counters_};
-    job.Request.Selection = SelectedTraces(*TreeView1);
-    job.Request.IndexDatOption = settings_.Option(OptionId::DeleteIndexDatOnReboot).Checked();
-    job.Request.ScriptLines = settings_.Memo1->Lines();
-    job.Request.RunCustomLocations = RunCustomLocationsOfRequest;
-    job.Request.Owner = hwnd_;
+    CleanJob job{BuildCleanRequest(), &counters_};
+    CleanProgress progress;
+    job.Request.Progress = &progress;
 
     // The run zeroes the totals itself; zeroed here too, a worker that cannot be started
     // reports that nothing was cleaned rather than the previous run's totals.
@@ -100,12 +146,20 @@ void MainForm::RunCleaningAndWait()
         return;
     cleaningActive_ = true;
     ui::Application& application = ui::Application::Instance();
+    const std::string statusBefore = StatusBar1->PanelText(0);
+    std::uint32_t shown = application.TickCount();
     DWORD exitCode = 0;
     while (GetExitCodeThread(worker.get(), &exitCode) && exitCode == STILL_ACTIVE) {
         application.ProcessMessages();
         if (settings_.Option(OptionId::ReduceMemoryWhileCleaning).Checked())
             SleepEx(1, TRUE);
+        const std::uint32_t now = application.TickCount();
+        if (ElapsedTicks(shown, now) >= static_cast<std::int32_t>(kProgressIntervalMs)) {
+            shown = now;
+            ShowProgress(progress);
+        }
     }
+    StatusBar1->SetPanels({{50, statusBefore}});
     cleaningActive_ = false;
 }
 

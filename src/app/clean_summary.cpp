@@ -100,4 +100,14 @@ std::int32_t ElapsedTicks(std::uint32_t start, std::uint32_t end)
     return static_cast<std::int32_t>(end - start);
 }
 
+std::string BuildProgressText(const std::string& group, const std::string& category, std::int32_t files,
+                              std::int64_t bytes, char decimalSeparator)
+{
+    std::string text = "  Cleaning";
+    if (!group.empty())
+        text += " " + group + " > " + category;
+    text += ": " + std::to_string(files) + (files == 1 ? " file, " : " files, ");
+    return text + (bytes == 0 ? std::string("0 bytes") : FormatSize(bytes, decimalSeparator));
+}
+
 } // namespace aw

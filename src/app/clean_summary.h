@@ -23,6 +23,11 @@ struct CleanTotals {
 // The four lines of the summary, joined by CR LF, without a break after the last.
 std::string BuildCleanSummary(const CleanTotals& totals, char decimalSeparator);
 
+// The status bar's text during a run: the category under way, the files removed so far and
+// their size ("  Cleaning Opera > Cache: 120 files, 1.5 MB").
+std::string BuildProgressText(const std::string& group, const std::string& category, std::int32_t files,
+                              std::int64_t bytes, char decimalSeparator);
+
 // Milliseconds between two tick counts, correct across a wrap of the 32-bit counter.
 std::int32_t ElapsedTicks(std::uint32_t start, std::uint32_t end);
 

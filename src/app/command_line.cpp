@@ -10,6 +10,8 @@ StartMode ParseStartMode(const std::vector<std::string>& arguments)
         return StartMode::Startup;
     if (arguments[0] == "-clean")
         return StartMode::Clean;
+    if (arguments[0] == "-preview" && arguments.size() >= 2 && !arguments[1].empty())
+        return StartMode::Preview;
     return StartMode::Normal;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
-// The two start-up switches. Only the first argument counts, compared whole and case-sensitively.
+// The start-up switches. Only the first argument names one, compared whole and case-sensitively;
+// "-preview" takes the second as its file and without one starts normally.
 #include <string>
 #include <vector>
 
 namespace aw {
 
-enum class StartMode { Normal, Startup, Clean };
+enum class StartMode { Normal, Startup, Clean, Preview };
 
 // `arguments` excludes the program name.
 StartMode ParseStartMode(const std::vector<std::string>& arguments);

@@ -164,6 +164,8 @@ void MainForm::BuildTreeMenu()
     showRoot.OnClick = [this, &showRoot] { TreeView1->SetShowRoot(showRoot.Checked); };
     ui::MenuItem& showLines = PopupMenu1.AddItem("ShowLines1", "Show Lines", {}, true, false);
     showLines.OnClick = [this, &showLines] { TreeView1->SetShowLines(showLines.Checked); };
+    PopupMenu1.AddItem("N5", "-");
+    PopupMenu1.AddItem("Preview1", "Preview...", [this] { PreviewCommand(); });
 }
 
 void MainForm::TreeView1Click()
@@ -242,7 +244,7 @@ void MainForm::Button7Click()
     CollapseUnselectedGroups(*TreeView1);
 }
 
-void MainForm::FormShow()
+void MainForm::DecideStartSelection()
 {
     LoadSettings(settings_);
     settingsLoaded_ = true;
@@ -253,6 +255,11 @@ void MainForm::FormShow()
     CollapseEnabled = true;
     if (!useSavedSelection)
         ScanTraces(*TreeView1, settings_.Memo1->Lines().size());
+}
+
+void MainForm::FormShow()
+{
+    DecideStartSelection();
     ScrollTreeToTop(*TreeView1);
     if (mode_ == StartMode::Clean) {
         RunCleaningAndWait();

@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 #include "app/tray_icon.h"
 #include "cleaner/clean_counters.h"
+#include "cleaner/clean_run.h"
 #include "settings/settings_form.h"
 #include "skin/data/skin_data.h"
 #include "ui/controls.h"
@@ -32,6 +33,14 @@ public:
     void CleanCommand();
     // Starts the cleaning worker and returns when it has ended, dispatching messages meanwhile.
     void RunCleaningAndWait();
+    // What a run of the current selection and options reads.
+    CleanRequest BuildCleanRequest() const;
+    // "-preview FILE": decides the selection as a "-clean" start does, writes the plan of its
+    // run to the file and removes nothing. The process's exit code: 0, or 1 when the file
+    // cannot be written.
+    int PreviewToFile(const std::string& path);
+    // "Preview...": the window listing what a Clean of the current selection would remove.
+    void PreviewCommand();
     bool CleaningActive() const { return cleaningActive_; }
     const CleanCounters& Counters() const { return counters_; }
     std::int32_t CleanElapsedMs() const { return cleanElapsedMs_; }
@@ -92,6 +101,11 @@ private:
     // The group the "Expand" and "Collapse" commands act on: the selected group, or the
     // selected category's group.
     ui::TreeNode TargetGroup() const;
+    // The settings and the selection a start shows: the saved selection with its option, the
+    // scan's otherwise.
+    void DecideStartSelection();
+    // The status bar's text while a run goes on.
+    void ShowProgress(const CleanProgress& progress);
     bool HandleFormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     StartMode mode_;

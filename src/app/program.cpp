@@ -17,6 +17,8 @@ int RunProgram(const std::vector<std::string>& arguments)
     application.SetMainForm(&main);
     main.Build();
     settings.FormCreate();
+    if (mode == StartMode::Preview)
+        return main.PreviewToFile(arguments[1]);
 
     application.Run(mode != StartMode::Startup);
     return 0;

@@ -1,12 +1,10 @@
 #include "cleaner/clean_run.h"
 
-#include "cleaner/database_clean.h"
 #include "cleaner/file_primitives.h"
 #include "cleaner/folder_tree.h"
 #include "cleaner/location_builder.h"
 #include "cleaner/location_table.h"
 #include "cleaner/registry_primitives.h"
-#include "cleaner/system_actions.h"
 #include "cleaner/system_location_source.h"
 
 namespace aw {
@@ -36,37 +34,38 @@ bool LocationExists(ExistenceTest test, const std::string& location)
 void DeleteAt(const TraceAction& action, const std::string& location, const CleanRequest& request,
               CleanCounters& counters)
 {
+    CleanSink& sink = SinkOf(request);
     switch (action.Kind) {
     case ActionKind::File:
-        DeleteTraceFile(location, counters);
+        DeleteTraceFile(location, counters, sink);
         break;
     case ActionKind::Database:
-        DeleteDatabaseFiles(location, counters);
+        DeleteDatabaseFiles(location, counters, sink);
         break;
     case ActionKind::PlacesHistory:
-        CleanPlacesHistory(location, counters);
+        sink.cleanDatabase(DatabaseClean::PlacesHistory, location, counters);
         break;
     case ActionKind::PlacesDownloads:
-        CleanPlacesDownloads(location, counters);
+        sink.cleanDatabase(DatabaseClean::PlacesDownloads, location, counters);
         break;
     case ActionKind::AutofillHistory:
-        CleanAutofillHistory(location, counters);
+        sink.cleanDatabase(DatabaseClean::AutofillHistory, location, counters);
         break;
     case ActionKind::Files:
-        DeleteFilesInFolder(location, std::string(action.Mask), counters);
+        DeleteFilesInFolder(location, std::string(action.Mask), counters, sink);
         break;
     case ActionKind::Tree:
-        DeleteFolderTree(location, "*.*", request.IndexDatOption, counters);
+        DeleteFolderTree(location, "*.*", request.IndexDatOption, counters, sink);
         break;
     case ActionKind::TreeKeeping:
-        DeleteFolderTreeKeeping(location, std::string(action.Mask), request.IndexDatOption, counters);
+        DeleteFolderTreeKeeping(location, std::string(action.Mask), request.IndexDatOption, counters, sink);
         break;
     case ActionKind::Key:
-        if (RegRemoveKeyTree(HKEY_CURRENT_USER, location))
+        if (sink.removeKey(HKEY_CURRENT_USER, location))
             counters.RegistryKeysDeleted += 1;
         break;
     case ActionKind::Value:
-        if (RegRemoveValue(HKEY_CURRENT_USER, location))
+        if (sink.removeValue(HKEY_CURRENT_USER, location))
             counters.RegistryKeysDeleted += 1;
         break;
     default:
@@ -80,10 +79,10 @@ void CarryOut(const TraceAction& action, const CleanRequest& request, CleanCount
     case ActionKind::None:
         return;
     case ActionKind::RecycleBin:
-        EmptyRecycleBins(request.Owner);
+        SinkOf(request).runSystemAction(SystemAction::RecycleBin, request.Owner);
         return;
     case ActionKind::Clipboard:
-        ClearClipboard(request.Owner);
+        SinkOf(request).runSystemAction(SystemAction::Clipboard, request.Owner);
         return;
     case ActionKind::Script:
         if (request.RunCustomLocations)
@@ -102,13 +101,26 @@ void CarryOut(const TraceAction& action, const CleanRequest& request, CleanCount
 
 } // namespace
 
-void RunCleaning(const CleanRequest& request, CleanCounters& counters)
+void RunCleaning(const CleanRequest& given, CleanCounters& counters)
 {
+    // Without a sink of its own the run deletes, reporting to the request's progress.
+    DeletingSink deleting(given.Progress);
+    CleanRequest request = given;
+    if (!request.Sink)
+        request.Sink = &deleting;
     counters.reset();
-    for (const TraceAction& action : TraceLocationTable()) {
+    const std::vector<TraceAction>& table = TraceLocationTable();
+    const TraceAction* category = nullptr; // the first row of the category under way
+    for (const TraceAction& action : table) {
         if (!IsSelected(request, action.Group, action.Category))
             continue;
         try {
+            if (!category || category->Group != action.Group || category->Category != action.Category) {
+                category = &action;
+                if (request.Progress)
+                    request.Progress->Category.store(static_cast<int>(&action - table.data()), std::memory_order_relaxed);
+                SinkOf(request).beginCategory(action.Group, action.Category);
+            }
             CarryOut(action, request, counters);
         } catch (...) {
             // Out of memory, or a custom-location runner that threw: this action is lost,

@@ -1,6 +1,7 @@
 #pragma once
 // One cleaning run: every selected trace category's actions, in the order of the trace tree.
 #include "cleaner/clean_counters.h"
+#include "cleaner/clean_sink.h"
 
 #include <windows.h>
 
@@ -28,7 +29,17 @@ struct CleanRequest {
     HWND Owner = nullptr;                    // owns the recycle bin's progress window and the clipboard
     // Runs ScriptLines for "Advanced" > "Custom Locations"; without one that category does nothing.
     CustomLocationsRunner RunCustomLocations;
+    // Where the run's decisions go: removed (the default) or written down for a preview.
+    CleanSink* Sink = nullptr;
+    // When given, the row of the location table being carried out, for the window to show.
+    CleanProgress* Progress = nullptr;
 };
+
+// The sink a request names, or the deleting one.
+inline CleanSink& SinkOf(const CleanRequest& request)
+{
+    return request.Sink ? *request.Sink : DefaultSink();
+}
 
 // Sets the counters to zero, then carries out the actions of every selected category in tree
 // order (whatever the order of the selection), adding what was removed. A pair the cleaner

@@ -48,7 +48,9 @@ std::int64_t FileSizeOf(const std::string& path)
     return search.found() ? search.size() : 0;
 }
 
-bool DeleteFileNow(const std::string& path)
+namespace {
+
+bool RemoveFileAt(const std::string& path, std::int64_t size, CleanSink& sink)
 {
     DWORD attributes = AttributesOf(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
@@ -56,7 +58,14 @@ bool DeleteFileNow(const std::string& path)
     std::string folder, name;
     if (!SplitFilePath(path, folder, name))
         return false;
-    return RemoveFoundFile(FolderAnchor(folder), path, name, attributes) == Removal::Removed;
+    return sink.removeFile(FolderAnchor(folder), path, name, attributes, size) == Removal::Removed;
+}
+
+} // namespace
+
+bool DeleteFileNow(const std::string& path, CleanSink& sink)
+{
+    return RemoveFileAt(path, FileSizeOf(path), sink);
 }
 
 bool DeleteFileAtReboot(const std::string& path)
@@ -76,27 +85,29 @@ bool DeleteFileAtReboot(const std::string& path)
     return MoveFileExW(wide.data(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
 }
 
-void DeleteTraceFile(const std::string& path, CleanCounters& counters)
+bool DeleteTraceFile(const std::string& path, CleanCounters& counters, CleanSink& sink)
 {
     if (!FileExists(path))
-        return;
+        return false;
     std::int64_t size = FileSizeOf(path);
-    if (DeleteFileNow(path)) {
-        counters.FilesDeleted += 1;
-        counters.BytesCleaned += size;
-    }
+    if (!RemoveFileAt(path, size, sink))
+        return false;
+    counters.FilesDeleted += 1;
+    counters.BytesCleaned += size;
+    return true;
 }
 
-void DeleteDatabaseFiles(const std::string& path, CleanCounters& counters)
+void DeleteDatabaseFiles(const std::string& path, CleanCounters& counters, CleanSink& sink)
 {
-    DeleteTraceFile(path, counters);
-    if (FileExists(path))
+    // The companions go only when the database goes, or when there was none.
+    if (!DeleteTraceFile(path, counters, sink) && FileExists(path))
         return;
     for (const char* companion : {"-wal", "-shm", "-journal"})
-        DeleteTraceFile(path + companion, counters);
+        DeleteTraceFile(path + companion, counters, sink);
 }
 
-void DeleteFilesInFolder(const std::string& folder, const std::string& mask, CleanCounters& counters)
+void DeleteFilesInFolder(const std::string& folder, const std::string& mask, CleanCounters& counters,
+                         CleanSink& sink)
 {
     if (!IsSafeFolderTarget(folder) || !IsPlainMask(mask))
         return;
@@ -116,7 +127,7 @@ void DeleteFilesInFolder(const std::string& folder, const std::string& mask, Cle
         const std::string path = base + name;
         if (!FitsPathLimit(path))
             continue;
-        if (RemoveFoundFile(anchor, path, name, search.entry().dwFileAttributes) == Removal::Removed) {
+        if (sink.removeFile(anchor, path, name, search.entry().dwFileAttributes, search.size()) == Removal::Removed) {
             counters.FilesDeleted += 1;
             counters.BytesCleaned += search.size();
         }

@@ -98,7 +98,7 @@ bool FolderAnchor::Holds(HANDLE entry, std::string_view name) const
     return valid() && IsEntryOfFolder(resolved_, name, ResolvedName(entry, resolved));
 }
 
-bool IsOwnEntry(const FolderAnchor& folder, const std::string& path, const std::string& name)
+bool IsOwnEntry(const FolderAnchor& folder, const std::string& path, std::string_view name)
 {
     UniqueHandle file = OpenEntry(path, FILE_READ_ATTRIBUTES);
     return file && folder.Holds(file.get(), name);

@@ -36,7 +36,7 @@ Removal RemoveFoundFile(const FolderAnchor& folder, const std::string& path, std
 
 // True when the file at path is the entry `name` of the anchored folder: the check alone, for
 // callers that hand the path to another service (deletion at the next start).
-bool IsOwnEntry(const FolderAnchor& folder, const std::string& path, const std::string& name);
+bool IsOwnEntry(const FolderAnchor& folder, const std::string& path, std::string_view name);
 
 // Splits a file path at its last separator: the folder (with its separator) and the name.
 // False when there is no folder part or no name.

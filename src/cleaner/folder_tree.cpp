@@ -14,6 +14,7 @@ namespace {
 struct TreeWalk {
     std::string Mask;
     bool IndexDat;
+    CleanSink& Sink;
 };
 
 bool Exists(const std::string& path)
@@ -25,7 +26,7 @@ bool Exists(const std::string& path)
 void DeleteWalkedFile(const FolderAnchor& anchor, const std::string& path, std::string_view name,
                       const DirectorySearch& entry, const TreeWalk& walk, CleanCounters* counters)
 {
-    const Removal removal = RemoveFoundFile(anchor, path, name, entry.entry().dwFileAttributes);
+    const Removal removal = walk.Sink.removeFile(anchor, path, name, entry.entry().dwFileAttributes, entry.size());
     if (removal == Removal::NotOwnEntry)
         return;  // a link: neither it nor what it leads to is touched or counted
     if (removal == Removal::Failed && walk.IndexDat && IsIndexDatName(name))
@@ -70,10 +71,10 @@ void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters,
                 DeleteWalkedFile(anchor, path, name, search, walk, counters);
             } else if (search.isReparsePoint()) {
                 // Removes the link, never what it points to.
-                RemoveDirectoryA(path.c_str());
+                walk.Sink.removeFolder(path);
             } else {
                 WalkFolder(path + "\\", walk, nullptr);
-                RemoveDirectoryA(path.c_str());
+                walk.Sink.removeFolder(path);
             }
         }
     } catch (...) {
@@ -97,22 +98,24 @@ bool IsWalkableFolder(const std::string& folder)
 
 } // namespace
 
-void DeleteFolderTree(const std::string& folder, const std::string& mask, bool indexDat, CleanCounters& counters)
+void DeleteFolderTree(const std::string& folder, const std::string& mask, bool indexDat, CleanCounters& counters,
+                      CleanSink& sink)
 {
     if (IsWalkableFolder(folder) && IsPlainMask(mask))
-        WalkFolder(WithTrailingBackslash(folder), TreeWalk{mask, indexDat}, &counters);
+        WalkFolder(WithTrailingBackslash(folder), TreeWalk{mask, indexDat, sink}, &counters);
 }
 
-void DeleteFolderTreeKeeping(const std::string& folder, const std::string& keep, bool indexDat, CleanCounters& counters)
+void DeleteFolderTreeKeeping(const std::string& folder, const std::string& keep, bool indexDat, CleanCounters& counters,
+                             CleanSink& sink)
 {
     if (IsWalkableFolder(folder) && IsPlainMask(keep))
-        WalkFolder(WithTrailingBackslash(folder), TreeWalk{"*.*", indexDat}, &counters, keep);
+        WalkFolder(WithTrailingBackslash(folder), TreeWalk{"*.*", indexDat, sink}, &counters, keep);
 }
 
 void DeleteSubfolderTree(const std::string& folder, const std::string& mask, bool indexDat)
 {
     if (IsWalkableFolder(folder) && IsPlainMask(mask))
-        WalkFolder(WithTrailingBackslash(folder), TreeWalk{mask, indexDat}, nullptr);
+        WalkFolder(WithTrailingBackslash(folder), TreeWalk{mask, indexDat, DefaultSink()}, nullptr);
 }
 
 } // namespace aw

@@ -1,6 +1,7 @@
 #pragma once
 // Deleting whole folder trees.
 #include "cleaner/clean_counters.h"
+#include "cleaner/clean_sink.h"
 
 #include <string>
 
@@ -15,11 +16,13 @@ namespace aw {
 // A linked directory (junction, symbolic link, mount point) is never entered: the link
 // itself is removed and its target left alone. The folder given is not walked at all when it
 // is itself such a link, or when it is not a folder below a drive or share root.
-void DeleteFolderTree(const std::string& folder, const std::string& mask, bool indexDat, CleanCounters& counters);
+void DeleteFolderTree(const std::string& folder, const std::string& mask, bool indexDat, CleanCounters& counters,
+                      CleanSink& sink = DefaultSink());
 
 // DeleteFolderTree with mask "*.*", except that the entries directly in the folder whose names
 // match `keep` stay, with everything below them.
-void DeleteFolderTreeKeeping(const std::string& folder, const std::string& keep, bool indexDat, CleanCounters& counters);
+void DeleteFolderTreeKeeping(const std::string& folder, const std::string& keep, bool indexDat, CleanCounters& counters,
+                             CleanSink& sink = DefaultSink());
 
 // The same walk, counting nothing.
 void DeleteSubfolderTree(const std::string& folder, const std::string& mask, bool indexDat);

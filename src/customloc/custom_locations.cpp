@@ -47,6 +47,7 @@ HKEY RootHandle(const std::string& rootName)
 struct LineRunner {
     bool IndexDat;
     CleanCounters& Counters;
+    CleanSink& Sink;
 
     void operator()(const IgnoredLine&) const {}
 
@@ -55,7 +56,7 @@ struct LineRunner {
         // One file, named exactly: a folder or a wildcard pattern names no file.
         std::string path = ExpandPathVariables(line.Path);
         if (FileExists(path))
-            DeleteTraceFile(path, Counters);
+            DeleteTraceFile(path, Counters, Sink);
     }
 
     void operator()(const FolderLine& line) const
@@ -64,9 +65,9 @@ struct LineRunner {
         if (!FolderExists(folder))
             return;
         if (line.Mode == kRecursiveMode)
-            DeleteFolderTree(folder, "*.*", IndexDat, Counters);
+            DeleteFolderTree(folder, "*.*", IndexDat, Counters, Sink);
         else
-            DeleteFilesInFolder(folder, line.Mode, Counters);
+            DeleteFilesInFolder(folder, line.Mode, Counters, Sink);
     }
 
     void operator()(const RegistryLine& line) const
@@ -77,20 +78,20 @@ struct LineRunner {
         // A value of that name goes first; then the key is left alone even when the value
         // could not be removed.
         if (RegValueExists(root, line.Path)) {
-            if (RegRemoveValue(root, line.Path))
+            if (Sink.removeValue(root, line.Path))
                 Counters.RegistryKeysDeleted += 1;
             return;
         }
-        if (RegKeyExists(root, line.Path) && RegRemoveKeyTree(root, line.Path))
+        if (RegKeyExists(root, line.Path) && Sink.removeKey(root, line.Path))
             Counters.RegistryKeysDeleted += 1;
     }
 };
 
 } // namespace
 
-void RunCustomLocations(const std::vector<std::string>& lines, bool indexDat, CleanCounters& counters)
+void RunCustomLocations(const std::vector<std::string>& lines, bool indexDat, CleanCounters& counters, CleanSink& sink)
 {
-    const LineRunner runner{indexDat, counters};
+    const LineRunner runner{indexDat, counters, sink};
     for (const std::string& line : lines) {
         try {
             std::visit(runner, ParseScriptLine(line));
@@ -102,7 +103,7 @@ void RunCustomLocations(const std::vector<std::string>& lines, bool indexDat, Cl
 
 void RunCustomLocationsOfRequest(const CleanRequest& request, CleanCounters& counters)
 {
-    RunCustomLocations(request.ScriptLines, request.IndexDatOption, counters);
+    RunCustomLocations(request.ScriptLines, request.IndexDatOption, counters, SinkOf(request));
 }
 
 } // namespace aw

@@ -240,3 +240,48 @@ TEST_F(CustomLocations, ScriptLoadedAtShowRunsWhenTicked)
 
 } // namespace
 } // namespace aw::test
+
+namespace aw::test {
+namespace {
+
+TEST_F(CleanCommand, StatusBarFollowsTheRunAndComesBackAfterIt)
+{
+    RegWriteString(HKEY_CURRENT_USER, kMarker, "1");
+    std::string recent = GetSpecialFolder(kCsidlRecent);
+    CreateDirectoryA(recent.c_str(), nullptr);
+    for (int i = 0; i < 3000; ++i)
+        WriteTextFile(recent + "\\p" + std::to_string(i) + ".lnk", "xy");
+    Node("Windows", "Recent Folder").SetStateIndex(StateSelected);
+    const std::string before = main->StatusBar1->PanelText(0);
+
+    // Reads the status bar from the window's own thread while the run goes on: a timer's
+    // message comes only when the queue is empty, so the wait loop still gets its turn.
+    std::vector<std::string> seen;
+    auto inner = main->OnMessage;
+    main->OnMessage = [&, inner](UINT message, WPARAM w, LPARAM l, LRESULT& r) {
+        if (message == WM_TIMER && w == 77) {
+            if (main->CleaningActive())
+                seen.push_back(main->StatusBar1->PanelText(0));
+            r = 0;
+            return true;
+        }
+        return inner(message, w, l, r);
+    };
+    SetTimer(main->Handle(), 77, 30, nullptr);
+    main->CleanCommand();
+    KillTimer(main->Handle(), 77);
+    main->OnMessage = inner;
+
+    std::vector<std::string> progress;
+    for (const std::string& text : seen)
+        if (text != before)
+            progress.push_back(text);
+    ASSERT_FALSE(progress.empty()) << seen.size() << " looks, none during the run";
+    EXPECT_EQ(progress.back().rfind("  Cleaning Windows > Recent Folder: ", 0), 0u) << progress.back();
+    EXPECT_NE(progress.back().find(" files, "), std::string::npos) << progress.back();
+    EXPECT_EQ(progress.back().find(": 0 files"), std::string::npos) << progress.back();
+    EXPECT_EQ(main->StatusBar1->PanelText(0), before);
+}
+
+} // namespace
+} // namespace aw::test

@@ -77,3 +77,16 @@ TEST(ElapsedTicks, SurvivesAWrapOfTheTickCounter)
 
 } // namespace
 } // namespace aw
+
+namespace aw {
+namespace {
+
+TEST(ProgressText, NamesTheCategoryAndCountsWhatIsGone)
+{
+    EXPECT_EQ(BuildProgressText("Opera", "Cache", 120, 1536, '.'), "  Cleaning Opera > Cache: 120 files, 1.5 KB");
+    EXPECT_EQ(BuildProgressText("Opera", "Cache", 1, 0, '.'), "  Cleaning Opera > Cache: 1 file, 0 bytes");
+    EXPECT_EQ(BuildProgressText("", "", 0, 0, ','), "  Cleaning: 0 files, 0 bytes");
+}
+
+} // namespace
+} // namespace aw

@@ -17,6 +17,10 @@ TEST(StartMode, OnlyTheExactFirstArgumentCounts)
     EXPECT_EQ(ParseStartMode({" -clean"}), StartMode::Normal);
     EXPECT_EQ(ParseStartMode({"-clean "}), StartMode::Normal);
     EXPECT_EQ(ParseStartMode({""}), StartMode::Normal);
+    EXPECT_EQ(ParseStartMode({"-preview", "plan.csv"}), StartMode::Preview);
+    EXPECT_EQ(ParseStartMode({"-preview"}), StartMode::Normal);
+    EXPECT_EQ(ParseStartMode({"-preview", ""}), StartMode::Normal);
+    EXPECT_EQ(ParseStartMode({"-Preview", "plan.csv"}), StartMode::Normal);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The real executable started as a separate process, as Windows starts it at logon.
 #include "app_fixture.h"
 
+#include "app/plan_file.h"
 #include "cleaner/folder_services.h"
 #include "platform/handle.h"
 
@@ -131,6 +132,112 @@ TEST_F(Program, CleanWithoutTheSavedSelectionCleansWhatTheScanFinds)
     EXPECT_FALSE(Exists(ExeFolderFile("Settings.ini")));
 }
 
+// A CSV file's records, fields unquoted by the usual rules.
+std::vector<std::vector<std::string>> ParseCsv(const std::string& text)
+{
+    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                rows.back().back() += text[++i];
+            else if (c == '"')
+                quoted = false;
+            else
+                rows.back().back() += c;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            rows.back().emplace_back();
+        } else if (c == '\n') {
+            rows.emplace_back(1);
+        } else if (c != '\r') {
+            rows.back().back() += c;
+        }
+    }
+    if (rows.back().size() == 1 && rows.back()[0].empty())
+        rows.pop_back();
+    return rows;
+}
+
+TEST_F(Program, PreviewWritesThePlanOfTheCleanAndDeletesNothing)
+{
+    const std::string settingsText = "[Options]\r\nCheckBox8=-1\r\n";
+    WriteTextFile(ExeFolderFile("Settings.ini"), settingsText);
+    WriteTextFile(ExeFolderFile("Traces.ini"), "[Windows]\r\nRecent Folder=True\r\n");
+    // "\xE9" is an e with an acute accent in the ANSI code page, two bytes in UTF-8.
+    const std::string odd = SeedRecentTrace("a,b \xE9.lnk");
+    const std::string plain = SeedRecentTrace("plain.lnk");
+    const std::string planFile = ExeFolderFile("plan.csv");
+
+    EXPECT_EQ(RunToEnd("-preview \"" + planFile + "\""), 0u);
+    EXPECT_TRUE(Exists(odd));
+    EXPECT_TRUE(Exists(plain));
+    EXPECT_EQ(ReadTextFile(ExeFolderFile("Settings.ini")), settingsText);
+
+    const auto rows = ParseCsv(ReadTextFile(planFile));
+    DeleteFileA(planFile.c_str());
+    DeleteFileA(odd.c_str());
+    DeleteFileA(plain.c_str());
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"group", "category", "kind", "path", "bytes"}));
+    std::string oddUtf8 = odd.substr(0, odd.size() - 5) + "\xC3\xA9.lnk";
+    int seen = 0;
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        ASSERT_EQ(rows[i].size(), 5u) << i;
+        EXPECT_EQ(rows[i][0], "Windows");
+        EXPECT_EQ(rows[i][1], "Recent Folder");
+        if (rows[i][3] == oddUtf8 || rows[i][3] == plain) {
+            ++seen;
+            EXPECT_EQ(rows[i][2], "file");
+            EXPECT_EQ(rows[i][4], "5");
+        }
+    }
+    EXPECT_EQ(seen, 2);
+}
+
+TEST(PlanFile, QuotesWhatNeedsQuotingAndRoundTrips)
+{
+    CleanPlan plan;
+    plan.Categories = {{"Extra Traces", "Some, \"odd\" one"}};
+    plan.Entries = {{0, PlanKind::Value, "Software\\Aw\\say \"hi\", then\\v", 0},
+                    {0, PlanKind::File, "C:\\x\\plain.txt", 1234567890123}};
+    const auto rows = ParseCsv(PlanCsv(plan));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1], (std::vector<std::string>{"Extra Traces", "Some, \"odd\" one", "value",
+                                                 "Software\\Aw\\say \"hi\", then\\v", "0"}));
+    EXPECT_EQ(rows[2], (std::vector<std::string>{"Extra Traces", "Some, \"odd\" one", "file", "C:\\x\\plain.txt",
+                                                 "1234567890123"}));
+}
+
+TEST_F(Program, PreviewToAFileThatCannotBeWrittenEndsWithOne)
+{
+    const std::string trace = SeedRecentTrace("kept.lnk");
+    const std::string planFile = ExeFolderFile("no-such-folder\\plan.csv");
+    EXPECT_EQ(RunToEnd("-preview \"" + planFile + "\""), 1u);
+    EXPECT_FALSE(Exists(planFile));
+    EXPECT_TRUE(Exists(trace));
+    DeleteFileA(trace.c_str());
+}
+
+TEST_F(Program, CleanAsksNothingWhileATickedBrowserRuns)
+{
+    WriteTextFile(ExeFolderFile("Settings.ini"), "[Options]\r\nCheckBox8=-1\r\n");
+    WriteTextFile(ExeFolderFile("Traces.ini"), "[Mozilla Firefox]\r\nCache=True\r\n");
+    std::string command = "\"" + ExeFolderFile("firefox.exe") + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info));
+    CloseHandle(info.hThread);
+    UniqueHandle standIn(info.hProcess);
+    // A question would keep it waiting past RunToEnd's limit.
+    EXPECT_EQ(RunToEnd("-clean"), 0u);
+    TerminateProcess(standIn.get(), 0);
+    WaitForSingleObject(standIn.get(), 5000);
+}
+
 TEST_F(Program, StartupWaitsHiddenInTheTrayUntilClicked)
 {
     Started program = StartProgram("-startup");
@@ -154,7 +261,7 @@ TEST_F(Program, StartupWaitsHiddenInTheTrayUntilClicked)
 
 TEST_F(Program, OtherSpellingsOfTheSwitchesStartNormally)
 {
-    for (const char* arguments : {"-Startup", "-CLEAN", "x -clean"}) {
+    for (const char* arguments : {"-Startup", "-CLEAN", "x -clean", "-preview"}) {
         SCOPED_TRACE(arguments);
         Started program = StartProgram(arguments);
         ASSERT_TRUE(program.Process);

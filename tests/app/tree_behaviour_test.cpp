@@ -234,7 +234,8 @@ TEST_F(TreeBehaviour, ContextMenuItemsInOrder)
                                                   "FullCollapse2:Full Expand", "FullCollapse1:Full Collapse", "N2:-",
                                                   "Expand1:Expand", "Collapse1:Collapse", "N4:-",
                                                   "EnableCollapse1:Enable Collapse",
-                                                  "ShowRootPath1:Show Root Path", "ShowLines1:Show Lines"}));
+                                                  "ShowRootPath1:Show Root Path", "ShowLines1:Show Lines", "N5:-",
+                                                  "Preview1:Preview..."}));
 }
 
 } // namespace

@@ -196,6 +196,52 @@ int MenuShots(const std::string& what, HWND main, const char* out)
     return ok ? 0 : 4;
 }
 
+// "Preview..." from the tree's menu (its last item), with the first category opened.
+int PreviewShot(HWND main, const char* out)
+{
+    SetForegroundWindow(main);
+    Sleep(300);
+    HWND menu = OpenTreeMenu(main);
+    if (!menu)
+        return 8;
+    MenuKey(menu, VK_UP); // from nothing highlighted, the last item
+    MenuKey(menu, VK_RETURN);
+    HWND preview = WaitForWindow("TPreviewForm");
+    if (!preview)
+        return 9;
+    HWND list = FindChild(preview, WC_LISTVIEWA, nullptr);
+    if (list) {
+        // A click on the first row opens its category.
+        PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 28));
+        PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(40, 28));
+    }
+    SetForegroundWindow(preview);
+    Sleep(1000);
+    bool ok = SaveWindow(preview, out);
+    PostMessageA(preview, WM_CLOSE, 0, 0);
+    return ok ? 0 : 4;
+}
+
+// The main window during a Clean, the status bar following the run. The first-run question
+// is answered No.
+int ProgressShot(HWND main, const char* out)
+{
+    SetForegroundWindow(main);
+    Sleep(300);
+    HWND clean = FindChild(main, "Button", "Clean");
+    if (!clean)
+        return 5;
+    PostMessageA(clean, BM_CLICK, 0, 0);
+    // The first-run question, when the prefix has not been cleaned before.
+    Sleep(400);
+    HWND box = FindWindowA("#32770", nullptr);
+    if (box && IsWindowVisible(box)) {
+        PostMessageA(box, WM_COMMAND, IDNO, 0);
+        Sleep(700);
+    }
+    return SaveWindow(main, out) ? 0 : 4;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -211,6 +257,10 @@ int main(int argc, char** argv)
         Sleep(500);
         return SaveWindow(main, argv[2]) ? 0 : 4;
     }
+    if (what == "preview")
+        return PreviewShot(main, argv[2]);
+    if (what == "progress")
+        return ProgressShot(main, argv[2]);
     if (what == "sysmenu" || what == "treemenu" || what == "message")
         return MenuShots(what, main, argv[2]);
     if (what != "settings" || argc < 4)

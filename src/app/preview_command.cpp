@@ -1,0 +1,30 @@
+// The preview from the command line.
+#include "app/main_form.h"
+#include "app/plan_file.h"
+#include "app/preview_form.h"
+#include "cleaner/clean_plan.h"
+
+namespace aw {
+
+int MainForm::PreviewToFile(const std::string& path)
+{
+    DecideStartSelection();
+    return WritePlanFile(path, PlanCleaning(BuildCleanRequest())) ? 0 : 1;
+}
+
+void MainForm::PreviewCommand()
+{
+    if (cleaningActive_)
+        return;
+    bool cleanAsked = false;
+    {
+        PreviewForm preview(PlanCleaning(BuildCleanRequest()), [&cleanAsked] { cleanAsked = true; });
+        preview.Build();
+        preview.ShowModal();
+    }
+    // After the preview has closed, so that the Clean's questions belong to the main window.
+    if (cleanAsked)
+        CleanCommand();
+}
+
+} // namespace aw

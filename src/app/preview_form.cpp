@@ -1,0 +1,118 @@
+#include "app/preview_form.h"
+
+#include "app/clean_summary.h"
+#include "settings/settings_store.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace aw {
+
+PreviewForm::PreviewForm(CleanPlan plan, std::function<void()> clean)
+    : ui::Form("PreviewForm", "TPreviewForm", 600, 420), plan_(std::move(plan)), clean_(std::move(clean))
+{
+    sums_.resize(plan_.Categories.size());
+    for (std::size_t i = 0; i < plan_.Entries.size(); ++i) {
+        const PlanEntry& entry = plan_.Entries[i];
+        CategorySum& sum = sums_[entry.Category];
+        sum.Entries.push_back(i);
+        sum.Bytes += entry.Bytes;
+        if (entry.Kind == PlanKind::File)
+            ++sum.Files;
+        else
+            ++sum.Others;
+    }
+    order_.resize(sums_.size());
+    std::iota(order_.begin(), order_.end(), 0);
+}
+
+void PreviewForm::Build()
+{
+    SetCaption("Preview");
+    CreateForm();
+    List = &Add<ui::VirtualListView>(ui::Bounds{8, 8, 584, 346}, "ListView1");
+    List->SetColumns({{"What would be removed", 400}, {"Items", 70}, {"Size", 90}});
+    List->CellText = [this](int row, int column) { return Cell(row, column); };
+    List->OnRowClick = [this](int row) { ToggleRow(row); };
+    List->OnColumnClick = [this](int column) {
+        if (column == 2)
+            SortBySize();
+    };
+    std::int64_t total = plan_.TotalBytes();
+    Total = &Add<ui::Label>(ui::Bounds{8, 366, 400, 16}, "Label1",
+                            "Total: " + std::to_string(plan_.Entries.size()) + " items, " +
+                                (total == 0 ? std::string("0 bytes") : FormatSize(total, UserDecimalSeparator())));
+    CleanButton = &Add<ui::Button>(ui::Bounds{416, 386, 85, 25}, "Button1", "Clean");
+    CleanButton->OnClick = [this] {
+        Close();
+        if (clean_)
+            clean_();
+    };
+    auto& close = Add<ui::Button>(ui::Bounds{507, 386, 85, 25}, "Button2", "Close");
+    close.OnClick = [this] { Close(); };
+    Refresh();
+}
+
+void PreviewForm::Refresh()
+{
+    rows_.clear();
+    for (std::size_t c : order_) {
+        rows_.push_back({c, -1});
+        if (!sums_[c].Open)
+            continue;
+        std::vector<std::size_t> entries = sums_[c].Entries;
+        if (bySize_)
+            std::stable_sort(entries.begin(), entries.end(), [this](std::size_t a, std::size_t b) {
+                return plan_.Entries[a].Bytes > plan_.Entries[b].Bytes;
+            });
+        for (std::size_t e : entries)
+            rows_.push_back({c, static_cast<std::ptrdiff_t>(e)});
+    }
+    if (List)
+        List->SetRowCount(RowCount());
+}
+
+void PreviewForm::ToggleRow(int row)
+{
+    if (row < 0 || row >= RowCount() || rows_[static_cast<std::size_t>(row)].Entry >= 0)
+        return;
+    CategorySum& sum = sums_[rows_[static_cast<std::size_t>(row)].Category];
+    sum.Open = !sum.Open;
+    Refresh();
+}
+
+void PreviewForm::SortBySize()
+{
+    bySize_ = true;
+    std::stable_sort(order_.begin(), order_.end(),
+                     [this](std::size_t a, std::size_t b) { return sums_[a].Bytes > sums_[b].Bytes; });
+    Refresh();
+}
+
+std::string PreviewForm::Cell(int row, int column) const
+{
+    if (row < 0 || row >= RowCount())
+        return {};
+    const Row& r = rows_[static_cast<std::size_t>(row)];
+    const char separator = UserDecimalSeparator();
+    if (r.Entry < 0) {
+        const TraceCategoryRef& ref = plan_.Categories[r.Category];
+        const CategorySum& sum = sums_[r.Category];
+        switch (column) {
+        case 0: return std::string(sum.Open ? "- " : "+ ") + ref.Group + " > " + ref.Category;
+        case 1: return std::to_string(sum.Files + sum.Others);
+        default: return sum.Bytes == 0 ? std::string("0 bytes") : FormatSize(sum.Bytes, separator);
+        }
+    }
+    const PlanEntry& entry = plan_.Entries[static_cast<std::size_t>(r.Entry)];
+    switch (column) {
+    case 0: return "      " + entry.Path;
+    case 1: return PlanKindName(entry.Kind);
+    default:
+        return entry.Kind != PlanKind::File ? std::string() :
+               entry.Bytes == 0              ? std::string("0 bytes") :
+                                               FormatSize(entry.Bytes, separator);
+    }
+}
+
+} // namespace aw

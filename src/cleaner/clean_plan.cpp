@@ -1,0 +1,107 @@
+#include "cleaner/clean_plan.h"
+
+#include "cleaner/file_primitives.h"
+#include "cleaner/path_rules.h"
+#include "cleaner/registry_paths.h"
+#include "cleaner/registry_primitives.h"
+
+#include <algorithm>
+
+namespace aw {
+
+const char* PlanKindName(PlanKind kind)
+{
+    switch (kind) {
+    case PlanKind::File: return "file";
+    case PlanKind::Folder: return "folder";
+    case PlanKind::Key: return "key";
+    case PlanKind::Value: return "value";
+    case PlanKind::Special: return "special";
+    }
+    return "";
+}
+
+std::int64_t CleanPlan::TotalBytes() const
+{
+    std::int64_t total = 0;
+    for (const PlanEntry& entry : Entries)
+        total += entry.Bytes;
+    return total;
+}
+
+void PlanRecorder::beginCategory(std::string_view group, std::string_view category)
+{
+    plan_.Categories.push_back({std::string(group), std::string(category)});
+}
+
+bool PlanRecorder::add(PlanKind kind, const std::string& path, std::int64_t bytes)
+{
+    // Paths and keys compare case-insensitively, separators collapsed; the kind keeps a key
+    // and a value of the same text apart.
+    std::string identity = CollapseDoubledBackslashes(path);
+    std::transform(identity.begin(), identity.end(), identity.begin(),
+                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
+    identity.insert(identity.begin(), static_cast<char>('0' + static_cast<int>(kind)));
+    if (!recorded_.insert(std::move(identity)).second)
+        return false;
+    // Entries before any category (a primitive run on its own) go to an unnamed one.
+    if (plan_.Categories.empty())
+        plan_.Categories.push_back({});
+    // Locations are joined with doubled separators; the plan shows the path as the system names it.
+    plan_.Entries.push_back({plan_.Categories.size() - 1, kind, CollapseDoubledBackslashes(path), bytes});
+    return true;
+}
+
+Removal PlanRecorder::removeFile(const FolderAnchor& folder, const std::string& path, std::string_view name,
+                                 DWORD attributes, std::int64_t size)
+{
+    // The same refusals as the removal itself, without opening the file for deletion.
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) || !IsOwnEntry(folder, path, name))
+        return Removal::NotOwnEntry;
+    return add(PlanKind::File, path, size) ? Removal::Removed : Removal::NotOwnEntry;
+}
+
+bool PlanRecorder::removeFolder(const std::string& path)
+{
+    return add(PlanKind::Folder, path, 0);
+}
+
+bool PlanRecorder::removeKey(HKEY root, const std::string& keyPath)
+{
+    if (!IsDeletableKeyPath(keyPath) || !RegKeyExists(root, keyPath))
+        return false;
+    return add(PlanKind::Key, keyPath, 0);
+}
+
+bool PlanRecorder::removeValue(HKEY root, const std::string& valuePath)
+{
+    if (!RegValueExists(root, valuePath))
+        return false;
+    return add(PlanKind::Value, valuePath, 0);
+}
+
+void PlanRecorder::cleanDatabase(DatabaseClean, const std::string& path, CleanCounters&)
+{
+    // Cleaned in place: the file stays, its traces go. A database that is a link is left
+    // alone by the clean.
+    if (IsOwnFile(path))
+        add(PlanKind::Special, path, 0);
+}
+
+void PlanRecorder::runSystemAction(SystemAction action, HWND)
+{
+    add(PlanKind::Special, action == SystemAction::RecycleBin ? "Recycle Bin" : "Clipboard", 0);
+}
+
+CleanPlan PlanCleaning(CleanRequest request)
+{
+    CleanPlan plan;
+    PlanRecorder recorder(plan);
+    request.Sink = &recorder;
+    request.Progress = nullptr;
+    CleanCounters counters;
+    RunCleaning(request, counters);
+    return plan;
+}
+
+} // namespace aw

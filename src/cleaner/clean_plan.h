@@ -1,0 +1,65 @@
+#pragma once
+// A preview: the sink that writes down what a run would remove instead of removing it, and
+// the plan it builds.
+#include "cleaner/clean_run.h"
+#include "cleaner/clean_sink.h"
+
+#include <cstdint>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace aw {
+
+enum class PlanKind { File, Folder, Key, Value, Special };
+
+// The word a plan file uses for a kind.
+const char* PlanKindName(PlanKind kind);
+
+struct PlanEntry {
+    std::size_t Category; // index into CleanPlan::Categories
+    PlanKind Kind;
+    std::string Path;     // for Special, what is done ("Recycle Bin") or the database cleaned in place
+    std::int64_t Bytes;   // a file's own size; 0 for everything else
+};
+
+// Everything one run would remove, category by category in tree order, each entry in the
+// order the run reaches it. Files are listed at every depth of a tree, each with its size.
+struct CleanPlan {
+    std::vector<TraceCategoryRef> Categories;
+    std::vector<PlanEntry> Entries;
+
+    std::int64_t TotalBytes() const;
+};
+
+// Records into a plan. An entry is recorded when the deleting sink would act on it: a file
+// only when it is its folder's own entry and not a link, a key or value only when it exists
+// and may be removed. What is recorded counts as gone for the rest of the run, as it would be
+// after a Clean: a location two categories share is listed once, under the first. Nothing is
+// changed.
+class PlanRecorder final : public CleanSink {
+public:
+    explicit PlanRecorder(CleanPlan& plan) : plan_(plan) {}
+
+    void beginCategory(std::string_view group, std::string_view category) override;
+    Removal removeFile(const FolderAnchor& folder, const std::string& path, std::string_view name,
+                       DWORD attributes, std::int64_t size) override;
+    bool removeFolder(const std::string& path) override;
+    bool removeKey(HKEY root, const std::string& keyPath) override;
+    bool removeValue(HKEY root, const std::string& valuePath) override;
+    void cleanDatabase(DatabaseClean clean, const std::string& path, CleanCounters& counters) override;
+    void runSystemAction(SystemAction action, HWND owner) override;
+
+private:
+    // False, recording nothing, when the entry is already in the plan.
+    bool add(PlanKind kind, const std::string& path, std::int64_t bytes);
+
+    CleanPlan& plan_;
+    std::unordered_set<std::string> recorded_;
+};
+
+// Decides the request's run and returns its plan; nothing is removed. The request's own sink
+// is ignored.
+CleanPlan PlanCleaning(CleanRequest request);
+
+} // namespace aw

@@ -1,0 +1,69 @@
+#pragma once
+// Where a cleaning run sends what it has decided to remove. The run finds and tests every
+// entry itself; the sink either removes it (a Clean) or writes it down (a preview), so that
+// both follow exactly the same decisions.
+#include "cleaner/clean_counters.h"
+#include "cleaner/file_removal.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace aw {
+
+// The in-place cleans of a browser database.
+enum class DatabaseClean { PlacesHistory, PlacesDownloads, AutofillHistory };
+
+// The two actions without a location.
+enum class SystemAction { RecycleBin, Clipboard };
+
+class CleanSink {
+public:
+    virtual ~CleanSink() = default;
+
+    // The category whose entries follow, in tree order.
+    virtual void beginCategory(std::string_view group, std::string_view category) = 0;
+    // The entry `name` of the anchored folder, found at path with these attributes and size.
+    virtual Removal removeFile(const FolderAnchor& folder, const std::string& path, std::string_view name,
+                               DWORD attributes, std::int64_t size) = 0;
+    // A sub-folder of a tree once its content is gone, or a link to a folder (only the link).
+    virtual bool removeFolder(const std::string& path) = 0;
+    virtual bool removeKey(HKEY root, const std::string& keyPath) = 0;
+    virtual bool removeValue(HKEY root, const std::string& valuePath) = 0;
+    virtual void cleanDatabase(DatabaseClean clean, const std::string& path, CleanCounters& counters) = 0;
+    virtual void runSystemAction(SystemAction action, HWND owner) = 0;
+};
+
+// What a run has got through so far, written by the worker and read by the window while it
+// runs. Every file removed counts, at any depth.
+struct CleanProgress {
+    std::atomic<int> Category{-1}; // index of the current row in the location table
+    std::atomic<std::int32_t> Files{0};
+    std::atomic<std::int64_t> Bytes{0};
+};
+
+// The sink of a Clean: removes everything it is handed.
+class DeletingSink final : public CleanSink {
+public:
+    explicit DeletingSink(CleanProgress* progress = nullptr) : progress_(progress) {}
+
+    void beginCategory(std::string_view, std::string_view) override {}
+    Removal removeFile(const FolderAnchor& folder, const std::string& path, std::string_view name,
+                       DWORD attributes, std::int64_t size) override;
+    bool removeFolder(const std::string& path) override;
+    bool removeKey(HKEY root, const std::string& keyPath) override;
+    bool removeValue(HKEY root, const std::string& valuePath) override;
+    void cleanDatabase(DatabaseClean clean, const std::string& path, CleanCounters& counters) override;
+    void runSystemAction(SystemAction action, HWND owner) override;
+
+private:
+    CleanProgress* progress_;
+};
+
+// The sink every primitive removes through unless it is given another: deletes, reports nothing.
+CleanSink& DefaultSink();
+
+} // namespace aw

@@ -1,0 +1,98 @@
+// The preview window: categories that open into their paths, sorting by size, its Clean
+// button, and the tree menu's "Preview..." that removes nothing.
+#include "app_fixture.h"
+
+#include "app/clean_summary.h"
+#include "app/preview_form.h"
+#include "settings/settings_store.h"
+#include "catalogue/trace_tree.h"
+#include "cleaner/folder_services.h"
+
+namespace aw::test {
+namespace {
+
+using PreviewWindow = AppFixture;
+
+CleanPlan SmallPlan()
+{
+    CleanPlan plan;
+    plan.Categories = {{"Opera", "Cache"}, {"Windows", "Run MRU List"}, {"Windows", "Recent Folder"}};
+    plan.Entries = {{0, PlanKind::File, "C:\\c\\a", 10},
+                    {0, PlanKind::File, "C:\\c\\b", 3000},
+                    {0, PlanKind::Folder, "C:\\c\\d", 0},
+                    {1, PlanKind::Key, "Software\\RunMRU", 0},
+                    {2, PlanKind::File, "C:\\r\\x.lnk", 5000}};
+    return plan;
+}
+
+TEST_F(PreviewWindow, PreviewWindowOpensCategoriesSortsBySizeAndCleansThroughTheCommand)
+{
+    int cleans = 0;
+    PreviewForm preview(SmallPlan(), [&] { ++cleans; });
+    preview.Build();
+    ASSERT_EQ(preview.RowCount(), 3);
+    EXPECT_EQ(preview.Cell(0, 0), "+ Opera > Cache");
+    EXPECT_EQ(preview.Cell(0, 1), "3");
+    EXPECT_EQ(preview.Cell(0, 2), FormatSize(3010, UserDecimalSeparator()));
+
+    preview.ToggleRow(0);
+    ASSERT_EQ(preview.RowCount(), 6);
+    EXPECT_EQ(preview.Cell(0, 0), "- Opera > Cache");
+    EXPECT_EQ(preview.Cell(2, 0), "      C:\\c\\b");
+    EXPECT_EQ(preview.Cell(3, 1), "folder");
+    preview.ToggleRow(1); // a path: nothing happens
+    EXPECT_EQ(preview.RowCount(), 6);
+
+    preview.SortBySize();
+    EXPECT_EQ(preview.Cell(0, 0), "+ Windows > Recent Folder");
+    EXPECT_EQ(preview.Cell(1, 0), "- Opera > Cache");
+    EXPECT_EQ(preview.Cell(2, 0), "      C:\\c\\b");
+    EXPECT_EQ(preview.Cell(3, 0), "      C:\\c\\a");
+    EXPECT_EQ(preview.Cell(5, 0), "+ Windows > Run MRU List");
+
+    preview.Show();
+    preview.CleanButton->Click();
+    EXPECT_EQ(cleans, 1);
+    EXPECT_FALSE(preview.IsVisible());
+}
+
+TEST_F(PreviewWindow, PreviewFromTheTreeMenuListsTheSelectionAndRemovesNothing)
+{
+    Build();
+    std::string recent = GetSpecialFolder(kCsidlRecent);
+    CreateDirectoryA(recent.c_str(), nullptr);
+    for (int i = 0; i < 2000; ++i)
+        WriteTextFile(recent + "\\v" + std::to_string(i) + ".lnk", "x");
+    Node("Windows", "Recent Folder").SetStateIndex(StateSelected);
+
+    int rowsOpen = -1;
+    auto inner = main->OnMessage;
+    main->OnMessage = [&, inner](UINT message, WPARAM w, LPARAM l, LRESULT& r) {
+        if (message == WM_TIMER && w == 78) {
+            if (HWND window = FindWindowA("TPreviewForm", nullptr)) {
+                if (auto* preview = dynamic_cast<PreviewForm*>(ui::WinControl::FromHandle(window))) {
+                    preview->ToggleRow(0);
+                    rowsOpen = preview->RowCount();
+                }
+                PostMessageA(window, WM_CLOSE, 0, 0);
+            }
+            r = 0;
+            return true;
+        }
+        return inner(message, w, l, r);
+    };
+    SetTimer(main->Handle(), 78, 50, nullptr);
+    main->PopupMenu1.Choose(*main->PopupMenu1.Find("Preview1"));
+    KillTimer(main->Handle(), 78);
+    main->OnMessage = inner;
+
+    EXPECT_GE(rowsOpen, 2001);
+    EXPECT_TRUE(seams->Messages.empty());
+    EXPECT_NE(GetFileAttributesA((recent + "\\v0.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(GetFileAttributesA((recent + "\\v1999.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+    for (int i = 0; i < 2000; ++i)
+        DeleteFileA((recent + "\\v" + std::to_string(i) + ".lnk").c_str());
+}
+
+} // namespace
+} // namespace aw::test
