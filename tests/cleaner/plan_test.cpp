@@ -37,7 +37,7 @@ class ObservedClean final : public CleanSink {
 public:
     std::set<Thing> Removed;
     void beginCategory(std::string_view, std::string_view) override {}
-    Removal removeFile(const FolderAnchor& folder, const std::string& path, const std::string& name,
+    Removal removeFile(const FolderAnchor& folder, const std::string& path, std::string_view name,
                        DWORD attributes, std::int64_t size) override
     {
         Removal removal = real_.removeFile(folder, path, name, attributes, size);
