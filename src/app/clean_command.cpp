@@ -47,14 +47,42 @@ bool RestorePointOrConsent()
     return Ask(kRestoreFailed, "Info", MB_YESNO | MB_ICONEXCLAMATION) != IDNO;
 }
 
+// The system has no Retry/Ignore/Cancel box: the Abort/Retry/Ignore box is shown with its Abort
+// button captioned "Cancel", through a hook on this thread for as long as the question is open.
+class CancelInsteadOfAbort {
+public:
+    CancelInsteadOfAbort() : hook_(SetWindowsHookExA(WH_CBT, &Proc, nullptr, GetCurrentThreadId())) {}
+    ~CancelInsteadOfAbort()
+    {
+        if (hook_)
+            UnhookWindowsHookEx(hook_);
+    }
+    CancelInsteadOfAbort(const CancelInsteadOfAbort&) = delete;
+    CancelInsteadOfAbort& operator=(const CancelInsteadOfAbort&) = delete;
+
+private:
+    static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HCBT_ACTIVATE) {
+            HWND box = reinterpret_cast<HWND>(wParam);
+            char name[16] = {};
+            if (GetClassNameA(box, name, sizeof name) && lstrcmpA(name, "#32770") == 0 && GetDlgItem(box, IDABORT))
+                SetDlgItemTextA(box, IDABORT, "Cancel");
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    HHOOK hook_;
+};
+
 // Asks while a browser with a ticked category runs: Retry looks again, Ignore goes on with
-// what can be cleaned, Abort cleans nothing. False when the Clean stops.
+// what can be cleaned, Cancel cleans nothing. False when the Clean stops.
 bool NoBrowserInTheWay(const std::vector<TraceCategoryRef>& selection)
 {
     for (;;) {
         const std::vector<std::string> running = RunningBrowsers(selection);
         if (running.empty())
             return true;
+        CancelInsteadOfAbort caption;
         const int answer =
             Ask(RunningBrowserQuestion(running.front()).c_str(), "Warning", MB_ABORTRETRYIGNORE | MB_ICONEXCLAMATION);
         if (answer == IDIGNORE)
