@@ -7,15 +7,9 @@ cd "$REPO"
 source scripts/lib/build.sh
 aw_build_windows
 
-source scripts/lib/sandbox.sh
-export AW_WORK=$REPO/build/gallery-shots
-unset DISPLAY
-aw_sandbox_init
-trap aw_sandbox_stop EXIT
-aw_display_ensure
-aw_prefix_ensure
-aw_wineserver_start
-export AW_SOURCE_DIR='R:\'
+AW_REPO_ROOT=$REPO
+source scripts/lib/shots.sh
+aw_shots_sandbox gallery-shots
 rm -f "$AW_WORK"/*.bmp
 cp build/win/tests/skin/controls/gallery_shots.exe "$AW_WORK/"
 aw_wine gallery_shots.exe .

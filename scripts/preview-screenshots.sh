@@ -8,42 +8,20 @@ cd "$REPO"
 source scripts/lib/build.sh
 aw_build_windows
 
-source scripts/lib/sandbox.sh
-export AW_WORK=$REPO/build/shots-preview
-unset DISPLAY
-aw_sandbox_init
-trap aw_sandbox_stop EXIT
-aw_display_ensure
-aw_prefix_ensure
-aw_wineserver_start
+AW_REPO_ROOT=$REPO
+source scripts/lib/shots.sh
+aw_shots_sandbox shots-preview
 scripts/seed-traces.sh "$WINEPREFIX"
 user=$(ls "$WINEPREFIX/drive_c/users" | grep -v -x Public | head -n1)
 cache="$WINEPREFIX/drive_c/users/$user/AppData/Local/Google/Chrome/User Data/Default/Cache"
 mkdir -p "$cache"
 # printf is a builtin: thousands of files without a process each.
 for i in $(seq 1 20000); do printf '%*s' $(( (i * 37) % 9000 + 1 )) '' > "$cache/data_$i"; done
-mkdir -p "$AW_WORK/app"
-cp build/win/src/app/Ashwarden.exe build/win/tests/winshot.exe "$AW_WORK/app/"
-aw_wine explorer /desktop=Shots,800x600 "$AW_WORK/app/Ashwarden.exe" >/dev/null 2>&1 &
-program=$!
-sleep 4
-shoot() {
-  local out=${*: -1}
-  rm -f "$out"
-  aw_wine explorer /desktop=Shots,800x600 "$AW_WORK/app/winshot.exe" "$@" >/dev/null 2>&1 || true
-  local i
-  for i in $(seq 1 100); do
-    [ -s "$out" ] && sleep 0.5 && return 0
-    sleep 0.2
-  done
-  echo "screenshots: no picture $out" >&2
-  return 1
-}
+aw_shots_start_program
 shoot preview "$AW_WORK/preview.bmp"
 convert "$AW_WORK/preview.bmp" docs/preview-window.png
 shoot progress "$AW_WORK/progress.bmp"
 convert "$AW_WORK/progress.bmp" docs/clean-progress.png
-kill "$program" 2>/dev/null || true
-wait "$program" 2>/dev/null || true
+aw_shots_stop_program
 rm -f "$WINEPREFIX/.ashwarden-seeded"
 echo "screenshots: docs/preview-window.png docs/clean-progress.png"

@@ -8,36 +8,11 @@ cd "$REPO"
 source scripts/lib/build.sh
 aw_build_windows
 
-source scripts/lib/sandbox.sh
-export AW_WORK=$REPO/build/shots
-unset DISPLAY
-aw_sandbox_init
-trap aw_sandbox_stop EXIT
-aw_display_ensure
-aw_prefix_ensure
-aw_wineserver_start
+AW_REPO_ROOT=$REPO
+source scripts/lib/shots.sh
+aw_shots_sandbox shots
 scripts/seed-traces.sh "$WINEPREFIX"
-mkdir -p "$AW_WORK/app"
-cp build/win/src/app/Ashwarden.exe build/win/tests/winshot.exe "$AW_WORK/app/"
-aw_wine explorer /desktop=Shots,800x600 "$AW_WORK/app/Ashwarden.exe" >/dev/null 2>&1 &
-program=$!
-# The program's explorer must own the virtual desktop before winshot's joins it; otherwise
-# winshot's explorer keeps the desktop and never returns.
-sleep 4
-# winshot runs in the program's virtual desktop, where it can see its windows; the picture is
-# the last argument, waited for.
-shoot() {
-  local out=${*: -1}
-  rm -f "$out"
-  aw_wine explorer /desktop=Shots,800x600 "$AW_WORK/app/winshot.exe" "$@" >/dev/null 2>&1 || true
-  local i
-  for i in $(seq 1 100); do
-    [ -s "$out" ] && sleep 0.5 && return 0
-    sleep 0.2
-  done
-  echo "screenshots: no picture $out" >&2
-  return 1
-}
+aw_shots_start_program
 shoot main "$AW_WORK/main.bmp"
 convert "$AW_WORK/main.bmp" docs/main-window.png
 shoot sysmenu "$AW_WORK/sysmenu.bmp"
@@ -51,6 +26,5 @@ for page in 0 1 2 3; do
   shoot settings "$page" "$AW_WORK/settings-$page.bmp"
   convert "$AW_WORK/settings-$page.bmp" "docs/settings-${names[$page]}.png"
 done
-kill "$program" 2>/dev/null || true
-wait "$program" 2>/dev/null || true
+aw_shots_stop_program
 echo "screenshots: docs/main-window.png docs/system-menu.png docs/tree-menu.png docs/message-box.png docs/settings-*.png"

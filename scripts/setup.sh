@@ -20,7 +20,7 @@ PACKAGES=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   xvfb x11-apps xauth imagemagick
   cmake ninja-build bubblewrap nasm dpkg-dev
-  googletest clang tcl
+  googletest clang tcl make gcc g++ xz-utils
 )
 
 packages_missing() {
