@@ -29,36 +29,7 @@ namespace {
 
 using namespace aw;
 using namespace aw::skin;
-
-bool SaveBmp(const PixelImage& image, const std::string& path)
-{
-    const int rowBytes = (image.width * 3 + 3) & ~3;
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = image.width;
-    info.biHeight = image.height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biSizeImage = static_cast<DWORD>(rowBytes * image.height);
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + info.biSizeImage;
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    std::vector<unsigned char> row(static_cast<size_t>(rowBytes));
-    for (int y = image.height - 1; y >= 0; --y) {
-        for (int x = 0; x < image.width; ++x) {
-            const Colour c = image.At(x, y);
-            row[static_cast<size_t>(x) * 3] = static_cast<unsigned char>(BlueOf(c));
-            row[static_cast<size_t>(x) * 3 + 1] = static_cast<unsigned char>(GreenOf(c));
-            row[static_cast<size_t>(x) * 3 + 2] = static_cast<unsigned char>(RedOf(c));
-        }
-        out.write(reinterpret_cast<const char*>(row.data()), rowBytes);
-    }
-    return static_cast<bool>(out);
-}
+using test::SaveBmp;
 
 std::vector<std::string> MemoLines()
 {

@@ -1,5 +1,9 @@
 #include "control_test_support.h"
 
+#include <fstream>
+#include <vector>
+
+#include "skin/draw/colour.h"
 #include "skin/controls/control_states.h"
 #include "skin/data/skin_data_test_support.h"
 #include "skin/draw/draw_primitives.h"
@@ -138,6 +142,36 @@ HWND RadioGroup::CreateWindowHandle(HWND parent)
     return ::CreateWindowExA(WS_EX_CONTROLPARENT, "TRadioGroup", caption_.c_str(),
                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds_.Left, bounds_.Top, bounds_.Width,
                              bounds_.Height, parent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+}
+
+bool SaveBmp(const PixelImage& image, const std::string& path)
+{
+    const int rowBytes = (image.width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = image.width;
+    info.biHeight = image.height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biSizeImage = static_cast<DWORD>(rowBytes * image.height);
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + info.biSizeImage;
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    std::vector<unsigned char> row(static_cast<size_t>(rowBytes));
+    for (int y = image.height - 1; y >= 0; --y) {
+        for (int x = 0; x < image.width; ++x) {
+            const Colour c = image.At(x, y);
+            row[static_cast<size_t>(x) * 3] = static_cast<unsigned char>(BlueOf(c));
+            row[static_cast<size_t>(x) * 3 + 1] = static_cast<unsigned char>(GreenOf(c));
+            row[static_cast<size_t>(x) * 3 + 2] = static_cast<unsigned char>(RedOf(c));
+        }
+        out.write(reinterpret_cast<const char*>(row.data()), rowBytes);
+    }
+    return static_cast<bool>(out);
 }
 
 }  // namespace aw::skin::test

@@ -49,4 +49,7 @@ protected:
     HWND CreateWindowHandle(HWND parent) override;
 };
 
+// Writes the picture as a 24-bit bottom-up BMP; false when the file could not be written.
+bool SaveBmp(const PixelImage& image, const std::string& path);
+
 }  // namespace aw::skin::test
