@@ -4,10 +4,6 @@
 set -euo pipefail
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$REPO"
-source scripts/lib/build.sh
-aw_build_windows
-
-AW_REPO_ROOT=$REPO
 source scripts/lib/shots.sh
 aw_shots_sandbox gallery-shots
 rm -f "$AW_WORK"/*.bmp

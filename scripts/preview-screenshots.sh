@@ -5,10 +5,6 @@
 set -euo pipefail
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$REPO"
-source scripts/lib/build.sh
-aw_build_windows
-
-AW_REPO_ROOT=$REPO
 source scripts/lib/shots.sh
 aw_shots_sandbox shots-preview
 scripts/seed-traces.sh "$WINEPREFIX"

@@ -1,8 +1,13 @@
 # Sourced by the screenshot scripts: a private sandboxed prefix on its own Xvfb, and winshot
 # pictures of the program running in a virtual desktop of that prefix.
 
-# aw_shots_sandbox NAME: the sandbox in build/NAME, stopped when the script exits.
+AW_REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+# aw_shots_sandbox NAME: the Windows build brought up to date, then the sandbox in build/NAME,
+# stopped when the script exits.
 aw_shots_sandbox() {
+  source "$AW_REPO_ROOT/scripts/lib/build.sh"
+  aw_build_windows
   source "$AW_REPO_ROOT/scripts/lib/sandbox.sh"
   export AW_WORK=$AW_REPO_ROOT/build/$1
   unset DISPLAY

@@ -59,12 +59,7 @@ void DrawEditBorder(HWND window, HDC dc, const RECT& rect, Colour shadow)
 
 bool TSkinStatusBar::BeforeMessage(Message& m)
 {
-    if (PaintsWholly(m))
-        return false;
-    switch (m.msg) {
-    default:
-        return TSkinControl::BeforeMessage(m);
-    }
+    return !PaintsWholly(m) && TSkinControl::BeforeMessage(m);
 }
 
 void TSkinStatusBar::Draw(HDC dc, const RECT& rect)
@@ -234,12 +229,7 @@ void TSkinBox::Draw(HDC dc, const RECT& rect)
 
 bool TSkinGroupBox::BeforeMessage(Message& m)
 {
-    if (PaintsWholly(m))
-        return false;
-    switch (m.msg) {
-    default:
-        return TSkinControl::BeforeMessage(m);
-    }
+    return !PaintsWholly(m) && TSkinControl::BeforeMessage(m);
 }
 
 void TSkinGroupBox::Draw(HDC dc, const RECT& rect)
