@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "platform/window_subclass.h"
 #include "ui/application.h"
 
 #include <commctrl.h>
@@ -159,7 +160,7 @@ void WinControl::Attach(HWND window)
     if (!window)
         return;
     SetPropA(window, kControlProperty, static_cast<Control*>(this));
-    SetWindowSubclass(window, &WinControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    aw::subclass::Set(window, &WinControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void WinControl::SetCaption(const std::string& caption)
@@ -219,7 +220,7 @@ void WinControl::SetFocus()
 
 LRESULT WinControl::CallDefault(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return DefSubclassProc(hwnd_, message, wParam, lParam);
+    return aw::subclass::CallNext(hwnd_, message, wParam, lParam);
 }
 
 bool WinControl::HasGraphicChildren() const
@@ -345,7 +346,7 @@ LRESULT WinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         Application::Instance().HandleException(error);
         return 0;
     }
-    return DefSubclassProc(hwnd_, message, wParam, lParam);
+    return aw::subclass::CallNext(hwnd_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK WinControl::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -353,10 +354,10 @@ LRESULT CALLBACK WinControl::SubclassProc(HWND window, UINT message, WPARAM wPar
 {
     auto* self = reinterpret_cast<WinControl*>(data);
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &WinControl::SubclassProc, kSubclassId);
+        aw::subclass::Remove(window, &WinControl::SubclassProc, kSubclassId);
         RemovePropA(window, kControlProperty);
         self->hwnd_ = nullptr;
-        return DefSubclassProc(window, message, wParam, lParam);
+        return aw::subclass::CallNext(window, message, wParam, lParam);
     }
     return self->Dispatch(message, wParam, lParam);
 }

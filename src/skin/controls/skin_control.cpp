@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/window_subclass.h"
 #include "skin/controls/control_skinning.h"
 #include "skin/data/optional_user32.h"
 #include "skin/draw/gdi_colour.h"
@@ -26,7 +27,7 @@ void TSkinControl::Attach(HWND window, ui::Control* control, TSkinData& data, Co
     data_ = &data;
     form_ = &form;
     backgroundMode_ = backgroundMode;
-    hooked_ = ::SetWindowSubclass(window_, &TSkinControl::SubclassProc, kPainterSubclassId,
+    hooked_ = aw::subclass::Set(window_, &TSkinControl::SubclassProc, kPainterSubclassId,
                                   reinterpret_cast<DWORD_PTR>(this)) != FALSE;
     if (backgroundMode_ && control_) {
         if (!data.Options.Contains(xoParentBackGround) && Property("ParentBackground") == "True" &&
@@ -64,7 +65,7 @@ void TSkinControl::Detach()
 void TSkinControl::Unhook()
 {
     if (!hooked_) return;
-    ::RemoveWindowSubclass(window_, &TSkinControl::SubclassProc, kPainterSubclassId);
+    aw::subclass::Remove(window_, &TSkinControl::SubclassProc, kPainterSubclassId);
     hooked_ = false;
 }
 
@@ -75,7 +76,7 @@ LRESULT CALLBACK TSkinControl::SubclassProc(HWND window, UINT msg, WPARAM wParam
     if (msg == WM_NCDESTROY) {
         // The control dies: let it clean up, then the painter goes with it.
         painter->lifeState_ = kPainterWindowDestroyed;
-        LRESULT result = ::DefSubclassProc(window, msg, wParam, lParam);
+        LRESULT result = aw::subclass::CallNext(window, msg, wParam, lParam);
         if (painter->active_) painter->Detach();
         painter->Unhook();
         if (painter->form_) painter->form_->Release(painter);
@@ -88,11 +89,11 @@ LRESULT CALLBACK TSkinControl::SubclassProc(HWND window, UINT msg, WPARAM wParam
         else ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
         return 0;
     }
-    if (!painter->active_) return ::DefSubclassProc(window, msg, wParam, lParam);
+    if (!painter->active_) return aw::subclass::CallNext(window, msg, wParam, lParam);
     Message m{msg, wParam, lParam, 0};
     try {
         if (painter->BeforeMessage(m)) {
-            m.result = ::DefSubclassProc(window, msg, wParam, lParam);
+            m.result = aw::subclass::CallNext(window, msg, wParam, lParam);
             painter->AfterMessage(m);
         }
     } catch (...) {
@@ -172,7 +173,7 @@ void TSkinControl::Refresh()
 
 LRESULT TSkinControl::CallPrevious(const Message& m) const
 {
-    return ::DefSubclassProc(window_, m.msg, m.wParam, m.lParam);
+    return aw::subclass::CallNext(window_, m.msg, m.wParam, m.lParam);
 }
 
 std::string TSkinControl::Property(const char* name, const std::string& fallback) const

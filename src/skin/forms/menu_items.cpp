@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/window_subclass.h"
 #include "skin/data/element_states.h"
 #include "skin/draw/draw_primitives.h"
 #include "skin/draw/gdi_colour.h"
@@ -306,7 +307,7 @@ bool DrawSkinMenuItem(const TSkinData& data, const MenuItemStore& store, const D
 
 TWinSkinPopMenu::TWinSkinPopMenu(HWND window, TSkinData& data) : window_(window), data_(data)
 {
-    subclassed_ = ::SetWindowSubclass(window_, &TWinSkinPopMenu::SubclassProc, kPopupSubclassId,
+    subclassed_ = aw::subclass::Set(window_, &TWinSkinPopMenu::SubclassProc, kPopupSubclassId,
                                       reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
@@ -316,7 +317,7 @@ void TWinSkinPopMenu::Restore()
 {
     if (!subclassed_) return;
     subclassed_ = false;
-    ::RemoveWindowSubclass(window_, &TWinSkinPopMenu::SubclassProc, kPopupSubclassId);
+    aw::subclass::Remove(window_, &TWinSkinPopMenu::SubclassProc, kPopupSubclassId);
 }
 
 LRESULT CALLBACK TWinSkinPopMenu::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -346,18 +347,18 @@ LRESULT TWinSkinPopMenu::Handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == kMsgSkinnedQuery) return 1;
     TSkinManage* manager = TSkinManage::Current();
-    if (!manager || !manager->Skinning()) return ::DefSubclassProc(window_, message, wParam, lParam);
+    if (!manager || !manager->Skinning()) return aw::subclass::CallNext(window_, message, wParam, lParam);
     switch (message) {
     case WM_DESTROY: {
         const HWND window = window_;
         Restore();
-        return ::DefSubclassProc(window, message, wParam, lParam);
+        return aw::subclass::CallNext(window, message, wParam, lParam);
     }
     case WM_ERASEBKGND:
-        if (!data_.Options.Contains(xoMenuBG)) ::DefSubclassProc(window_, message, wParam, lParam);
+        if (!data_.Options.Contains(xoMenuBG)) aw::subclass::CallNext(window_, message, wParam, lParam);
         return 1;
     case WM_NCPAINT: {
-        const LRESULT result = ::DefSubclassProc(window_, message, wParam, lParam);
+        const LRESULT result = aw::subclass::CallNext(window_, message, wParam, lParam);
         WholeWindowDC dc(window_);
         if (dc) PaintBorder(dc.Get());
         return result;
@@ -367,7 +368,7 @@ LRESULT TWinSkinPopMenu::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PRINTCLIENT: {
         // The platform draws its own edge round the items while it paints them; the skin's
         // backdrop goes over that edge afterwards.
-        const LRESULT result = ::DefSubclassProc(window_, message, wParam, lParam);
+        const LRESULT result = aw::subclass::CallNext(window_, message, wParam, lParam);
         if (message == WM_PAINT) {
             WholeWindowDC dc(window_);
             if (dc) PaintBorder(dc.Get());
@@ -377,7 +378,7 @@ LRESULT TWinSkinPopMenu::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     }
     default:
-        return ::DefSubclassProc(window_, message, wParam, lParam);
+        return aw::subclass::CallNext(window_, message, wParam, lParam);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/window_subclass.h"
 #include "skin/controls/control_skinning.h"
 #include "skin/data/element_states.h"
 #include "skin/draw/draw_primitives.h"
@@ -278,13 +279,13 @@ void TWinSkinForm::SetUp()
     // The system menu is drawn natively on the 9x family.
     if (manager && manager->Windows9x()) data_.SkinControls.Exclude(xcSystemMenu);
 
-    subclassed_ = ::SetWindowSubclass(window_, &TWinSkinForm::SubclassProc, kSkinSubclassId,
+    subclassed_ = aw::subclass::Set(window_, &TWinSkinForm::SubclassProc, kSkinSubclassId,
                                       reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 
     if (windowKind_ == 1) {
         mdiClient_ = ::FindWindowExA(window_, nullptr, "MDIClient", nullptr);
         savedMenuUpdate_ = data_.MenuUpdate;
-        ::SetWindowSubclass(mdiClient_, &TWinSkinForm::MdiClientProc, kSkinSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        aw::subclass::Set(mdiClient_, &TWinSkinForm::MdiClientProc, kSkinSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
     if (frameSkinning_) {
         if (::GetMenu(window_) && windowKind_ != 2) {
@@ -728,10 +729,10 @@ void TWinSkinForm::Unskin()
         ::SetWindowRgn(window_, nullptr, !destroying);
         regionSet_ = false;
     }
-    ::RemoveWindowSubclass(window_, &TWinSkinForm::SubclassProc, kSkinSubclassId);
+    aw::subclass::Remove(window_, &TWinSkinForm::SubclassProc, kSkinSubclassId);
     subclassed_ = false;
     if (mdiClient_) {
-        if (::IsWindow(mdiClient_)) ::RemoveWindowSubclass(mdiClient_, &TWinSkinForm::MdiClientProc, kSkinSubclassId);
+        if (::IsWindow(mdiClient_)) aw::subclass::Remove(mdiClient_, &TWinSkinForm::MdiClientProc, kSkinSubclassId);
         mdiClient_ = nullptr;
         data_.MenuUpdate = savedMenuUpdate_;
     }
@@ -778,7 +779,7 @@ LRESULT CALLBACK TWinSkinForm::SubclassProc(HWND window, UINT message, WPARAM wP
 
 LRESULT TWinSkinForm::Previous(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return ::DefSubclassProc(window_, message, wParam, lParam);
+    return aw::subclass::CallNext(window_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK TWinSkinForm::MdiClientProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -803,7 +804,7 @@ LRESULT TWinSkinForm::MdiClientMessage(UINT message, WPARAM wParam, LPARAM lPara
         data_.MenuUpdate = false;
         break;
     case WM_MDIDESTROY: {
-        const LRESULT result = ::DefSubclassProc(client, message, wParam, lParam);
+        const LRESULT result = aw::subclass::CallNext(client, message, wParam, lParam);
         BOOL maximized = FALSE;
         const auto active = reinterpret_cast<HWND>(::SendMessageA(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
         if (manager) manager->SetMDIMaximized(active && maximized);
@@ -819,7 +820,7 @@ LRESULT TWinSkinForm::MdiClientMessage(UINT message, WPARAM wParam, LPARAM lPara
         if (manager && manager->MDIMaximized()) manager->SetMDIMaximized(false);
         break;
     case WM_MDISETMENU: {
-        const LRESULT result = ::DefSubclassProc(client, message, wParam, lParam);
+        const LRESULT result = aw::subclass::CallNext(client, message, wParam, lParam);
         if (wParam && menuBar_) {
             TakeNativeMenu();
             PaintNonClient(true);
@@ -832,7 +833,7 @@ LRESULT TWinSkinForm::MdiClientMessage(UINT message, WPARAM wParam, LPARAM lPara
     default:
         break;
     }
-    return ::DefSubclassProc(client, message, wParam, lParam);
+    return aw::subclass::CallNext(client, message, wParam, lParam);
 }
 
 POINT TWinSkinForm::ToWindowPoint(LPARAM screenPoint) const
@@ -870,7 +871,7 @@ LRESULT TWinSkinForm::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         const HWND window = window_;
         state_ = fsDestroying;
         Unskin();
-        const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+        const LRESULT result = aw::subclass::CallNext(window, message, wParam, lParam);
         state_ = fsDestroyed;
         return result;
     }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "skin/data/skin_data.h"
+#include "platform/window_subclass.h"
 #include "skin/data/skin_data_test_support.h"
 #include "skin/manager/skin_manager.h"
 #include "ui/form.h"
@@ -26,12 +27,12 @@ class RecordingForm : public SkinnedForm {
 public:
     RecordingForm(HWND window, TSkinData& data, Log& log) : window_(window), data_(data), log_(log)
     {
-        ::SetWindowSubclass(window_, &RecordingForm::Proc, 1, reinterpret_cast<DWORD_PTR>(this));
+        aw::subclass::Set(window_, &RecordingForm::Proc, 1, reinterpret_cast<DWORD_PTR>(this));
         log_.push_back("attach " + Hex(window_));
     }
     ~RecordingForm() override
     {
-        if (subclassed_) ::RemoveWindowSubclass(window_, &RecordingForm::Proc, 1);
+        if (subclassed_) aw::subclass::Remove(window_, &RecordingForm::Proc, 1);
     }
     HWND Handle() const override { return window_; }
     TSkinData& SkinData() const override { return data_; }
@@ -41,7 +42,7 @@ public:
     void Unskin() override
     {
         log_.push_back("unskin " + Hex(window_));
-        if (subclassed_) ::RemoveWindowSubclass(window_, &RecordingForm::Proc, 1);
+        if (subclassed_) aw::subclass::Remove(window_, &RecordingForm::Proc, 1);
         subclassed_ = false;
     }
     void ReloadSkinObjects() override { log_.push_back("reload " + Hex(window_)); }
@@ -62,9 +63,9 @@ private:
         if (message == WM_NCDESTROY) {
             form->state_ = kFormStateDestroyed;
             form->subclassed_ = false;
-            ::RemoveWindowSubclass(window, &RecordingForm::Proc, 1);
+            aw::subclass::Remove(window, &RecordingForm::Proc, 1);
         }
-        return ::DefSubclassProc(window, message, wParam, lParam);
+        return aw::subclass::CallNext(window, message, wParam, lParam);
     }
 
     HWND window_;
