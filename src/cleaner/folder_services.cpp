@@ -10,8 +10,9 @@ namespace aw {
 
 namespace {
 
+// The shell's own release for the lists it hands out, so the program needs no COM library.
 struct IdListFree {
-    void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
+    void operator()(ITEMIDLIST* list) const { ILFree(list); }
 };
 using IdList = std::unique_ptr<ITEMIDLIST, IdListFree>;
 
