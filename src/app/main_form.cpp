@@ -7,11 +7,14 @@
 #include "catalogue/tree_selection.h"
 #include "cleaner/folder_services.h"
 #include "customloc/locations_editor.h"
+#include "platform/window_subclass.h"
 #include "settings/settings_store.h"
 #include "skin/forms/win_skin_form.h"
 #include "ui/application.h"
 
 #include <shellapi.h>
+
+#include <utility>
 
 namespace aw {
 
@@ -231,7 +234,10 @@ void MainForm::FormCreate()
 {
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
     Tray.Fill(hwnd_, icon, ui::Application::Instance().Title());
-    TreeView1->FullExpand();
+    // Expanding every group here and collapsing most of them again at the first show, one
+    // group at a time, is the dearest part of starting up; the tree is not visible before that
+    // show, so the show expands just the groups that stay open.
+    expansionPending_ = true;
     BoldGroupNodes(*TreeView1);
     if (mode_ == StartMode::Startup)
         Tray.Add();
@@ -260,6 +266,8 @@ void MainForm::DecideStartSelection()
 void MainForm::FormShow()
 {
     DecideStartSelection();
+    if (std::exchange(expansionPending_, false))
+        ExpandSelectedGroups(*TreeView1);
     ScrollTreeToTop(*TreeView1);
     if (mode_ == StartMode::Clean) {
         RunCleaningAndWait();
@@ -325,7 +333,7 @@ LRESULT MainForm::TrayCallback(LPARAM mouseMessage)
         Show();
         return 0;
     default:
-        return DefSubclassProc(hwnd_, TrayCallbackMessage, 0, mouseMessage);
+        return aw::subclass::CallNext(hwnd_, TrayCallbackMessage, 0, mouseMessage);
     }
 }
 

@@ -116,6 +116,9 @@ private:
     // Settings are written back only once they have been read, so that an Exit from the tray
     // before the first show cannot store the window's initial values over the saved ones.
     bool settingsLoaded_ = false;
+    // The tree counts as fully expanded from its creation; the expanding itself waits for the
+    // first show, which then opens only the groups it leaves open.
+    bool expansionPending_ = false;
 };
 
 } // namespace aw

@@ -22,6 +22,15 @@ void SetAllTraces(ui::TreeView& tree, int state)
             child.SetStateIndex(state);
 }
 
+// True when every child of the node is unticked (a node without children counts as such).
+bool NoneSelected(const ui::TreeNode& node)
+{
+    for (ui::TreeNode child = node.FirstChild(); child; child = child.NextSibling())
+        if (child.StateIndex() != StateNotSelected)
+            return false;
+    return true;
+}
+
 } // namespace
 
 void ToggleNodeState(ui::TreeNode node)
@@ -47,16 +56,16 @@ void UncheckAllTraces(ui::TreeView& tree)
 
 void CollapseUnselectedGroups(ui::TreeView& tree)
 {
-    for (ui::TreeNode& node : tree.AllNodes()) {
-        if (!node.HasChildren())
-            continue;
-        int unticked = 0;
-        for (ui::TreeNode child = node.FirstChild(); child; child = child.NextSibling())
-            if (child.StateIndex() == StateNotSelected)
-                ++unticked;
-        if (unticked == node.Count())
+    for (ui::TreeNode& node : tree.AllNodes())
+        if (node.HasChildren() && NoneSelected(node))
             node.Collapse();
-    }
+}
+
+void ExpandSelectedGroups(ui::TreeView& tree)
+{
+    for (ui::TreeNode& node : tree.AllNodes())
+        if (node.HasChildren() && !NoneSelected(node))
+            node.Expand();
 }
 
 void ScrollTreeToTop(ui::TreeView& tree)

@@ -17,6 +17,10 @@ void UncheckAllTraces(ui::TreeView& tree);
 // tree's collapsing event).
 void CollapseUnselectedGroups(ui::TreeView& tree);
 
+// Expands every group with at least one ticked category: the groups a full expansion followed
+// by CollapseUnselectedGroups leaves open.
+void ExpandSelectedGroups(ui::TreeView& tree);
+
 // Scrolls the tree to its first line, letting the application process its messages between
 // the steps.
 void ScrollTreeToTop(ui::TreeView& tree);
