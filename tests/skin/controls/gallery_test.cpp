@@ -41,8 +41,9 @@ protected:
 
 TEST_F(GalleryTest, EachControlGetsItsPainterAndUnskinningGivesAllBack)
 {
-    Gallery lists(GalleryGroup::Lists), ranges(GalleryGroup::Ranges), others(GalleryGroup::Others);
-    for (Gallery* g : {&lists, &ranges, &others}) g->Skin(*data);
+    Gallery lists(GalleryGroup::Lists), ranges(GalleryGroup::Ranges), tabs(GalleryGroup::Tabs),
+        others(GalleryGroup::Others);
+    for (Gallery* g : {&lists, &ranges, &tabs, &others}) g->Skin(*data);
     Pump();
     EXPECT_TRUE(PainterOf<TSkinComBox>(lists, lists.Control("combo")));
     EXPECT_TRUE(PainterOf<TSkinComBox>(lists, lists.Control("comboEdit")));
@@ -59,21 +60,27 @@ TEST_F(GalleryTest, EachControlGetsItsPainterAndUnskinningGivesAllBack)
     EXPECT_TRUE(PainterOf<TSkinDateTime>(others, others.Control("date")));
     EXPECT_TRUE(PainterOf<TSkinScrollbar>(others, others.Control("rich")));
     EXPECT_TRUE(PainterOf<TSkinToolbar>(others, others.Control("toolbar")));
-    EXPECT_TRUE(PainterOf<TSkinTabBtn>(others, others.Control("buttonTabs")));
-    auto* bottom = PainterOf<TSkinTab>(others, others.Control("bottomTabs"));
-    EXPECT_TRUE(bottom && !dynamic_cast<TSkinTabBtn*>(bottom));
+    EXPECT_TRUE(PainterOf<TSkinTabBtn>(tabs, tabs.Control("buttonTabs")));
+    for (const char* name : {"tabs", "bottomTabs", "leftTabs", "rightTabs"}) {
+        auto* tab = PainterOf<TSkinTab>(tabs, tabs.Control(name));
+        EXPECT_TRUE(tab && tab->Active() && !dynamic_cast<TSkinTabBtn*>(tab)) << name;
+    }
+    // A window of another library's media-player class reaches the player painter.
+    EXPECT_TRUE(PainterOf<TSkinMP>(others, others.Control("player")));
     // Class names of the default Skin3rd list reach the bit, speed and menu button painters.
     EXPECT_TRUE(PainterOf<TSkinMenuButton>(others, others.Control("menuButton")));
     auto* bit = PainterOf<TSkinBitButton>(others, others.Control("bitButton"));
     EXPECT_TRUE(bit && !dynamic_cast<TSkinMenuButton*>(bit));
     EXPECT_TRUE(PainterOf<TSkinBitButton>(others, others.Control("speedButton")));
 
-    for (Gallery* g : {&lists, &ranges, &others}) UnskinControlsOf(g->Handle());
+    for (Gallery* g : {&lists, &ranges, &tabs, &others}) UnskinControlsOf(g->Handle());
     for (const char* name : {"combo", "list", "listView", "header"}) EXPECT_FALSE(AnswersSkinned(lists.Control(name))) << name;
     EXPECT_FALSE(AnswersSkinned(inner));
     EXPECT_FALSE(AnswersSkinned(viewHeader));
     for (const char* name : {"progress37", "track", "spin"}) EXPECT_FALSE(AnswersSkinned(ranges.Control(name))) << name;
-    for (const char* name : {"date", "toolbar", "menuButton"}) EXPECT_FALSE(AnswersSkinned(others.Control(name))) << name;
+    for (const char* name : {"date", "toolbar", "menuButton", "player"})
+        EXPECT_FALSE(AnswersSkinned(others.Control(name))) << name;
+    EXPECT_FALSE(AnswersSkinned(tabs.Control("leftTabs")));
 }
 
 TEST_F(GalleryTest, UnskinnedGalleryLooksAsBefore)
