@@ -79,7 +79,8 @@ void TSkinComBox::Attach(HWND window, ui::Control* control, TSkinData& data, Con
     info.cbSize = sizeof info;
     if (!comboInfo(window_, &info) || !info.hwndList || info.hwndList == window_ || form.IsSkinned(info.hwndList))
         return;
-    if (::GetWindowLongA(info.hwndList, GWL_STYLE) & WS_CHILD) return;  // a simple combo's list is a child
+    // A simple combo box's list lies inside it and scrolls with the combo's own painter.
+    if (::GetAncestor(info.hwndList, GA_PARENT) != ::GetDesktopWindow()) return;
     auto painter = std::make_unique<TComboxScrollBar>();
     TComboxScrollBar* raw = painter.get();
     form.Register(std::move(painter));

@@ -125,7 +125,7 @@ TWScrollbar::TWScrollbar(TSkinScrollbar& owner, HWND control, Mode mode)
 {
     // A control that is a window of its own (a combo box's drop-down list) gets bars of its own
     // kind: owned by it, above it, and never taking the activation from it.
-    popup_ = (::GetWindowLongA(control, GWL_STYLE) & WS_CHILD) == 0;
+    popup_ = ::GetAncestor(control, GA_PARENT) == ::GetDesktopWindow();
     if (popup_)
         window_ = ::CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, ClassName(), "", WS_POPUP, 0, 0,
                                     0, 0, control, nullptr, ::GetModuleHandleA(nullptr), this);
