@@ -3,9 +3,12 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "skin/controls/control_skinning.h"
+#include "skin/controls/skin_common_controls.h"
 #include "skin/draw/draw_primitives.h"
 #include "skin/draw/gdi_colour.h"
 #include "skin/draw/gdi_pixels.h"
@@ -247,12 +250,20 @@ void TSkinTab::Draw(HDC dc, const RECT& rect)
         }
     }
 
-    // The tab scroll arrows are a window of their own and paint themselves.
+    // The tab scroll arrows (made when the tabs no longer fit) are a window of their own with a
+    // painter of their own.
     SavedDC saved(dc);
     for (HWND child = ::GetWindow(window_, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         char name[32] = {};
         ::GetClassNameA(child, name, sizeof name);
-        if (!::IsWindowVisible(child) || AsciiLower(name) != "msctls_updown32") continue;
+        if (AsciiLower(name) != "msctls_updown32") continue;
+        if (form_ && data_->SkinControls.Contains(xcSpin) && !form_->IsSkinned(child)) {
+            auto painter = std::make_unique<TSkinUpDown>();
+            TSkinUpDown* raw = painter.get();
+            form_->Register(std::move(painter));
+            raw->Attach(child, nullptr, *data_, *form_, false);
+        }
+        if (!::IsWindowVisible(child)) continue;
         RECT area{};
         ::GetWindowRect(child, &area);
         ::MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);

@@ -345,9 +345,11 @@ void Gallery::BuildTabs()
     HWND left = Add("leftTabs", WC_TABCONTROLA, "", TCS_VERTICAL | TCS_MULTILINE, 10, 130, 260, 150);
     HWND right = Add("rightTabs", WC_TABCONTROLA, "", TCS_VERTICAL | TCS_BOTTOM | TCS_MULTILINE, 290, 130, 260, 150);
     HWND buttonTabs = Add("buttonTabs", WC_TABCONTROLA, "", TCS_BUTTONS, 10, 292, 360, 26);
-    for (HWND tab : {top, bottom, left, right, buttonTabs}) {
-        const char* names[] = {"General", "Cleaning", "Advanced"};
-        for (int i = 0; i < 3; ++i) {
+    // More tabs than fit: the control shows its scroll arrows.
+    HWND scrolling = Add("scrollTabs", WC_TABCONTROLA, "", TCS_TABS, 380, 292, 170, 30);
+    for (HWND tab : {top, bottom, left, right, buttonTabs, scrolling}) {
+        const char* names[] = {"General", "Cleaning", "Advanced", "Schedule", "About"};
+        for (int i = 0; i < (tab == scrolling ? 5 : 3); ++i) {
             TCITEMA item{};
             item.mask = TCIF_TEXT;
             item.pszText = const_cast<char*>(names[i]);

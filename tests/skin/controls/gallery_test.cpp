@@ -70,6 +70,8 @@ TEST_F(GalleryTest, EachControlGetsItsPainterAndUnskinningGivesAllBack)
         auto* tab = PainterOf<TSkinTab>(tabs, tabs.Control(name));
         EXPECT_TRUE(tab && tab->Active() && !dynamic_cast<TSkinTabBtn*>(tab)) << name;
     }
+    HWND arrows = ::FindWindowExA(tabs.Control("scrollTabs"), nullptr, UPDOWN_CLASSA, nullptr);
+    EXPECT_TRUE(arrows && PainterOf<TSkinUpDown>(tabs, arrows));  // the tab scroll arrows
     // A window of another library's media-player class reaches the player painter.
     EXPECT_TRUE(PainterOf<TSkinMP>(others, others.Control("player")));
     // Class names of the default Skin3rd list reach the bit, speed and menu button painters.
