@@ -207,22 +207,8 @@ void TSkinToolbar::DrawControl(HDC dc, int width, int height)
     else
         ::FillRect(dc, &whole, data_->ButtonFaceBrush());
 
-    // Separators as a line in the shadow colour.
-    const int count = static_cast<int>(::SendMessageA(window_, TB_BUTTONCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        TBBUTTON button{};
-        RECT r{};
-        if (!::SendMessageA(window_, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button))) continue;
-        if (!(button.fsStyle & BTNS_SEP) || !::SendMessageA(window_, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r)))
-            continue;
-        const int x = (r.left + r.right) / 2;
-        RECT line{x, r.top + 3, x + 1, r.bottom - 3};
-        Brush shadow(::CreateSolidBrush(SkinColour(csButtonShadow)));
-        ::FillRect(dc, &line, shadow.Get());
-    }
-
-    // The control draws its buttons, asking the sink how to: each button's frame comes from the
-    // skin, its image and text from the control.
+    // The control draws its buttons and separators, asking the sink how to: each button's frame
+    // comes from the skin, its image and text from the control.
     if (!sink_) {
         sink_ = ::CreateWindowExA(0, ToolbarSinkClass(), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   ::GetModuleHandleA(nullptr), nullptr);
