@@ -105,13 +105,24 @@ Rect TabPageRect(const Rect& display, int side)
     }
 }
 
-Rect TabStripRect(int width, int height, const Rect& page, int side)
+Rect TabStripRect(int width, int height, const Rect& page, int side, const Rect& tabs)
+{
+    const bool any = !tabs.IsEmpty();
+    switch (side) {
+    case 1: return Rect{0, std::max(0, std::min(page.bottom - 1, any ? tabs.top : height)), width, height};
+    case 2: return Rect{0, 0, std::min(width, std::max(page.left + 1, any ? tabs.right : 0)), height};
+    case 3: return Rect{std::max(0, std::min(page.right - 1, any ? tabs.left : width)), 0, width, height};
+    default: return Rect{0, 0, width, std::min(height, std::max(page.top + 1, any ? tabs.bottom : 0))};
+    }
+}
+
+Rect TabPageEdge(const Rect& page, const Rect& strip, int side)
 {
     switch (side) {
-    case 1: return Rect{0, std::max(0, page.bottom - 1), width, height};
-    case 2: return Rect{0, 0, std::min(width, page.left + 1), height};
-    case 3: return Rect{std::max(0, page.right - 1), 0, width, height};
-    default: return Rect{0, 0, width, std::min(height, page.top + 1)};
+    case 1: return Rect{strip.left, page.bottom - 1, strip.right, page.bottom};
+    case 2: return Rect{page.left, strip.top, page.left + 1, strip.bottom};
+    case 3: return Rect{page.right - 1, strip.top, page.right, strip.bottom};
+    default: return Rect{strip.left, page.top, strip.right, page.top + 1};
     }
 }
 

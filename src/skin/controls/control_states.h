@@ -66,9 +66,12 @@ Rect TabPageRect(const Rect& display, int side);
 // into place: flipped top to bottom for tabs at the bottom, turned a quarter turn
 // counter-clockwise for tabs on the left and clockwise for tabs on the right.
 //
-// The strip beside the page on the tab side of a `width` x `height` control; it reaches one
-// pixel into the page, so that the selected tab can cover the page's edge.
-Rect TabStripRect(int width, int height, const Rect& page, int side);
+// The strip beside the page on the tab side of a `width` x `height` control: it reaches one
+// pixel into the page, so that the selected tab can cover the page's edge, and as far as the
+// tabs themselves (`tabs`, the rectangle round all of them) reach.
+Rect TabStripRect(int width, int height, const Rect& page, int side, const Rect& tabs);
+// The page's one-pixel edge on the tabs' side, across the strip.
+Rect TabPageEdge(const Rect& page, const Rect& strip, int side);
 // The strip's size laid out on top: as long as the tab row, as deep as the strip.
 struct StripSize {
     int width;

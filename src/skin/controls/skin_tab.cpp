@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -181,10 +182,22 @@ void TSkinTab::Draw(HDC dc, const RECT& rect)
 
     const int count = static_cast<int>(::SendMessageA(window_, TCM_GETITEMCOUNT, 0, 0));
     const int selected = static_cast<int>(::SendMessageA(window_, TCM_GETCURSEL, 0, 0));
-    const Rect strip = TabStripRect(width, height, pageArea, side);
+    std::vector<RECT> items(static_cast<std::size_t>(std::max(count, 0)));
+    Rect reach;
+    for (int i = 0; i < count; ++i) {
+        RECT& r = items[static_cast<std::size_t>(i)];
+        ::SendMessageA(window_, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
+        const Rect item = ToRect(r);
+        reach = reach.IsEmpty() ? item
+                                : Rect{std::min(reach.left, item.left), std::min(reach.top, item.top),
+                                       std::max(reach.right, item.right), std::max(reach.bottom, item.bottom)};
+    }
+    const Rect strip = TabStripRect(width, height, pageArea, side, reach);
     if (tabs->image && !strip.IsEmpty()) {
         // The strip, with the page's edge in it, turned to lie on top; the tabs are drawn there.
         const StripSize size = TabStripLayoutSize(strip, side);
+        // Where the page's edge lies in the laid-out strip: the selected tab reaches over it.
+        const int pageEdge = TabToLayout(TabPageEdge(pageArea, strip, side), strip, side).bottom;
         Dib32 layout = CreateDib32(size.width, size.height);
         MemoryDC layoutDC(dc);
         if (!layout || !layoutDC) return;
@@ -196,8 +209,7 @@ void TSkinTab::Draw(HDC dc, const RECT& rect)
             SelectedObject font(l, ControlFont());
             ::SetBkMode(l, TRANSPARENT);
             for (int i = 0; i < count; ++i) {
-                RECT item{};
-                ::SendMessageA(window_, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&item));
+                const RECT& item = items[static_cast<std::size_t>(i)];
                 char text[kTabTextLimit + 1] = {};
                 TCITEMA info{};
                 info.mask = TCIF_TEXT;
@@ -212,7 +224,7 @@ void TSkinTab::Draw(HDC dc, const RECT& rect)
                     // one does.
                     ::InflateRect(&drawn, 2, 0);
                     drawn.top -= 2;
-                    drawn.bottom = size.height;
+                    drawn.bottom = pageEdge;
                 }
                 DrawElementFrame(l, drawn, tabs->image.Get(), false, tabs->Tile != 0, tabs->Trans != 0,
                                  tabs->FrameCount, TabFrame(isSelected), tabs->GetMargins());
@@ -239,9 +251,7 @@ void TSkinTab::Draw(HDC dc, const RECT& rect)
     if (closeBoxes_ && tabs->image) {
         Pen pen(::CreatePen(PS_SOLID, 1, ResolveColour(tabs->NormalColour2)));
         SelectedObject usePen(b, pen.Get());
-        for (int i = 0; i < count; ++i) {
-            RECT tab{};
-            ::SendMessageA(window_, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&tab));
+        for (const RECT& tab : items) {
             const RECT box = ToRECT(TabCloseBox(ToRect(tab)));
             ::MoveToEx(b, box.left, box.top, nullptr);
             ::LineTo(b, box.right, box.bottom);
