@@ -307,6 +307,15 @@ void Gallery::BuildOthers()
                                                             CCS_NOPARENTALIGN,
                        190, 10, 360, 28);
     ::SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    static HIMAGELIST images = [] {
+        HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
+        // Adding with a mask blackens the masked pixels of the bitmap given: a copy.
+        auto copy = static_cast<HBITMAP>(::CopyImage(GlyphBitmap(), IMAGE_BITMAP, 0, 0, 0));
+        ImageList_AddMasked(list, copy, RGB(255, 0, 255));
+        ::DeleteObject(copy);
+        return list;
+    }();
+    ::SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     const char* labels[] = {"Scan", "Clean", "Checked", "Off"};
     TBBUTTON buttons[5] = {};
     for (int i = 0, b = 0; i < 5; ++i) {
@@ -314,7 +323,7 @@ void Gallery::BuildOthers()
             buttons[i].fsStyle = BTNS_SEP;
             continue;
         }
-        buttons[i].iBitmap = I_IMAGENONE;
+        buttons[i].iBitmap = b == 0 ? 0 : I_IMAGENONE;  // the first button has an image
         buttons[i].idCommand = 1000 + i;
         buttons[i].fsState = TBSTATE_ENABLED;
         buttons[i].fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE | (b == 2 ? BTNS_CHECK : 0);

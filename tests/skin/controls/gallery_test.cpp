@@ -412,6 +412,13 @@ TEST_F(GalleryTest, CheckedToolButtonIsFramedWithTheSkinsCheckedFrame)
     };
     EXPECT_EQ(test::AreaDifferences(checked, r, framed(5), 2), 0);
     EXPECT_GT(test::AreaDifferences(rest, r, framed(5), 2), 0);
+    // The control still draws its buttons' images: the first one's teal glyph.
+    RECT first{};
+    ::SendMessageA(toolbar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    int glyph = 0;
+    for (int y = first.top; y < first.bottom; ++y)
+        for (int x = first.left; x < first.right; ++x) glyph += rest.At(x, y) == 0x808000;  // teal, as read
+    EXPECT_GE(glyph, 90);  // its 10 x 10 square
 }
 
 // The same input on a skinned gallery and an unskinned twin.
