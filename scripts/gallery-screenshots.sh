@@ -9,7 +9,7 @@ aw_shots_sandbox gallery-shots
 rm -f "$AW_WORK"/*.bmp
 cp build/win/tests/skin/controls/gallery_shots.exe "$AW_WORK/"
 aw_wine gallery_shots.exe .
-for group in lists ranges others; do
+for group in lists ranges tabs others dropped; do
   convert "$AW_WORK/gallery-$group.bmp" "docs/gallery-$group.png"
 done
 echo "gallery-screenshots: docs/gallery-*.png"

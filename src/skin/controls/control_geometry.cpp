@@ -17,6 +17,45 @@ int FourStateFrame(ControlState state, int frameCount)
     }
 }
 
+int ToolButtonFrame(bool enabled, bool pressed, bool checked, bool hot, int frameCount)
+{
+    if (!enabled) return FourStateFrame(ControlState::Disabled, frameCount);
+    if (pressed) return FourStateFrame(ControlState::Pressed, frameCount);
+    if (checked) return frameCount >= 5 ? 5 : FourStateFrame(ControlState::Pressed, frameCount);
+    if (hot) return FourStateFrame(ControlState::Hot, frameCount);
+    return 0;
+}
+
+unsigned PlayerButtonSet(const std::string& published)
+{
+    static const char* const kNames[kPlayerButtonCount] = {"btplay", "btpause", "btstop", "btnext", "btprev",
+                                                           "btstep", "btback",  "btrecord", "bteject"};
+    unsigned set = 0;
+    std::string name;
+    auto flush = [&] {
+        for (int i = 0; i < kPlayerButtonCount; ++i)
+            if (name == kNames[i]) set |= 1u << i;
+        name.clear();
+    };
+    if (published.empty()) return (1u << kPlayerButtonCount) - 1;
+    for (char ch : published) {
+        if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z')) {
+            name += static_cast<char>(ch | 0x20);
+        } else {
+            flush();
+        }
+    }
+    flush();
+    return set;
+}
+
+std::vector<Rect> LayOutPlayerButtons(int width, int height, int count)
+{
+    std::vector<Rect> buttons;
+    for (int i = 0; i < count; ++i) buttons.push_back(Rect{i * width / count, 0, (i + 1) * width / count, height});
+    return buttons;
+}
+
 ComboLayout LayOutCombo(int width, int height, int buttonWidth)
 {
     constexpr int kEdge = 2;

@@ -2,6 +2,7 @@
 // Layout and state rules of the painters for combo boxes, progress bars, track bars, up-down
 // controls and list headers, as plain functions of what the control reports.
 
+#include <string>
 #include <vector>
 
 #include "skin/controls/control_states.h"
@@ -48,6 +49,21 @@ struct UpDownLayout {
 UpDownLayout LayOutUpDown(int width, int height, bool horizontal);
 // Frames 1-4 belong to the first button, 5-8 to the second.
 int UpDownFrame(bool secondButton, ControlState state);
+
+// A tool-bar button's frame of a four-state element, 0 for a button at rest (it lies on the
+// bar's background): pressed, then checked (the focused frame, or pressed for a four-frame
+// element), then mouse over; a disabled button shows the disabled frame.
+int ToolButtonFrame(bool enabled, bool pressed, bool checked, bool hot, int frameCount);
+
+// A media player's buttons, in the player's order.
+enum class PlayerButton { Play, Pause, Stop, Next, Prev, Step, Back, Record, Eject };
+inline constexpr int kPlayerButtonCount = 9;
+// The buttons a player's published set names ("[btPlay,btStop]"), bit i for button i; no text at
+// all (a player without the property) names all nine.
+unsigned PlayerButtonSet(const std::string& published);
+// `count` buttons side by side over a `width` x `height` player, each as wide as the next
+// within a pixel.
+std::vector<Rect> LayOutPlayerButtons(int width, int height, int count);
 
 // A header's sections as the skin draws them: each item's own rectangle, then a filler
 // section from the last item's right edge to the header's right edge when room is left.

@@ -131,6 +131,7 @@ std::unique_ptr<TSkinControl> MakePainter(PainterKind kind)
     case PainterKind::ComboBox:
     case PainterKind::ComboBoxEx: return std::make_unique<TSkinComBox>();
     case PainterKind::DateTime: return std::make_unique<TSkinDateTime>();
+    case PainterKind::MediaPlayer: return std::make_unique<TSkinMP>();
     case PainterKind::ButtonTabs: return std::make_unique<TSkinTabBtn>();
     case PainterKind::OldTabSet:
     case PainterKind::AdvPageControl: return std::make_unique<TSkinTab>();

@@ -105,6 +105,68 @@ Rect TabPageRect(const Rect& display, int side)
     }
 }
 
+Rect TabStripRect(int width, int height, const Rect& page, int side, const Rect& tabs)
+{
+    const bool any = !tabs.IsEmpty();
+    switch (side) {
+    case 1: return Rect{0, std::max(0, std::min(page.bottom - 1, any ? tabs.top : height)), width, height};
+    case 2: return Rect{0, 0, std::min(width, std::max(page.left + 1, any ? tabs.right : 0)), height};
+    case 3: return Rect{std::max(0, std::min(page.right - 1, any ? tabs.left : width)), 0, width, height};
+    default: return Rect{0, 0, width, std::min(height, std::max(page.top + 1, any ? tabs.bottom : 0))};
+    }
+}
+
+Rect TabPageEdge(const Rect& page, const Rect& strip, int side)
+{
+    switch (side) {
+    case 1: return Rect{strip.left, page.bottom - 1, strip.right, page.bottom};
+    case 2: return Rect{page.left, strip.top, page.left + 1, strip.bottom};
+    case 3: return Rect{page.right - 1, strip.top, page.right, strip.bottom};
+    default: return Rect{strip.left, page.top, strip.right, page.top + 1};
+    }
+}
+
+StripSize TabStripLayoutSize(const Rect& strip, int side)
+{
+    if (side >= 2) return StripSize{strip.Height(), strip.Width()};
+    return StripSize{strip.Width(), strip.Height()};
+}
+
+Rect TabToLayout(const Rect& r, const Rect& strip, int side)
+{
+    const Rect a = Offset(r, -strip.left, -strip.top);
+    const int w = strip.Width(), h = strip.Height();
+    switch (side) {
+    case 1: return Rect{a.left, h - a.bottom, a.right, h - a.top};
+    case 2: return Rect{h - a.bottom, a.left, h - a.top, a.right};
+    case 3: return Rect{a.top, w - a.right, a.bottom, w - a.left};
+    default: return a;
+    }
+}
+
+Rect TabFromLayout(const Rect& r, const Rect& strip, int side)
+{
+    const int w = strip.Width(), h = strip.Height();
+    Rect a = r;
+    switch (side) {
+    case 1: a = Rect{r.left, h - r.bottom, r.right, h - r.top}; break;
+    case 2: a = Rect{r.top, h - r.right, r.bottom, h - r.left}; break;
+    case 3: a = Rect{w - r.bottom, r.left, w - r.top, r.right}; break;
+    default: break;
+    }
+    return Offset(a, strip.left, strip.top);
+}
+
+Margins TabPaneMargins(const Margins& m, int side)
+{
+    switch (side) {
+    case 1: return Margins{m.left, m.bottom, m.right, m.top};
+    case 2: return Margins{m.top, m.right, m.bottom, m.left};   // turned counter-clockwise
+    case 3: return Margins{m.bottom, m.left, m.top, m.right};   // turned clockwise
+    default: return m;
+    }
+}
+
 Rect TabCloseBox(const Rect& tab) { return Rect{tab.right - 8, tab.top + 2, tab.right - 2, tab.top + 8}; }
 
 int TabFrame(bool selected) { return selected ? 2 : 1; }

@@ -62,6 +62,28 @@ int StatusBevelFrame(PanelBevel bevel);
 // and moved 1 pixel toward the tabs, which lie on `side` (0 top, 1 bottom, 2 left, 3 right).
 Rect TabPageRect(const Rect& display, int side);
 
+// Tabs on every side are drawn as if they lay on top of the page, in a strip that is then turned
+// into place: flipped top to bottom for tabs at the bottom, turned a quarter turn
+// counter-clockwise for tabs on the left and clockwise for tabs on the right.
+//
+// The strip beside the page on the tab side of a `width` x `height` control: it reaches one
+// pixel into the page, so that the selected tab can cover the page's edge, and as far as the
+// tabs themselves (`tabs`, the rectangle round all of them) reach.
+Rect TabStripRect(int width, int height, const Rect& page, int side, const Rect& tabs);
+// The page's one-pixel edge on the tabs' side, across the strip.
+Rect TabPageEdge(const Rect& page, const Rect& strip, int side);
+// The strip's size laid out on top: as long as the tab row, as deep as the strip.
+struct StripSize {
+    int width;
+    int height;
+};
+StripSize TabStripLayoutSize(const Rect& strip, int side);
+// A rectangle of the control (inside the strip) in the laid-out strip, and back.
+Rect TabToLayout(const Rect& r, const Rect& strip, int side);
+Rect TabFromLayout(const Rect& r, const Rect& strip, int side);
+// The page image's margins once the image is turned to the tabs' side.
+Margins TabPaneMargins(const Margins& onTop, int side);
+
 // The 6 x 6 close box of a tab.
 Rect TabCloseBox(const Rect& tab);
 

@@ -4,6 +4,8 @@
 #include "skin/controls/skin_common_controls.h"
 
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_skinning.h"
+#include "skin/data/optional_user32.h"
 
 #include <commctrl.h>
 
@@ -69,6 +71,20 @@ void TSkinComBox::Attach(HWND window, ui::Control* control, TSkinData& data, Con
         if (inner) window = inner;
     }
     TSkinControl::Attach(window, control, data, form, backgroundMode);
+    // The drop-down list is a window of its own, outside the form: its scroll bar gets the
+    // scroll-bar painter here, and shows while the list is dropped.
+    const auto comboInfo = User32Extras().getComboBoxInfo;
+    if (!comboInfo || !data.SkinControls.Contains(xcScrollbar)) return;
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (!comboInfo(window_, &info) || !info.hwndList || info.hwndList == window_ || form.IsSkinned(info.hwndList))
+        return;
+    // A simple combo box's list lies inside it and scrolls with the combo's own painter.
+    if (::GetAncestor(info.hwndList, GA_PARENT) != ::GetDesktopWindow()) return;
+    auto painter = std::make_unique<TComboxScrollBar>();
+    TComboxScrollBar* raw = painter.get();
+    form.Register(std::move(painter));
+    raw->Attach(info.hwndList, nullptr, data, form, false);
 }
 
 bool TSkinComBox::Dropped() const { return ::SendMessageA(window_, CB_GETDROPPEDSTATE, 0, 0) != 0; }

@@ -4,6 +4,7 @@
 // bars, and the bit, speed and menu buttons.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
@@ -26,8 +27,12 @@ protected:
     void Draw(HDC dc, const RECT& rect) override;
     void PaintNow(HDC dc) override;
 
+    // The left button went down on the control and the control still holds the mouse.
+    bool Held() const { return pressed_ && ::GetCapture() == window_; }
+
     bool mouseOver_ = false;
     POINT cursor_{-1, -1};  // the cursor in client coordinates while over the control
+    bool pressed_ = false;
     bool painting_ = false;
 };
 
@@ -40,6 +45,12 @@ protected:
 class TSkinTrackBar : public TSkinSelfPainted {
 protected:
     void DrawControl(HDC dc, int width, int height) override;
+
+private:
+    // A horizontal thumb image turned to stand upright, made when first needed.
+    HBITMAP TurnedThumb(const TDataSkinObject* thumb);
+    Bitmap turned_;
+    HBITMAP turnedFrom_ = nullptr;
 };
 
 class TSkinUpDown : public TSkinSelfPainted {
@@ -53,9 +64,29 @@ protected:
     void DrawControl(HDC dc, int width, int height) override;
 };
 
-// Tool bars: the generated tool-bar background behind the buttons, and the ToolBars element
-// under each hot, pressed or checked button; the control draws its buttons' images and text.
+// Tool bars: the generated tool-bar background behind the buttons, and each hot, pressed,
+// checked or disabled button framed from the ToolBars element (the push-button image for a skin
+// without one); the control draws its buttons' images and text over the frames, its own edges
+// and backgrounds switched off through its drawing notifications.
 class TSkinToolbar : public TSkinSelfPainted {
+public:
+    ~TSkinToolbar() override;
+
+protected:
+    void DrawControl(HDC dc, int width, int height) override;
+
+private:
+    static LRESULT CALLBACK SinkProc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT ItemPrePaint(NMTBCUSTOMDRAW& draw);
+    // Receives the control's notifications while it draws for the painter; the others go on
+    // to the window that normally receives them.
+    HWND sink_ = nullptr;
+    HWND notified_ = nullptr;
+};
+
+// Media players: each visible button drawn as a push button in its state, with the button's
+// sign in the button-text colour.
+class TSkinMP : public TSkinSelfPainted {
 protected:
     void DrawControl(HDC dc, int width, int height) override;
 };

@@ -54,7 +54,7 @@ void TSkinHeader::DrawControl(HDC dc, int width, int height)
     for (const Item& item : items) rects.push_back(item.rect);
     const std::vector<Rect> sections = HeaderSections(rects, width, height);
 
-    const bool held = ::GetCapture() == window_ && ::GetKeyState(VK_LBUTTON) < 0;
+    const bool held = Held();
     SelectedObject font(dc, ControlFont());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, Enabled() ? SkinColour(csButtonText) : SkinColour(csButtonShadow));
@@ -104,6 +104,100 @@ void TSkinListView::Attach(HWND window, ui::Control* control, TSkinData& data, C
 
 // --- Tool bar -----------------------------------------------------------------------------
 
+namespace {
+
+const char* ToolbarSinkClass()
+{
+    static const char* name = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &::DefWindowProcA;  // the painter puts its own procedure on its sink
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "TSkinToolbarSink";
+        ::RegisterClassA(&wc);
+        return "TSkinToolbarSink";
+    }();
+    return name;
+}
+
+// The element the buttons are framed with: the tool-bar buttons, or the push buttons.
+struct ToolFrames {
+    HBITMAP image = nullptr;
+    int frames = 1;
+    bool tile = false;
+    bool trans = false;
+    Margins margins;
+    Colour text[3]{};  // normal, mouse over, pressed
+};
+
+ToolFrames ToolFramesOf(const TSkinData& data)
+{
+    ToolFrames f;
+    const TDataSkinObject* tools = data.Slot(SkinSlot::ToolBars);
+    if (tools && tools->image) {
+        f = ToolFrames{tools->image.Get(), Frames(tools), tools->Tile != 0, tools->Trans != 0, tools->GetMargins(),
+                       {tools->NormalColour2, tools->MouseOverColour2, tools->PressedColour2}};
+        return f;
+    }
+    const TDataSkinButton& button = data.Skin().buttons;
+    if (!button.image) return f;
+    const Colour text = ResolveColour(data.SkinColour(csButtonText));
+    f = ToolFrames{button.image.Get(), 5, button.Tile != 0, button.Trans != 0, button.GetMargins(),
+                   {button.HasNormalColour2 ? button.NormalColour2 : text,
+                    button.HasMouseOverColour2 ? button.MouseOverColour2 : text,
+                    button.HasPressedColour2 ? button.PressedColour2 : text}};
+    return f;
+}
+
+}  // namespace
+
+TSkinToolbar::~TSkinToolbar()
+{
+    if (sink_) ::DestroyWindow(sink_);
+}
+
+LRESULT CALLBACK TSkinToolbar::SinkProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<TSkinToolbar*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return ::DefWindowProcA(window, msg, wParam, lParam);
+    if (msg == WM_NOTIFY) {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->hwndFrom == self->window_ && header->code == static_cast<UINT>(NM_CUSTOMDRAW)) {
+            auto* draw = reinterpret_cast<NMTBCUSTOMDRAW*>(lParam);
+            if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+            if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) return self->ItemPrePaint(*draw);
+            return CDRF_DODEFAULT;
+        }
+    }
+    if ((msg == WM_NOTIFY || msg == WM_COMMAND) && self->notified_)
+        return ::SendMessageA(self->notified_, msg, wParam, lParam);
+    return ::DefWindowProcA(window, msg, wParam, lParam);
+}
+
+LRESULT TSkinToolbar::ItemPrePaint(NMTBCUSTOMDRAW& draw)
+{
+    const ToolFrames f = ToolFramesOf(*data_);
+    if (!f.image) return CDRF_DODEFAULT;
+    const UINT state = draw.nmcd.uItemState;
+    const bool enabled = !(state & (CDIS_DISABLED | CDIS_INDETERMINATE)) && Enabled();
+    const bool pressed = (state & CDIS_SELECTED) != 0;
+    const bool checked = (state & CDIS_CHECKED) != 0;
+    const bool hot = (state & CDIS_HOT) != 0;
+    const int frame = ToolButtonFrame(enabled, pressed, checked, hot, f.frames);
+    if (frame > 0)
+        DrawElementFrame(draw.nmcd.hdc, draw.nmcd.rc, f.image, false, f.tile, f.trans, f.frames,
+                         std::min(frame, f.frames), f.margins);
+    Colour text = f.text[0];
+    if (!enabled) text = SkinColour(csButtonShadow);
+    else if (pressed || checked) text = f.text[2];
+    else if (hot) text = f.text[1];
+    draw.clrText = ResolveColour(text);
+    draw.clrTextHighlight = draw.clrText;
+    draw.clrHighlightHotTrack = draw.clrText;
+    draw.nStringBkMode = TRANSPARENT;
+    draw.nHLStringBkMode = TRANSPARENT;
+    return TBCDRF_NOEDGES | TBCDRF_NOBACKGROUND | TBCDRF_NOOFFSET | TBCDRF_NOMARK | TBCDRF_NOETCHEDEFFECT;
+}
+
 void TSkinToolbar::DrawControl(HDC dc, int width, int height)
 {
     RECT whole{0, 0, width, height};
@@ -113,32 +207,118 @@ void TSkinToolbar::DrawControl(HDC dc, int width, int height)
     else
         ::FillRect(dc, &whole, data_->ButtonFaceBrush());
 
-    const TDataSkinObject* buttons = data_->Slot(SkinSlot::ToolBars);
-    const int count = static_cast<int>(::SendMessageA(window_, TB_BUTTONCOUNT, 0, 0));
-    const int hot = static_cast<int>(::SendMessageA(window_, TB_GETHOTITEM, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        TBBUTTON button{};
-        RECT r{};
-        if (!::SendMessageA(window_, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button))) continue;
-        if (!::SendMessageA(window_, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r))) continue;
-        if (button.fsStyle & BTNS_SEP) {
-            const int x = (r.left + r.right) / 2;
-            RECT line{x, r.top + 3, x + 1, r.bottom - 3};
-            Brush shadow(::CreateSolidBrush(SkinColour(csButtonShadow)));
-            ::FillRect(dc, &line, shadow.Get());
-            continue;
+    // The control draws its buttons and separators, asking the sink how to: each button's frame
+    // comes from the skin, its image and text from the control.
+    if (!sink_) {
+        sink_ = ::CreateWindowExA(0, ToolbarSinkClass(), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  ::GetModuleHandleA(nullptr), nullptr);
+        if (sink_) {
+            ::SetWindowLongPtrA(sink_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+            ::SetWindowLongPtrA(sink_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TSkinToolbar::SinkProc));
         }
-        int frame = 0;  // a button at rest lies on the background
-        if (!(button.fsState & TBSTATE_ENABLED)) frame = 0;
-        else if (button.fsState & TBSTATE_PRESSED) frame = 2;
-        else if (button.fsState & TBSTATE_CHECKED) frame = Frames(buttons) >= 5 ? 5 : 2;
-        else if (i == hot) frame = 4;
-        if (frame && buttons && buttons->image)
-            DrawElementFrame(dc, r, buttons->image.Get(), false, buttons->Tile != 0, buttons->Trans != 0,
-                             Frames(buttons), std::min(frame, Frames(buttons)), buttons->GetMargins());
     }
-    // The buttons' images and text, drawn by the control over the skin.
+    HWND previous = nullptr;
+    if (sink_) {
+        previous = reinterpret_cast<HWND>(
+            CallPrevious(Message{TB_SETPARENT, reinterpret_cast<WPARAM>(sink_), 0, 0}));
+        notified_ = previous;
+    }
     CallPrevious(Message{WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT, 0});
+    if (sink_) {
+        CallPrevious(Message{TB_SETPARENT, reinterpret_cast<WPARAM>(previous), 0, 0});
+        notified_ = nullptr;
+    }
+}
+
+// --- Media player -------------------------------------------------------------------------
+
+namespace {
+
+// The sign of a player button, centred in `r`, in the current brush and pen.
+void DrawPlayerSign(HDC dc, PlayerButton which, const RECT& r)
+{
+    const int size = std::max<int>(4, std::min<int>(r.right - r.left, r.bottom - r.top) / 2 - 2);
+    const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
+    const int h = size / 2;
+    auto triangle = [&](int tipX, int baseX) {
+        POINT p[3] = {{baseX, cy - h}, {tipX, cy}, {baseX, cy + h}};
+        ::Polygon(dc, p, 3);
+    };
+    auto bar = [&](int left, int right, int top, int bottom) { ::Rectangle(dc, left, top, right, bottom); };
+    switch (which) {
+    case PlayerButton::Play: triangle(cx + h, cx - h); break;
+    case PlayerButton::Pause:
+        bar(cx - h, cx - h / 3, cy - h, cy + h + 1);
+        bar(cx + h / 3 + 1, cx + h + 1, cy - h, cy + h + 1);
+        break;
+    case PlayerButton::Stop: bar(cx - h, cx + h + 1, cy - h, cy + h + 1); break;
+    case PlayerButton::Next:
+        triangle(cx + h / 2, cx - h);
+        bar(cx + h / 2, cx + h / 2 + 2, cy - h, cy + h + 1);
+        break;
+    case PlayerButton::Prev:
+        bar(cx - h / 2 - 2, cx - h / 2, cy - h, cy + h + 1);
+        triangle(cx - h / 2, cx + h);
+        break;
+    case PlayerButton::Step:
+        triangle(cx, cx - h);
+        triangle(cx + h, cx);
+        break;
+    case PlayerButton::Back:
+        triangle(cx, cx + h);
+        triangle(cx - h, cx);
+        break;
+    case PlayerButton::Record: ::Ellipse(dc, cx - h, cy - h, cx + h + 1, cy + h + 1); break;
+    case PlayerButton::Eject: {
+        POINT p[3] = {{cx - h, cy + h / 3}, {cx, cy - h}, {cx + h, cy + h / 3}};
+        ::Polygon(dc, p, 3);
+        bar(cx - h, cx + h + 1, cy + h / 3 + 2, cy + h + 1);
+        break;
+    }
+    }
+}
+
+}  // namespace
+
+void TSkinMP::DrawControl(HDC dc, int width, int height)
+{
+    RECT whole{0, 0, width, height};
+    ::FillRect(dc, &whole, data_->ButtonFaceBrush());
+    // A framework player says which buttons it shows and which are enabled; a bare one shows
+    // and enables all nine.
+    const unsigned visible = control_ ? PlayerButtonSet(Property("VisibleButtons")) : (1u << kPlayerButtonCount) - 1;
+    const unsigned enabledSet = control_ ? PlayerButtonSet(Property("EnabledButtons")) : (1u << kPlayerButtonCount) - 1;
+    std::vector<PlayerButton> shown;
+    for (int i = 0; i < kPlayerButtonCount; ++i)
+        if (visible & (1u << i)) shown.push_back(static_cast<PlayerButton>(i));
+    if (shown.empty()) return;
+    const std::vector<Rect> rects = LayOutPlayerButtons(width, height, static_cast<int>(shown.size()));
+    const TDataSkinButton& button = data_->Skin().buttons;
+    const Colour text = SkinColour(csButtonText);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const RECT r = ToRECT(rects[i]);
+        ControlState state = ControlState::Normal;
+        if (!Enabled() || !(enabledSet & (1u << static_cast<int>(shown[i])))) state = ControlState::Disabled;
+        else if (Held() && Inside(r, cursor_)) state = ControlState::Pressed;
+        else if (mouseOver_ && Inside(r, cursor_)) state = ControlState::Hot;
+        if (button.image) {
+            DrawElementFrame(dc, r, button.image.Get(), false, button.Tile != 0, button.Trans != 0, 5,
+                             kPushButtonFrames[state], button.GetMargins());
+        } else {
+            RECT rr = r;
+            ::DrawFrameControl(dc, &rr, DFC_BUTTON,
+                               DFCS_BUTTONPUSH | (state == ControlState::Pressed ? DFCS_PUSHED : 0));
+        }
+        Colour colour = button.HasNormalColour2 ? button.NormalColour2 : text;
+        if (state == ControlState::Pressed && button.HasPressedColour2) colour = button.PressedColour2;
+        if (state == ControlState::Hot && button.HasMouseOverColour2) colour = button.MouseOverColour2;
+        if (state == ControlState::Disabled) colour = SkinColour(csButtonShadow);
+        Brush brush(::CreateSolidBrush(ResolveColour(colour)));
+        Pen pen(::CreatePen(PS_SOLID, 1, ResolveColour(colour)));
+        SelectedObject useBrush(dc, brush.Get());
+        SelectedObject usePen(dc, pen.Get());
+        DrawPlayerSign(dc, shown[i], r);
+    }
 }
 
 // --- Button-style tabs --------------------------------------------------------------------

@@ -107,7 +107,12 @@ protected:
 
 private:
     int Side() const;
+    // The page image turned to the tabs' side, made when first needed.
+    HBITMAP PaneFor(HBITMAP pane, int side);
     bool closeBoxes_ = false;
+    Bitmap turnedPane_;
+    HBITMAP turnedFrom_ = nullptr;
+    int turnedSide_ = 0;
 };
 
 // A tab control's page: its face in the skin's ButtonFace.
@@ -149,6 +154,11 @@ public:
     ScrollPart HotPart() const { return hot_; }
     bool Pressed() const { return pressed_; }
     void Reparent(HWND parent);
+    // A press on the bar that the control received itself (at a screen point): the bar shows
+    // it until EndPress. NoteHover follows the cursor over the bar the same way.
+    void NotePress(POINT screen);
+    void EndPress();
+    void NoteHover(POINT screen);
     // The native bar as the platform reports it; false when it cannot be had (or in mode 2).
     bool NativeInfo(SCROLLBARINFO& info) const;
     BarGeometry Geometry() const;
@@ -167,6 +177,7 @@ private:
     Mode mode_;
     bool vertical_;
     HWND window_ = nullptr;
+    bool popup_ = false;
     int arrow_;
     ScrollPart hot_ = ScrollPart::None;
     bool pressed_ = false;
@@ -203,6 +214,16 @@ private:
     bool drawsBorder_ = false;
     BarGeometry last_[2];
     bool syncing_ = false;
+};
+
+// The scroll bars of a combo box's drop-down list, shown while the list is dropped.
+class TComboxScrollBar : public TSkinScrollbar {
+protected:
+    bool BeforeMessage(Message& m) override;
+    void AfterMessage(Message& m) override;
+
+private:
+    bool pressing_ = false;
 };
 
 // The edit border: a ring in the shadow colour and two white rings inside it, unless the

@@ -10,6 +10,7 @@
 
 #include "skin/draw/draw_primitives.h"
 #include "skin/draw/gdi_colour.h"
+#include "skin/draw/gdi_pixels.h"
 
 namespace aw::skin {
 
@@ -33,8 +34,6 @@ void Ring(HDC dc, const RECT& rect, Colour colour)
 }
 
 bool Inside(const RECT& rect, POINT p) { return ::PtInRect(&rect, p) != FALSE; }
-
-bool LeftButtonHeldBy(HWND window) { return ::GetCapture() == window && ::GetKeyState(VK_LBUTTON) < 0; }
 
 }  // namespace
 
@@ -93,6 +92,13 @@ void TSkinSelfPainted::AfterMessage(Message& m)
     case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
         cursor_ = POINT{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+        // Pressed while the control holds the mouse after a press, until the release.
+        pressed_ = m.msg != WM_LBUTTONUP && ::GetCapture() == window_;
+        repaint = true;
+        break;
+    case WM_CAPTURECHANGED:
+    case WM_CANCELMODE:
+        pressed_ = false;
         repaint = true;
         break;
     default:
@@ -239,23 +245,31 @@ void TSkinTrackBar::DrawControl(HDC dc, int width, int height)
     }
     if (style & TBS_NOTHUMB) return;
 
-    const TDataSkinObject* thumb = nullptr;
-    for (ThumbImage which : TrackThumbImages(vertical, (style & TBS_BOTH) != 0, (style & TBS_TOP) != 0)) {
-        static constexpr SkinSlot kSlots[] = {SkinSlot::TrackbarThumbHorz, SkinSlot::TrackbarThumbVert,
-                                              SkinSlot::TrackbarThumbUp,   SkinSlot::TrackbarThumbDown,
-                                              SkinSlot::TrackbarThumbLeft, SkinSlot::TrackbarThumbRight};
-        const TDataSkinObject* candidate = data_->Slot(kSlots[static_cast<int>(which)]);
-        if (candidate && candidate->image) {
-            thumb = candidate;
-            break;
+    static constexpr SkinSlot kSlots[] = {SkinSlot::TrackbarThumbHorz, SkinSlot::TrackbarThumbVert,
+                                          SkinSlot::TrackbarThumbUp,   SkinSlot::TrackbarThumbDown,
+                                          SkinSlot::TrackbarThumbLeft, SkinSlot::TrackbarThumbRight};
+    auto firstOf = [&](bool asVertical) -> const TDataSkinObject* {
+        for (ThumbImage which : TrackThumbImages(asVertical, (style & TBS_BOTH) != 0, (style & TBS_TOP) != 0)) {
+            const TDataSkinObject* candidate = data_->Slot(kSlots[static_cast<int>(which)]);
+            if (candidate && candidate->image) return candidate;
         }
+        return nullptr;
+    };
+    const TDataSkinObject* thumb = firstOf(vertical);
+    HBITMAP thumbImage = thumb ? thumb->image.Get() : nullptr;
+    SIZE size = FrameSize(thumb);
+    if (!thumb && vertical) {
+        // A skin without vertical thumbs: the horizontal one turned a quarter turn
+        // counter-clockwise, so that its top (the side of top ticks) faces left.
+        thumb = firstOf(false);
+        thumbImage = thumb ? TurnedThumb(thumb) : nullptr;
+        size = SIZE{FrameSize(thumb).cy, FrameSize(thumb).cx};
     }
-    if (!thumb) {
+    if (!thumb || !thumbImage) {
         ::FillRect(dc, &native, data_->ButtonFaceBrush());
         Ring(dc, native, SkinColour(csButtonShadow));
         return;
     }
-    const SIZE size = FrameSize(thumb);
     RECT at{};
     if (vertical) {
         const int top = TrackThumbStart(channelStart, channelEnd, position, minimum, maximum, size.cy, height);
@@ -268,11 +282,20 @@ void TSkinTrackBar::DrawControl(HDC dc, int width, int height)
     }
     ControlState state = ControlState::Normal;
     if (!Enabled()) state = ControlState::Disabled;
-    else if (LeftButtonHeldBy(window_)) state = ControlState::Pressed;
+    else if (Held()) state = ControlState::Pressed;
     else if (mouseOver_ && (Inside(at, cursor_) || Inside(native, cursor_))) state = ControlState::Hot;
     else if (Focused()) state = ControlState::Focused;
-    DrawStretchedFrame(dc, at, thumb->image.Get(), thumb->Trans != 0, Frames(thumb),
+    DrawStretchedFrame(dc, at, thumbImage, thumb->Trans != 0, Frames(thumb),
                        std::min(FourStateFrame(state, Frames(thumb)), Frames(thumb)));
+}
+
+HBITMAP TSkinTrackBar::TurnedThumb(const TDataSkinObject* thumb)
+{
+    HBITMAP source = thumb->image.Get();
+    if (turned_ && turnedFrom_ == source) return turned_.Get();
+    turned_ = CreateBitmap24(FramesRotated(ReadPixels(source), Frames(thumb), false));
+    turnedFrom_ = source;
+    return turned_.Get();
 }
 
 // --- Up-down ------------------------------------------------------------------------------
@@ -284,7 +307,7 @@ void TSkinUpDown::DrawControl(HDC dc, int width, int height)
     const bool horizontal = (::GetWindowLongA(window_, GWL_STYLE) & UDS_HORZ) != 0;
     const TDataSkinBorder* element = data_->Skin().BorderSlot(horizontal ? SkinSlot::UpDownHorz : SkinSlot::UpDownVert);
     const UpDownLayout layout = LayOutUpDown(width, height, horizontal);
-    const bool held = LeftButtonHeldBy(window_);
+    const bool held = Held();
     for (int i = 0; i < 2; ++i) {
         const RECT r = ToRECT(i == 0 ? layout.first : layout.second);
         ControlState state = ControlState::Normal;

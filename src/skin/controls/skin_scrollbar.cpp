@@ -52,6 +52,13 @@ bool MayMoveBars(UINT msg)
     case SBM_SETRANGEREDRAW:
     case SBM_SETSCROLLINFO:
     case SBM_ENABLE_ARROWS:
+    case LB_SETTOPINDEX:
+    case LB_SETCURSEL:
+    case LB_SETCARETINDEX:
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING:
+    case LB_DELETESTRING:
+    case LB_RESETCONTENT:
     case TVM_INSERTITEMA:
     case TVM_INSERTITEMW:
     case TVM_DELETEITEM:
@@ -116,8 +123,15 @@ TWScrollbar::TWScrollbar(TSkinScrollbar& owner, HWND control, Mode mode)
       vertical_(mode == ScrollBarControl ? ScrollBarControlIsVertical(control) : mode == NativeVertical),
       arrow_(::GetSystemMetrics(SM_CXHSCROLL))
 {
-    window_ = ::CreateWindowExA(0, ClassName(), "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, ::GetParent(control), nullptr,
-                                ::GetModuleHandleA(nullptr), this);
+    // A control that is a window of its own (a combo box's drop-down list) gets bars of its own
+    // kind: owned by it, above it, and never taking the activation from it.
+    popup_ = ::GetAncestor(control, GA_PARENT) == ::GetDesktopWindow();
+    if (popup_)
+        window_ = ::CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, ClassName(), "", WS_POPUP, 0, 0,
+                                    0, 0, control, nullptr, ::GetModuleHandleA(nullptr), this);
+    else
+        window_ = ::CreateWindowExA(0, ClassName(), "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, ::GetParent(control),
+                                    nullptr, ::GetModuleHandleA(nullptr), this);
 }
 
 TWScrollbar::~TWScrollbar()
@@ -190,6 +204,12 @@ void TWScrollbar::Place()
         ::ShowWindow(window_, SW_HIDE);
         return;
     }
+    if (popup_) {
+        const RECT& r = g.screen;
+        ::SetWindowPos(window_, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                       SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        return;
+    }
     HWND parent = ::GetParent(control_);
     if (::GetParent(window_) != parent) ::SetParent(window_, parent);
     RECT r = g.screen;
@@ -204,7 +224,7 @@ void TWScrollbar::Place()
 
 void TWScrollbar::Reparent(HWND parent)
 {
-    if (window_ && parent) ::SetParent(window_, parent);
+    if (window_ && parent && !popup_) ::SetParent(window_, parent);
     Place();
 }
 
@@ -221,15 +241,40 @@ ScrollPart TWScrollbar::HitTest(POINT client) const
     return HitTestScrollBar(vertical_ ? client.y : client.x, arrow_, g.length, g.thumb);
 }
 
-void TWScrollbar::Press(POINT client)
+void TWScrollbar::NotePress(POINT screen)
 {
-    POINT screen = client;
-    ::ClientToScreen(window_, &screen);
+    POINT client = screen;
+    ::ScreenToClient(window_, &client);
     pressAt_ = screen;
     thumbAtPress_ = Geometry().thumb.start;
     hot_ = HitTest(client);
     pressed_ = true;
     Repaint();
+}
+
+void TWScrollbar::EndPress()
+{
+    pressed_ = false;
+    Repaint();
+}
+
+void TWScrollbar::NoteHover(POINT screen)
+{
+    POINT client = screen;
+    ::ScreenToClient(window_, &client);
+    RECT area{};
+    ::GetClientRect(window_, &area);
+    const ScrollPart part = ::PtInRect(&area, client) ? HitTest(client) : ScrollPart::None;
+    if (part == hot_) return;
+    hot_ = part;
+    Repaint();
+}
+
+void TWScrollbar::Press(POINT client)
+{
+    POINT screen = client;
+    ::ClientToScreen(window_, &screen);
+    NotePress(screen);
     ::ReleaseCapture();
     // The control runs its own scrolling, as if its native bar had been pressed; the call
     // returns when the button is released.
@@ -251,6 +296,8 @@ LRESULT TWScrollbar::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         return 1;
     case WM_ERASEBKGND:
         return 1;
+    case WM_MOUSEACTIVATE:
+        return popup_ ? MA_NOACTIVATE : ::DefWindowProcA(window_, msg, wParam, lParam);
     case WM_PAINT: {
         PaintDC paint(window_);
         Paint(paint.Get());
@@ -461,6 +508,47 @@ void TSkinScrollbar::AfterMessage(Message& m)
         if (MayMoveBars(m.msg)) SyncBars(false);
         break;
     }
+}
+
+// --- A combo box's drop-down list -----------------------------------------------------------
+
+bool TComboxScrollBar::BeforeMessage(Message& m)
+{
+    // While the list is dropped it holds the mouse, so presses on its bar come to it rather
+    // than to the bar window; the list scrolls as it always does and the bar shows the press.
+    TWScrollbar* bar = Bar(true);
+    if (bar && ::IsWindowVisible(bar->Handle())) {
+        POINT screen{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+        ::ClientToScreen(window_, &screen);
+        RECT area{};
+        ::GetWindowRect(bar->Handle(), &area);
+        switch (m.msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            if (::PtInRect(&area, screen)) {
+                bar->NotePress(screen);
+                pressing_ = true;
+            }
+            break;
+        case WM_MOUSEMOVE:
+            if (!bar->Pressed()) bar->NoteHover(screen);
+            break;
+        default:
+            break;
+        }
+    }
+    return TSkinScrollbar::BeforeMessage(m);
+}
+
+void TComboxScrollBar::AfterMessage(Message& m)
+{
+    if (pressing_ && (m.msg == WM_LBUTTONDOWN || m.msg == WM_LBUTTONDBLCLK)) {
+        // The list's own scrolling has run to the release.
+        pressing_ = false;
+        if (TWScrollbar* bar = Bar(true)) bar->EndPress();
+        SyncBars(true);
+    }
+    TSkinScrollbar::AfterMessage(m);
 }
 
 void TSkinScrollbar::Draw(HDC dc, const RECT& rect)

@@ -80,6 +80,32 @@ void MirrorVertically(PixelImage& image)
     }
 }
 
+PixelImage Rotated(const PixelImage& image, bool clockwise)
+{
+    PixelImage out(image.height, image.width);
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            if (clockwise) out.Set(image.height - 1 - y, x, image.At(x, y));
+            else out.Set(y, image.width - 1 - x, image.At(x, y));
+        }
+    return out;
+}
+
+PixelImage FramesRotated(const PixelImage& image, int frameCount, bool clockwise)
+{
+    const int count = std::max(1, frameCount);
+    const int frameWidth = image.width / count;
+    if (frameWidth <= 0 || image.height <= 0) return PixelImage{};
+    PixelImage out(image.height * count, frameWidth);
+    for (int f = 0; f < count; ++f) {
+        PixelImage frame(frameWidth, image.height);
+        for (int y = 0; y < image.height; ++y)
+            for (int x = 0; x < frameWidth; ++x) frame.Set(x, y, image.At(f * frameWidth + x, y));
+        CopyOnto(out, Rotated(frame, clockwise), f * image.height, 0);
+    }
+    return out;
+}
+
 void RenderPlan(const PixelImage& image, const DrawPlan& plan, PixelImage& buffer)
 {
     for (const Blit& blit : plan.blits) {

@@ -33,6 +33,13 @@ void ReplaceColour(PixelImage& image, Colour from, Colour to);
 void MirrorHorizontally(PixelImage& image);
 void MirrorVertically(PixelImage& image);
 
+// The image turned a quarter turn, clockwise or counter-clockwise: its width becomes the
+// height.
+PixelImage Rotated(const PixelImage& image, bool clockwise);
+// Each of `frameCount` side-by-side frames turned a quarter turn in place, so that the result
+// is again a strip of frames side by side (as wide as the frames were high, each).
+PixelImage FramesRotated(const PixelImage& image, int frameCount, bool clockwise);
+
 // Runs the plan's blits, in order, into `buffer` (placement-sized, buffer coordinates),
 // clipping everything to the buffer. Stretching samples the nearest source pixel, as GDI's
 // colour-on-colour mode does.

@@ -104,5 +104,59 @@ TEST(ControlGeometry, ComboButtonSitsInsideTheEdgeAndNeverCrossesIt)
     EXPECT_LE(narrow.button.right, 10);
 }
 
+TEST(ControlGeometry, TabStripsTurnSoThatThePageLiesBelowTheTabs)
+{
+    // A 200 x 100 control whose page leaves 20 pixels for the tabs on each side.
+    const Rect page{20, 20, 180, 80};
+    for (int side = 0; side < 4; ++side) {
+        const Rect strip = TabStripRect(200, 100, page, side, Rect{});
+        const StripSize size = TabStripLayoutSize(strip, side);
+        // The page's edge is the strip's last row laid out; the control's border its first.
+        Rect outerEdge = strip;
+        switch (side) {
+        case 0: outerEdge.bottom = strip.top + 1; break;
+        case 1: outerEdge.top = strip.bottom - 1; break;
+        case 2: outerEdge.right = strip.left + 1; break;
+        default: outerEdge.left = strip.right - 1; break;
+        }
+        EXPECT_EQ(TabToLayout(TabPageEdge(page, strip, side), strip, side),
+                  (Rect{0, size.height - 1, size.width, size.height}))
+            << side;
+        EXPECT_EQ(TabToLayout(outerEdge, strip, side), (Rect{0, 0, size.width, 1})) << side;
+        // Tabs that reach into the page widen the strip; the page's edge is then inside it.
+        const Rect reaching[4] = {{30, 0, 100, 25}, {30, 75, 100, 100}, {0, 30, 25, 60}, {175, 30, 200, 60}};
+        const Rect deeper = TabStripRect(200, 100, page, side, reaching[side]);
+        EXPECT_EQ(TabStripLayoutSize(deeper, side).height, size.height + 4) << side;
+        EXPECT_EQ(TabToLayout(TabPageEdge(page, deeper, side), deeper, side).bottom, size.height) << side;
+        // Any tab comes back where it was.
+        const Rect tab{strip.left + 1, strip.top + 2, strip.left + 7, strip.top + 15};
+        EXPECT_EQ(TabFromLayout(TabToLayout(tab, strip, side), strip, side), tab) << side;
+    }
+    // The first tab of a left strip (at its top) lies at the right of the laid-out row, so that
+    // turned back its text reads upwards; on the right it lies at the left.
+    const Rect left = TabStripRect(200, 100, page, 2, Rect{});
+    EXPECT_EQ(TabToLayout(Rect{0, 0, 20, 30}, left, 2).right, 100);
+    EXPECT_EQ(TabToLayout(Rect{180, 0, 200, 30}, TabStripRect(200, 100, page, 3, Rect{}), 3).left, 0);
+    // The page's margins follow its image round.
+    const Margins m{1, 2, 3, 4};
+    EXPECT_EQ(TabPaneMargins(m, 1), (Margins{1, 4, 3, 2}));
+    EXPECT_EQ(TabPaneMargins(m, 2), (Margins{2, 3, 4, 1}));
+    EXPECT_EQ(TabPaneMargins(m, 3), (Margins{4, 1, 2, 3}));
+}
+
+TEST(ControlGeometry, MediaPlayerButtonSetsAndLayout)
+{
+    EXPECT_EQ(PlayerButtonSet("[btPlay,btStop,btEject]"), (1u << 0) | (1u << 2) | (1u << 8));
+    EXPECT_EQ(PlayerButtonSet("[]"), 0u);
+    EXPECT_EQ(PlayerButtonSet(""), 0x1FFu);  // no property: all nine
+    EXPECT_EQ(PlayerButtonSet("[btPlayX,btStep]"), 1u << 5);
+    // Buttons share the width without gaps or overlaps.
+    const std::vector<Rect> buttons = LayOutPlayerButtons(253, 30, 9);
+    ASSERT_EQ(buttons.size(), 9u);
+    EXPECT_EQ(buttons.front().left, 0);
+    EXPECT_EQ(buttons.back().right, 253);
+    for (std::size_t i = 1; i < buttons.size(); ++i) EXPECT_EQ(buttons[i].left, buttons[i - 1].right);
+}
+
 }  // namespace
 }  // namespace aw::skin

@@ -105,6 +105,21 @@ int ShownCheckFrame(HWND box, const TSkinData& data, bool radio)
     return 0;
 }
 
+PixelImage Drawn(int width, int height, const std::function<void(HDC)>& draw) { return Render(width, height, draw); }
+
+int AreaDifferences(const PixelImage& shown, const RECT& area, const PixelImage& expected, int ring)
+{
+    int count = 0;
+    for (int y = 0; y < expected.height; ++y)
+        for (int x = 0; x < expected.width; ++x) {
+            const bool edge = x < ring || y < ring || x >= expected.width - ring || y >= expected.height - ring;
+            if (ring > 0 && !edge) continue;
+            const int sx = area.left + x, sy = area.top + y;
+            if (!shown.Contains(sx, sy) || shown.At(sx, sy) != expected.At(x, y)) ++count;
+        }
+    return count;
+}
+
 void Pump()
 {
     for (int round = 0; round < 3; ++round) {

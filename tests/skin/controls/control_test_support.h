@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -26,6 +27,13 @@ int ShownButtonFrame(HWND button, const TSkinData& data);
 
 // Which frame of the check-box (or radio) image the box of a check box shows, 0 for none.
 int ShownCheckFrame(HWND box, const TSkinData& data, bool radio);
+
+// A picture drawn by `draw` on a DC of a 32-bit DIB of the size.
+PixelImage Drawn(int width, int height, const std::function<void(HDC)>& draw);
+
+// Pixels of `area` of `shown` that differ from `expected` (a picture of the area's size); with
+// `ring` > 0 only those within that many pixels of the area's edges are compared.
+int AreaDifferences(const PixelImage& shown, const RECT& area, const PixelImage& expected, int ring = 0);
 
 // Messages posted as a user's input would arrive, then handled.
 void Pump();

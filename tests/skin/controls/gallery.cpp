@@ -10,6 +10,71 @@ namespace aw::skin::test {
 
 namespace {
 
+constexpr int kPlayerButtons = 9;
+const char* const kPressedProp = "GalleryPlayerPressed";
+const char* const kClickedProp = "GalleryPlayerClicked";
+
+int PlayerButtonAt(HWND window, int x)
+{
+    RECT client{};
+    ::GetClientRect(window, &client);
+    if (client.right <= 0) return -1;
+    const int i = x * kPlayerButtons / client.right;
+    return i >= 0 && i < kPlayerButtons ? i : -1;
+}
+
+LRESULT CALLBACK PlayerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto prop = [&](const char* name) { return static_cast<int>(reinterpret_cast<INT_PTR>(::GetPropA(window, name))) - 1; };
+    auto setProp = [&](const char* name, int value) {
+        ::SetPropA(window, name, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(value + 1)));
+    };
+    switch (msg) {
+    case WM_CREATE:
+        setProp(kPressedProp, -1);
+        setProp(kClickedProp, -1);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        setProp(kPressedProp, PlayerButtonAt(window, static_cast<short>(LOWORD(lParam))));
+        ::SetCapture(window);
+        ::InvalidateRect(window, nullptr, TRUE);
+        return 0;
+    case WM_LBUTTONUP: {
+        const int pressed = prop(kPressedProp);
+        if (::GetCapture() == window) ::ReleaseCapture();
+        if (pressed >= 0 && pressed == PlayerButtonAt(window, static_cast<short>(LOWORD(lParam))))
+            setProp(kClickedProp, pressed);
+        setProp(kPressedProp, -1);
+        ::InvalidateRect(window, nullptr, TRUE);
+        return 0;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = ::BeginPaint(window, &ps);
+        RECT client{};
+        ::GetClientRect(window, &client);
+        static const char* const kSigns[kPlayerButtons] = {">", "||", "[]", ">|", "|<", ">>", "<<", "o", "^"};
+        ::SetBkMode(dc, TRANSPARENT);
+        const bool enabled = ::IsWindowEnabled(window) != FALSE;
+        ::SetTextColor(dc, ::GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+        for (int i = 0; i < kPlayerButtons; ++i) {
+            RECT r{i * client.right / kPlayerButtons, 0, (i + 1) * client.right / kPlayerButtons, client.bottom};
+            ::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (prop(kPressedProp) == i ? DFCS_PUSHED : 0));
+            ::DrawTextA(dc, kSigns[i], -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+        }
+        ::EndPaint(window, &ps);
+        return 0;
+    }
+    case WM_DESTROY:
+        ::RemovePropA(window, kPressedProp);
+        ::RemovePropA(window, kClickedProp);
+        return 0;
+    default:
+        return ::DefWindowProcA(window, msg, wParam, lParam);
+    }
+}
+
 // Other libraries' controls, as window classes of the names the default Skin3rd list gives
 // them, behaving as the system's buttons.
 void RegisterLibraryClasses()
@@ -26,6 +91,16 @@ void RegisterLibraryClasses()
         copy.lpszClassName = name;
         ::RegisterClassExA(&copy);
     }
+    // A media player as another library draws it: nine push buttons side by side, pressed while
+    // the mouse holds them; a click is noted on the window.
+    WNDCLASSA player{};
+    player.style = CS_DBLCLKS;
+    player.lpfnWndProc = &PlayerProc;
+    player.hInstance = ::GetModuleHandleA(nullptr);
+    player.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    player.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    player.lpszClassName = "TMediaPlayer";
+    ::RegisterClassA(&player);
     INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_USEREX_CLASSES |
                                                ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
     ::InitCommonControlsEx(&init);
@@ -58,11 +133,17 @@ HBITMAP GlyphBitmap()
 
 }  // namespace
 
+int PlayerClicked(HWND player)
+{
+    return static_cast<int>(reinterpret_cast<INT_PTR>(::GetPropA(player, kClickedProp))) - 1;
+}
+
 const char* GalleryGroupName(GalleryGroup group)
 {
     switch (group) {
     case GalleryGroup::Lists: return "lists";
     case GalleryGroup::Ranges: return "ranges";
+    case GalleryGroup::Tabs: return "tabs";
     default: return "others";
     }
 }
@@ -75,6 +156,7 @@ Gallery::Gallery(GalleryGroup group)
     switch (group) {
     case GalleryGroup::Lists: BuildLists(); break;
     case GalleryGroup::Ranges: BuildRanges(); break;
+    case GalleryGroup::Tabs: BuildTabs(); break;
     case GalleryGroup::Others: BuildOthers(); break;
     }
     form_.Show();
@@ -107,7 +189,9 @@ void Gallery::BuildLists()
     auto fill = [&](HWND combo, UINT add) {
         for (const char* item : items) ::SendMessageA(combo, add, 0, reinterpret_cast<LPARAM>(item));
     };
-    fill(Add("combo", "ComboBox", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 10, 10, 160, 200), CB_ADDSTRING);
+    // Three times the items its drop-down shows, so that the dropped list scrolls.
+    HWND longCombo = Add("combo", "ComboBox", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 10, 10, 160, 200);
+    for (int i = 0; i < 3; ++i) fill(longCombo, CB_ADDSTRING);
     fill(Add("comboEdit", "ComboBox", "", CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, 10, 40, 160, 200), CB_ADDSTRING);
     fill(Add("comboDisabled", "ComboBox", "", CBS_DROPDOWNLIST | WS_DISABLED, 10, 70, 160, 200), CB_ADDSTRING);
     fill(Add("comboHot", "ComboBox", "", CBS_DROPDOWNLIST, 10, 100, 160, 200), CB_ADDSTRING);
@@ -223,6 +307,15 @@ void Gallery::BuildOthers()
                                                             CCS_NOPARENTALIGN,
                        190, 10, 360, 28);
     ::SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    static HIMAGELIST images = [] {
+        HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
+        // Adding with a mask blackens the masked pixels of the bitmap given: a copy.
+        auto copy = static_cast<HBITMAP>(::CopyImage(GlyphBitmap(), IMAGE_BITMAP, 0, 0, 0));
+        ImageList_AddMasked(list, copy, RGB(255, 0, 255));
+        ::DeleteObject(copy);
+        return list;
+    }();
+    ::SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     const char* labels[] = {"Scan", "Clean", "Checked", "Off"};
     TBBUTTON buttons[5] = {};
     for (int i = 0, b = 0; i < 5; ++i) {
@@ -230,7 +323,7 @@ void Gallery::BuildOthers()
             buttons[i].fsStyle = BTNS_SEP;
             continue;
         }
-        buttons[i].iBitmap = I_IMAGENONE;
+        buttons[i].iBitmap = b == 0 ? 0 : I_IMAGENONE;  // the first button has an image
         buttons[i].idCommand = 1000 + i;
         buttons[i].fsState = TBSTATE_ENABLED;
         buttons[i].fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE | (b == 2 ? BTNS_CHECK : 0);
@@ -247,20 +340,33 @@ void Gallery::BuildOthers()
     Add("menuButton", "TRzMenuButton", "Menu", BS_PUSHBUTTON | WS_TABSTOP, 400, 50, 110, 26);
     Add("menuButtonDisabled", "TRzMenuButton", "Disabled", BS_PUSHBUTTON | WS_DISABLED, 400, 82, 110, 26);
 
-    HWND tabs = Add("tabs", WC_TABCONTROLA, "", TCS_TABS, 190, 120, 360, 90);
-    HWND buttonTabs = Add("buttonTabs", WC_TABCONTROLA, "", TCS_BUTTONS, 190, 216, 360, 26);
-    HWND bottomTabs = Add("bottomTabs", WC_TABCONTROLA, "", TCS_BOTTOM, 190, 248, 360, 72);
-    for (HWND tab : {tabs, buttonTabs, bottomTabs}) {
-        const char* names[] = {"General", "Cleaning", "Advanced"};
-        for (int i = 0; i < 3; ++i) {
+    HWND player = Add("player", "TMediaPlayer", "", WS_TABSTOP, 190, 130, 253, 30);
+    (void)player;
+    Add("playerDisabled", "TMediaPlayer", "", WS_DISABLED, 190, 170, 253, 30);
+}
+
+void Gallery::BuildTabs()
+{
+    // One tab control for each side the tabs can lie on; tabs on the sides need several rows
+    // allowed.
+    HWND top = Add("tabs", WC_TABCONTROLA, "", TCS_TABS, 10, 10, 260, 110);
+    HWND bottom = Add("bottomTabs", WC_TABCONTROLA, "", TCS_BOTTOM, 290, 10, 260, 110);
+    HWND left = Add("leftTabs", WC_TABCONTROLA, "", TCS_VERTICAL | TCS_MULTILINE, 10, 130, 260, 150);
+    HWND right = Add("rightTabs", WC_TABCONTROLA, "", TCS_VERTICAL | TCS_BOTTOM | TCS_MULTILINE, 290, 130, 260, 150);
+    HWND buttonTabs = Add("buttonTabs", WC_TABCONTROLA, "", TCS_BUTTONS, 10, 292, 360, 26);
+    // More tabs than fit: the control shows its scroll arrows.
+    HWND scrolling = Add("scrollTabs", WC_TABCONTROLA, "", TCS_TABS, 380, 292, 170, 30);
+    for (HWND tab : {top, bottom, left, right, buttonTabs, scrolling}) {
+        const char* names[] = {"General", "Cleaning", "Advanced", "Schedule", "About"};
+        for (int i = 0; i < (tab == scrolling ? 5 : 3); ++i) {
             TCITEMA item{};
             item.mask = TCIF_TEXT;
             item.pszText = const_cast<char*>(names[i]);
             ::SendMessageA(tab, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
         }
+        ::SendMessageA(tab, TCM_SETCURSEL, 1, 0);
     }
-    ::SendMessageA(buttonTabs, TCM_SETCURSEL, 1, 0);
-    ::SendMessageA(bottomTabs, TCM_SETCURSEL, 1, 0);
+    ::SendMessageA(top, TCM_SETCURSEL, 0, 0);
 }
 
 ControlSkins& Gallery::Skin(TSkinData& data)
@@ -281,7 +387,10 @@ void Gallery::SetStates()
         ::SetFocus(Control("track"));
         ::SendMessageA(Control("spinHot"), WM_MOUSEMOVE, 0, MAKELPARAM(8, 16));
         break;
+    case GalleryGroup::Tabs:
+        break;
     case GalleryGroup::Others:
+        ::SendMessageA(Control("player"), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
         ::SendMessageA(Control("menuButton"), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
         ::SendMessageA(Control("toolbar"), TB_SETHOTITEM, 0, 0);
         break;

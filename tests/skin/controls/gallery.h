@@ -15,8 +15,9 @@
 
 namespace aw::skin::test {
 
-enum class GalleryGroup { Lists, Ranges, Others };
-inline constexpr GalleryGroup kGalleryGroups[] = {GalleryGroup::Lists, GalleryGroup::Ranges, GalleryGroup::Others};
+enum class GalleryGroup { Lists, Ranges, Tabs, Others };
+inline constexpr GalleryGroup kGalleryGroups[] = {GalleryGroup::Lists, GalleryGroup::Ranges, GalleryGroup::Tabs,
+                                                  GalleryGroup::Others};
 const char* GalleryGroupName(GalleryGroup group);
 
 class Gallery {
@@ -41,12 +42,16 @@ private:
              int h, DWORD exStyle = 0);
     void BuildLists();
     void BuildRanges();
+    void BuildTabs();
     void BuildOthers();
 
     GalleryGroup group_;
     ui::Form form_;
     std::map<std::string, HWND> controls_;
 };
+
+// The button a gallery media player last clicked (0 play ... 8 eject), -1 before any.
+int PlayerClicked(HWND player);
 
 // The Skin3rd lines that route the gallery's bare system classes to their painters.
 void AddGallerySkin3rd(TSkinData& data);

@@ -7,9 +7,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "control_test_support.h"
 #include "gallery.h"
 #include "skin/controls/skin_common_controls.h"
+#include "skin/draw/draw_primitives.h"
+#include "skin/draw/gdi_colour.h"
+#include "skin/draw/gdi_pixels.h"
 #include "ui/application.h"
 
 namespace aw::skin {
@@ -41,8 +46,9 @@ protected:
 
 TEST_F(GalleryTest, EachControlGetsItsPainterAndUnskinningGivesAllBack)
 {
-    Gallery lists(GalleryGroup::Lists), ranges(GalleryGroup::Ranges), others(GalleryGroup::Others);
-    for (Gallery* g : {&lists, &ranges, &others}) g->Skin(*data);
+    Gallery lists(GalleryGroup::Lists), ranges(GalleryGroup::Ranges), tabs(GalleryGroup::Tabs),
+        others(GalleryGroup::Others);
+    for (Gallery* g : {&lists, &ranges, &tabs, &others}) g->Skin(*data);
     Pump();
     EXPECT_TRUE(PainterOf<TSkinComBox>(lists, lists.Control("combo")));
     EXPECT_TRUE(PainterOf<TSkinComBox>(lists, lists.Control("comboEdit")));
@@ -59,21 +65,29 @@ TEST_F(GalleryTest, EachControlGetsItsPainterAndUnskinningGivesAllBack)
     EXPECT_TRUE(PainterOf<TSkinDateTime>(others, others.Control("date")));
     EXPECT_TRUE(PainterOf<TSkinScrollbar>(others, others.Control("rich")));
     EXPECT_TRUE(PainterOf<TSkinToolbar>(others, others.Control("toolbar")));
-    EXPECT_TRUE(PainterOf<TSkinTabBtn>(others, others.Control("buttonTabs")));
-    auto* bottom = PainterOf<TSkinTab>(others, others.Control("bottomTabs"));
-    EXPECT_TRUE(bottom && !dynamic_cast<TSkinTabBtn*>(bottom));
+    EXPECT_TRUE(PainterOf<TSkinTabBtn>(tabs, tabs.Control("buttonTabs")));
+    for (const char* name : {"tabs", "bottomTabs", "leftTabs", "rightTabs"}) {
+        auto* tab = PainterOf<TSkinTab>(tabs, tabs.Control(name));
+        EXPECT_TRUE(tab && tab->Active() && !dynamic_cast<TSkinTabBtn*>(tab)) << name;
+    }
+    HWND arrows = ::FindWindowExA(tabs.Control("scrollTabs"), nullptr, UPDOWN_CLASSA, nullptr);
+    EXPECT_TRUE(arrows && PainterOf<TSkinUpDown>(tabs, arrows));  // the tab scroll arrows
+    // A window of another library's media-player class reaches the player painter.
+    EXPECT_TRUE(PainterOf<TSkinMP>(others, others.Control("player")));
     // Class names of the default Skin3rd list reach the bit, speed and menu button painters.
     EXPECT_TRUE(PainterOf<TSkinMenuButton>(others, others.Control("menuButton")));
     auto* bit = PainterOf<TSkinBitButton>(others, others.Control("bitButton"));
     EXPECT_TRUE(bit && !dynamic_cast<TSkinMenuButton*>(bit));
     EXPECT_TRUE(PainterOf<TSkinBitButton>(others, others.Control("speedButton")));
 
-    for (Gallery* g : {&lists, &ranges, &others}) UnskinControlsOf(g->Handle());
+    for (Gallery* g : {&lists, &ranges, &tabs, &others}) UnskinControlsOf(g->Handle());
     for (const char* name : {"combo", "list", "listView", "header"}) EXPECT_FALSE(AnswersSkinned(lists.Control(name))) << name;
     EXPECT_FALSE(AnswersSkinned(inner));
     EXPECT_FALSE(AnswersSkinned(viewHeader));
     for (const char* name : {"progress37", "track", "spin"}) EXPECT_FALSE(AnswersSkinned(ranges.Control(name))) << name;
-    for (const char* name : {"date", "toolbar", "menuButton"}) EXPECT_FALSE(AnswersSkinned(others.Control(name))) << name;
+    for (const char* name : {"date", "toolbar", "menuButton", "player"})
+        EXPECT_FALSE(AnswersSkinned(others.Control(name))) << name;
+    EXPECT_FALSE(AnswersSkinned(tabs.Control("leftTabs")));
 }
 
 TEST_F(GalleryTest, UnskinnedGalleryLooksAsBefore)
@@ -194,6 +208,219 @@ TEST_F(GalleryTest, TrackThumbSitsAtTheChannelEndsAtMinimumAndMaximum)
     EXPECT_EQ(middleChanged, 0);
 }
 
+// The frame of a skin element drawn over the face colour, as a painter draws a part of its
+// control.
+PixelImage ElementOver(const TSkinData& data, const TDataSkinObject& element, int frameCount, int frame, int width,
+                       int height)
+{
+    return test::Drawn(width, height, [&](HDC dc) {
+        const RECT all{0, 0, width, height};
+        ::FillRect(dc, &all, data.ButtonFaceBrush());
+        DrawElementFrame(dc, all, element.image.Get(), false, element.Tile != 0, element.Trans != 0, frameCount, frame,
+                         element.GetMargins());
+    });
+}
+
+TEST_F(GalleryTest, PressedComboArrowHeaderSectionAndUpDownHalfShowThePressedFrames)
+{
+    Gallery lists(GalleryGroup::Lists), ranges(GalleryGroup::Ranges);
+    lists.Skin(*data);
+    ranges.Skin(*data);
+    Pump();
+
+    // A dropped combo box shows its arrow pressed.
+    HWND combo = lists.Control("comboEdit");
+    const PixelImage atRest = test::Capture(combo);
+    const ComboLayout layout = LayOutCombo(atRest.width, atRest.height, ::GetSystemMetrics(SM_CXHSCROLL) + 2);
+    // The arrow's inside (the combo's edge runs along the button's outer sides), drawn from the
+    // skin's combined edge-and-button image when it has one, else from the arrow.
+    const RECT arrow{layout.button.left + 2, layout.button.top + 2, layout.button.right - 2, layout.button.bottom - 2};
+    const TDataSkinObject* combined = data->Slot(SkinSlot::ComboButton);
+    auto arrowIn = [&](ControlState state) {
+        const PixelImage whole = test::Drawn(atRest.width, atRest.height, [&](HDC dc) {
+            const RECT edge{layout.edge.left, layout.edge.top, layout.edge.right, layout.edge.bottom};
+            const RECT button{layout.button.left, layout.button.top, layout.button.right, layout.button.bottom};
+            ::FillRect(dc, &edge, data->ButtonFaceBrush());
+            if (combined && combined->image && combined->Style == 2)
+                DrawElementFrame(dc, edge, combined->image.Get(), false, combined->Tile != 0, combined->Trans != 0,
+                                 combined->FrameCount, FourStateFrame(state, combined->FrameCount),
+                                 combined->GetMargins());
+            else
+                DrawComboArrow(dc, *data, button, state);
+        });
+        PixelImage inside(arrow.right - arrow.left, arrow.bottom - arrow.top);
+        for (int y = 0; y < inside.height; ++y)
+            for (int x = 0; x < inside.width; ++x) inside.Set(x, y, whole.At(arrow.left + x, arrow.top + y));
+        return inside;
+    };
+    ASSERT_GT(test::AreaDifferences(atRest, arrow, arrowIn(ControlState::Pressed)), 0) << "the frames look alike";
+    ::SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    Pump();
+    EXPECT_EQ(test::AreaDifferences(test::Capture(combo), arrow, arrowIn(ControlState::Pressed)), 0);
+    ::SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    Pump();
+
+    // A header section held down: its border is the Headerbar's pressed frame (the text lies
+    // inside it).
+    HWND header = lists.Control("header");
+    RECT section{};
+    ::SendMessageA(header, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&section));
+    const TDataSkinObject* bar = data->Slot(SkinSlot::Headerbar);
+    ASSERT_TRUE(bar && bar->image);
+    const int w = section.right - section.left, h = section.bottom - section.top;
+    const int barFrames = std::max(1, bar->FrameCount);
+    auto sectionIn = [&](ControlState state) {
+        return ElementOver(*data, *bar, barFrames, HeaderFrame(state, false, barFrames), w, h);
+    };
+    ASSERT_GT(test::AreaDifferences(test::Capture(header), section, sectionIn(ControlState::Pressed), 2), 0);
+    ::PostMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(w / 2, h / 2));
+    Pump();
+    EXPECT_EQ(test::AreaDifferences(test::Capture(header), section, sectionIn(ControlState::Pressed), 2), 0);
+    ::PostMessageA(header, WM_LBUTTONUP, 0, MAKELPARAM(w / 2, h / 2));
+    Pump();
+    EXPECT_EQ(test::AreaDifferences(test::Capture(header), section, sectionIn(ControlState::Normal), 2), 0);
+
+    // The upper half of an up-down held down.
+    HWND spin = ranges.Control("spin");
+    const TDataSkinBorder* element = data->Skin().BorderSlot(SkinSlot::UpDownVert);
+    ASSERT_TRUE(element && element->image);
+    const PixelImage spinAtRest = test::Capture(spin);
+    const RECT upper{0, 0, spinAtRest.width, spinAtRest.height / 2};
+    const PixelImage pressedUpper = test::Drawn(upper.right, upper.bottom, [&](HDC dc) {
+        ::FillRect(dc, &upper, data->ButtonFaceBrush());
+        const int frame = UpDownFrame(false, ControlState::Pressed);
+        DrawElementFrame(dc, upper, element->image.Get(), false, element->Tile != 0, element->Trans != 0, 8, frame,
+                         element->GetMargins());
+        if (element->image2) DrawCentredFrame(dc, upper, element->image2.Get(), true, 8, frame);
+    });
+    ASSERT_GT(test::AreaDifferences(spinAtRest, upper, pressedUpper), 0);
+    ::PostMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(upper.right / 2, upper.bottom / 2));
+    Pump();
+    EXPECT_EQ(test::AreaDifferences(test::Capture(spin), upper, pressedUpper), 0);
+    ::PostMessageA(spin, WM_LBUTTONUP, 0, MAKELPARAM(upper.right / 2, upper.bottom / 2));
+    Pump();
+}
+
+TEST_F(GalleryTest, SelectedTabShowsTheOuterEdgeOfItsFrameOnTheTabsSide)
+{
+    Gallery tabs(GalleryGroup::Tabs);
+    tabs.Skin(*data);
+    Pump();
+    // The selected tab's frame: its top row is the tab's outer edge, its bottom row the side
+    // that opens into the page.
+    const TDataSkinBorder* element = data->Skin().BorderSlot(SkinSlot::Tabs);
+    ASSERT_TRUE(element && element->image);
+    const PixelImage image = ReadPixels(element->image.Get());
+    const int frameWidth = image.width / element->FrameCount;
+    const Colour outer = image.At(frameWidth + frameWidth / 2, 0) & 0xFFFFFF;
+    const Colour inner = image.At(frameWidth + frameWidth / 2, image.height - 1) & 0xFFFFFF;
+    ASSERT_NE(outer, inner);
+    const Colour face = ResolveColour(data->SkinColour(csButtonFace)) & 0xFFFFFF;
+
+    struct Side {
+        const char* name;
+        int dx, dy;  // the step from the outer edge of the control toward the page
+    };
+    for (const Side& side : {Side{"tabs", 0, 1}, Side{"bottomTabs", 0, -1}, Side{"leftTabs", 1, 0},
+                             Side{"rightTabs", -1, 0}}) {
+        HWND control = tabs.Control(side.name);
+        const PixelImage shown = test::Capture(control);
+        RECT tab{};
+        ::SendMessageA(control, TCM_GETITEMRECT, ::SendMessageA(control, TCM_GETCURSEL, 0, 0),
+                       reinterpret_cast<LPARAM>(&tab));
+        // From the control's edge on the tabs' side, across the middle of the selected tab.
+        int x = side.dx == 0 ? (tab.left + tab.right) / 2 : (side.dx > 0 ? 0 : shown.width - 1);
+        int y = side.dy == 0 ? (tab.top + tab.bottom) / 2 : (side.dy > 0 ? 0 : shown.height - 1);
+        while (shown.Contains(x, y) && shown.At(x, y) == face) {
+            x += side.dx;
+            y += side.dy;
+        }
+        ASSERT_TRUE(shown.Contains(x, y)) << side.name;
+        EXPECT_EQ(shown.At(x, y), outer) << side.name << " at " << x << "," << y;
+    }
+}
+
+TEST_F(GalleryTest, VerticalTrackThumbIsTheHorizontalThumbTurned)
+{
+    // The shipped skin has horizontal thumbs only.
+    ASSERT_FALSE(data->Slot(SkinSlot::TrackbarThumbVert) && data->Slot(SkinSlot::TrackbarThumbVert)->image);
+    const TDataSkinObject* horizontal = data->Slot(SkinSlot::TrackbarThumbHorz);
+    ASSERT_TRUE(horizontal && horizontal->image);
+    const PixelImage strip = ReadPixels(horizontal->image.Get());
+    const int fw = strip.width / horizontal->FrameCount;
+    // Frame 1 turned a quarter counter-clockwise: its top row becomes its left column.
+    PixelImage turned(strip.height, fw);
+    for (int y = 0; y < strip.height; ++y)
+        for (int x = 0; x < fw; ++x) turned.Set(y, fw - 1 - x, strip.At(x, y) & 0xFFFFFF);
+
+    Gallery ranges(GalleryGroup::Ranges);
+    ranges.Skin(*data);
+    Pump();
+    HWND track = ranges.Control("trackVerticalBoth");
+    const PixelImage shown = test::Capture(track);
+    RECT native{};
+    ::SendMessageA(track, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&native));
+    // Somewhere about the native thumb, every opaque pixel of the turned thumb is shown.
+    int best = turned.width * turned.height;
+    for (int top = native.top - 8; top <= native.bottom; ++top)
+        for (int left = native.left - 8; left <= native.right; ++left) {
+            int misses = 0;
+            for (int y = 0; y < turned.height; ++y)
+                for (int x = 0; x < turned.width; ++x) {
+                    const Colour c = turned.At(x, y);
+                    if (c == 0xFF00FF) continue;
+                    misses += !shown.Contains(left + x, top + y) || shown.At(left + x, top + y) != c;
+                }
+            best = std::min(best, misses);
+        }
+    EXPECT_EQ(best, 0);
+}
+
+TEST_F(GalleryTest, CheckedToolButtonIsFramedWithTheSkinsCheckedFrame)
+{
+    Gallery others(GalleryGroup::Others);
+    others.Skin(*data);
+    Pump();
+    HWND toolbar = others.Control("toolbar");
+    const int index = 3;  // "Checked"
+    TBBUTTON button{};
+    ::SendMessageA(toolbar, TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button));
+    ASSERT_TRUE(button.fsState & TBSTATE_CHECKED);
+    RECT r{};
+    ::SendMessageA(toolbar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+    const PixelImage checked = test::Capture(toolbar);
+    // At rest the button lies on the bar's background: the expected picture is that with the
+    // frame drawn over it.
+    ::SendMessageA(toolbar, TB_CHECKBUTTON, button.idCommand, FALSE);
+    Pump();
+    const PixelImage rest = test::Capture(toolbar);
+    PixelImage under(r.right - r.left, r.bottom - r.top);
+    for (int y = 0; y < under.height; ++y)
+        for (int x = 0; x < under.width; ++x) under.Set(x, y, rest.At(r.left + x, r.top + y));
+    const TDataSkinButton& frames = data->Skin().buttons;  // the shipped skin has no ToolBars element
+    ASSERT_FALSE(data->Slot(SkinSlot::ToolBars) && data->Slot(SkinSlot::ToolBars)->image);
+    auto framed = [&](int frame) {
+        return test::Drawn(under.width, under.height, [&](HDC dc) {
+            Bitmap background = CreateBitmap24(under);
+            MemoryDC source(dc);
+            SelectedObject select(source.Get(), background.Get());
+            ::BitBlt(dc, 0, 0, under.width, under.height, source.Get(), 0, 0, SRCCOPY);
+            const RECT all{0, 0, under.width, under.height};
+            DrawElementFrame(dc, all, frames.image.Get(), false, frames.Tile != 0, frames.Trans != 0, 5, frame,
+                             frames.GetMargins());
+        });
+    };
+    EXPECT_EQ(test::AreaDifferences(checked, r, framed(5), 2), 0);
+    EXPECT_GT(test::AreaDifferences(rest, r, framed(5), 2), 0);
+    // The control still draws its buttons' images: the first one's teal glyph.
+    RECT first{};
+    ::SendMessageA(toolbar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    int glyph = 0;
+    for (int y = first.top; y < first.bottom; ++y)
+        for (int x = first.left; x < first.right; ++x) glyph += rest.At(x, y) == 0x808000;  // teal, as read
+    EXPECT_GE(glyph, 90);  // its 10 x 10 square
+}
+
 // The same input on a skinned gallery and an unskinned twin.
 class TwinTest : public GalleryTest {
 protected:
@@ -292,6 +519,82 @@ TEST_F(TwinTest, HeaderSectionResizesAsWithoutTheSkin)
     };
     ExpectSame("header", width);
     EXPECT_GT(width(skinned->Control("header")), 60);
+}
+
+TEST_F(TwinTest, DroppedComboListScrollsAsWithoutTheSkin)
+{
+    Make(GalleryGroup::Lists);
+    int top[2] = {-1, -1};
+    for (int k = 0; k < 2; ++k) {
+        Gallery& g = k == 0 ? *skinned : *native;
+        HWND combo = g.Control("combo");
+        ::SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+        Pump();
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(::GetComboBoxInfo(combo, &info));
+        HWND list = info.hwndList;
+        SCROLLBARINFO bar{};
+        bar.cbSize = sizeof bar;
+        ASSERT_TRUE(::GetScrollBarInfo(list, OBJID_VSCROLL, &bar));
+        HWND skinBar = nullptr;
+        if (&g == skinned.get()) {
+            // The skinned bar lies over the native one while the list is dropped.
+            auto* painter = PainterOf<TSkinScrollbar>(g, list);
+            ASSERT_TRUE(painter && painter->Bar(true));
+            skinBar = painter->Bar(true)->Handle();
+            RECT at{};
+            ::GetWindowRect(skinBar, &at);
+            EXPECT_TRUE(::IsWindowVisible(skinBar));
+            EXPECT_TRUE(::EqualRect(&at, &bar.rcScrollBar));
+        }
+        // The lower arrow twice, then the track above it.
+        const int x = (bar.rcScrollBar.left + bar.rcScrollBar.right) / 2;
+        const int arrow = bar.rcScrollBar.bottom - 3;
+        const int track = bar.rcScrollBar.bottom - bar.dxyLineButton - 3;
+        for (int y : {arrow, arrow, track}) {
+            POINT p{x, y};
+            ::ScreenToClient(list, &p);
+            Post(list, WM_LBUTTONDOWN, MK_LBUTTON, p.x, p.y);
+            Post(list, WM_LBUTTONUP, 0, p.x, p.y);
+            Pump();
+        }
+        top[k] = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+        ::SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+        Pump();
+        if (skinBar) {
+            EXPECT_FALSE(::IsWindowVisible(skinBar));
+        }
+    }
+    EXPECT_EQ(top[0], top[1]);
+    EXPECT_GT(top[0], 2);  // two lines and a page
+}
+
+TEST_F(TwinTest, MediaPlayerButtonClicksAsWithoutTheSkinAndShowsItPressed)
+{
+    Make(GalleryGroup::Others);
+    HWND player = skinned->Control("player");
+    RECT client{};
+    ::GetClientRect(player, &client);
+    const Rect stop = LayOutPlayerButtons(client.right, client.bottom, kPlayerButtonCount)[2];
+    const int x = (stop.left + stop.right) / 2, y = (stop.top + stop.bottom) / 2;
+    // Held down (one player at a time: the other would take the mouse), the button shows the
+    // push button's pressed frame.
+    const RECT area{stop.left, stop.top, stop.right, stop.bottom};
+    const PixelImage pressed = ElementOver(*data, data->Skin().buttons, 5, kPushButtonFrames[ControlState::Pressed],
+                                           stop.Width(), stop.Height());
+    for (Gallery* g : {skinned.get(), native.get()}) {
+        Post(g->Control("player"), WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+        Pump();
+        if (g == skinned.get()) {
+            EXPECT_EQ(test::AreaDifferences(test::Capture(player), area, pressed, 2), 0);
+        }
+        Post(g->Control("player"), WM_LBUTTONUP, 0, x, y);
+        Pump();
+    }
+    ExpectSame("player", [](HWND w) { return test::PlayerClicked(w); });
+    EXPECT_EQ(test::PlayerClicked(player), 2);
+    EXPECT_GT(test::AreaDifferences(test::Capture(player), area, pressed, 2), 0);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace aw::skin {
 namespace {
 
@@ -131,6 +133,30 @@ TEST(PaintGradient, PaintsOnlyTheVisibleLinesWithTheirOwnColours)
     EXPECT_EQ(canvas.At(4, 4), Rgb(3, 0, 0));
     EXPECT_EQ(canvas.At(5, 4), kWhite);
     EXPECT_EQ(canvas.At(1, 5), kWhite);
+}
+
+TEST(PixelImage, QuarterTurnsMoveTheCornersRoundAndUndoEachOther)
+{
+    PixelImage image(3, 2, kWhite);
+    image.Set(0, 0, kBlack);  // top-left
+    image.Set(2, 1, 0x0000FF);  // bottom-right
+    const PixelImage clockwise = Rotated(image, true);
+    ASSERT_EQ(clockwise.width, 2);
+    ASSERT_EQ(clockwise.height, 3);
+    EXPECT_EQ(clockwise.At(1, 0), kBlack);      // top-left goes to top-right
+    EXPECT_EQ(clockwise.At(0, 2), 0x0000FFu);   // bottom-right to bottom-left
+    const PixelImage back = Rotated(clockwise, false);
+    EXPECT_EQ(back.width, 3);
+    EXPECT_EQ(back.pixels, image.pixels);
+
+    // Two frames of 3 x 2 turned each in place: frame 2's marked pixel stays in frame 2.
+    PixelImage strip(6, 2, kWhite);
+    strip.Set(3, 0, kBlack);
+    const PixelImage frames = FramesRotated(strip, 2, false);
+    ASSERT_EQ(frames.width, 4);
+    ASSERT_EQ(frames.height, 3);
+    EXPECT_EQ(frames.At(2, 2), kBlack);  // counter-clockwise: top-left goes to bottom-left
+    EXPECT_EQ(std::count(frames.pixels.begin(), frames.pixels.end(), kBlack), 1);
 }
 
 }  // namespace
