@@ -205,10 +205,26 @@ int PreviewShot(HWND main, const char* out)
     if (!menu)
         return 8;
     MenuKey(menu, VK_UP); // from nothing highlighted, the last item
+    const DWORD chosen = GetTickCount();
     MenuKey(menu, VK_RETURN);
-    HWND preview = WaitForWindow("TPreviewForm");
+    HWND preview = nullptr;
+    for (int i = 0; i < 1200 && !preview; ++i) {  // large previews: up to a minute
+        HWND found = FindWindowA("TPreviewForm", nullptr);
+        if (found && IsWindowVisible(found))
+            preview = found;
+        else
+            Sleep(50);
+    }
     if (!preview)
         return 9;
+    // How long the user waits: from the menu choice to a window that shows and answers.
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(preview, WM_NULL, 0, 0, SMTO_BLOCK, 60000, &answer);
+    if (FILE* timing = std::fopen((std::string(out) + ".txt").c_str(), "w")) {
+        std::fprintf(timing, "preview window shown and answering %.2f s after the menu choice\n",
+                     (GetTickCount() - chosen) / 1000.0);
+        std::fclose(timing);
+    }
     HWND list = FindChild(preview, WC_LISTVIEWA, nullptr);
     if (list) {
         // A click on the first row opens its category.
