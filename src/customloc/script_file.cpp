@@ -1,7 +1,7 @@
 #include "customloc/script_file.h"
 
 #include "platform/handle.h"
-#include "ui/text_lines.h"
+#include "platform/text.h"
 
 #include <windows.h>
 
@@ -56,13 +56,13 @@ bool LoadLinesFromFile(std::vector<std::string>& lines, const std::string& path)
         done += got;
     }
     text.resize(done);
-    lines = ui::SplitLines(text);
+    lines = SplitLines(text);
     return true;
 }
 
 void SaveLinesToFile(const std::vector<std::string>& lines, const std::string& path)
 {
-    const std::string text = ui::JoinLines(lines);
+    const std::string text = JoinLines(lines);
     UniqueHandle file(
         CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)

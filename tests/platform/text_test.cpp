@@ -1,8 +1,8 @@
-#include "ui/text_lines.h"
+#include "platform/text.h"
 
 #include <gtest/gtest.h>
 
-namespace aw::ui {
+namespace aw {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -39,4 +39,4 @@ TEST(JoinLines, EachLineEndsWithCrLfAndRoundTrips)
 }
 
 } // namespace
-} // namespace aw::ui
+} // namespace aw

@@ -5,11 +5,11 @@
 #include <string_view>
 #include <vector>
 
-namespace aw::ui {
+namespace aw {
 
 std::vector<std::string> SplitLines(std::string_view text);
 
 // Lines joined by CR LF, each line followed by one (the form a memo and a text file take).
 std::string JoinLines(const std::vector<std::string>& lines);
 
-} // namespace aw::ui
+} // namespace aw

@@ -1,6 +1,6 @@
-#include "ui/text_lines.h"
+#include "platform/text.h"
 
-namespace aw::ui {
+namespace aw {
 
 std::vector<std::string> SplitLines(std::string_view text)
 {
@@ -33,4 +33,4 @@ std::string JoinLines(const std::vector<std::string>& lines)
     return text;
 }
 
-} // namespace aw::ui
+} // namespace aw
