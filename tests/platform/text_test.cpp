@@ -29,6 +29,19 @@ TEST(SplitLines, KeepsBlanksInsideLines)
     EXPECT_EQ(SplitLines("  x \t\ny"), (Lines{"  x \t", "y"}));
 }
 
+TEST(EqualsIgnoringCase, FoldsAsciiLettersOnly)
+{
+    EXPECT_TRUE(EqualsIgnoringCase("Profile0", "pROFILE0"));
+    EXPECT_FALSE(EqualsIgnoringCase("Path", "Paths"));
+    // Bytes that differ only in the 0x20 bit but are not letters stay different, and so do
+    // letters outside ASCII, whatever the code page would say.
+    EXPECT_FALSE(EqualsIgnoringCase("[", "{"));
+    EXPECT_FALSE(EqualsIgnoringCase("@", "`"));
+    EXPECT_FALSE(EqualsIgnoringCase("\xC9", "\xE9"));
+    EXPECT_EQ(AsciiLower("MiXeD\xC9-Z"), "mixed\xC9-z");
+    EXPECT_EQ(AsciiUpper("MiXeD\xE9-a"), "MIXED\xE9-A");
+}
+
 TEST(JoinLines, EachLineEndsWithCrLfAndRoundTrips)
 {
     Lines lines{"FIL:%TEMP%\\a.txt", "", "REG:HKCU\\Software\\X"};
