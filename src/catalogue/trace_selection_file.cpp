@@ -2,7 +2,7 @@
 
 #include "catalogue/trace_selection_file_text.h"
 #include "catalogue/trace_tree.h"
-#include "cleaner/folder_services.h"
+#include "platform/folder_services.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 #include "cleaner/browser_profiles.h"
 
-#include "cleaner/folder_services.h"
 #include "cleaner/path_rules.h"
 #include "cleaner/profile_paths.h"
 #include "cleaner/registry_primitives.h"
 #include "platform/find_handle.h"
+#include "platform/folder_services.h"
 #include "platform/handle.h"
 
 #include <windows.h>

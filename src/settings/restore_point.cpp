@@ -1,6 +1,6 @@
 #include "settings/restore_point.h"
 
-#include "cleaner/folder_services.h"
+#include "platform/folder_services.h"
 
 #include <windows.h>
 

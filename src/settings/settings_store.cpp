@@ -1,6 +1,6 @@
 #include "settings/settings_store.h"
 
-#include "cleaner/folder_services.h"
+#include "platform/folder_services.h"
 #include "settings/option_value.h"
 
 #include <windows.h>

@@ -2,7 +2,7 @@
 #include "app_fixture.h"
 
 #include "app/plan_file.h"
-#include "cleaner/folder_services.h"
+#include "platform/folder_services.h"
 #include "platform/handle.h"
 
 namespace aw::test {

@@ -1,4 +1,4 @@
-#include "cleaner/folder_services.h"
+#include "platform/folder_services.h"
 
 #include <windows.h>
 #include <shlobj.h>
