@@ -2,7 +2,7 @@
 
 #include "catalogue/scan_table.h"
 #include "catalogue/trace_tree.h"
-#include "cleaner/file_primitives.h"
+#include "platform/file_system.h"
 #include "cleaner/location_table.h"
 #include "cleaner/registry_primitives.h"
 #include "cleaner/system_location_source.h"

@@ -3,6 +3,7 @@
 #include "cleaner/path_rules.h"
 #include "cleaner/profile_paths.h"
 #include "cleaner/registry_primitives.h"
+#include "platform/file_system.h"
 #include "platform/find_handle.h"
 #include "platform/folder_services.h"
 #include "platform/handle.h"
@@ -148,8 +149,7 @@ std::vector<BrowserProfile> ChromiumProfileFolders(const std::string& userDataFo
         std::string preferences = base + search.name() + "\\Preferences";
         if (!FitsPathLimit(preferences))
             continue;
-        DWORD attributes = GetFileAttributesA(preferences.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        if (FileExists(preferences))
             profiles.push_back(BrowserProfile{search.name(), true});
     }
     return profiles;

@@ -6,6 +6,7 @@
 #include "cleaner/location_table.h"
 #include "cleaner/registry_primitives.h"
 #include "cleaner/system_location_source.h"
+#include "platform/file_system.h"
 
 namespace aw {
 

@@ -6,6 +6,7 @@
 #include "customloc/registry_roots.h"
 #include "customloc/script_parser.h"
 #include "customloc/system_path_variables.h"
+#include "platform/file_system.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "customloc/locations_editor.h"
 
-#include "cleaner/file_primitives.h"
+#include "platform/file_system.h"
 #include "customloc/script_file.h"
 #include "customloc/script_parser.h"
 #include "platform/folder_services.h"

@@ -1,5 +1,6 @@
 #include "settings/settings_store.h"
 
+#include "platform/file_system.h"
 #include "platform/folder_services.h"
 #include "settings/option_value.h"
 
@@ -33,7 +34,7 @@ char UserDecimalSeparator()
 void ReadOption(ui::CheckBox& box, const std::string& fileName, const std::string& section, const std::string& key)
 {
     std::string path = GetExeFolder() + fileName;
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+    if (!PathExists(path))
         return;
     std::optional<bool> value = ParseOptionValue(ReadProfileString(path, section, key), UserDecimalSeparator());
     if (!value)

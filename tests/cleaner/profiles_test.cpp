@@ -2,6 +2,7 @@
 #include "cleaner/browser_profiles.h"
 #include "cleaner/file_primitives.h"
 #include "cleaner/wine_support.h"
+#include "platform/file_system.h"
 #include "platform/folder_services.h"
 
 #include <gtest/gtest.h>

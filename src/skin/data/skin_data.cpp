@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/file_system.h"
 #include "skin/data/optional_user32.h"
 #include "skin/data/package_loader.h"
 #include "skin/data/skin3rd.h"
@@ -28,12 +29,6 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes)
     if (!in) return false;
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return true;
-}
-
-bool FileExists(const std::string& path)
-{
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 HICON OwnerIcon(HWND owner)
