@@ -2,11 +2,11 @@
 
 #include "cleaner/path_rules.h"
 #include "cleaner/profile_paths.h"
-#include "cleaner/registry_primitives.h"
 #include "platform/file_system.h"
 #include "platform/find_handle.h"
 #include "platform/folder_services.h"
 #include "platform/handle.h"
+#include "platform/registry_key.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 #include "cleaner/file_primitives.h"
 #include "cleaner/path_rules.h"
 #include "cleaner/registry_paths.h"
-#include "cleaner/registry_primitives.h"
+#include "platform/registry_key.h"
 #include "platform/text.h"
 
 #include <algorithm>

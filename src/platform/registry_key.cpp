@@ -1,5 +1,7 @@
 #include "platform/registry_key.h"
 
+#include "platform/registry_path.h"
+
 namespace aw {
 
 RegistryKey RegistryKey::open(HKEY root, const std::string& path, REGSAM access)
@@ -17,11 +19,95 @@ RegistryKey RegistryKey::create(HKEY root, const std::string& path, REGSAM acces
     return error == ERROR_SUCCESS ? RegistryKey(key, error) : RegistryKey(nullptr, error);
 }
 
+bool RegistryKey::hasValue(const std::string& name) const
+{
+    return key_ && RegQueryValueExA(key_, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
 void RegistryKey::close()
 {
     if (key_)
         RegCloseKey(key_);
     key_ = nullptr;
+}
+
+namespace {
+
+// The access masks the helpers below ask for.
+constexpr REGSAM kWriteAccess = KEY_WRITE; // 0x20006
+constexpr REGSAM kReadAccess = KEY_READ;   // 0x20019
+
+} // namespace
+
+bool RegWriteValue(HKEY root, const std::string& valuePath, DWORD type, const void* data, DWORD size)
+{
+    auto path = SplitValuePath(valuePath);
+    if (!path)
+        return false;
+    RegistryKey key = RegistryKey::create(root, path->Key, kWriteAccess);
+    if (!key)
+        return false;
+    return RegSetValueExA(key.get(), path->Name.c_str(), 0, type, static_cast<const BYTE*>(data), size) ==
+           ERROR_SUCCESS;
+}
+
+bool RegWriteString(HKEY root, const std::string& valuePath, const std::string& text)
+{
+    return RegWriteValue(root, valuePath, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+std::optional<std::vector<unsigned char>> RegReadValue(HKEY root, const std::string& valuePath, DWORD expectedType)
+{
+    auto path = SplitValuePath(valuePath);
+    if (!path)
+        return std::nullopt;
+    RegistryKey key = RegistryKey::open(root, path->Key, kReadAccess);
+    if (!key)
+        return std::nullopt;
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegQueryValueExA(key.get(), path->Name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    std::vector<unsigned char> data(size);
+    // A value that grew between the two questions no longer fits and fails with
+    // ERROR_MORE_DATA: it is reported as unreadable rather than cut short.
+    if (RegQueryValueExA(key.get(), path->Name.c_str(), nullptr, &type, data.empty() ? nullptr : data.data(), &size) !=
+            ERROR_SUCCESS ||
+        type != expectedType)
+        return std::nullopt;
+    data.resize(size);
+    return data;
+}
+
+std::optional<std::string> RegReadString(HKEY root, const std::string& valuePath)
+{
+    auto data = RegReadValue(root, valuePath, REG_SZ);
+    if (!data)
+        return std::nullopt;
+    // Normally the text is every byte but the terminating zero. Values written without a
+    // terminator (or with an empty size) exist too, so the text ends at the first zero or at
+    // the end of the data, whichever comes first.
+    std::string text(data->begin(), data->end());
+    auto zero = text.find('\0');
+    if (zero != std::string::npos)
+        text.resize(zero);
+    return text;
+}
+
+bool RegValueExists(HKEY root, const std::string& valuePath)
+{
+    auto path = SplitValuePath(valuePath);
+    if (!path)
+        return false;
+    RegistryKey key = RegistryKey::open(root, path->Key, kReadAccess);
+    if (!key)
+        return false;
+    return key.hasValue(path->Name);
+}
+
+bool RegKeyExists(HKEY root, const std::string& keyPath)
+{
+    return RegistryKey::open(root, keyPath, kReadAccess).valid();
 }
 
 } // namespace aw

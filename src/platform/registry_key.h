@@ -1,10 +1,12 @@
 #pragma once
-// An open registry key that is closed on every path. The predefined root keys are never
+// Registry keys and values. An open registry key is closed on every path. The predefined root keys are never
 // wrapped: only keys this program opened or created are owned.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace aw {
 
@@ -41,6 +43,9 @@ public:
     // key that does not exist, ERROR_ACCESS_DENIED, ...).
     LONG error() const { return error_; }
 
+    // Whether the open key holds a value of that name ("" is the default value).
+    bool hasValue(const std::string& name) const;
+
     // Closes early, for callers that must let go of the key before deleting it.
     void close();
 
@@ -49,5 +54,19 @@ private:
     HKEY key_ = nullptr;
     LONG error_ = ERROR_INVALID_HANDLE;
 };
+
+// Reading and writing single values addressed by a value path ("key path\value name", see
+// platform/registry_path.h). Every one is silent: it returns false or nothing and leaves
+// things as they were; a path without a backslash names nothing and fails at once.
+bool RegWriteValue(HKEY root, const std::string& valuePath, DWORD type, const void* data, DWORD size);
+bool RegWriteString(HKEY root, const std::string& valuePath, const std::string& text);
+
+// The stored bytes, when the value exists and has the expected type.
+std::optional<std::vector<unsigned char>> RegReadValue(HKEY root, const std::string& valuePath, DWORD expectedType);
+// A REG_SZ value's text, without its terminating zero.
+std::optional<std::string> RegReadString(HKEY root, const std::string& valuePath);
+
+bool RegValueExists(HKEY root, const std::string& valuePath);
+bool RegKeyExists(HKEY root, const std::string& keyPath);
 
 } // namespace aw

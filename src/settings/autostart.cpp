@@ -30,11 +30,6 @@ std::string RunningExePath()
     }
 }
 
-bool ValueExists(HKEY key, const std::string& name)
-{
-    return RegQueryValueExA(key, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-}
-
 void WriteCommand(HKEY key, const std::string& name, const std::string& command)
 {
     LONG result = RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
@@ -67,7 +62,7 @@ void SetAutostart(const std::string& valueName, bool enable, int mode)
     if (!run)
         return;
     if (!enable) {
-        if (ValueExists(run.get(), valueName))
+        if (run.hasValue(valueName))
             RegDeleteValueA(run.get(), valueName.c_str());
         return;
     }

@@ -9,6 +9,7 @@
 #include "cleaner/trace_world.h"
 #include "customloc/custom_locations.h"
 #include "platform/folder_services.h"
+#include "platform/registry_key.h"
 
 #include <gtest/gtest.h>
 
