@@ -177,7 +177,7 @@ void MainForm::RunCleaningAndWait()
     const std::string statusBefore = StatusBar1->PanelText(0);
     std::uint32_t shown = application.TickCount();
     DWORD exitCode = 0;
-    while (GetExitCodeThread(worker.get(), &exitCode) && exitCode == STILL_ACTIVE) {
+    while (GetExitCodeThread(worker.Get(), &exitCode) && exitCode == STILL_ACTIVE) {
         application.ProcessMessages();
         if (settings_.Option(OptionId::ReduceMemoryWhileCleaning).Checked())
             SleepEx(1, TRUE);

@@ -24,11 +24,11 @@ std::vector<unsigned char> TokenUserOf(HANDLE process)
         return {};
     UniqueHandle token(rawToken);
     DWORD size = 0;
-    GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
+    GetTokenInformation(token.Get(), TokenUser, nullptr, 0, &size);
     if (size == 0)
         return {};
     std::vector<unsigned char> user(size);
-    if (!GetTokenInformation(token.get(), TokenUser, user.data(), size, &size))
+    if (!GetTokenInformation(token.Get(), TokenUser, user.data(), size, &size))
         return {};
     return user;
 }
@@ -51,9 +51,9 @@ std::set<std::string> OwnProcessImages()
         return images;
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot.get(), &entry); more; more = Process32Next(snapshot.get(), &entry)) {
+    for (BOOL more = Process32First(snapshot.Get(), &entry); more; more = Process32Next(snapshot.Get(), &entry)) {
         UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
-        if (process && SameUser(TokenUserOf(process.get()), self))
+        if (process && SameUser(TokenUserOf(process.Get()), self))
             images.insert(AsciiLower(entry.szExeFile));
     }
     return images;

@@ -2,8 +2,8 @@
 
 #include "cleaner/file_removal.h"
 #include "cleaner/path_rules.h"
+#include "platform/directory_search.h"
 #include "platform/file_system.h"
-#include "platform/find_handle.h"
 
 #include <windows.h>
 

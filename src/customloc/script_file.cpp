@@ -43,13 +43,13 @@ bool LoadLinesFromFile(std::vector<std::string>& lines, const std::string& path)
     if (!file)
         return false;
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargestScript)
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargestScript)
         return false;
     std::string text(static_cast<std::size_t>(size.QuadPart), '\0');
     std::size_t done = 0;
     while (done < text.size()) {
         DWORD got = 0;
-        if (!ReadFile(file.get(), text.data() + done, static_cast<DWORD>(text.size() - done), &got, nullptr))
+        if (!ReadFile(file.Get(), text.data() + done, static_cast<DWORD>(text.size() - done), &got, nullptr))
             return false;
         if (got == 0)
             break; // the file shrank meanwhile
@@ -70,7 +70,7 @@ void SaveLinesToFile(const std::vector<std::string>& lines, const std::string& p
     std::size_t done = 0;
     while (done < text.size()) {
         DWORD written = 0;
-        if (!WriteFile(file.get(), text.data() + done, static_cast<DWORD>(text.size() - done), &written, nullptr) ||
+        if (!WriteFile(file.Get(), text.data() + done, static_cast<DWORD>(text.size() - done), &written, nullptr) ||
             written == 0)
             ThrowFileError("Cannot write file", path);
         done += written;

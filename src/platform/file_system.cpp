@@ -1,6 +1,6 @@
 #include "platform/file_system.h"
 
-#include "platform/find_handle.h"
+#include "platform/directory_search.h"
 
 namespace aw {
 

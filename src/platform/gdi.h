@@ -1,47 +1,42 @@
 #pragma once
-// Scope guards for GDI objects and device contexts: every bitmap, brush, font, memory DC,
-// selection and stretch mode is undone by a destructor, so an early return or an exception in
-// a painter never leaks a handle or leaves an object selected into a DC.
+// Owning wrappers for GDI objects and image lists, and scope guards for device contexts:
+// every bitmap, brush, font, image list, memory DC, selection and stretch mode is undone by a
+// destructor, so an early return or an exception in a painter never leaks a handle or leaves
+// an object selected into a DC.
+#include "platform/handle.h"
+
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
 namespace aw {
 
-// Owns an object released with DeleteObject (bitmap, brush, pen, font, region).
-template <typename Handle>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    ~GdiObject() { Reset(); }
-    GdiObject(GdiObject&& other) noexcept : handle_(other.Release()) {}
-    GdiObject& operator=(GdiObject&& other) noexcept
-    {
-        if (this != &other) Reset(other.Release());
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-
-    Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    Handle Release() { return std::exchange(handle_, nullptr); }
-    void Reset(Handle handle = nullptr)
-    {
-        Handle old = std::exchange(handle_, handle);
-        if (old) ::DeleteObject(old);
-    }
-
-private:
-    Handle handle_ = nullptr;
+// Objects released with DeleteObject (bitmap, brush, pen, font, region).
+template <typename Object>
+struct GdiObjectPolicy {
+    using Handle = Object;
+    static Handle Empty() { return nullptr; }
+    static bool IsValid(Handle handle) { return handle != nullptr; }
+    static void Close(Handle handle) { ::DeleteObject(handle); }
 };
+template <typename Object>
+using UniqueGdiObject = UniqueResource<GdiObjectPolicy<Object>>;
 
-using GdiBitmap = GdiObject<HBITMAP>;
-using GdiBrush = GdiObject<HBRUSH>;
-using GdiPen = GdiObject<HPEN>;
-using GdiFont = GdiObject<HFONT>;
-using GdiRegion = GdiObject<HRGN>;
+using UniqueBitmap = UniqueGdiObject<HBITMAP>;
+using UniqueBrush = UniqueGdiObject<HBRUSH>;
+using UniquePen = UniqueGdiObject<HPEN>;
+using UniqueFont = UniqueGdiObject<HFONT>;
+using UniqueRegion = UniqueGdiObject<HRGN>;
+
+// Image lists, released with ImageList_Destroy (comctl32).
+struct ImageListPolicy {
+    using Handle = HIMAGELIST;
+    static Handle Empty() { return nullptr; }
+    static bool IsValid(Handle handle) { return handle != nullptr; }
+    static void Close(Handle handle) { ::ImageList_Destroy(handle); }
+};
+using UniqueImageList = UniqueResource<ImageListPolicy>;
 
 // A memory DC compatible with `reference` (the screen when null), deleted on scope exit.
 class MemoryDC {

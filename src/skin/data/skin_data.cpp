@@ -43,7 +43,6 @@ HICON OwnerIcon(HWND owner)
 
 }  // namespace
 
-void TSkinData::ImageListDeleter::operator()(HIMAGELIST list) const { ::ImageList_Destroy(list); }
 
 void TSkinData::WindowDeleter::operator()(HWND window) const { ::DestroyWindow(window); }
 
@@ -191,10 +190,10 @@ void TSkinData::MakeAppIconCopy()
 
 void TSkinData::LoadMenuGlyphs()
 {
-    menuGlyphs_.reset(::ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 16));
+    menuGlyphs_.Reset(::ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 16));
     if (!menuGlyphs_ || !::FindResourceA(resources_, kMenuGlyphResource, MAKEINTRESOURCEA(2) /* RT_BITMAP */)) return;
     Bitmap glyphs(static_cast<HBITMAP>(::LoadImageA(resources_, kMenuGlyphResource, IMAGE_BITMAP, 0, 0, 0)));
-    if (glyphs) ::ImageList_AddMasked(menuGlyphs_.get(), glyphs.Get(), RGB(255, 255, 255));
+    if (glyphs) ::ImageList_AddMasked(menuGlyphs_.Get(), glyphs.Get(), RGB(255, 255, 255));
 }
 
 void TSkinData::CreateHintWindow()

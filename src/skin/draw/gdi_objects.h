@@ -4,12 +4,11 @@
 
 namespace aw::skin {
 
-using aw::GdiObject;
-using Bitmap = GdiObject<HBITMAP>;
-using Brush = GdiObject<HBRUSH>;
-using Pen = GdiObject<HPEN>;
-using Font = GdiObject<HFONT>;
-using Region = GdiObject<HRGN>;
+using Bitmap = aw::UniqueBitmap;
+using Brush = aw::UniqueBrush;
+using Pen = aw::UniquePen;
+using Font = aw::UniqueFont;
+using Region = aw::UniqueRegion;
 using aw::MemoryDC;
 using aw::SelectedObject;
 using aw::StretchMode;
