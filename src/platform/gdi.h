@@ -12,54 +12,38 @@
 
 namespace aw {
 
-// Objects released with DeleteObject (bitmap, brush, pen, font, region).
+// Objects released with DeleteObject (bitmap, brush, pen, font, region), image lists
+// (comctl32) and memory DCs.
 template <typename Object>
-struct GdiObjectPolicy {
-    using Handle = Object;
-    static Handle Empty() { return nullptr; }
-    static bool IsValid(Handle handle) { return handle != nullptr; }
-    static void Close(Handle handle) { ::DeleteObject(handle); }
-};
+struct GdiObjectPolicy : NullMeansEmpty<Object> { static void Close(Object object) { ::DeleteObject(object); } };
 template <typename Object>
 using UniqueGdiObject = UniqueResource<GdiObjectPolicy<Object>>;
-
 using UniqueBitmap = UniqueGdiObject<HBITMAP>;
 using UniqueBrush = UniqueGdiObject<HBRUSH>;
 using UniquePen = UniqueGdiObject<HPEN>;
 using UniqueFont = UniqueGdiObject<HFONT>;
 using UniqueRegion = UniqueGdiObject<HRGN>;
 
-// Image lists, released with ImageList_Destroy (comctl32).
-struct ImageListPolicy {
-    using Handle = HIMAGELIST;
-    static Handle Empty() { return nullptr; }
-    static bool IsValid(Handle handle) { return handle != nullptr; }
-    static void Close(Handle handle) { ::ImageList_Destroy(handle); }
-};
+struct ImageListPolicy : NullMeansEmpty<HIMAGELIST> { static void Close(Handle list) { ::ImageList_Destroy(list); } };
 using UniqueImageList = UniqueResource<ImageListPolicy>;
 
+struct MemoryDCPolicy : NullMeansEmpty<HDC> { static void Close(Handle dc) { ::DeleteDC(dc); } };
+
 // A memory DC compatible with `reference` (the screen when null), deleted on scope exit.
-class MemoryDC {
+class MemoryDC : public UniqueResource<MemoryDCPolicy> {
 public:
-    explicit MemoryDC(HDC reference = nullptr) : dc_(::CreateCompatibleDC(reference)) {}
-    ~MemoryDC()
-    {
-        if (dc_) ::DeleteDC(dc_);
-    }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-
-    HDC Get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-private:
-    HDC dc_;
+    explicit MemoryDC(HDC reference = nullptr) : UniqueResource(::CreateCompatibleDC(reference)) {}
 };
 
-// A DC borrowed with GetDC (the screen when the window is null) and given back on scope exit.
+// A DC borrowed from a window and given back on scope exit: its client area (GetDC; the
+// screen when the window is null) or, with `wholeWindow`, the whole window with its
+// non-client area (GetWindowDC).
 class WindowDC {
 public:
-    explicit WindowDC(HWND window = nullptr) : window_(window), dc_(::GetDC(window)) {}
+    explicit WindowDC(HWND window = nullptr, bool wholeWindow = false)
+        : window_(window), dc_(wholeWindow ? ::GetWindowDC(window) : ::GetDC(window))
+    {
+    }
     ~WindowDC()
     {
         if (dc_) ::ReleaseDC(window_, dc_);

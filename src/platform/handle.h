@@ -45,12 +45,18 @@ private:
     Handle handle_ = Policy::Empty();
 };
 
+// Most objects: NULL means "no object".
+template <typename Object>
+struct NullMeansEmpty {
+    using Handle = Object;
+    static Handle Empty() { return nullptr; }
+    static bool IsValid(Handle handle) { return handle != nullptr; }
+};
+
 // Kernel objects (threads, processes, events, files, tokens, snapshots) closed with
 // CloseHandle. Both NULL and INVALID_HANDLE_VALUE mean "no object": CreateThread fails with
 // the one, CreateFile with the other.
-struct KernelHandlePolicy {
-    using Handle = HANDLE;
-    static Handle Empty() { return nullptr; }
+struct KernelHandlePolicy : NullMeansEmpty<HANDLE> {
     static bool IsValid(Handle handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
     static void Close(Handle handle) { ::CloseHandle(handle); }
 };
@@ -65,22 +71,11 @@ struct FindHandlePolicy {
 };
 using UniqueFindHandle = UniqueResource<FindHandlePolicy>;
 
-// Menus the program builds itself (a menu attached to a window is destroyed with it).
-struct MenuPolicy {
-    using Handle = HMENU;
-    static Handle Empty() { return nullptr; }
-    static bool IsValid(Handle handle) { return handle != nullptr; }
-    static void Close(Handle handle) { ::DestroyMenu(handle); }
-};
+// Menus the program builds itself (a menu attached to a window is destroyed with it), and
+// libraries loaded with LoadLibraryA.
+struct MenuPolicy : NullMeansEmpty<HMENU> { static void Close(Handle menu) { ::DestroyMenu(menu); } };
 using UniqueMenu = UniqueResource<MenuPolicy>;
-
-// Libraries loaded with LoadLibraryA.
-struct LibraryPolicy {
-    using Handle = HMODULE;
-    static Handle Empty() { return nullptr; }
-    static bool IsValid(Handle handle) { return handle != nullptr; }
-    static void Close(Handle handle) { ::FreeLibrary(handle); }
-};
+struct LibraryPolicy : NullMeansEmpty<HMODULE> { static void Close(Handle module) { ::FreeLibrary(module); } };
 using UniqueLibrary = UniqueResource<LibraryPolicy>;
 
 } // namespace aw

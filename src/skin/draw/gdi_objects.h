@@ -15,21 +15,9 @@ using aw::StretchMode;
 using aw::WindowDC;
 
 // A DC of a whole window, its non-client area included (GetWindowDC), released on scope exit.
-class WholeWindowDC {
+class WholeWindowDC : public WindowDC {
 public:
-    explicit WholeWindowDC(HWND window) : window_(window), dc_(::GetWindowDC(window)) {}
-    ~WholeWindowDC()
-    {
-        if (dc_) ::ReleaseDC(window_, dc_);
-    }
-    WholeWindowDC(const WholeWindowDC&) = delete;
-    WholeWindowDC& operator=(const WholeWindowDC&) = delete;
-    HDC Get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-private:
-    HWND window_;
-    HDC dc_;
+    explicit WholeWindowDC(HWND window) : WindowDC(window, true) {}
 };
 
 // Saves a DC's state (clip region, selections, modes) and restores it on scope exit.
