@@ -41,7 +41,11 @@ std::string GetWindowsFolder();
 std::string GetSystemFolder();
 // With the trailing backslash the system gives.
 std::string GetTempFolder();
-// The folder of the running executable, ending in a backslash.
+// The running executable's full path, however long. The buffer grows until the name fits: a
+// cut path would name some other program, or none.
+std::string GetExePath();
+// The folder of the running executable, ending in a backslash; empty when the executable's
+// path is MAX_PATH characters or longer.
 std::string GetExeFolder();
 
 } // namespace aw

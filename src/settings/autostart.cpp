@@ -1,34 +1,16 @@
 #include "settings/autostart.h"
 
+#include "platform/folder_services.h"
 #include "platform/registry_key.h"
 #include "ui/application.h"
 
 #include <windows.h>
 
 #include <stdexcept>
-#include <vector>
 
 namespace aw {
 
 namespace {
-
-// The running executable's full path. The buffer grows until the name fits: a cut path would
-// start some other program, or none, at logon.
-std::string RunningExePath()
-{
-    std::vector<char> buffer(MAX_PATH + 1, '\0');
-    for (;;) {
-        DWORD size = static_cast<DWORD>(buffer.size());
-        DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
-        if (length == 0)
-            return std::string();
-        if (length < size)
-            return std::string(buffer.data(), length);
-        if (buffer.size() >= 32768)
-            return std::string();
-        buffer.assign(buffer.size() * 2, '\0');
-    }
-}
 
 void WriteCommand(HKEY key, const std::string& name, const std::string& command)
 {
@@ -68,7 +50,7 @@ void SetAutostart(const std::string& valueName, bool enable, int mode)
     }
     if (mode != AutostartClean && mode != AutostartStartup)
         return;
-    const std::string exePath = RunningExePath();
+    const std::string exePath = GetExePath();
     if (exePath.empty())
         throw std::runtime_error("Failed to set data for '" + valueName + "'");
     WriteCommand(run.get(), valueName, AutostartCommand(exePath, mode));
