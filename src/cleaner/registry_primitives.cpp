@@ -2,7 +2,6 @@
 
 #include "cleaner/registry_paths.h"
 #include "platform/registry_key.h"
-#include "platform/registry_path.h"
 
 namespace aw {
 
@@ -17,13 +16,8 @@ constexpr DWORD kSubKeyNameChars = 1024;
 
 bool RegRemoveValue(HKEY root, const std::string& valuePath)
 {
-    auto path = SplitValuePath(valuePath);
-    if (!path)
-        return false;
-    RegistryKey key = RegistryKey::open(root, path->Key, kWriteAccess);
-    if (!key)
-        return false;
-    return RegDeleteValueA(key.get(), path->Name.c_str()) == ERROR_SUCCESS;
+    ValueKey value = OpenValueKey(root, valuePath, kWriteAccess);
+    return value.Key && RegDeleteValueA(value.Key.get(), value.Name.c_str()) == ERROR_SUCCESS;
 }
 
 bool RegRemoveKeyTree(HKEY root, const std::string& keyPath)

@@ -39,16 +39,21 @@ constexpr REGSAM kReadAccess = KEY_READ;   // 0x20019
 
 } // namespace
 
-bool RegWriteValue(HKEY root, const std::string& valuePath, DWORD type, const void* data, DWORD size)
+ValueKey OpenValueKey(HKEY root, const std::string& valuePath, REGSAM access, bool create)
 {
     auto path = SplitValuePath(valuePath);
     if (!path)
-        return false;
-    RegistryKey key = RegistryKey::create(root, path->Key, kWriteAccess);
-    if (!key)
-        return false;
-    return RegSetValueExA(key.get(), path->Name.c_str(), 0, type, static_cast<const BYTE*>(data), size) ==
-           ERROR_SUCCESS;
+        return ValueKey{};
+    return ValueKey{create ? RegistryKey::create(root, path->Key, access) : RegistryKey::open(root, path->Key, access),
+                    path->Name};
+}
+
+bool RegWriteValue(HKEY root, const std::string& valuePath, DWORD type, const void* data, DWORD size)
+{
+    ValueKey value = OpenValueKey(root, valuePath, kWriteAccess, true);
+    return value.Key &&
+           RegSetValueExA(value.Key.get(), value.Name.c_str(), 0, type, static_cast<const BYTE*>(data), size) ==
+               ERROR_SUCCESS;
 }
 
 bool RegWriteString(HKEY root, const std::string& valuePath, const std::string& text)
@@ -58,20 +63,18 @@ bool RegWriteString(HKEY root, const std::string& valuePath, const std::string& 
 
 std::optional<std::vector<unsigned char>> RegReadValue(HKEY root, const std::string& valuePath, DWORD expectedType)
 {
-    auto path = SplitValuePath(valuePath);
-    if (!path)
+    ValueKey value = OpenValueKey(root, valuePath, kReadAccess);
+    if (!value.Key)
         return std::nullopt;
-    RegistryKey key = RegistryKey::open(root, path->Key, kReadAccess);
-    if (!key)
-        return std::nullopt;
+    const HKEY key = value.Key.get();
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExA(key.get(), path->Name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    if (RegQueryValueExA(key, value.Name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
         return std::nullopt;
     std::vector<unsigned char> data(size);
     // A value that grew between the two questions no longer fits and fails with
     // ERROR_MORE_DATA: it is reported as unreadable rather than cut short.
-    if (RegQueryValueExA(key.get(), path->Name.c_str(), nullptr, &type, data.empty() ? nullptr : data.data(), &size) !=
+    if (RegQueryValueExA(key, value.Name.c_str(), nullptr, &type, data.empty() ? nullptr : data.data(), &size) !=
             ERROR_SUCCESS ||
         type != expectedType)
         return std::nullopt;
@@ -96,13 +99,8 @@ std::optional<std::string> RegReadString(HKEY root, const std::string& valuePath
 
 bool RegValueExists(HKEY root, const std::string& valuePath)
 {
-    auto path = SplitValuePath(valuePath);
-    if (!path)
-        return false;
-    RegistryKey key = RegistryKey::open(root, path->Key, kReadAccess);
-    if (!key)
-        return false;
-    return key.hasValue(path->Name);
+    ValueKey value = OpenValueKey(root, valuePath, kReadAccess);
+    return value.Key && value.Key.hasValue(value.Name);
 }
 
 bool RegKeyExists(HKEY root, const std::string& keyPath)

@@ -58,6 +58,15 @@ private:
 // Reading and writing single values addressed by a value path ("key path\value name", see
 // platform/registry_path.h). Every one is silent: it returns false or nothing and leaves
 // things as they were; a path without a backslash names nothing and fails at once.
+// The key that holds the value a value path names, opened (or, with `create`, created) with
+// `access`, and the value's name. The key is empty when the path holds no backslash or the key
+// cannot be opened.
+struct ValueKey {
+    RegistryKey Key;
+    std::string Name;
+};
+ValueKey OpenValueKey(HKEY root, const std::string& valuePath, REGSAM access, bool create = false);
+
 bool RegWriteValue(HKEY root, const std::string& valuePath, DWORD type, const void* data, DWORD size);
 bool RegWriteString(HKEY root, const std::string& valuePath, const std::string& text);
 
