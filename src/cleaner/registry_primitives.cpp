@@ -17,21 +17,21 @@ constexpr DWORD kSubKeyNameChars = 1024;
 bool RegRemoveValue(HKEY root, const std::string& valuePath)
 {
     ValueKey value = OpenValueKey(root, valuePath, kWriteAccess);
-    return value.Key && RegDeleteValueA(value.Key.get(), value.Name.c_str()) == ERROR_SUCCESS;
+    return value.Key && RegDeleteValueA(value.Key.Get(), value.Name.c_str()) == ERROR_SUCCESS;
 }
 
 bool RegRemoveKeyTree(HKEY root, const std::string& keyPath)
 {
     if (!IsDeletableKeyPath(keyPath))
         return false;
-    RegistryKey key = RegistryKey::open(root, keyPath, kTreeAccess);
+    RegistryKey key = RegistryKey::Open(root, keyPath, kTreeAccess);
     if (!key)
         return false;
     for (;;) {
         // Always the first sub-key: the one before it has just been deleted.
         char name[kSubKeyNameChars] = {};
         DWORD length = kSubKeyNameChars;
-        LONG result = RegEnumKeyExA(key.get(), 0, name, &length, nullptr, nullptr, nullptr, nullptr);
+        LONG result = RegEnumKeyExA(key.Get(), 0, name, &length, nullptr, nullptr, nullptr, nullptr);
         if (result == ERROR_NO_MORE_ITEMS)
             break;
         if (result != ERROR_SUCCESS)
@@ -40,7 +40,7 @@ bool RegRemoveKeyTree(HKEY root, const std::string& keyPath)
         if (!RegRemoveKeyTree(root, child + std::string(name, length)))
             return false;
     }
-    key.close();
+    key.Reset();
     return RegDeleteKeyA(root, keyPath.c_str()) == ERROR_SUCCESS;
 }
 

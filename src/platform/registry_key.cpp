@@ -4,31 +4,24 @@
 
 namespace aw {
 
-RegistryKey RegistryKey::open(HKEY root, const std::string& path, REGSAM access)
+RegistryKey RegistryKey::Open(HKEY root, const std::string& path, REGSAM access)
 {
     HKEY key = nullptr;
-    LONG error = RegOpenKeyExA(root, path.c_str(), 0, access, &key);
-    return error == ERROR_SUCCESS ? RegistryKey(key, error) : RegistryKey(nullptr, error);
+    return RegOpenKeyExA(root, path.c_str(), 0, access, &key) == ERROR_SUCCESS ? RegistryKey(key) : RegistryKey();
 }
 
-RegistryKey RegistryKey::create(HKEY root, const std::string& path, REGSAM access)
+RegistryKey RegistryKey::Create(HKEY root, const std::string& path, REGSAM access)
 {
     HKEY key = nullptr;
-    LONG error = RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key,
-                                 nullptr);
-    return error == ERROR_SUCCESS ? RegistryKey(key, error) : RegistryKey(nullptr, error);
+    return RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr) ==
+                   ERROR_SUCCESS
+               ? RegistryKey(key)
+               : RegistryKey();
 }
 
-bool RegistryKey::hasValue(const std::string& name) const
+bool RegistryKey::HasValue(const std::string& name) const
 {
-    return key_ && RegQueryValueExA(key_, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-}
-
-void RegistryKey::close()
-{
-    if (key_)
-        RegCloseKey(key_);
-    key_ = nullptr;
+    return *this && RegQueryValueExA(Get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 namespace {
@@ -44,7 +37,7 @@ ValueKey OpenValueKey(HKEY root, const std::string& valuePath, REGSAM access, bo
     auto path = SplitValuePath(valuePath);
     if (!path)
         return ValueKey{};
-    return ValueKey{create ? RegistryKey::create(root, path->Key, access) : RegistryKey::open(root, path->Key, access),
+    return ValueKey{create ? RegistryKey::Create(root, path->Key, access) : RegistryKey::Open(root, path->Key, access),
                     path->Name};
 }
 
@@ -52,7 +45,7 @@ bool RegWriteValue(HKEY root, const std::string& valuePath, DWORD type, const vo
 {
     ValueKey value = OpenValueKey(root, valuePath, kWriteAccess, true);
     return value.Key &&
-           RegSetValueExA(value.Key.get(), value.Name.c_str(), 0, type, static_cast<const BYTE*>(data), size) ==
+           RegSetValueExA(value.Key.Get(), value.Name.c_str(), 0, type, static_cast<const BYTE*>(data), size) ==
                ERROR_SUCCESS;
 }
 
@@ -66,7 +59,7 @@ std::optional<std::vector<unsigned char>> RegReadValue(HKEY root, const std::str
     ValueKey value = OpenValueKey(root, valuePath, kReadAccess);
     if (!value.Key)
         return std::nullopt;
-    const HKEY key = value.Key.get();
+    const HKEY key = value.Key.Get();
     DWORD type = 0;
     DWORD size = 0;
     if (RegQueryValueExA(key, value.Name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
@@ -100,12 +93,12 @@ std::optional<std::string> RegReadString(HKEY root, const std::string& valuePath
 bool RegValueExists(HKEY root, const std::string& valuePath)
 {
     ValueKey value = OpenValueKey(root, valuePath, kReadAccess);
-    return value.Key && value.Key.hasValue(value.Name);
+    return value.Key && value.Key.HasValue(value.Name);
 }
 
 bool RegKeyExists(HKEY root, const std::string& keyPath)
 {
-    return RegistryKey::open(root, keyPath, kReadAccess).valid();
+    return static_cast<bool>(RegistryKey::Open(root, keyPath, kReadAccess));
 }
 
 } // namespace aw

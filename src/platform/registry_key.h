@@ -1,58 +1,30 @@
 #pragma once
-// Registry keys and values. An open registry key is closed on every path. The predefined root keys are never
-// wrapped: only keys this program opened or created are owned.
+// Registry keys and values.
+#include "platform/handle.h"
+
 #include <windows.h>
 
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace aw {
 
-class RegistryKey {
+struct RegistryKeyPolicy : NullMeansEmpty<HKEY> { static void Close(Handle key) { ::RegCloseKey(key); } };
+
+// An open registry key, closed on every path. The predefined root keys are never wrapped:
+// only keys this program opened or created are owned.
+class RegistryKey : public UniqueResource<RegistryKeyPolicy> {
 public:
-    RegistryKey() = default;
-    ~RegistryKey() { close(); }
+    using UniqueResource::UniqueResource;
 
-    RegistryKey(RegistryKey&& other) noexcept
-        : key_(std::exchange(other.key_, nullptr)), error_(std::exchange(other.error_, ERROR_INVALID_HANDLE))
-    {
-    }
-    RegistryKey& operator=(RegistryKey&& other) noexcept
-    {
-        if (this != &other) {
-            close();
-            key_ = std::exchange(other.key_, nullptr);
-            error_ = std::exchange(other.error_, ERROR_INVALID_HANDLE);
-        }
-        return *this;
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-
-    // RegOpenKeyExA; an empty key on failure, whose error() tells why.
-    static RegistryKey open(HKEY root, const std::string& path, REGSAM access);
-    // RegCreateKeyExA (no class, non-volatile); an empty key on failure, whose error() tells why.
-    static RegistryKey create(HKEY root, const std::string& path, REGSAM access);
-
-    bool valid() const { return key_ != nullptr; }
-    explicit operator bool() const { return valid(); }
-    HKEY get() const { return key_; }
-    // ERROR_SUCCESS for an open key; the system's reason otherwise (ERROR_FILE_NOT_FOUND for a
-    // key that does not exist, ERROR_ACCESS_DENIED, ...).
-    LONG error() const { return error_; }
+    // RegOpenKeyExA; an empty key on failure.
+    static RegistryKey Open(HKEY root, const std::string& path, REGSAM access);
+    // RegCreateKeyExA (no class, non-volatile); an empty key on failure.
+    static RegistryKey Create(HKEY root, const std::string& path, REGSAM access);
 
     // Whether the open key holds a value of that name ("" is the default value).
-    bool hasValue(const std::string& name) const;
-
-    // Closes early, for callers that must let go of the key before deleting it.
-    void close();
-
-private:
-    RegistryKey(HKEY key, LONG error) : key_(key), error_(error) {}
-    HKEY key_ = nullptr;
-    LONG error_ = ERROR_INVALID_HANDLE;
+    bool HasValue(const std::string& name) const;
 };
 
 // Reading and writing single values addressed by a value path ("key path\value name", see

@@ -40,12 +40,12 @@ std::string AutostartCommand(const std::string& exePath, int mode)
 void SetAutostart(const std::string& valueName, bool enable, int mode)
 {
     // Opened, never created: without a Run key there is nothing to start the program from.
-    RegistryKey run = RegistryKey::open(HKEY_CURRENT_USER, kRunKey, KEY_ALL_ACCESS);
+    RegistryKey run = RegistryKey::Open(HKEY_CURRENT_USER, kRunKey, KEY_ALL_ACCESS);
     if (!run)
         return;
     if (!enable) {
-        if (run.hasValue(valueName))
-            RegDeleteValueA(run.get(), valueName.c_str());
+        if (run.HasValue(valueName))
+            RegDeleteValueA(run.Get(), valueName.c_str());
         return;
     }
     if (mode != AutostartClean && mode != AutostartStartup)
@@ -53,7 +53,7 @@ void SetAutostart(const std::string& valueName, bool enable, int mode)
     const std::string exePath = GetExePath();
     if (exePath.empty())
         throw std::runtime_error("Failed to set data for '" + valueName + "'");
-    WriteCommand(run.get(), valueName, AutostartCommand(exePath, mode));
+    WriteCommand(run.Get(), valueName, AutostartCommand(exePath, mode));
 }
 
 void CheckBox3Click(const ui::CheckBox& checkBox3)
