@@ -1,8 +1,8 @@
 #include "customloc/locations_editor.h"
 
-#include "platform/file_system.h"
 #include "customloc/script_file.h"
 #include "customloc/script_parser.h"
+#include "platform/file_system.h"
 #include "platform/folder_services.h"
 
 #include <windows.h>

@@ -2,7 +2,6 @@
 
 #include "platform/text.h"
 
-
 namespace aw {
 
 namespace {

@@ -12,25 +12,19 @@
 
 namespace aw {
 
-// Objects released with DeleteObject (bitmap, brush, pen, font, region), image lists
-// (comctl32) and memory DCs.
+// Objects released with DeleteObject (bitmap, brush, pen, font, region) and image lists
+// (comctl32).
 template <typename Object>
-struct GdiObjectPolicy : NullMeansEmpty<Object> { static void Close(Object object) { ::DeleteObject(object); } };
-template <typename Object>
-using UniqueGdiObject = UniqueResource<GdiObjectPolicy<Object>>;
+using UniqueGdiObject = UniqueResource<ClosedWith<Object, &::DeleteObject>>;
 using UniqueBitmap = UniqueGdiObject<HBITMAP>;
 using UniqueBrush = UniqueGdiObject<HBRUSH>;
 using UniquePen = UniqueGdiObject<HPEN>;
 using UniqueFont = UniqueGdiObject<HFONT>;
 using UniqueRegion = UniqueGdiObject<HRGN>;
-
-struct ImageListPolicy : NullMeansEmpty<HIMAGELIST> { static void Close(Handle list) { ::ImageList_Destroy(list); } };
-using UniqueImageList = UniqueResource<ImageListPolicy>;
-
-struct MemoryDCPolicy : NullMeansEmpty<HDC> { static void Close(Handle dc) { ::DeleteDC(dc); } };
+using UniqueImageList = UniqueResource<ClosedWith<HIMAGELIST, &::ImageList_Destroy>>;
 
 // A memory DC compatible with `reference` (the screen when null), deleted on scope exit.
-class MemoryDC : public UniqueResource<MemoryDCPolicy> {
+class MemoryDC : public UniqueResource<ClosedWith<HDC, &::DeleteDC>> {
 public:
     explicit MemoryDC(HDC reference = nullptr) : UniqueResource(::CreateCompatibleDC(reference)) {}
 };
@@ -94,7 +88,6 @@ private:
     HDC dc_;
     int previous_;
 };
-
 
 // BeginPaint/EndPaint for one WM_PAINT.
 class PaintDC {

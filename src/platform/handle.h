@@ -45,37 +45,33 @@ private:
     Handle handle_ = Policy::Empty();
 };
 
-// Most objects: NULL means "no object".
-template <typename Object>
-struct NullMeansEmpty {
+// The policy of most objects: NULL means "no object", and one call gives an object back.
+template <typename Object, auto CloseFunction>
+struct ClosedWith {
     using Handle = Object;
     static Handle Empty() { return nullptr; }
     static bool IsValid(Handle handle) { return handle != nullptr; }
+    static void Close(Handle handle) { CloseFunction(handle); }
 };
 
-// Kernel objects (threads, processes, events, files, tokens, snapshots) closed with
-// CloseHandle. Both NULL and INVALID_HANDLE_VALUE mean "no object": CreateThread fails with
-// the one, CreateFile with the other.
-struct KernelHandlePolicy : NullMeansEmpty<HANDLE> {
+// Kernel objects (threads, processes, events, files, tokens, snapshots). Both NULL and
+// INVALID_HANDLE_VALUE mean "no object": CreateThread fails with the one, CreateFile with the
+// other.
+struct KernelHandlePolicy : ClosedWith<HANDLE, &::CloseHandle> {
     static bool IsValid(Handle handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
-    static void Close(Handle handle) { ::CloseHandle(handle); }
 };
 using UniqueHandle = UniqueResource<KernelHandlePolicy>;
 
 // Directory searches: FindFirstFileA fails with INVALID_HANDLE_VALUE, which is also "empty".
-struct FindHandlePolicy {
-    using Handle = HANDLE;
+struct FindHandlePolicy : ClosedWith<HANDLE, &::FindClose> {
     static Handle Empty() { return INVALID_HANDLE_VALUE; }
     static bool IsValid(Handle handle) { return handle != INVALID_HANDLE_VALUE; }
-    static void Close(Handle handle) { ::FindClose(handle); }
 };
 using UniqueFindHandle = UniqueResource<FindHandlePolicy>;
 
 // Menus the program builds itself (a menu attached to a window is destroyed with it), and
 // libraries loaded with LoadLibraryA.
-struct MenuPolicy : NullMeansEmpty<HMENU> { static void Close(Handle menu) { ::DestroyMenu(menu); } };
-using UniqueMenu = UniqueResource<MenuPolicy>;
-struct LibraryPolicy : NullMeansEmpty<HMODULE> { static void Close(Handle module) { ::FreeLibrary(module); } };
-using UniqueLibrary = UniqueResource<LibraryPolicy>;
+using UniqueMenu = UniqueResource<ClosedWith<HMENU, &::DestroyMenu>>;
+using UniqueLibrary = UniqueResource<ClosedWith<HMODULE, &::FreeLibrary>>;
 
 } // namespace aw

@@ -44,9 +44,8 @@ ValueKey OpenValueKey(HKEY root, const std::string& valuePath, REGSAM access, bo
 bool RegWriteValue(HKEY root, const std::string& valuePath, DWORD type, const void* data, DWORD size)
 {
     ValueKey value = OpenValueKey(root, valuePath, kWriteAccess, true);
-    return value.Key &&
-           RegSetValueExA(value.Key.Get(), value.Name.c_str(), 0, type, static_cast<const BYTE*>(data), size) ==
-               ERROR_SUCCESS;
+    return value.Key && RegSetValueExA(value.Key.Get(), value.Name.c_str(), 0, type, static_cast<const BYTE*>(data),
+                                       size) == ERROR_SUCCESS;
 }
 
 bool RegWriteString(HKEY root, const std::string& valuePath, const std::string& text)

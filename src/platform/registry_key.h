@@ -10,11 +10,9 @@
 
 namespace aw {
 
-struct RegistryKeyPolicy : NullMeansEmpty<HKEY> { static void Close(Handle key) { ::RegCloseKey(key); } };
-
 // An open registry key, closed on every path. The predefined root keys are never wrapped:
 // only keys this program opened or created are owned.
-class RegistryKey : public UniqueResource<RegistryKeyPolicy> {
+class RegistryKey : public UniqueResource<ClosedWith<HKEY, &::RegCloseKey>> {
 public:
     using UniqueResource::UniqueResource;
 

@@ -43,7 +43,6 @@ HICON OwnerIcon(HWND owner)
 
 }  // namespace
 
-
 void TSkinData::WindowDeleter::operator()(HWND window) const { ::DestroyWindow(window); }
 
 TSkinData::TSkinData(HWND owner, ManagerAccess manager, HINSTANCE resources)
