@@ -9,7 +9,7 @@
 // the sandbox up, or after it:
 //   scripts/wine-sandbox.sh "$PWD/build/win/bench/cleaning_bench.exe" [rounds]
 #include "cleaner/clean_run.h"
-#include "cleaner/folder_services.h"
+#include "platform/folder_services.h"
 
 #include <windows.h>
 #include <psapi.h>

@@ -7,6 +7,7 @@
 #include "cleaner/profile_paths.h"
 #include "cleaner/profiles_ini.h"
 #include "cleaner/registry_paths.h"
+#include "platform/registry_path.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -5,9 +5,9 @@
 #include "catalogue/trace_tree.h"
 #include "cleaner/clean_run.h"
 #include "cleaner/location_table.h"
-#include "cleaner/registry_primitives.h"
 #include "customloc/custom_locations.h"
 #include "platform/handle.h"
+#include "platform/registry_key.h"
 #include "settings/restore_point.h"
 #include "settings/settings_store.h"
 #include "ui/application.h"
@@ -177,7 +177,7 @@ void MainForm::RunCleaningAndWait()
     const std::string statusBefore = StatusBar1->PanelText(0);
     std::uint32_t shown = application.TickCount();
     DWORD exitCode = 0;
-    while (GetExitCodeThread(worker.get(), &exitCode) && exitCode == STILL_ACTIVE) {
+    while (GetExitCodeThread(worker.Get(), &exitCode) && exitCode == STILL_ACTIVE) {
         application.ProcessMessages();
         if (settings_.Option(OptionId::ReduceMemoryWhileCleaning).Checked())
             SleepEx(1, TRUE);

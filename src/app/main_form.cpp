@@ -5,8 +5,9 @@
 #include "catalogue/trace_selection_file_text.h"
 #include "catalogue/trace_tree.h"
 #include "catalogue/tree_selection.h"
-#include "cleaner/folder_services.h"
 #include "customloc/locations_editor.h"
+#include "platform/file_system.h"
+#include "platform/folder_services.h"
 #include "platform/window_subclass.h"
 #include "settings/settings_store.h"
 #include "skin/forms/win_skin_form.h"
@@ -28,11 +29,6 @@ ui::FontSpec SansSerif(bool bold = false, bool underline = false)
     font.Bold = bold;
     font.Underline = underline;
     return font;
-}
-
-bool FileExists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // True when the shell started something. The launch buttons and links do not report a launch
@@ -362,7 +358,7 @@ void MainForm::Button5Click()
 {
     std::string system = GetSystemFolder();
     std::string restore = system + "\\Restore\\rstrui.exe";
-    if (FileExists(restore))
+    if (PathExists(restore))
         ShellOpen(restore);
     else
         ShellOpen(system + "\\rstrui.exe");
@@ -371,7 +367,7 @@ void MainForm::Button5Click()
 void MainForm::Button8Click()
 {
     std::string regedit = GetWindowsFolder() + "\\regedit.exe";
-    if (FileExists(regedit))
+    if (PathExists(regedit))
         ShellOpen(regedit);
 }
 

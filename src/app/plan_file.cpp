@@ -69,7 +69,7 @@ bool WritePlanFile(const std::string& path, const CleanPlan& plan)
     if (!file)
         return false;
     DWORD written = 0;
-    return WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+    return WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
            written == text.size();
 }
 

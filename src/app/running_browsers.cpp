@@ -2,6 +2,7 @@
 
 #include "catalogue/browser_processes.h"
 #include "platform/handle.h"
+#include "platform/text.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
@@ -14,14 +15,6 @@ namespace aw {
 
 namespace {
 
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-    return lower;
-}
-
 // The user a process's token names; empty when it cannot be read (another user's process,
 // or one that has just ended).
 std::vector<unsigned char> TokenUserOf(HANDLE process)
@@ -31,11 +24,11 @@ std::vector<unsigned char> TokenUserOf(HANDLE process)
         return {};
     UniqueHandle token(rawToken);
     DWORD size = 0;
-    GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
+    GetTokenInformation(token.Get(), TokenUser, nullptr, 0, &size);
     if (size == 0)
         return {};
     std::vector<unsigned char> user(size);
-    if (!GetTokenInformation(token.get(), TokenUser, user.data(), size, &size))
+    if (!GetTokenInformation(token.Get(), TokenUser, user.data(), size, &size))
         return {};
     return user;
 }
@@ -58,10 +51,10 @@ std::set<std::string> OwnProcessImages()
         return images;
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot.get(), &entry); more; more = Process32Next(snapshot.get(), &entry)) {
+    for (BOOL more = Process32First(snapshot.Get(), &entry); more; more = Process32Next(snapshot.Get(), &entry)) {
         UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
-        if (process && SameUser(TokenUserOf(process.get()), self))
-            images.insert(Lower(entry.szExeFile));
+        if (process && SameUser(TokenUserOf(process.Get()), self))
+            images.insert(AsciiLower(entry.szExeFile));
     }
     return images;
 }
@@ -86,7 +79,7 @@ std::vector<std::string> RunningBrowsers(const std::vector<TraceCategoryRef>& se
             listed = true;
         }
         for (std::string_view image : browser.Images) {
-            if (images.count(Lower(image))) {
+            if (images.count(AsciiLower(image))) {
                 running.emplace_back(browser.Group);
                 break;
             }

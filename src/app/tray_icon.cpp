@@ -4,8 +4,6 @@
 
 namespace aw {
 
-static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "the first-version record is 88 bytes");
-
 void TrayIcon::Fill(HWND window, HICON icon, const std::string& tip)
 {
     data_ = NOTIFYICONDATAA{};

@@ -2,11 +2,11 @@
 
 #include "catalogue/scan_table.h"
 #include "catalogue/trace_tree.h"
-#include "cleaner/file_primitives.h"
 #include "cleaner/location_table.h"
-#include "cleaner/registry_primitives.h"
 #include "cleaner/system_location_source.h"
 #include "platform/clipboard.h"
+#include "platform/file_system.h"
+#include "platform/registry_key.h"
 
 #include <windows.h>
 

@@ -2,7 +2,8 @@
 
 #include "catalogue/trace_selection_file_text.h"
 #include "catalogue/trace_tree.h"
-#include "cleaner/folder_services.h"
+#include "platform/file_system.h"
+#include "platform/folder_services.h"
 
 #include <windows.h>
 
@@ -17,12 +18,6 @@ namespace {
 constexpr DWORD kMaxSectionList = 1 << 20;
 // Longer than any value that can tick a category, so a cut-short value never reads as "True".
 constexpr DWORD kValueBuffer = 64;
-
-bool IsFile(const std::string& path)
-{
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 std::vector<std::string> SectionNames(const std::string& path)
 {
@@ -66,7 +61,7 @@ void WriteTraceEntry(const std::string& path, const std::string& section, const 
 void ReadTraceEntry(const std::string& path, const std::string& section, const std::string& key,
                     ui::TreeNode node)
 {
-    if (!node || !IsFile(path))
+    if (!node || !FileExists(path))
         return;
     try {
         for (const std::string& name : SectionNames(path)) {

@@ -12,14 +12,14 @@ constexpr int kImageSize = 16;
 void DrawBox(HDC dc, int left, bool ticked)
 {
     RECT outer{left + 1, 1, left + 14, 14};
-    GdiBrush border(CreateSolidBrush(RGB(28, 81, 128)));
+    UniqueBrush border(CreateSolidBrush(RGB(28, 81, 128)));
     FillRect(dc, &outer, border.Get());
     RECT inner{left + 2, 2, left + 13, 13};
-    GdiBrush face(CreateSolidBrush(RGB(255, 255, 255)));
+    UniqueBrush face(CreateSolidBrush(RGB(255, 255, 255)));
     FillRect(dc, &inner, face.Get());
     if (!ticked)
         return;
-    GdiPen pen(CreatePen(PS_SOLID, 2, RGB(24, 120, 60)));
+    UniquePen pen(CreatePen(PS_SOLID, 2, RGB(24, 120, 60)));
     SelectedObject selected(dc, pen.Get());
     POINT tick[] = {{left + 4, 7}, {left + 6, 10}, {left + 11, 4}};
     Polyline(dc, tick, 3);
@@ -32,11 +32,11 @@ HIMAGELIST CreateCheckBoxImages()
     HIMAGELIST images = ImageList_Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, 3, 0);
     WindowDC screen(nullptr);
     MemoryDC dc(screen.Get());
-    GdiBitmap strip(CreateCompatibleBitmap(screen.Get(), kImageSize * 3, kImageSize));
+    UniqueBitmap strip(CreateCompatibleBitmap(screen.Get(), kImageSize * 3, kImageSize));
     {
         SelectedObject selected(dc.Get(), strip.Get());
         RECT all{0, 0, kImageSize * 3, kImageSize};
-        GdiBrush key(CreateSolidBrush(RGB(255, 0, 255)));
+        UniqueBrush key(CreateSolidBrush(RGB(255, 0, 255)));
         FillRect(dc.Get(), &all, key.Get());
         // Image 0 stays blank: state index 0 means "no state image".
         DrawBox(dc.Get(), kImageSize, false);

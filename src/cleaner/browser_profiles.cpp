@@ -1,11 +1,12 @@
 #include "cleaner/browser_profiles.h"
 
-#include "cleaner/folder_services.h"
 #include "cleaner/path_rules.h"
 #include "cleaner/profile_paths.h"
-#include "cleaner/registry_primitives.h"
-#include "platform/find_handle.h"
+#include "platform/directory_search.h"
+#include "platform/file_system.h"
+#include "platform/folder_services.h"
 #include "platform/handle.h"
+#include "platform/registry_key.h"
 
 #include <windows.h>
 
@@ -97,14 +98,14 @@ std::vector<BrowserProfile> ReadBrowserProfiles(const std::string& iniPath)
         return {};
     UniqueHandle file(CreateFileA(iniPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid())
+    if (!file)
         return {};
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kProfilesIniLimit)
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kProfilesIniLimit)
         return {};
     std::string text(static_cast<std::size_t>(size.QuadPart), '\0');
     DWORD read = 0;
-    if (!text.empty() && !ReadFile(file.get(), &text[0], static_cast<DWORD>(text.size()), &read, nullptr))
+    if (!text.empty() && !ReadFile(file.Get(), &text[0], static_cast<DWORD>(text.size()), &read, nullptr))
         return {};
     text.resize(read);
     return ParseProfilesIni(text);
@@ -148,8 +149,7 @@ std::vector<BrowserProfile> ChromiumProfileFolders(const std::string& userDataFo
         std::string preferences = base + search.name() + "\\Preferences";
         if (!FitsPathLimit(preferences))
             continue;
-        DWORD attributes = GetFileAttributesA(preferences.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        if (FileExists(preferences))
             profiles.push_back(BrowserProfile{search.name(), true});
     }
     return profiles;

@@ -3,7 +3,8 @@
 #include "cleaner/file_primitives.h"
 #include "cleaner/path_rules.h"
 #include "cleaner/registry_paths.h"
-#include "cleaner/registry_primitives.h"
+#include "platform/registry_key.h"
+#include "platform/text.h"
 
 #include <algorithm>
 
@@ -38,9 +39,7 @@ bool PlanRecorder::add(PlanKind kind, const std::string& path, std::int64_t byte
 {
     // Paths and keys compare case-insensitively, separators collapsed; the kind keeps a key
     // and a value of the same text apart.
-    std::string identity = CollapseDoubledBackslashes(path);
-    std::transform(identity.begin(), identity.end(), identity.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
+    std::string identity = AsciiLower(CollapseDoubledBackslashes(path));
     identity.insert(identity.begin(), static_cast<char>('0' + static_cast<int>(kind)));
     if (!recorded_.insert(std::move(identity)).second)
         return false;

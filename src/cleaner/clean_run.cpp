@@ -4,8 +4,9 @@
 #include "cleaner/folder_tree.h"
 #include "cleaner/location_builder.h"
 #include "cleaner/location_table.h"
-#include "cleaner/registry_primitives.h"
 #include "cleaner/system_location_source.h"
+#include "platform/file_system.h"
+#include "platform/registry_key.h"
 
 namespace aw {
 

@@ -2,37 +2,14 @@
 
 #include "cleaner/file_removal.h"
 #include "cleaner/path_rules.h"
-#include "platform/find_handle.h"
+#include "platform/directory_search.h"
+#include "platform/file_system.h"
 
 #include <windows.h>
 
 #include <vector>
 
 namespace aw {
-
-namespace {
-
-DWORD AttributesOf(const std::string& path)
-{
-    if (path.empty() || !FitsPathLimit(path))
-        return INVALID_FILE_ATTRIBUTES;
-    return GetFileAttributesA(path.c_str());
-}
-
-
-} // namespace
-
-bool FileExists(const std::string& path)
-{
-    DWORD attributes = AttributesOf(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-bool FolderExists(const std::string& path)
-{
-    DWORD attributes = AttributesOf(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
 
 bool IsOwnFile(const std::string& path)
 {
@@ -52,7 +29,7 @@ namespace {
 
 bool RemoveFileAt(const std::string& path, std::int64_t size, CleanSink& sink)
 {
-    DWORD attributes = AttributesOf(path);
+    DWORD attributes = FileAttributesOf(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
     std::string folder, name;
@@ -132,23 +109,6 @@ void DeleteFilesInFolder(const std::string& folder, const std::string& mask, Cle
             counters.BytesCleaned += search.size();
         }
     }
-}
-
-bool IsFolderEmpty(const std::string& folder)
-{
-    if (!FolderExists(folder))
-        return true;
-    const std::string pattern = WithTrailingBackslash(folder) + "*.*";
-    if (!FitsPathLimit(pattern))
-        return false;
-    DirectorySearch search(pattern);
-    // A folder that cannot be searched is not known to be empty.
-    if (!search.found())
-        return false;
-    for (; search.found(); search.next())
-        if (!IsDotEntry(search.name()))
-            return false;
-    return true;
 }
 
 } // namespace aw

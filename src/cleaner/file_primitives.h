@@ -10,8 +10,6 @@
 
 namespace aw {
 
-bool FileExists(const std::string& path);   // a file, not a folder
-bool FolderExists(const std::string& path);
 // An existing file that is the entry its path names, not a link that leads elsewhere. Whatever
 // is changed in place (a database cleaned row by row) is checked with it first.
 bool IsOwnFile(const std::string& path);
@@ -40,8 +38,5 @@ void DeleteDatabaseFiles(const std::string& path, CleanCounters& counters, Clean
 // root.
 void DeleteFilesInFolder(const std::string& folder, const std::string& mask, CleanCounters& counters,
                          CleanSink& sink = DefaultSink());
-
-// True when the folder does not exist or holds no entry but "." and "..".
-bool IsFolderEmpty(const std::string& folder);
 
 } // namespace aw

@@ -89,7 +89,7 @@ FolderAnchor::FolderAnchor(const std::string& folder)
                                     FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     char name[kResolvedNameChars];
     if (handle)
-        resolved_ = std::string(ResolvedName(handle.get(), name));
+        resolved_ = std::string(ResolvedName(handle.Get(), name));
 }
 
 bool FolderAnchor::Holds(HANDLE entry, std::string_view name) const
@@ -101,7 +101,7 @@ bool FolderAnchor::Holds(HANDLE entry, std::string_view name) const
 bool IsOwnEntry(const FolderAnchor& folder, const std::string& path, std::string_view name)
 {
     UniqueHandle file = OpenEntry(path, FILE_READ_ATTRIBUTES);
-    return file && folder.Holds(file.get(), name);
+    return file && folder.Holds(file.Get(), name);
 }
 
 Removal RemoveFoundFile(const FolderAnchor& folder, const std::string& path, std::string_view name, DWORD attributes)
@@ -113,21 +113,21 @@ Removal RemoveFoundFile(const FolderAnchor& folder, const std::string& path, std
         file = OpenEntry(path, DELETE | FILE_READ_ATTRIBUTES);
     if (!file)
         return Removal::Failed;
-    if (!folder.Holds(file.get(), name))
+    if (!folder.Holds(file.Get(), name))
         return Removal::NotOwnEntry;
     // Most files delete at the first attempt; trying first saves an attribute change per file
     // on caches of many thousand entries. The file goes when the handle closes.
-    if (MarkForDeletion(file.get()))
+    if (MarkForDeletion(file.Get()))
         return Removal::Removed;
     constexpr DWORD kBlocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    if ((attributes & kBlocking) == 0 || !SetAttributes(file.get(), FILE_ATTRIBUTE_NORMAL))
+    if ((attributes & kBlocking) == 0 || !SetAttributes(file.Get(), FILE_ATTRIBUTE_NORMAL))
         return Removal::Failed;
-    if (MarkForDeletion(file.get()))
+    if (MarkForDeletion(file.Get()))
         return Removal::Removed;
     constexpr DWORD kSettable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                 FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_OFFLINE |
                                 FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-    SetAttributes(file.get(), (attributes & kSettable) ? (attributes & kSettable) : FILE_ATTRIBUTE_NORMAL);
+    SetAttributes(file.Get(), (attributes & kSettable) ? (attributes & kSettable) : FILE_ATTRIBUTE_NORMAL);
     return Removal::Failed;
 }
 

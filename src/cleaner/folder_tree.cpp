@@ -3,7 +3,8 @@
 #include "cleaner/file_primitives.h"
 #include "cleaner/file_removal.h"
 #include "cleaner/path_rules.h"
-#include "platform/find_handle.h"
+#include "platform/directory_search.h"
+#include "platform/file_system.h"
 
 #include <windows.h>
 
@@ -17,11 +18,6 @@ struct TreeWalk {
     CleanSink& Sink;
 };
 
-bool Exists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // Deletes one file found by the walk; the top level counts it when it is gone afterwards.
 void DeleteWalkedFile(const FolderAnchor& anchor, const std::string& path, std::string_view name,
                       const DirectorySearch& entry, const TreeWalk& walk, CleanCounters* counters)
@@ -32,7 +28,7 @@ void DeleteWalkedFile(const FolderAnchor& anchor, const std::string& path, std::
     if (removal == Removal::Failed && walk.IndexDat && IsIndexDatName(name))
         DeleteFileAtReboot(path);
     // A file only registered for deletion at the next start still exists, and is not counted.
-    if (counters && (removal == Removal::Removed || !Exists(path))) {
+    if (counters && (removal == Removal::Removed || !PathExists(path))) {
         counters->FilesDeleted += 1;
         counters->BytesCleaned += entry.size();
     }
@@ -86,15 +82,8 @@ bool IsWalkableFolder(const std::string& folder)
 {
     if (!IsSafeFolderTarget(folder) || !FitsPathLimit(folder))
         return false;
-    // With a trailing separator the system answers for the link's target, not for the link.
-    std::string itself = folder;
-    while (!itself.empty() && (itself.back() == '\\' || itself.back() == '/'))
-        itself.pop_back();
-    DWORD attributes = GetFileAttributesA(itself.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-           !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    return PlainFolderExists(folder);
 }
-
 
 } // namespace
 

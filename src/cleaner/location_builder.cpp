@@ -2,6 +2,7 @@
 
 #include "cleaner/path_rules.h"
 #include "cleaner/profile_paths.h"
+#include "platform/text.h"
 
 #include <algorithm>
 
@@ -37,10 +38,7 @@ bool SameLocation(const std::string& a, const std::string& b)
     auto normal = [](const std::string& path) {
         std::string text = path;
         std::replace(text.begin(), text.end(), '/', '\\');
-        text = CollapseDoubledBackslashes(text);
-        std::transform(text.begin(), text.end(), text.begin(),
-                       [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-        return text;
+        return AsciiLower(CollapseDoubledBackslashes(text));
     };
     return normal(a) == normal(b);
 }

@@ -1,6 +1,7 @@
 #include "cleaner/path_rules.h"
 
-#include <cctype>
+#include "platform/text.h"
+
 #include <vector>
 
 namespace aw {
@@ -136,11 +137,10 @@ bool MatchesMask(std::string_view name, std::string_view mask)
 {
     if (mask == "*.*" || mask == "*")
         return true;
-    auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
     // Iterative glob match with one backtrack point for the last '*'.
     std::size_t n = 0, m = 0, starMask = std::string_view::npos, starName = 0;
     while (n < name.size()) {
-        if (m < mask.size() && (mask[m] == '?' || lower(mask[m]) == lower(name[n]))) {
+        if (m < mask.size() && (mask[m] == '?' || AsciiLower(mask[m]) == AsciiLower(name[n]))) {
             ++n;
             ++m;
         } else if (m < mask.size() && mask[m] == '*') {
@@ -177,20 +177,12 @@ bool IsEntryOfFolder(std::string_view resolvedFolder, std::string_view name, std
     const std::size_t expected = resolvedFolder.size() + (separated ? 0 : 1) + name.size();
     if (resolved.size() != expected)
         return false;
-    auto same = [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b)) &&
-               (static_cast<unsigned char>(a) < 0x80 || a == b);
-    };
-    std::size_t at = 0;
-    for (char c : resolvedFolder)
-        if (!same(c, resolved[at++]))
-            return false;
+    if (!EqualsIgnoringCase(resolved.substr(0, resolvedFolder.size()), resolvedFolder))
+        return false;
+    std::size_t at = resolvedFolder.size();
     if (!separated && resolved[at++] != '\\')
         return false;
-    for (char c : name)
-        if (!same(c, resolved[at++]))
-            return false;
-    return true;
+    return EqualsIgnoringCase(resolved.substr(at), name);
 }
 
 } // namespace aw

@@ -1,5 +1,7 @@
 #include "cleaner/profiles_ini.h"
 
+#include "platform/text.h"
+
 #include <algorithm>
 
 namespace aw {
@@ -15,26 +17,11 @@ std::string_view Trim(std::string_view s)
     return s.substr(first, s.find_last_not_of(blanks) - first + 1);
 }
 
-char Lower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameText(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i]))
-            return false;
-    return true;
-}
-
 // "Profile" + one or more digits, as a lower-case key for telling sections apart.
 bool IsProfileSection(std::string_view name)
 {
     constexpr std::string_view kPrefix = "profile";
-    if (name.size() <= kPrefix.size() || !SameText(name.substr(0, kPrefix.size()), kPrefix))
+    if (name.size() <= kPrefix.size() || !EqualsIgnoringCase(name.substr(0, kPrefix.size()), kPrefix))
         return false;
     return std::all_of(name.begin() + kPrefix.size(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -70,7 +57,7 @@ std::vector<BrowserProfile> ParseProfilesIni(std::string_view text)
             if (!IsProfileSection(name))
                 continue;
             std::string key(name);
-            std::transform(key.begin(), key.end(), key.begin(), Lower);
+            key = AsciiLower(key);
             auto known = std::find_if(sections.begin(), sections.end(), [&](const Section& s) { return s.Name == key; });
             if (known != sections.end()) {
                 current = &*known;
@@ -85,10 +72,10 @@ std::vector<BrowserProfile> ParseProfilesIni(std::string_view text)
             continue;
         std::string_view key = Trim(line.substr(0, equals));
         std::string_view value = Trim(line.substr(equals + 1));
-        if (SameText(key, "Path") && !current->HasPath) {
+        if (EqualsIgnoringCase(key, "Path") && !current->HasPath) {
             current->HasPath = true;
             current->Profile.Path = std::string(value);
-        } else if (SameText(key, "IsRelative") && !current->HasRelative) {
+        } else if (EqualsIgnoringCase(key, "IsRelative") && !current->HasRelative) {
             current->HasRelative = true;
             current->Profile.Relative = value != "0";
         }

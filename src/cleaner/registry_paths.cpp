@@ -2,14 +2,6 @@
 
 namespace aw {
 
-std::optional<ValuePath> SplitValuePath(std::string_view text)
-{
-    auto slash = text.rfind('\\');
-    if (slash == std::string_view::npos)
-        return std::nullopt;
-    return ValuePath{std::string(text.substr(0, slash)), std::string(text.substr(slash + 1))};
-}
-
 bool IsDeletableKeyPath(std::string_view keyPath)
 {
     int levels = 0;

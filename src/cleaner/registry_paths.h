@@ -1,20 +1,8 @@
 #pragma once
-// How registry locations are written as one string. No registry access here.
-#include <optional>
-#include <string>
+// Which registry keys may be deleted. No registry access here.
 #include <string_view>
 
 namespace aw {
-
-// A registry value addressed by one string: the key path and the value name, split at the
-// last backslash. "Software\App\" names the default (unnamed) value of "Software\App".
-struct ValuePath {
-    std::string Key;
-    std::string Name;
-};
-
-// Empty when the text holds no backslash: such a path names no value.
-std::optional<ValuePath> SplitValuePath(std::string_view text);
 
 // A key tree may be deleted only when it lies at least two levels below its root. Empty
 // components do not count, so "Software\" and "\Software" are as protected as "Software".

@@ -33,11 +33,11 @@ bool LooksLikeSqliteDatabase(const std::string& ansiPath)
     UniqueHandle file(CreateFileA(ansiPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
-    if (!file.valid() || !GetFileSizeEx(file.get(), &size) || size.QuadPart < kSmallestDatabase)
+    if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart < kSmallestDatabase)
         return false;
     char header[sizeof kMagic] = {};
     DWORD read = 0;
-    return ReadFile(file.get(), header, sizeof header, &read, nullptr) && read == sizeof header &&
+    return ReadFile(file.Get(), header, sizeof header, &read, nullptr) && read == sizeof header &&
            std::memcmp(header, kMagic, sizeof kMagic) == 0;
 }
 

@@ -1,7 +1,7 @@
 #include "cleaner/system_location_source.h"
 
 #include "cleaner/browser_profiles.h"
-#include "cleaner/folder_services.h"
+#include "platform/folder_services.h"
 
 namespace aw {
 

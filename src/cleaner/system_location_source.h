@@ -2,8 +2,8 @@
 // The folders and profiles of this machine and user. The shell's special folders are asked
 // once for the source's lifetime (a scan or a cleaning run makes its own, on its own thread),
 // everything else afresh at every call.
-#include "cleaner/folder_services.h"
 #include "cleaner/location_builder.h"
+#include "platform/folder_services.h"
 
 namespace aw {
 

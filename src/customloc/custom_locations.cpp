@@ -2,10 +2,11 @@
 
 #include "cleaner/file_primitives.h"
 #include "cleaner/folder_tree.h"
-#include "cleaner/registry_primitives.h"
 #include "customloc/registry_roots.h"
 #include "customloc/script_parser.h"
 #include "customloc/system_path_variables.h"
+#include "platform/file_system.h"
+#include "platform/registry_key.h"
 
 #include <windows.h>
 

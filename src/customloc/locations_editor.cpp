@@ -1,9 +1,9 @@
 #include "customloc/locations_editor.h"
 
-#include "cleaner/file_primitives.h"
-#include "cleaner/folder_services.h"
 #include "customloc/script_file.h"
 #include "customloc/script_parser.h"
+#include "platform/file_system.h"
+#include "platform/folder_services.h"
 
 #include <windows.h>
 

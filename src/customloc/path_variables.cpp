@@ -1,6 +1,6 @@
 #include "customloc/path_variables.h"
 
-#include <cctype>
+#include "platform/text.h"
 
 namespace aw {
 
@@ -9,16 +9,11 @@ namespace {
 // Position of the first occurrence of name at or after from, letter case ignored.
 std::size_t FindIgnoringCase(std::string_view text, std::string_view name, std::size_t from)
 {
-    auto upper = [](char c) { return std::toupper(static_cast<unsigned char>(c)); };
     if (name.empty() || text.size() < name.size())
         return std::string_view::npos;
-    for (std::size_t i = from; i + name.size() <= text.size(); ++i) {
-        std::size_t k = 0;
-        while (k < name.size() && upper(text[i + k]) == upper(name[k]))
-            ++k;
-        if (k == name.size())
+    for (std::size_t i = from; i + name.size() <= text.size(); ++i)
+        if (EqualsIgnoringCase(text.substr(i, name.size()), name))
             return i;
-    }
     return std::string_view::npos;
 }
 

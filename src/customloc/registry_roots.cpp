@@ -1,6 +1,6 @@
 #include "customloc/registry_roots.h"
 
-#include <cctype>
+#include "platform/text.h"
 
 namespace aw {
 
@@ -19,16 +19,6 @@ constexpr std::string_view kRootNames[] = {
 
 constexpr std::uint32_t kFirstRootHandle = 0x80000000u;
 
-bool SameIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 } // namespace
 
 std::optional<std::string> ExpandRootAbbreviation(std::string_view abbreviation)
@@ -43,7 +33,7 @@ std::optional<std::string> ExpandRootAbbreviation(std::string_view abbreviation)
 std::uint32_t RootKeyFromName(std::string_view name)
 {
     for (std::uint32_t i = 0; i < std::size(kRootNames); ++i)
-        if (SameIgnoringCase(kRootNames[i], name))
+        if (EqualsIgnoringCase(kRootNames[i], name))
             return kFirstRootHandle + i;
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "customloc/script_file.h"
 
 #include "platform/handle.h"
-#include "ui/text_lines.h"
+#include "platform/text.h"
 
 #include <windows.h>
 
@@ -43,26 +43,26 @@ bool LoadLinesFromFile(std::vector<std::string>& lines, const std::string& path)
     if (!file)
         return false;
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargestScript)
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargestScript)
         return false;
     std::string text(static_cast<std::size_t>(size.QuadPart), '\0');
     std::size_t done = 0;
     while (done < text.size()) {
         DWORD got = 0;
-        if (!ReadFile(file.get(), text.data() + done, static_cast<DWORD>(text.size() - done), &got, nullptr))
+        if (!ReadFile(file.Get(), text.data() + done, static_cast<DWORD>(text.size() - done), &got, nullptr))
             return false;
         if (got == 0)
             break; // the file shrank meanwhile
         done += got;
     }
     text.resize(done);
-    lines = ui::SplitLines(text);
+    lines = SplitLines(text);
     return true;
 }
 
 void SaveLinesToFile(const std::vector<std::string>& lines, const std::string& path)
 {
-    const std::string text = ui::JoinLines(lines);
+    const std::string text = JoinLines(lines);
     UniqueHandle file(
         CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
@@ -70,7 +70,7 @@ void SaveLinesToFile(const std::vector<std::string>& lines, const std::string& p
     std::size_t done = 0;
     while (done < text.size()) {
         DWORD written = 0;
-        if (!WriteFile(file.get(), text.data() + done, static_cast<DWORD>(text.size() - done), &written, nullptr) ||
+        if (!WriteFile(file.Get(), text.data() + done, static_cast<DWORD>(text.size() - done), &written, nullptr) ||
             written == 0)
             ThrowFileError("Cannot write file", path);
         done += written;

@@ -1,6 +1,6 @@
 #include "customloc/system_path_variables.h"
 
-#include "cleaner/folder_services.h"
+#include "platform/folder_services.h"
 
 #include <windows.h>
 

@@ -1,70 +1,43 @@
 #pragma once
-// Scope guards for GDI objects and device contexts: every bitmap, brush, font, memory DC,
-// selection and stretch mode is undone by a destructor, so an early return or an exception in
-// a painter never leaks a handle or leaves an object selected into a DC.
+// Owning wrappers for GDI objects and image lists, and scope guards for device contexts:
+// every bitmap, brush, font, image list, memory DC, selection and stretch mode is undone by a
+// destructor, so an early return or an exception in a painter never leaks a handle or leaves
+// an object selected into a DC.
+#include "platform/handle.h"
+
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
 namespace aw {
 
-// Owns an object released with DeleteObject (bitmap, brush, pen, font, region).
-template <typename Handle>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    ~GdiObject() { Reset(); }
-    GdiObject(GdiObject&& other) noexcept : handle_(other.Release()) {}
-    GdiObject& operator=(GdiObject&& other) noexcept
-    {
-        if (this != &other) Reset(other.Release());
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-
-    Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    Handle Release() { return std::exchange(handle_, nullptr); }
-    void Reset(Handle handle = nullptr)
-    {
-        Handle old = std::exchange(handle_, handle);
-        if (old) ::DeleteObject(old);
-    }
-
-private:
-    Handle handle_ = nullptr;
-};
-
-using GdiBitmap = GdiObject<HBITMAP>;
-using GdiBrush = GdiObject<HBRUSH>;
-using GdiPen = GdiObject<HPEN>;
-using GdiFont = GdiObject<HFONT>;
-using GdiRegion = GdiObject<HRGN>;
+// Objects released with DeleteObject (bitmap, brush, pen, font, region) and image lists
+// (comctl32).
+template <typename Object>
+using UniqueGdiObject = UniqueResource<ClosedWith<Object, &::DeleteObject>>;
+using UniqueBitmap = UniqueGdiObject<HBITMAP>;
+using UniqueBrush = UniqueGdiObject<HBRUSH>;
+using UniquePen = UniqueGdiObject<HPEN>;
+using UniqueFont = UniqueGdiObject<HFONT>;
+using UniqueRegion = UniqueGdiObject<HRGN>;
+using UniqueImageList = UniqueResource<ClosedWith<HIMAGELIST, &::ImageList_Destroy>>;
 
 // A memory DC compatible with `reference` (the screen when null), deleted on scope exit.
-class MemoryDC {
+class MemoryDC : public UniqueResource<ClosedWith<HDC, &::DeleteDC>> {
 public:
-    explicit MemoryDC(HDC reference = nullptr) : dc_(::CreateCompatibleDC(reference)) {}
-    ~MemoryDC()
-    {
-        if (dc_) ::DeleteDC(dc_);
-    }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-
-    HDC Get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-private:
-    HDC dc_;
+    explicit MemoryDC(HDC reference = nullptr) : UniqueResource(::CreateCompatibleDC(reference)) {}
 };
 
-// A DC borrowed with GetDC (the screen when the window is null) and given back on scope exit.
+// A DC borrowed from a window and given back on scope exit: its client area (GetDC; the
+// screen when the window is null) or, with `wholeWindow`, the whole window with its
+// non-client area (GetWindowDC).
 class WindowDC {
 public:
-    explicit WindowDC(HWND window = nullptr) : window_(window), dc_(::GetDC(window)) {}
+    explicit WindowDC(HWND window = nullptr, bool wholeWindow = false)
+        : window_(window), dc_(wholeWindow ? ::GetWindowDC(window) : ::GetDC(window))
+    {
+    }
     ~WindowDC()
     {
         if (dc_) ::ReleaseDC(window_, dc_);
@@ -115,7 +88,6 @@ private:
     HDC dc_;
     int previous_;
 };
-
 
 // BeginPaint/EndPaint for one WM_PAINT.
 class PaintDC {

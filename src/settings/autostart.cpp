@@ -1,39 +1,16 @@
 #include "settings/autostart.h"
 
+#include "platform/folder_services.h"
 #include "platform/registry_key.h"
 #include "ui/application.h"
 
 #include <windows.h>
 
 #include <stdexcept>
-#include <vector>
 
 namespace aw {
 
 namespace {
-
-// The running executable's full path. The buffer grows until the name fits: a cut path would
-// start some other program, or none, at logon.
-std::string RunningExePath()
-{
-    std::vector<char> buffer(MAX_PATH + 1, '\0');
-    for (;;) {
-        DWORD size = static_cast<DWORD>(buffer.size());
-        DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
-        if (length == 0)
-            return std::string();
-        if (length < size)
-            return std::string(buffer.data(), length);
-        if (buffer.size() >= 32768)
-            return std::string();
-        buffer.assign(buffer.size() * 2, '\0');
-    }
-}
-
-bool ValueExists(HKEY key, const std::string& name)
-{
-    return RegQueryValueExA(key, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-}
 
 void WriteCommand(HKEY key, const std::string& name, const std::string& command)
 {
@@ -63,20 +40,20 @@ std::string AutostartCommand(const std::string& exePath, int mode)
 void SetAutostart(const std::string& valueName, bool enable, int mode)
 {
     // Opened, never created: without a Run key there is nothing to start the program from.
-    RegistryKey run = RegistryKey::open(HKEY_CURRENT_USER, kRunKey, KEY_ALL_ACCESS);
+    RegistryKey run = RegistryKey::Open(HKEY_CURRENT_USER, kRunKey, KEY_ALL_ACCESS);
     if (!run)
         return;
     if (!enable) {
-        if (ValueExists(run.get(), valueName))
-            RegDeleteValueA(run.get(), valueName.c_str());
+        if (run.HasValue(valueName))
+            RegDeleteValueA(run.Get(), valueName.c_str());
         return;
     }
     if (mode != AutostartClean && mode != AutostartStartup)
         return;
-    const std::string exePath = RunningExePath();
+    const std::string exePath = GetExePath();
     if (exePath.empty())
         throw std::runtime_error("Failed to set data for '" + valueName + "'");
-    WriteCommand(run.get(), valueName, AutostartCommand(exePath, mode));
+    WriteCommand(run.Get(), valueName, AutostartCommand(exePath, mode));
 }
 
 void CheckBox3Click(const ui::CheckBox& checkBox3)

@@ -1,20 +1,12 @@
 #include "settings/option_value.h"
 
+#include "platform/text.h"
+
 #include <cctype>
 
 namespace aw {
 
 namespace {
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 // A decimal number: blanks, sign, digits with an optional fraction, an optional exponent,
 // blanks. Returns whether it is one, and whether its value is zero.

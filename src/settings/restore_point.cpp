@@ -1,11 +1,11 @@
 #include "settings/restore_point.h"
 
-#include "cleaner/folder_services.h"
+#include "platform/folder_services.h"
+#include "platform/handle.h"
 
 #include <windows.h>
 
 #include <cstring>
-#include <memory>
 
 namespace aw {
 
@@ -31,11 +31,6 @@ constexpr DWORD kApplicationInstall = 0;
 
 using SetRestorePointFunction = BOOL(WINAPI*)(RestorePointRequest*, RestorePointAnswer*);
 
-struct LibraryDeleter {
-    void operator()(HMODULE module) const { FreeLibrary(module); }
-};
-using UniqueLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryDeleter>;
-
 } // namespace
 
 bool CreateRestorePoint()
@@ -48,7 +43,7 @@ bool CreateRestorePoint()
     if (!library)
         return false;
     auto setRestorePoint =
-        reinterpret_cast<SetRestorePointFunction>(GetProcAddress(library.get(), "SRSetRestorePointA"));
+        reinterpret_cast<SetRestorePointFunction>(GetProcAddress(library.Get(), "SRSetRestorePointA"));
     if (!setRestorePoint)
         return false;
 

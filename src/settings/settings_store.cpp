@@ -1,6 +1,7 @@
 #include "settings/settings_store.h"
 
-#include "cleaner/folder_services.h"
+#include "platform/file_system.h"
+#include "platform/folder_services.h"
 #include "settings/option_value.h"
 
 #include <windows.h>
@@ -33,7 +34,7 @@ char UserDecimalSeparator()
 void ReadOption(ui::CheckBox& box, const std::string& fileName, const std::string& section, const std::string& key)
 {
     std::string path = GetExeFolder() + fileName;
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+    if (!PathExists(path))
         return;
     std::optional<bool> value = ParseOptionValue(ReadProfileString(path, section, key), UserDecimalSeparator());
     if (!value)

@@ -91,7 +91,7 @@ protected:
     WinControl* parent_ = nullptr;
 
 private:
-    GdiFont fontHandle_;
+    UniqueFont fontHandle_;
 };
 
 // A control with a window of its own. Its window procedure is a subclass installed right after
@@ -156,7 +156,7 @@ private:
 
     std::vector<std::unique_ptr<Control>> children_;
     Control* pressedGraphic_ = nullptr;
-    GdiBrush backgroundBrush_;
+    UniqueBrush backgroundBrush_;
     COLORREF brushColor_ = CLR_INVALID;
 };
 

@@ -1,6 +1,6 @@
 #include "ui/controls.h"
 
-#include "ui/text_lines.h"
+#include "platform/text.h"
 
 #include <commctrl.h>
 

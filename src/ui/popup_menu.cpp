@@ -1,5 +1,7 @@
 #include "ui/popup_menu.h"
 
+#include "platform/handle.h"
+
 namespace aw::ui {
 
 MenuItem& PopupMenu::AddItem(std::string name, std::string caption, std::function<void()> onClick, bool autoCheck,
@@ -34,11 +36,8 @@ void PopupMenu::Choose(MenuItem& item)
 void PopupMenu::Popup(HWND owner, POINT screen)
 {
     // The native menu is built afresh for each showing, so it always reflects the items.
-    struct MenuDeleter {
-        void operator()(HMENU__* menu) const { DestroyMenu(menu); }
-    };
-    std::unique_ptr<HMENU__, MenuDeleter> owned(CreatePopupMenu());
-    HMENU menu = owned.get();
+    UniqueMenu owned(CreatePopupMenu());
+    HMENU menu = owned.Get();
     if (!menu)
         return;
     for (size_t i = 0; i < items_.size(); ++i) {
@@ -52,7 +51,7 @@ void PopupMenu::Popup(HWND owner, POINT screen)
     }
     UINT chosen = static_cast<UINT>(
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, owner, nullptr));
-    owned.reset();
+    owned.Reset();
     if (chosen >= 1 && chosen <= items_.size())
         Choose(*items_[chosen - 1]);
 }

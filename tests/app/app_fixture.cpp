@@ -1,7 +1,7 @@
 #include "app_fixture.h"
 
 #include "catalogue/trace_tree.h"
-#include "cleaner/folder_services.h"
+#include "platform/folder_services.h"
 
 #include <fstream>
 #include <iterator>

@@ -2,8 +2,8 @@
 #include "app_fixture.h"
 
 #include "catalogue/trace_tree.h"
-#include "cleaner/folder_services.h"
-#include "cleaner/registry_primitives.h"
+#include "platform/folder_services.h"
+#include "platform/registry_key.h"
 
 namespace aw::test {
 namespace {

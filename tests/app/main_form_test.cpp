@@ -121,25 +121,6 @@ TEST_F(MainWindow, TreeHoldsTheCatalogueWithBoldGroups)
     EXPECT_EQ(SendMessageA(tree.Handle(), TVM_GETINDENT, 0, 0), 19);
 }
 
-TEST(Catalogue, TableOrderIsThePlatformsLocaleAwareOrder)
-{
-    auto sorted = [](std::vector<std::string> texts) {
-        std::stable_sort(texts.begin(), texts.end(),
-                         [](const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) < 0; });
-        return texts;
-    };
-    std::vector<std::string> groups;
-    for (const CatalogueGroup& group : TraceCatalogue()) {
-        groups.emplace_back(group.Text);
-        std::vector<std::string> categories(group.Categories.begin(), group.Categories.end());
-        EXPECT_EQ(categories, sorted(categories)) << group.Text;
-    }
-    EXPECT_EQ(groups, sorted(groups));
-    auto seaMonkey = std::find(groups.begin(), groups.end(), "SeaMonkey");
-    auto srware = std::find(groups.begin(), groups.end(), "SRWare Iron");
-    EXPECT_LT(seaMonkey, srware);
-}
-
 // The first show leaves open exactly the groups a full expansion followed by the collapse of
 // unticked groups would: the ticked ones, wherever they are in the tree.
 TEST_F(MainWindow, FirstShowOpensExactlyTheGroupsWithATick)

@@ -4,9 +4,9 @@
 
 #include "app/clean_summary.h"
 #include "app/preview_form.h"
-#include "settings/settings_store.h"
 #include "catalogue/trace_tree.h"
-#include "cleaner/folder_services.h"
+#include "platform/folder_services.h"
+#include "settings/settings_store.h"
 
 namespace aw::test {
 namespace {

@@ -2,7 +2,7 @@
 #include "app_fixture.h"
 
 #include "app/plan_file.h"
-#include "cleaner/folder_services.h"
+#include "platform/folder_services.h"
 #include "platform/handle.h"
 
 namespace aw::test {
@@ -22,7 +22,7 @@ Started StartProgram(const std::string& arguments)
     Started started;
     if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
         CloseHandle(info.hThread);
-        started.Process.reset(info.hProcess);
+        started.Process.Reset(info.hProcess);
         started.Id = info.dwProcessId;
     }
     return started;
@@ -93,12 +93,12 @@ DWORD RunToEnd(const std::string& arguments)
     if (!program.Process)
         return 0xDEAD;
     // A message box or a shown window would keep it running.
-    if (WaitForSingleObject(program.Process.get(), 30000) != WAIT_OBJECT_0) {
-        TerminateProcess(program.Process.get(), 99);
+    if (WaitForSingleObject(program.Process.Get(), 30000) != WAIT_OBJECT_0) {
+        TerminateProcess(program.Process.Get(), 99);
         return 0xBEEF;
     }
     DWORD code = 1;
-    GetExitCodeProcess(program.Process.get(), &code);
+    GetExitCodeProcess(program.Process.Get(), &code);
     return code;
 }
 
@@ -234,8 +234,8 @@ TEST_F(Program, CleanAsksNothingWhileATickedBrowserRuns)
     UniqueHandle standIn(info.hProcess);
     // A question would keep it waiting past RunToEnd's limit.
     EXPECT_EQ(RunToEnd("-clean"), 0u);
-    TerminateProcess(standIn.get(), 0);
-    WaitForSingleObject(standIn.get(), 5000);
+    TerminateProcess(standIn.Get(), 0);
+    WaitForSingleObject(standIn.Get(), 5000);
 }
 
 TEST_F(Program, StartupWaitsHiddenInTheTrayUntilClicked)
@@ -255,8 +255,8 @@ TEST_F(Program, StartupWaitsHiddenInTheTrayUntilClicked)
     for (int i = 0; i < 100 && !IsWindowVisible(window); ++i)
         Sleep(50);
     EXPECT_TRUE(IsWindowVisible(window));
-    TerminateProcess(program.Process.get(), 0);
-    WaitForSingleObject(program.Process.get(), 5000);
+    TerminateProcess(program.Process.Get(), 0);
+    WaitForSingleObject(program.Process.Get(), 5000);
 }
 
 TEST_F(Program, OtherSpellingsOfTheSwitchesStartNormally)
@@ -271,9 +271,9 @@ TEST_F(Program, OtherSpellingsOfTheSwitchesStartNormally)
             Sleep(50);
         EXPECT_TRUE(IsWindowVisible(window));
         // Still running: a "-clean" start would have ended by now.
-        EXPECT_EQ(WaitForSingleObject(program.Process.get(), 300), static_cast<DWORD>(WAIT_TIMEOUT));
-        TerminateProcess(program.Process.get(), 0);
-        WaitForSingleObject(program.Process.get(), 5000);
+        EXPECT_EQ(WaitForSingleObject(program.Process.Get(), 300), static_cast<DWORD>(WAIT_TIMEOUT));
+        TerminateProcess(program.Process.Get(), 0);
+        WaitForSingleObject(program.Process.Get(), 5000);
     }
 }
 

@@ -19,18 +19,18 @@ public:
         PROCESS_INFORMATION info{};
         if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
             CloseHandle(info.hThread);
-            process_.reset(info.hProcess);
+            process_.Reset(info.hProcess);
         }
     }
     ~StandIn() { end(); }
-    bool running() const { return process_.valid(); }
+    bool running() const { return static_cast<bool>(process_); }
     void end()
     {
         if (!process_)
             return;
-        TerminateProcess(process_.get(), 0);
-        WaitForSingleObject(process_.get(), 5000);
-        process_.reset();
+        TerminateProcess(process_.Get(), 0);
+        WaitForSingleObject(process_.Get(), 5000);
+        process_.Reset();
     }
 
 private:

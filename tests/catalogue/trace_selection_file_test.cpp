@@ -2,8 +2,8 @@
 #include "catalogue/trace_catalogue.h"
 #include "catalogue/trace_selection_file.h"
 #include "catalogue/trace_tree_window.h"
-#include "cleaner/folder_services.h"
 #include "cleaner/wine_support.h"
+#include "platform/folder_services.h"
 
 #include <gtest/gtest.h>
 

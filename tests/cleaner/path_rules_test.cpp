@@ -1,5 +1,6 @@
 #include "cleaner/path_rules.h"
 #include "cleaner/registry_paths.h"
+#include "platform/registry_path.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include "cleaner/file_primitives.h"
 #include "cleaner/folder_tree.h"
 #include "cleaner/wine_support.h"
+#include "platform/file_system.h"
 
 #include <gtest/gtest.h>
 
@@ -176,6 +177,19 @@ TEST_F(FilePrimitives, DeleteFileNowLeavesAFileItCannotDeleteAsItWas)
     EXPECT_FALSE(DeleteFileNow(at("ro.txt")));
     EXPECT_FALSE(DeleteFileNow(root_));
     EXPECT_FALSE(DeleteFileAtReboot(at("ro.txt")));
+}
+
+// The three questions differ only in what kind of entry they accept.
+TEST_F(FilePrimitives, ExistenceChecksTellFilesFromFolders)
+{
+    seeds_.file(at("file.txt"), 1);
+    seeds_.folder(at("folder"));
+    EXPECT_TRUE(FileExists(at("file.txt")) && aw::PathExists(at("file.txt")));
+    EXPECT_FALSE(FolderExists(at("file.txt")));
+    EXPECT_TRUE(FolderExists(at("folder")) && aw::PathExists(at("folder")) && PlainFolderExists(at("folder\\")));
+    EXPECT_FALSE(FileExists(at("folder")));
+    EXPECT_FALSE(FileExists(at("missing")) || FolderExists(at("missing")) || aw::PathExists(at("missing")));
+    EXPECT_FALSE(aw::PathExists(""));
 }
 
 TEST_F(FilePrimitives, FolderIsEmptyWhenMissingOrHoldingNothing)

@@ -1,8 +1,9 @@
 // Folder services and profile discovery against the prefix's own folders and registry.
 #include "cleaner/browser_profiles.h"
 #include "cleaner/file_primitives.h"
-#include "cleaner/folder_services.h"
 #include "cleaner/wine_support.h"
+#include "platform/file_system.h"
+#include "platform/folder_services.h"
 
 #include <gtest/gtest.h>
 

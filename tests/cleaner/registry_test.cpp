@@ -1,6 +1,7 @@
 // The registry primitives on real keys below a private key of HKEY_CURRENT_USER.
 #include "cleaner/registry_primitives.h"
 #include "cleaner/wine_support.h"
+#include "platform/registry_key.h"
 
 #include <gtest/gtest.h>
 

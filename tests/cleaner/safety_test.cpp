@@ -4,11 +4,12 @@
 #include "cleaner/browser_profiles.h"
 #include "cleaner/clean_run.h"
 #include "cleaner/file_primitives.h"
-#include "cleaner/folder_services.h"
 #include "cleaner/folder_tree.h"
 #include "cleaner/registry_primitives.h"
 #include "cleaner/trace_world.h"
 #include "customloc/custom_locations.h"
+#include "platform/folder_services.h"
+#include "platform/registry_key.h"
 
 #include <gtest/gtest.h>
 

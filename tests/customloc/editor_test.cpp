@@ -1,9 +1,9 @@
 // The script editor on the settings window's "Advanced" page, clicked as the user clicks it,
 // with Locations.txt beside the test program.
-#include "cleaner/folder_services.h"
 #include "cleaner/wine_support.h"
 #include "customloc/locations_editor.h"
 #include "customloc/script_file.h"
+#include "platform/folder_services.h"
 #include "settings/settings_form.h"
 #include "ui/application.h"
 

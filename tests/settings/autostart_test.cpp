@@ -1,6 +1,6 @@
 // The Run-key entries written by the settings window's two check boxes, on the private
 // prefix's registry, and the restore point.
-#include "cleaner/folder_services.h"
+#include "platform/folder_services.h"
 #include "settings/autostart.h"
 #include "settings/restore_point.h"
 #include "settings/settings_form.h"

@@ -1,5 +1,5 @@
 // Settings.ini read into and written from the settings window's check boxes, under Wine.
-#include "cleaner/folder_services.h"
+#include "platform/folder_services.h"
 #include "settings/settings_form.h"
 #include "settings/settings_store.h"
 #include "support/ui_seams.h"

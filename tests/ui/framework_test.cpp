@@ -333,7 +333,7 @@ TEST_F(Framework, BackgroundFollowsTheColourBackToTheDefault)
     auto& panel = form.Add<Panel>(Bounds{0, 0, 40, 40}, "Panel1", false);
     HDC screen = GetDC(nullptr);
     MemoryDC dc(screen);
-    GdiBitmap bitmap(CreateCompatibleBitmap(screen, 40, 40));
+    UniqueBitmap bitmap(CreateCompatibleBitmap(screen, 40, 40));
     ReleaseDC(nullptr, screen);
     SelectedObject selected(dc.Get(), bitmap.Get());
     auto erasedColour = [&] {

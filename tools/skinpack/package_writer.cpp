@@ -62,9 +62,9 @@ std::string SkinEntriesProblem(const std::vector<PackageEntry>& entries)
 {
     int descriptions = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string lowered = aw::skin::LowerAscii(entries[i].name);
+        const std::string lowered = aw::AsciiLower(entries[i].name);
         for (std::size_t j = 0; j < i; ++j) {
-            if (aw::skin::LowerAscii(entries[j].name) == lowered)
+            if (aw::AsciiLower(entries[j].name) == lowered)
                 return "entry \"" + entries[i].name + "\" appears twice";
         }
         if (lowered.find(".ini") != std::string::npos)

@@ -1,7 +1,7 @@
 // Caption buttons: one per "BUTTON..." section, then the three buttons of a maximized MDI
 // child, cut from one image.
 
-#include "skin/data/ascii.h"
+#include "platform/text.h"
 #include "skin/data/loader_steps.h"
 
 namespace aw::skin {

@@ -1,6 +1,6 @@
 // Loading of the elements that come straight from one section of the description.
 
-#include "skin/data/ascii.h"
+#include "platform/text.h"
 #include "skin/data/loader_steps.h"
 #include "skin/data/parse_colour.h"
 

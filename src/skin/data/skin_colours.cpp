@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "skin/data/ascii.h"
+#include "platform/text.h"
 #include "skin/data/parse_colour.h"
 
 namespace aw::skin {

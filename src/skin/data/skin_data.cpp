@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/file_system.h"
 #include "skin/data/optional_user32.h"
 #include "skin/data/package_loader.h"
 #include "skin/data/skin3rd.h"
@@ -30,12 +31,6 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes)
     return true;
 }
 
-bool FileExists(const std::string& path)
-{
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 HICON OwnerIcon(HWND owner)
 {
     if (!owner) return nullptr;
@@ -47,8 +42,6 @@ HICON OwnerIcon(HWND owner)
 }
 
 }  // namespace
-
-void TSkinData::ImageListDeleter::operator()(HIMAGELIST list) const { ::ImageList_Destroy(list); }
 
 void TSkinData::WindowDeleter::operator()(HWND window) const { ::DestroyWindow(window); }
 
@@ -196,10 +189,10 @@ void TSkinData::MakeAppIconCopy()
 
 void TSkinData::LoadMenuGlyphs()
 {
-    menuGlyphs_.reset(::ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 16));
+    menuGlyphs_.Reset(::ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 16));
     if (!menuGlyphs_ || !::FindResourceA(resources_, kMenuGlyphResource, MAKEINTRESOURCEA(2) /* RT_BITMAP */)) return;
     Bitmap glyphs(static_cast<HBITMAP>(::LoadImageA(resources_, kMenuGlyphResource, IMAGE_BITMAP, 0, 0, 0)));
-    if (glyphs) ::ImageList_AddMasked(menuGlyphs_.get(), glyphs.Get(), RGB(255, 255, 255));
+    if (glyphs) ::ImageList_AddMasked(menuGlyphs_.Get(), glyphs.Get(), RGB(255, 255, 255));
 }
 
 void TSkinData::CreateHintWindow()

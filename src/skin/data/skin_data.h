@@ -90,7 +90,7 @@ public:
     HBRUSH ButtonFaceBrush() const { return buttonFaceBrush_.Get(); }
     HFONT CaptionFont() const { return captionFont_.Get(); }
     HBITMAP AppIconCopy() const { return appIcon_.Get(); }
-    HIMAGELIST MenuGlyphs() const { return menuGlyphs_.get(); }
+    HIMAGELIST MenuGlyphs() const { return menuGlyphs_.Get(); }
     HWND HintWindow() const { return hintWindow_.get(); }
     SIZE MaximizedSize() const { return maximizedSize_; }
     HWND Owner() const { return owner_; }
@@ -110,9 +110,6 @@ public:
     }
 
 private:
-    struct ImageListDeleter {
-        void operator()(HIMAGELIST list) const;
-    };
     struct WindowDeleter {
         void operator()(HWND window) const;
     };
@@ -137,7 +134,7 @@ private:
     Brush buttonFaceBrush_;
     Font captionFont_;
     Bitmap appIcon_;
-    std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter> menuGlyphs_;
+    UniqueImageList menuGlyphs_;
     std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter> hintWindow_;
     SIZE maximizedSize_{};
 };

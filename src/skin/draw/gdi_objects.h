@@ -4,33 +4,20 @@
 
 namespace aw::skin {
 
-using aw::GdiObject;
-using Bitmap = GdiObject<HBITMAP>;
-using Brush = GdiObject<HBRUSH>;
-using Pen = GdiObject<HPEN>;
-using Font = GdiObject<HFONT>;
-using Region = GdiObject<HRGN>;
+using Bitmap = aw::UniqueBitmap;
+using Brush = aw::UniqueBrush;
+using Pen = aw::UniquePen;
+using Font = aw::UniqueFont;
+using Region = aw::UniqueRegion;
 using aw::MemoryDC;
 using aw::SelectedObject;
 using aw::StretchMode;
 using aw::WindowDC;
 
 // A DC of a whole window, its non-client area included (GetWindowDC), released on scope exit.
-class WholeWindowDC {
+class WholeWindowDC : public WindowDC {
 public:
-    explicit WholeWindowDC(HWND window) : window_(window), dc_(::GetWindowDC(window)) {}
-    ~WholeWindowDC()
-    {
-        if (dc_) ::ReleaseDC(window_, dc_);
-    }
-    WholeWindowDC(const WholeWindowDC&) = delete;
-    WholeWindowDC& operator=(const WholeWindowDC&) = delete;
-    HDC Get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-private:
-    HWND window_;
-    HDC dc_;
+    explicit WholeWindowDC(HWND window) : WindowDC(window, true) {}
 };
 
 // Saves a DC's state (clip region, selections, modes) and restores it on scope exit.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/handle.h"
 #include "platform/window_subclass.h"
 #include "skin/controls/control_skinning.h"
 #include "skin/data/element_states.h"
@@ -24,11 +25,6 @@ constexpr int kHoverIntervalMs = 250;
 constexpr int kHintPauseMs = 500;
 constexpr int kHintHidePauseMs = 2500;
 constexpr int kRegionBatch = 500;
-
-struct MenuDeleter {
-    void operator()(HMENU menu) const { ::DestroyMenu(menu); }
-};
-using OwnedMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 
 ImageSize SizeOf(const TDataSkinObject& element)
 {
@@ -1233,7 +1229,7 @@ void TWinSkinForm::OpenSystemMenu(POINT screen)
     lastSystemMenuTick_ = now;
     if (TSkinManage* manager = TSkinManage::Current()) manager->SetPopupKind(PopupKind::System);
 
-    OwnedMenu popup(::CreatePopupMenu());
+    UniqueMenu popup(::CreatePopupMenu());
     if (!popup) return;
     const bool sizeable = border_ == bkSizeable;
     auto enabledFor = [&](UINT id) {
@@ -1257,26 +1253,26 @@ void TWinSkinForm::OpenSystemMenu(POINT screen)
             info.cch = sizeof text - 1;
             if (!::GetMenuItemInfoA(systemMenu_, static_cast<UINT>(i), TRUE, &info)) continue;
             if (info.fType & MFT_SEPARATOR) {
-                ::AppendMenuA(popup.get(), MF_SEPARATOR, 0, nullptr);
+                ::AppendMenuA(popup.Get(), MF_SEPARATOR, 0, nullptr);
                 continue;
             }
-            ::AppendMenuA(popup.get(), MF_STRING | (enabledFor(info.wID) ? 0 : MF_GRAYED), info.wID, text);
+            ::AppendMenuA(popup.Get(), MF_STRING | (enabledFor(info.wID) ? 0 : MF_GRAYED), info.wID, text);
         }
     } else {
         // The fixed items of systems that give no system menu.
-        ::AppendMenuA(popup.get(), MF_STRING | (enabledFor(SC_RESTORE) ? 0 : MF_GRAYED), SC_RESTORE, "Restore");
-        ::AppendMenuA(popup.get(), MF_STRING | (enabledFor(SC_MAXIMIZE) ? 0 : MF_GRAYED), SC_MAXIMIZE, "Maximize");
-        ::AppendMenuA(popup.get(), MF_STRING | (enabledFor(SC_MINIMIZE) ? 0 : MF_GRAYED), SC_MINIMIZE, "Minimize");
-        ::AppendMenuA(popup.get(), MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuA(popup.get(), MF_STRING, SC_CLOSE, "Close\tALT+F4");
+        ::AppendMenuA(popup.Get(), MF_STRING | (enabledFor(SC_RESTORE) ? 0 : MF_GRAYED), SC_RESTORE, "Restore");
+        ::AppendMenuA(popup.Get(), MF_STRING | (enabledFor(SC_MAXIMIZE) ? 0 : MF_GRAYED), SC_MAXIMIZE, "Maximize");
+        ::AppendMenuA(popup.Get(), MF_STRING | (enabledFor(SC_MINIMIZE) ? 0 : MF_GRAYED), SC_MINIMIZE, "Minimize");
+        ::AppendMenuA(popup.Get(), MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuA(popup.Get(), MF_STRING, SC_CLOSE, "Close\tALT+F4");
     }
-    ::SetMenuDefaultItem(popup.get(), SC_CLOSE, FALSE);
-    menuItems_.Adopt(popup.get(), data_.MenuGlyphs(), [](UINT id) { return SystemMenuGlyph(id); });
-    openSystemPopup_ = popup.get();
-    ::TrackPopupMenu(popup.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window_,
+    ::SetMenuDefaultItem(popup.Get(), SC_CLOSE, FALSE);
+    menuItems_.Adopt(popup.Get(), data_.MenuGlyphs(), [](UINT id) { return SystemMenuGlyph(id); });
+    openSystemPopup_ = popup.Get();
+    ::TrackPopupMenu(popup.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window_,
                      nullptr);
     openSystemPopup_ = nullptr;
-    menuItems_.Release(popup.get());
+    menuItems_.Release(popup.Get());
 }
 
 void TWinSkinForm::OnHoverTimer()

@@ -2,14 +2,6 @@
 
 namespace aw::skin {
 
-std::string AsciiLower(const std::string& text)
-{
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 bool PassesChildFilter(const WindowFacts& window, bool allForms)
 {
     if (allForms) return true;

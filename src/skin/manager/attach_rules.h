@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/text.h"
 #include "skin/data/skin_options.h"
 
 namespace aw::skin {
@@ -35,8 +36,6 @@ inline constexpr std::int32_t kUnskinnedFormTag = 99;
 
 inline constexpr const char* kDialogClass = "#32770";
 inline constexpr const char* kMenuWindowClass = "#32768";
-
-std::string AsciiLower(const std::string& text);
 
 // A plain child window (not an MDI child, not inside an MDI client) passes only while a
 // skin-all pass runs.

@@ -98,7 +98,7 @@ void TQuickIni::LoadFromText(std::string_view text)
 {
     lines_.clear();
     sections_.clear();
-    for (const std::string& raw : SplitLines(text, true)) {
+    for (const std::string& raw : SplitLines(TextBeforeNul(text))) {
         const std::string_view line = TrimBlanks(raw);
         if (line.empty() || line.front() == ';')
             continue;
@@ -114,7 +114,7 @@ const TQuickIni::SectionHeader* TQuickIni::FindSection(std::string_view section)
     header.reserve(section.size() + 2);
     header.append("[").append(section).append("]");
     for (const SectionHeader& s : sections_) {
-        if (EqualsIgnoringAsciiCase(s.text, header))
+        if (EqualsIgnoringCase(s.text, header))
             return &s;
     }
     return nullptr;
@@ -126,14 +126,14 @@ std::string TQuickIni::ReadString(std::string_view section, std::string_view key
     if (!header)
         return std::string(defaultValue);
 
-    const std::string wantedKey = LowerAscii(key);
+    const std::string wantedKey = AsciiLower(key);
     for (std::size_t i = header->line + 1; i < lines_.size(); ++i) {
         const std::string_view line = lines_[i];
         if (IsSectionHeader(line))
             break;
         const std::size_t equals = line.find('=');
         const std::string_view lineKey = equals == std::string_view::npos ? std::string_view() : line.substr(0, equals);
-        if (LowerAscii(TrimBlanks(lineKey)) != wantedKey)
+        if (AsciiLower(TrimBlanks(lineKey)) != wantedKey)
             continue;
         const std::string_view value =
             equals == std::string_view::npos ? std::string_view() : TrimBlanks(line.substr(equals + 1));

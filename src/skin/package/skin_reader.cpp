@@ -96,7 +96,7 @@ bool TSkinReader::ParseNameList(const std::vector<std::uint8_t>& package, std::s
 {
     const std::string_view text(reinterpret_cast<const char*>(package.data()) + offset,
                                 static_cast<std::size_t>(nameListLength_));
-    names_ = SplitLines(LowerAscii(text), false);
+    names_ = SplitLines(AsciiLower(text));
     return names_.size() <= kMaxPackageEntries;
 }
 
@@ -131,7 +131,7 @@ void TSkinReader::CopyEntry(std::size_t index, MemoryStream& out) const
 bool TSkinReader::ExtractEntry(std::string_view name, MemoryStream& out) const
 {
     out.Clear();
-    const std::string wanted = LowerAscii(name);
+    const std::string wanted = AsciiLower(name);
     for (std::size_t i = 0; i < names_.size(); ++i) {
         if (names_[i] == wanted) {
             CopyEntry(i, out);

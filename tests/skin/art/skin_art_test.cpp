@@ -137,16 +137,16 @@ TEST_F(ShippedSkin, EveryBitmapDecodesAndIsPalettisedOrTrueColour)
 TEST_F(ShippedSkin, EveryImageValueNamesAnEntryAndEveryBitmapIsUsed)
 {
     std::vector<std::string> used;
-    for (const std::string& line : SplitLines(descriptionText_, true)) {
+    for (const std::string& line : SplitLines(TextBeforeNul(descriptionText_))) {
         const std::size_t equals = line.find('=');
         if (line.empty() || line[0] == ';' || equals == std::string::npos) continue;
         const std::string value(TrimBlanks(std::string_view(line).substr(equals + 1)));
-        if (LowerAscii(value).find(".bmp") == std::string::npos) continue;
+        if (AsciiLower(value).find(".bmp") == std::string::npos) continue;
         const std::optional<std::string> entry = BitmapEntryName(value);
         ASSERT_TRUE(entry) << line << ": an image value must end in lower-case .bmp";
         MemoryStream body;
         EXPECT_TRUE(reader_->ExtractEntry(*entry, body)) << line;
-        used.push_back(LowerAscii(*entry));
+        used.push_back(AsciiLower(*entry));
     }
     for (std::size_t i = 0; i + 1 < std::size(kEntryOrder); ++i)
         EXPECT_NE(std::find(used.begin(), used.end(), kEntryOrder[i]), used.end()) << kEntryOrder[i] << " is not used";

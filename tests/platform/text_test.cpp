@@ -1,8 +1,8 @@
-#include "ui/text_lines.h"
+#include "platform/text.h"
 
 #include <gtest/gtest.h>
 
-namespace aw::ui {
+namespace aw {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -29,6 +29,19 @@ TEST(SplitLines, KeepsBlanksInsideLines)
     EXPECT_EQ(SplitLines("  x \t\ny"), (Lines{"  x \t", "y"}));
 }
 
+TEST(EqualsIgnoringCase, FoldsAsciiLettersOnly)
+{
+    EXPECT_TRUE(EqualsIgnoringCase("Profile0", "pROFILE0"));
+    EXPECT_FALSE(EqualsIgnoringCase("Path", "Paths"));
+    // Bytes that differ only in the 0x20 bit but are not letters stay different, and so do
+    // letters outside ASCII, whatever the code page would say.
+    EXPECT_FALSE(EqualsIgnoringCase("[", "{"));
+    EXPECT_FALSE(EqualsIgnoringCase("@", "`"));
+    EXPECT_FALSE(EqualsIgnoringCase("\xC9", "\xE9"));
+    EXPECT_EQ(AsciiLower("MiXeD\xC9-Z"), "mixed\xC9-z");
+    EXPECT_EQ(AsciiUpper("MiXeD\xE9-a"), "MIXED\xE9-A");
+}
+
 TEST(JoinLines, EachLineEndsWithCrLfAndRoundTrips)
 {
     Lines lines{"FIL:%TEMP%\\a.txt", "", "REG:HKCU\\Software\\X"};
@@ -39,4 +52,4 @@ TEST(JoinLines, EachLineEndsWithCrLfAndRoundTrips)
 }
 
 } // namespace
-} // namespace aw::ui
+} // namespace aw

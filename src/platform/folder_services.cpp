@@ -1,10 +1,11 @@
-#include "cleaner/folder_services.h"
+#include "platform/folder_services.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace aw {
 
@@ -81,14 +82,28 @@ std::string GetTempFolder()
     return FromPathCall([](char* b, UINT n) { return static_cast<UINT>(GetTempPathA(n, b)); });
 }
 
+std::string GetExePath()
+{
+    std::vector<char> buffer(MAX_PATH + 1, '\0');
+    for (;;) {
+        DWORD size = static_cast<DWORD>(buffer.size());
+        DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
+        if (length == 0)
+            return std::string();
+        if (length < size)
+            return std::string(buffer.data(), length);
+        if (buffer.size() >= 32768)
+            return std::string();
+        buffer.assign(buffer.size() * 2, '\0');
+    }
+}
+
 std::string GetExeFolder()
 {
-    char buffer[MAX_PATH + 1] = {};
-    DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-    // A name that filled the buffer was cut short and names some other folder.
-    if (length == 0 || length >= MAX_PATH)
+    // A folder that does not fit the ANSI calls' limit is no folder to keep files in.
+    std::string path = GetExePath();
+    if (path.empty() || path.size() >= MAX_PATH)
         return std::string();
-    std::string path(buffer, length);
     auto slash = path.rfind('\\');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }

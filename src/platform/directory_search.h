@@ -1,36 +1,12 @@
 #pragma once
 // Directory searches (FindFirstFileA / FindNextFileA) whose find handle is always closed.
+#include "platform/handle.h"
+
 #include <windows.h>
 
 #include <string>
-#include <utility>
 
 namespace aw {
-
-// Owns one find handle; FindClose on destruction.
-class FindHandle {
-public:
-    FindHandle() = default;
-    explicit FindHandle(HANDLE handle) : handle_(handle) {}
-    ~FindHandle() { reset(); }
-
-    FindHandle(FindHandle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
-    FindHandle& operator=(FindHandle&& other) noexcept
-    {
-        if (this != &other)
-            reset(std::exchange(other.handle_, INVALID_HANDLE_VALUE));
-        return *this;
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-    void reset(HANDLE handle = INVALID_HANDLE_VALUE);
-
-private:
-    HANDLE handle_ = INVALID_HANDLE_VALUE;
-};
 
 // One search over a pattern such as "C:\folder\*.*". Usage:
 //   for (DirectorySearch s(pattern); s.found(); s.next()) { use s.entry(); }
@@ -58,7 +34,7 @@ public:
 private:
     // Declared first: the search fills it while handle_ is being initialised.
     WIN32_FIND_DATAA data_{};
-    FindHandle handle_;
+    UniqueFindHandle handle_;
     bool found_ = false;
 };
 

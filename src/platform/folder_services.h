@@ -7,14 +7,16 @@
 namespace aw {
 
 // CSIDL numbers the program uses.
-constexpr int kCsidlRecent = 8;
-constexpr int kCsidlAppData = 26;
-constexpr int kCsidlLocalAppData = 28;
-constexpr int kCsidlInternetCache = 32;
-constexpr int kCsidlCookies = 33;
-constexpr int kCsidlHistory = 34;
-constexpr int kCsidlCommonAppData = 35;
-constexpr int kCsidlProgramFiles = 38;
+enum SpecialFolderId : int {
+    kCsidlRecent = 8,
+    kCsidlAppData = 26,
+    kCsidlLocalAppData = 28,
+    kCsidlInternetCache = 32,
+    kCsidlCookies = 33,
+    kCsidlHistory = 34,
+    kCsidlCommonAppData = 35,
+    kCsidlProgramFiles = 38,
+};
 
 // The special folder's path as the shell gives it, without a trailing backslash.
 std::string GetSpecialFolder(int csidl);
@@ -41,7 +43,11 @@ std::string GetWindowsFolder();
 std::string GetSystemFolder();
 // With the trailing backslash the system gives.
 std::string GetTempFolder();
-// The folder of the running executable, ending in a backslash.
+// The running executable's full path, however long. The buffer grows until the name fits: a
+// cut path would name some other program, or none.
+std::string GetExePath();
+// The folder of the running executable, ending in a backslash; empty when the executable's
+// path is MAX_PATH characters or longer.
 std::string GetExeFolder();
 
 } // namespace aw

@@ -1,0 +1,29 @@
+#pragma once
+// What lies at a path. Every answer is for the entry the path names: a link (junction,
+// symbolic link, mount point) answers for itself, not for what it leads to. A path that is
+// empty or too long for the ANSI calls (MAX_PATH characters or more) names nothing.
+#include <windows.h>
+
+#include <string>
+
+namespace aw {
+
+// The entry's attributes; INVALID_FILE_ATTRIBUTES when there is none. With a trailing
+// separator the system answers for a link's target instead.
+DWORD FileAttributesOf(const std::string& path);
+
+// Something is there: a file or a folder.
+bool PathExists(const std::string& path);
+// A file, not a folder.
+bool FileExists(const std::string& path);
+// A folder; a link to a folder counts.
+bool FolderExists(const std::string& path);
+// A folder that is no link itself, so a walk may enter it. Trailing separators are ignored:
+// the answer is for the entry, never for a link's target.
+bool PlainFolderExists(const std::string& path);
+
+// True when the folder does not exist or holds no entry but "." and "..". A folder that
+// cannot be searched is not known to be empty. The folder may end in a backslash or not.
+bool IsFolderEmpty(const std::string& folder);
+
+} // namespace aw
