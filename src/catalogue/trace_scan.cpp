@@ -123,7 +123,7 @@ private:
 
     ui::TreeView& tree_;
     std::size_t scriptLines_;
-    SystemLocationSource places_;
+    SystemLocationSource places_{SystemLocationSource::Profiles::Remember};
 };
 
 } // namespace

@@ -7,6 +7,28 @@ namespace aw {
 
 std::string SystemLocationSource::folder(BaseFolder base) const
 {
+    // The special folders have their own memory; the profile folders read files.
+    if (!remember_ || (base != BaseFolder::FirefoxProfile && base != BaseFolder::FirefoxRoot))
+        return AskFolder(base);
+    auto found = profileFolders_.find(base);
+    if (found == profileFolders_.end())
+        found = profileFolders_.emplace(base, AskFolder(base)).first;
+    return found->second;
+}
+
+std::vector<BrowserProfile> SystemLocationSource::profiles(ProfilePart part, const std::string& userDataFolder) const
+{
+    if (!remember_)
+        return AskProfiles(part, userDataFolder);
+    auto key = std::make_pair(part, userDataFolder);
+    auto found = profiles_.find(key);
+    if (found == profiles_.end())
+        found = profiles_.emplace(std::move(key), AskProfiles(part, userDataFolder)).first;
+    return found->second;
+}
+
+std::string SystemLocationSource::AskFolder(BaseFolder base) const
+{
     switch (base) {
     case BaseFolder::None: return std::string();
     case BaseFolder::RoamingAppData: return GetSpecialFolder(kCsidlAppData);
@@ -24,7 +46,7 @@ std::string SystemLocationSource::folder(BaseFolder base) const
     return std::string();
 }
 
-std::vector<BrowserProfile> SystemLocationSource::profiles(ProfilePart part, const std::string& userDataFolder) const
+std::vector<BrowserProfile> SystemLocationSource::AskProfiles(ProfilePart part, const std::string& userDataFolder) const
 {
     switch (part) {
     case ProfilePart::None: return {};
