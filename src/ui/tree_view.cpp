@@ -147,11 +147,7 @@ TreeView::TreeView(std::string name) : WinControl(std::move(name), "TTreeView")
     color_ = GetSysColor(COLOR_WINDOW);
 }
 
-TreeView::~TreeView()
-{
-    if (stateImages_)
-        ImageList_Destroy(stateImages_);
-}
+TreeView::~TreeView() = default;
 
 HWND TreeView::CreateWindowHandle(HWND parent)
 {
@@ -229,10 +225,9 @@ void TreeView::FullCollapse()
 
 void TreeView::SetStateImages(HIMAGELIST images)
 {
-    if (stateImages_)
-        ImageList_Destroy(stateImages_);
-    stateImages_ = images;
+    // The control lets go of the old list before it is destroyed.
     SendMessageA(hwnd_, TVM_SETIMAGELIST, TVSIL_STATE, reinterpret_cast<LPARAM>(images));
+    stateImages_.Reset(images);
 }
 
 bool TreeView::StyleBit(DWORD bit) const

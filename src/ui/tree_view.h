@@ -1,6 +1,7 @@
 #pragma once
 // A tree view with a state image list, siblings kept sorted by their text, bold items, and a
 // collapsing event that can refuse. Nodes are handles into the native control.
+#include "platform/gdi.h"
 #include "ui/control.h"
 
 #include <commctrl.h>
@@ -81,7 +82,7 @@ protected:
 
 private:
     void SetStyleBit(DWORD bit, bool on);
-    HIMAGELIST stateImages_ = nullptr;
+    UniqueImageList stateImages_;
     HTREEITEM refusedCollapse_ = nullptr;
     friend class TreeNode;
 };
