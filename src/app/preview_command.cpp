@@ -18,7 +18,9 @@ void MainForm::PreviewCommand()
         return;
     bool cleanAsked = false;
     {
-        PreviewForm preview(PlanCleaning(BuildCleanRequest()), [&cleanAsked] { cleanAsked = true; });
+        PreviewForm preview([request = BuildCleanRequest()](PlanProgress& progress) {
+            return PlanCleaning(request, &progress);
+        }, [&cleanAsked] { cleanAsked = true; });
         preview.Build();
         preview.ShowModal();
     }

@@ -11,7 +11,32 @@ namespace aw {
 PreviewForm::PreviewForm(CleanPlan plan, std::function<void()> clean)
     : ui::Form("PreviewForm", "TPreviewForm", 600, 420), plan_(std::move(plan)), clean_(std::move(clean))
 {
-    sums_.resize(plan_.Categories.size());
+    Summarise();
+}
+
+PreviewForm::PreviewForm(Planner planner, std::function<void()> clean) : PreviewForm(CleanPlan{}, std::move(clean))
+{
+    ready_ = false;
+    worker_ = std::thread([this, planner = std::move(planner)] {
+        try {
+            computed_ = planner(progress_);
+        } catch (...) {
+            failed_ = true;  // said so in the window, rather than an empty or partial list
+        }
+        done_.store(true, std::memory_order_release);
+    });
+}
+
+PreviewForm::~PreviewForm()
+{
+    progress_.Cancel = true;
+    if (worker_.joinable())
+        worker_.join();
+}
+
+void PreviewForm::Summarise()
+{
+    sums_.assign(plan_.Categories.size(), CategorySum{});
     for (std::size_t i = 0; i < plan_.Entries.size(); ++i) {
         const PlanEntry& entry = plan_.Entries[i];
         CategorySum& sum = sums_[entry.Category];
@@ -38,10 +63,7 @@ void PreviewForm::Build()
         if (column == 2)
             SortBySize();
     };
-    std::int64_t total = plan_.TotalBytes();
-    Total = &Add<ui::Label>(ui::Bounds{8, 366, 400, 16}, "Label1",
-                            "Total: " + std::to_string(plan_.Entries.size()) + " items, " +
-                                (total == 0 ? std::string("0 bytes") : FormatSize(total, UserDecimalSeparator())));
+    Total = &Add<ui::Label>(ui::Bounds{8, 366, 400, 16}, "Label1", "");
     CleanButton = &Add<ui::Button>(ui::Bounds{416, 386, 85, 25}, "Button1", "Clean");
     CleanButton->OnClick = [this] {
         Close();
@@ -50,7 +72,43 @@ void PreviewForm::Build()
     };
     auto& close = Add<ui::Button>(ui::Bounds{507, 386, 85, 25}, "Button2", "Close");
     close.OnClick = [this] { Close(); };
+    if (ready_) {
+        ShowTotal();
+        Refresh();
+        return;
+    }
+    CleanButton->SetEnabled(false);
+    Total->SetCaption("Looking for what a Clean would remove...");
+    poll_.OnTimer = [this] { Poll(); };
+    poll_.Start(250);
+}
+
+void PreviewForm::Poll()
+{
+    if (!done_.load(std::memory_order_acquire)) {
+        Total->SetCaption("Looking for what a Clean would remove... " +
+                          std::to_string(progress_.Found.load(std::memory_order_relaxed)) + " items so far");
+        return;
+    }
+    poll_.Stop();
+    worker_.join();
+    plan_ = std::move(computed_);
+    Summarise();
+    ready_ = true;
+    ShowTotal();
+    CleanButton->SetEnabled(true);
     Refresh();
+}
+
+void PreviewForm::ShowTotal()
+{
+    if (failed_) {
+        Total->SetCaption("The preview could not be worked out.");
+        return;
+    }
+    std::int64_t total = plan_.TotalBytes();
+    Total->SetCaption("Total: " + std::to_string(plan_.Entries.size()) + " items, " +
+                      (total == 0 ? std::string("0 bytes") : FormatSize(total, UserDecimalSeparator())));
 }
 
 void PreviewForm::Refresh()

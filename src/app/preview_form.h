@@ -5,15 +5,28 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/list_view.h"
+#include "ui/timer.h"
 
+#include <atomic>
 #include <functional>
+#include <thread>
 
 namespace aw {
 
 class PreviewForm : public ui::Form {
 public:
+    using Planner = std::function<CleanPlan(PlanProgress&)>;
+
     // `clean` runs the main window's Clean command.
     PreviewForm(CleanPlan plan, std::function<void()> clean);
+    // The plan is worked out on a thread of its own while the window is already open and
+    // answering; it shows how many items were found so far, and the list once it is complete.
+    // Closing the window first stops the looking.
+    PreviewForm(Planner planner, std::function<void()> clean);
+    ~PreviewForm() override;
+
+    // The plan is complete and shown (at once for a given plan).
+    bool Ready() const { return ready_; }
 
     void Build();
     // A category row opens or closes; a column click on "Size" sorts by size.
@@ -40,6 +53,9 @@ private:
         std::ptrdiff_t Entry; // -1 for the category's own row
     };
     void Refresh();
+    void Summarise();
+    void ShowTotal();
+    void Poll();
 
     CleanPlan plan_;
     std::function<void()> clean_;
@@ -47,6 +63,14 @@ private:
     std::vector<std::size_t> order_; // categories in the order shown
     std::vector<Row> rows_;
     bool bySize_ = false;
+
+    bool ready_ = true;
+    PlanProgress progress_;
+    std::atomic<bool> done_{false};
+    bool failed_ = false;  // written by the worker before it sets done_
+    CleanPlan computed_;  // written by the worker before it sets done_
+    std::thread worker_;
+    ui::Timer poll_;
 };
 
 } // namespace aw

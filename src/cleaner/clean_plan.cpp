@@ -37,6 +37,8 @@ void PlanRecorder::beginCategory(std::string_view group, std::string_view catego
 
 bool PlanRecorder::add(PlanKind kind, const std::string& path, std::int64_t bytes)
 {
+    if (cancelled())
+        return false;
     // Paths and keys compare case-insensitively, separators collapsed; the kind keeps a key
     // and a value of the same text apart.
     std::string identity = AsciiLower(CollapseDoubledBackslashes(path));
@@ -48,12 +50,16 @@ bool PlanRecorder::add(PlanKind kind, const std::string& path, std::int64_t byte
         plan_.Categories.push_back({});
     // Locations are joined with doubled separators; the plan shows the path as the system names it.
     plan_.Entries.push_back({plan_.Categories.size() - 1, kind, CollapseDoubledBackslashes(path), bytes});
+    if (progress_)
+        progress_->Found.fetch_add(1, std::memory_order_relaxed);
     return true;
 }
 
 Removal PlanRecorder::removeFile(const FolderAnchor& folder, const std::string& path, std::string_view name,
                                  DWORD attributes, std::int64_t size)
 {
+    if (cancelled())
+        return Removal::NotOwnEntry;
     // The same refusals as the removal itself, without opening the file for deletion.
     if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) || !IsOwnEntry(folder, path, name))
         return Removal::NotOwnEntry;
@@ -67,6 +73,8 @@ bool PlanRecorder::removeFolder(const std::string& path)
 
 bool PlanRecorder::removeKey(HKEY root, const std::string& keyPath)
 {
+    if (cancelled())
+        return false;
     if (!IsDeletableKeyPath(keyPath) || !RegKeyExists(root, keyPath))
         return false;
     return add(PlanKind::Key, keyPath, 0);
@@ -74,6 +82,8 @@ bool PlanRecorder::removeKey(HKEY root, const std::string& keyPath)
 
 bool PlanRecorder::removeValue(HKEY root, const std::string& valuePath)
 {
+    if (cancelled())
+        return false;
     if (!RegValueExists(root, valuePath))
         return false;
     return add(PlanKind::Value, valuePath, 0);
@@ -83,7 +93,7 @@ void PlanRecorder::cleanDatabase(DatabaseClean, const std::string& path, CleanCo
 {
     // Cleaned in place: the file stays, its traces go. A database that is a link is left
     // alone by the clean.
-    if (IsOwnFile(path))
+    if (!cancelled() && IsOwnFile(path))
         add(PlanKind::Special, path, 0);
 }
 
@@ -92,10 +102,10 @@ void PlanRecorder::runSystemAction(SystemAction action, HWND)
     add(PlanKind::Special, action == SystemAction::RecycleBin ? "Recycle Bin" : "Clipboard", 0);
 }
 
-CleanPlan PlanCleaning(CleanRequest request)
+CleanPlan PlanCleaning(CleanRequest request, PlanProgress* progress)
 {
     CleanPlan plan;
-    PlanRecorder recorder(plan);
+    PlanRecorder recorder(plan, progress);
     request.Sink = &recorder;
     request.Progress = nullptr;
     CleanCounters counters;

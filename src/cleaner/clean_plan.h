@@ -4,6 +4,7 @@
 #include "cleaner/clean_run.h"
 #include "cleaner/clean_sink.h"
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <unordered_set>
@@ -37,9 +38,16 @@ struct CleanPlan {
 // and may be removed. What is recorded counts as gone for the rest of the run, as it would be
 // after a Clean: a location two categories share is listed once, under the first. Nothing is
 // changed.
+// Shared with a run on another thread: the number of entries recorded so far, and a request
+// to stop looking (the rest of the run then records nothing and touches no file).
+struct PlanProgress {
+    std::atomic<bool> Cancel{false};
+    std::atomic<std::size_t> Found{0};
+};
+
 class PlanRecorder final : public CleanSink {
 public:
-    explicit PlanRecorder(CleanPlan& plan) : plan_(plan) {}
+    explicit PlanRecorder(CleanPlan& plan, PlanProgress* progress = nullptr) : plan_(plan), progress_(progress) {}
 
     void beginCategory(std::string_view group, std::string_view category) override;
     Removal removeFile(const FolderAnchor& folder, const std::string& path, std::string_view name,
@@ -53,13 +61,15 @@ public:
 private:
     // False, recording nothing, when the entry is already in the plan.
     bool add(PlanKind kind, const std::string& path, std::int64_t bytes);
+    bool cancelled() const { return progress_ && progress_->Cancel.load(std::memory_order_relaxed); }
 
     CleanPlan& plan_;
+    PlanProgress* progress_;
     std::unordered_set<std::string> recorded_;
 };
 
 // Decides the request's run and returns its plan; nothing is removed. The request's own sink
 // is ignored.
-CleanPlan PlanCleaning(CleanRequest request);
+CleanPlan PlanCleaning(CleanRequest request, PlanProgress* progress = nullptr);
 
 } // namespace aw

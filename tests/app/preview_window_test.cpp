@@ -56,6 +56,31 @@ TEST_F(PreviewWindow, PreviewWindowOpensCategoriesSortsBySizeAndCleansThroughThe
     EXPECT_FALSE(preview.IsVisible());
 }
 
+// The window opens while its plan is still being worked out; closing it then stops the work.
+TEST_F(PreviewWindow, OpensBeforeThePlanIsCompleteAndClosingStopsTheLooking)
+{
+    bool stopped = false;
+    {
+        PreviewForm preview(
+            [&stopped](PlanProgress& progress) {
+                while (!progress.Cancel) {
+                    ++progress.Found;
+                    Sleep(1);
+                }
+                stopped = true;
+                return CleanPlan{};
+            },
+            [] {});
+        preview.Build();
+        preview.Show();
+        Pump();
+        EXPECT_FALSE(preview.Ready());
+        EXPECT_FALSE(preview.CleanButton->Enabled());
+        EXPECT_TRUE(IsWindowVisible(preview.Handle()));
+    }
+    EXPECT_TRUE(stopped);
+}
+
 TEST_F(PreviewWindow, PreviewFromTheTreeMenuListsTheSelectionAndRemovesNothing)
 {
     Build();
@@ -66,11 +91,19 @@ TEST_F(PreviewWindow, PreviewFromTheTreeMenuListsTheSelectionAndRemovesNothing)
     Node("Windows", "Recent Folder").SetStateIndex(StateSelected);
 
     int rowsOpen = -1;
+    bool cleanWaited = true;
     auto inner = main->OnMessage;
     main->OnMessage = [&, inner](UINT message, WPARAM w, LPARAM l, LRESULT& r) {
         if (message == WM_TIMER && w == 78) {
             if (HWND window = FindWindowA("TPreviewForm", nullptr)) {
-                if (auto* preview = dynamic_cast<PreviewForm*>(ui::WinControl::FromHandle(window))) {
+                auto* preview = dynamic_cast<PreviewForm*>(ui::WinControl::FromHandle(window));
+                if (preview && !preview->Ready()) {
+                    // Still looking: the window answers meanwhile, its Clean waits for the list.
+                    cleanWaited = cleanWaited && !preview->CleanButton->Enabled();
+                    r = 0;
+                    return true;
+                }
+                if (preview) {
                     // The category may already be open: toggled twice, it is open once.
                     preview->ToggleRow(0);
                     rowsOpen = preview->RowCount();
@@ -90,6 +123,7 @@ TEST_F(PreviewWindow, PreviewFromTheTreeMenuListsTheSelectionAndRemovesNothing)
     main->OnMessage = inner;
 
     EXPECT_GE(rowsOpen, 2001);
+    EXPECT_TRUE(cleanWaited);
     EXPECT_TRUE(seams->Messages.empty());
     EXPECT_NE(GetFileAttributesA((recent + "\\v0.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_NE(GetFileAttributesA((recent + "\\v1999.lnk").c_str()), INVALID_FILE_ATTRIBUTES);

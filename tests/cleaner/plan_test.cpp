@@ -120,7 +120,12 @@ protected:
 TEST_F(Preview, ListsExactlyWhatTheCleanRemovesAndNothingGoesMeanwhile)
 {
     test::SeedWorld(seeds_);
-    const CleanPlan plan = PlanCleaning(EveryCategory());
+    PlanProgress progress;
+    const CleanPlan plan = PlanCleaning(EveryCategory(), &progress);
+    EXPECT_EQ(progress.Found.load(), plan.Entries.size());
+    // A preview told to stop records nothing more.
+    progress.Cancel = true;
+    EXPECT_TRUE(PlanCleaning(EveryCategory(), &progress).Entries.empty());
 
     // Nothing was removed by the preview.
     for (const CategoryTraces& row : test::TraceWorld())
