@@ -43,7 +43,8 @@ shoot() {
   rm -f "$out"
   aw_wine explorer /desktop=Shots,800x600 "$AW_WORK/app/winshot.exe" "$@" >/dev/null 2>&1 || true
   local i
-  for i in $(seq 1 100); do
+  # Up to two minutes: a preview over a hundred thousand files takes a while to complete.
+  for i in $(seq 1 600); do
     [ -s "$out" ] && sleep 0.5 && return 0
     sleep 0.2
   done

@@ -217,12 +217,18 @@ int PreviewShot(HWND main, const char* out)
     }
     if (!preview)
         return 9;
-    // How long the user waits: from the menu choice to a window that shows and answers.
+    // How long the user waits: from the menu choice to a window that shows and answers, and
+    // to the complete list (its Clean button is enabled once the list is there).
     DWORD_PTR answer = 0;
     SendMessageTimeoutA(preview, WM_NULL, 0, 0, SMTO_BLOCK, 60000, &answer);
+    const DWORD shown = GetTickCount();
+    HWND clean = FindChild(preview, "Button", "Clean");
+    for (int i = 0; i < 2400 && clean && !IsWindowEnabled(clean); ++i)
+        Sleep(50);
+    const DWORD complete = GetTickCount();
     if (FILE* timing = std::fopen((std::string(out) + ".txt").c_str(), "w")) {
-        std::fprintf(timing, "preview window shown and answering %.2f s after the menu choice\n",
-                     (GetTickCount() - chosen) / 1000.0);
+        std::fprintf(timing, "preview window shown and answering %.2f s after the menu choice, list complete after %.2f s\n",
+                     (shown - chosen) / 1000.0, (complete - chosen) / 1000.0);
         std::fclose(timing);
     }
     HWND list = FindChild(preview, WC_LISTVIEWA, nullptr);
