@@ -155,8 +155,7 @@ void TSkinComBox::Draw(HDC dc, const RECT& rect)
     // The text (and a drop-down combo's edit) stays as the control drew it.
     ::ExcludeClipRect(dc, layout.text.left, layout.text.top, layout.text.right, layout.text.bottom);
     BackBuffer buffer(dc, width, height);
-    const RECT whole{0, 0, width, height};
-    ::FillRect(buffer.Get(), &whole, data_->ButtonFaceBrush());
+    buffer.Fill(data_->ButtonFaceBrush());
     DrawEdge(buffer.Get(), layout, state);
     buffer.CopyTo(rect.left, rect.top);
 }

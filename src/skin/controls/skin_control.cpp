@@ -236,6 +236,12 @@ BackBuffer::~BackBuffer()
     if (previous_) ::SelectObject(dc_.Get(), previous_);
 }
 
+void BackBuffer::Fill(HBRUSH brush) const
+{
+    const RECT whole{0, 0, width_, height_};
+    ::FillRect(dc_.Get(), &whole, brush);
+}
+
 void BackBuffer::CopyTo(int x, int y) const
 {
     if (previous_) ::BitBlt(target_, x, y, width_, height_, dc_.Get(), 0, 0, SRCCOPY);

@@ -115,6 +115,8 @@ public:
     BackBuffer(const BackBuffer&) = delete;
     BackBuffer& operator=(const BackBuffer&) = delete;
     HDC Get() const { return dc_.Get(); }
+    // Paints the whole buffer with the brush (the painters' usual first step).
+    void Fill(HBRUSH brush) const;
     // Copies the buffer to the target at (x, y).
     void CopyTo(int x, int y) const;
 

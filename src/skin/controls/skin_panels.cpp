@@ -68,8 +68,8 @@ void TSkinStatusBar::Draw(HDC dc, const RECT& rect)
     const int height = rect.bottom - rect.top;
     BackBuffer buffer(dc, width, height);
     HDC b = buffer.Get();
-    RECT area{0, 0, width, height};
-    ::FillRect(b, &area, data_->ButtonFaceBrush());
+    buffer.Fill(data_->ButtonFaceBrush());
+    const RECT area{0, 0, width, height};
 
     TDataSkinObject* edges = data_->Slot(SkinSlot::StatusBarEdges);
     Font plain = PlainFont(ControlFont());
@@ -238,8 +238,7 @@ void TSkinGroupBox::Draw(HDC dc, const RECT& rect)
     const int height = rect.bottom - rect.top;
     BackBuffer buffer(dc, width, height);
     HDC b = buffer.Get();
-    RECT area{0, 0, width, height};
-    ::FillRect(b, &area, data_->ButtonFaceBrush());
+    buffer.Fill(data_->ButtonFaceBrush());
     SelectedObject font(b, ControlFont());
     TEXTMETRICA metrics{};
     ::GetTextMetricsA(b, &metrics);
