@@ -62,7 +62,8 @@ void SettingsForm::AddOption(ui::WinControl& page, OptionId option, int left, in
 
 void SettingsForm::FormCreate()
 {
-    CreateForm();
+    // The controls hold the options and the custom locations from here on; the window itself
+    // is made the first time it is shown.
     Button1 = &Add<ui::Button>(ui::Bounds{8, 360, 75, 25}, "Button1", "Close");
     Button1->OnClick = [this] { Button1Click(); };
 

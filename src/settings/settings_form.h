@@ -28,7 +28,7 @@ class SettingsForm : public ui::Form {
 public:
     SettingsForm();
 
-    // Builds the controls and selects the first page.
+    // Builds the controls and selects the first page. The window is made when first needed.
     void FormCreate();
 
     ui::CheckBox& Option(OptionId option) const;

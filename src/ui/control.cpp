@@ -146,12 +146,28 @@ void WinControl::AdoptChild(std::unique_ptr<Control> child, const Bounds& bounds
     }
     children_.push_back(std::move(child));
     if (auto* win = dynamic_cast<WinControl*>(&ref)) {
-        HWND window = win->CreateWindowHandle(hwnd_);
-        win->Attach(window);
-        SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(win->FontHandle()), FALSE);
+        if (hwnd_)
+            win->CreateHandleTree(hwnd_);
     } else {
         ref.Invalidate();
     }
+}
+
+void WinControl::CreateHandleTree(HWND parent)
+{
+    HWND window = CreateWindowHandle(parent);
+    Attach(window);
+    if (!window)
+        return;
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
+    if (!visible_)
+        ShowWindow(window, SW_HIDE);
+    if (!enabled_)
+        EnableWindow(window, FALSE);
+    for (const auto& child : children_)
+        if (auto* win = dynamic_cast<WinControl*>(child.get()))
+            win->CreateHandleTree(window);
+    HandleTreeCreated();
 }
 
 void WinControl::Attach(HWND window)
@@ -203,13 +219,14 @@ void WinControl::Invalidate()
 
 void WinControl::SetEnabled(bool enabled)
 {
+    enabled_ = enabled;
     if (hwnd_)
         EnableWindow(hwnd_, enabled ? TRUE : FALSE);
 }
 
 bool WinControl::Enabled() const
 {
-    return hwnd_ && IsWindowEnabled(hwnd_);
+    return hwnd_ ? IsWindowEnabled(hwnd_) != FALSE : enabled_;
 }
 
 void WinControl::SetFocus()

@@ -97,6 +97,9 @@ private:
 // A control with a window of its own. Its window procedure is a subclass installed right after
 // creation (one mechanism for the framework's own classes and the system's controls alike), and
 // the control is bound to the window through a window property until WM_NCDESTROY.
+// A child added to a control that has no window yet keeps its state (caption, font, visibility,
+// enabled state and its own values) in the object; its window is made with its parent's, from
+// that state, so a form built in code costs no windows until it is first needed.
 class WinControl : public Control {
 public:
     using Control::Control;
@@ -129,7 +132,13 @@ public:
 protected:
     // Creates the window; called once the control has a parent and bounds.
     virtual HWND CreateWindowHandle(HWND parent) = 0;
+    // Runs once this control's window and its children's windows exist.
+    virtual void HandleTreeCreated() {}
     void Attach(HWND window);
+    static void SetChildBounds(Control& child, const Bounds& bounds) { child.SetBoundsField(bounds); }
+    // Creates this control's window inside `parent`, brings it to the object's state, and then
+    // the windows of the children added so far.
+    void CreateHandleTree(HWND parent);
 
     // The control's own messages. Return true when handled (result in `result`).
     virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -158,6 +167,7 @@ private:
     Control* pressedGraphic_ = nullptr;
     UniqueBrush backgroundBrush_;
     COLORREF brushColor_ = CLR_INVALID;
+    bool enabled_ = true;
 };
 
 // Registers (once) a window class whose procedure is DefWindowProcA; the framework's own

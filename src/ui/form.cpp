@@ -58,8 +58,15 @@ void Form::CreateForm()
         OnCreate();
 }
 
+void Form::HandleNeeded()
+{
+    if (!hwnd_)
+        CreateHandleTree(nullptr);
+}
+
 void Form::Show()
 {
+    HandleNeeded();
     ShowWindow(hwnd_, SW_SHOW);
     if (IsIconic(hwnd_))
         ShowWindow(hwnd_, SW_RESTORE);
@@ -69,13 +76,15 @@ void Form::Show()
 
 void Form::Hide()
 {
-    ShowWindow(hwnd_, SW_HIDE);
+    if (hwnd_)
+        ShowWindow(hwnd_, SW_HIDE);
 }
 
 void Form::ShowModal()
 {
     if (modal_)
         return;
+    HandleNeeded();
     DisabledWindows disabled{{}, hwnd_};
     EnumThreadWindows(GetCurrentThreadId(), DisableThreadWindow, reinterpret_cast<LPARAM>(&disabled));
     modal_ = true;
@@ -96,6 +105,8 @@ void Form::ShowModal()
 
 void Form::Close()
 {
+    if (!hwnd_)
+        return; // never shown: nothing to close
     SendMessageA(hwnd_, WM_CLOSE, 0, 0);
 }
 

@@ -14,6 +14,9 @@ public:
 
     // Creates the window (hidden) and runs OnCreate. Controls are added from OnCreate's caller.
     void CreateForm();
+    // For a form built without CreateForm: creates its window (hidden) and its controls' windows
+    // from their state, the first time a window is needed. Showing and closing ask for it.
+    void HandleNeeded();
 
     void Show();
     void Hide();

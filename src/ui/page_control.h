@@ -27,11 +27,16 @@ public:
 
 protected:
     HWND CreateWindowHandle(HWND parent) override;
+    void HandleTreeCreated() override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
 
 private:
+    static void InsertTab(HWND tabs, int index, const std::string& caption);
+    // The pages' area inside the control, from the tab control's own layout once it has one.
+    Bounds PageArea(HWND tabs) const;
     void ShowActivePage();
     std::vector<TabSheet*> pages_;
+    int activeIndex_ = -1; // kept while the control has no window
 };
 
 } // namespace aw::ui

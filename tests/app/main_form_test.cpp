@@ -183,6 +183,11 @@ TEST_F(MainWindow, StartupKeepsTheWindowHiddenUntilTheTrayIconIsClicked)
     Pump();
     EXPECT_TRUE(IsWindowVisible(main->Handle()));
     EXPECT_TRUE(settings->Option(OptionId::NoMessageAfterCleaning).Checked()); // the show handler loaded the settings
+    // The settings window is made only when it is first needed, showing what was loaded.
+    EXPECT_EQ(settings->Handle(), nullptr);
+    settings->HandleNeeded();
+    EXPECT_EQ(SendMessageA(settings->Option(OptionId::NoMessageAfterCleaning).Handle(), BM_GETCHECK, 0, 0),
+              BST_CHECKED);
     EXPECT_TRUE(main->CollapseEnabled);
     EXPECT_TRUE(TrayIconPresent(main->Handle())); // showing keeps the icon
 }
@@ -274,6 +279,7 @@ TEST_F(MainWindow, SettingsButtonShowsTheSettingsWindowModally)
         result = 0;
         return true;
     };
+    settings->HandleNeeded();
     PostMessageA(settings->Handle(), WM_APP + 2, 0, 0);
     main->Button2->Click();
     EXPECT_TRUE(mainDisabled);
@@ -343,6 +349,7 @@ TEST_F(MainWindow, WearsTheSkinItCarriesAndSoDoesTheSettingsWindow)
     EXPECT_EQ(after.bottom, client.bottom);
 
     // The settings window is skinned when it is activated, with no call from the form.
+    settings->HandleNeeded();
     EXPECT_EQ(manager->FindForm(settings->Handle()), nullptr);
     settings->Show();
     PumpFor(250);

@@ -48,6 +48,7 @@ protected:
     {
         RemoveLocationsFile(path_);
         form_.FormCreate();
+        form_.HandleNeeded();
         ui::Application::Instance().GetSeams().ErrorBox = [this](const std::string& text) { errors_.push_back(text); };
     }
     void TearDown() override

@@ -91,6 +91,7 @@ protected:
         RegCloseKey(key);
         Clean();
         form_.FormCreate();
+        form_.HandleNeeded();
     }
     void TearDown() override
     {

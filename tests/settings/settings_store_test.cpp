@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -45,6 +47,7 @@ protected:
 
 TEST_F(SettingsStore, WindowHasItsPagesOptionsAndInitialStates)
 {
+    form.HandleNeeded();
     char caption[32] = {};
     GetWindowTextA(form.Handle(), caption, sizeof caption);
     EXPECT_STREQ(caption, "Settings");
@@ -82,6 +85,37 @@ TEST_F(SettingsStore, WindowHasItsPagesOptionsAndInitialStates)
     const int expected[] = {6, 1, 2, 10, 9, 7, 8};
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(tabOrder[i], form.Option(static_cast<OptionId>(expected[i])).Handle()) << i;
+}
+
+TEST_F(SettingsStore, WindowMadeLaterShowsWhatWasSetBefore)
+{
+    ASSERT_EQ(form.Handle(), nullptr);
+    form.Option(OptionId::CreateRestorePoint).SetChecked(true);
+    form.Option(OptionId::MinimizeToTray).SetChecked(false);
+    form.Memo1->SetLines({"FIL:%TEMP%a.txt", "DIR:%TEMP%|*.tmp"});
+    form.PageControl1->SetActivePageIndex(3);
+    form.Button5->SetEnabled(false);
+    EXPECT_EQ(form.Memo1->Lines(), (std::vector<std::string>{"FIL:%TEMP%a.txt", "DIR:%TEMP%|*.tmp"}));
+
+    form.HandleNeeded();
+    auto check = [](ui::CheckBox& box) { return SendMessageA(box.Handle(), BM_GETCHECK, 0, 0); };
+    EXPECT_EQ(check(form.Option(OptionId::CreateRestorePoint)), BST_CHECKED);
+    EXPECT_EQ(check(form.Option(OptionId::MinimizeToTray)), BST_UNCHECKED);
+    char text[64] = {};
+    GetWindowTextA(form.Memo1->Handle(), text, sizeof text);
+    EXPECT_STREQ(text, "FIL:%TEMP%a.txt\r\nDIR:%TEMP%|*.tmp");
+    EXPECT_EQ(SendMessageA(form.PageControl1->Handle(), TCM_GETCURSEL, 0, 0), 3);
+    EXPECT_EQ(TabCtrl_GetItemCount(form.PageControl1->Handle()), 4);
+    // Only the chosen page is shown (within the still hidden window).
+    EXPECT_NE(GetWindowLongA(form.PageControl1->Page(3).Handle(), GWL_STYLE) & WS_VISIBLE, 0);
+    EXPECT_EQ(GetWindowLongA(form.PageControl1->Page(0).Handle(), GWL_STYLE) & WS_VISIBLE, 0);
+    EXPECT_FALSE(IsWindowEnabled(form.Button5->Handle()));
+    EXPECT_FALSE(form.Button5->Enabled());
+    // The sheets fill the area the tabs leave, as pages added to a live control do.
+    RECT area{0, 0, 561, 273};
+    TabCtrl_AdjustRect(form.PageControl1->Handle(), FALSE, &area);
+    EXPECT_EQ(form.PageControl1->Page(2).GetBounds().Top, area.top);
+    EXPECT_EQ(form.PageControl1->Page(2).GetBounds().Width, area.right - area.left);
 }
 
 TEST_F(SettingsStore, FirstSaveWritesTheTenKeysInCreationOrder)
