@@ -228,8 +228,7 @@ void MainForm::EnableCollapse1Click()
 
 void MainForm::FormCreate()
 {
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-    Tray.Fill(hwnd_, icon, ui::Application::Instance().Title());
+    Tray.Fill(hwnd_, ui::ApplicationIcon(), ui::Application::Instance().Title());
     // Expanding every group here and collapsing most of them again at the first show, one
     // group at a time, is the dearest part of starting up; the tree is not visible before that
     // show, so the show expands just the groups that stay open.

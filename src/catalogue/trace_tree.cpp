@@ -30,9 +30,17 @@ void DrawBox(HDC dc, int left, bool ticked)
 HIMAGELIST CreateCheckBoxImages()
 {
     HIMAGELIST images = ImageList_Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, 3, 0);
-    WindowDC screen(nullptr);
-    MemoryDC dc(screen.Get());
-    UniqueBitmap strip(CreateCompatibleBitmap(screen.Get(), kImageSize * 3, kImageSize));
+    // Drawn in a 24-bit bitmap of the program's own memory: no screen DC to borrow, which the
+    // window server would have to hand out.
+    MemoryDC dc;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = kImageSize * 3;
+    info.bmiHeader.biHeight = kImageSize;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    UniqueBitmap strip(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     {
         SelectedObject selected(dc.Get(), strip.Get());
         RECT all{0, 0, kImageSize * 3, kImageSize};
@@ -49,8 +57,10 @@ HIMAGELIST CreateCheckBoxImages()
 void BuildTraceTree(ui::TreeView& tree)
 {
     tree.SetStateImages(CreateCheckBoxImages());
+    ui::TreeView::UpdateScope update(tree);
     for (const CatalogueGroup& group : TraceCatalogue()) {
-        ui::TreeNode groupNode = tree.AddSorted(ui::TreeNode(), std::string(group.Text), -1);
+        // Groups are bold from the start, as the creation handler would make them anyway.
+        ui::TreeNode groupNode = tree.AddSorted(ui::TreeNode(), std::string(group.Text), -1, true);
         for (std::string_view category : group.Categories)
             tree.AddSorted(groupNode, std::string(category), StateNotSelected);
     }

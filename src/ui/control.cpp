@@ -9,13 +9,13 @@
 #include <windowsx.h>
 
 #include <map>
+#include <set>
 #include <stdexcept>
 
 namespace aw::ui {
 
 namespace {
 
-constexpr char kControlProperty[] = "AwControl";
 constexpr UINT_PTR kSubclassId = 0x4157; // 'AW'
 
 } // namespace
@@ -119,9 +119,12 @@ WinControl::~WinControl()
 
 Control* WinControl::FromHandle(HWND window)
 {
-    if (!window)
+    // The control is the data of its subclass, which the process keeps in its own memory: asking
+    // for it costs no round trip to the window server, and it is asked on every notification.
+    DWORD_PTR data = 0;
+    if (!window || !aw::subclass::Get(window, &WinControl::SubclassProc, kSubclassId, &data))
         return nullptr;
-    return static_cast<Control*>(GetPropA(window, kControlProperty));
+    return static_cast<Control*>(reinterpret_cast<WinControl*>(data));
 }
 
 Control* WinControl::FindChild(std::string_view name) const
@@ -175,7 +178,6 @@ void WinControl::Attach(HWND window)
     hwnd_ = window;
     if (!window)
         return;
-    SetPropA(window, kControlProperty, static_cast<Control*>(this));
     aw::subclass::Set(window, &WinControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -372,32 +374,39 @@ LRESULT CALLBACK WinControl::SubclassProc(HWND window, UINT message, WPARAM wPar
     auto* self = reinterpret_cast<WinControl*>(data);
     if (message == WM_NCDESTROY) {
         aw::subclass::Remove(window, &WinControl::SubclassProc, kSubclassId);
-        RemovePropA(window, kControlProperty);
         self->hwnd_ = nullptr;
         return aw::subclass::CallNext(window, message, wParam, lParam);
     }
     return self->Dispatch(message, wParam, lParam);
 }
 
-const char* EnsureWindowClass(const char* className, UINT style, int background)
+const char* EnsureWindowClass(const char* className, UINT style, int background, HICON icon)
 {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (GetClassInfoExA(instance, className, &existing))
+    // The classes this process registered, remembered here: asking the system first would cost
+    // a round trip to the window server per window made.
+    static std::set<std::string, std::less<>> registered;
+    if (registered.count(std::string_view(className)))
         return className;
+    static const HCURSOR arrow = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.style = style;
     wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = arrow;
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
     wc.lpszClassName = className;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    if (!RegisterClassExA(&wc))
+    wc.hIcon = icon;
+    if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         throw std::runtime_error(std::string("Cannot register the window class ") + className);
+    registered.emplace(className);
     return className;
+}
+
+HICON ApplicationIcon()
+{
+    static const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+    return icon;
 }
 
 } // namespace aw::ui

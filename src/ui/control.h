@@ -96,7 +96,7 @@ private:
 
 // A control with a window of its own. Its window procedure is a subclass installed right after
 // creation (one mechanism for the framework's own classes and the system's controls alike), and
-// the control is bound to the window through a window property until WM_NCDESTROY.
+// the control is bound to the window through that subclass until WM_NCDESTROY.
 // A child added to a control that has no window yet keeps its state (caption, font, visibility,
 // enabled state and its own values) in the object; its window is made with its parent's, from
 // that state, so a form built in code costs no windows until it is first needed.
@@ -171,7 +171,10 @@ private:
 };
 
 // Registers (once) a window class whose procedure is DefWindowProcA; the framework's own
-// windows get their behaviour from the subclass.
-const char* EnsureWindowClass(const char* className, UINT style = CS_DBLCLKS, int background = COLOR_BTNFACE);
+// windows get their behaviour from the subclass. Only top-level windows show a class icon.
+const char* EnsureWindowClass(const char* className, UINT style = CS_DBLCLKS, int background = COLOR_BTNFACE,
+                              HICON icon = nullptr);
+// The program's icon (resource 1), loaded once.
+HICON ApplicationIcon();
 
 } // namespace aw::ui

@@ -106,8 +106,8 @@ bool TreeNode::Bold() const
 
 void TreeNode::SetBold(bool bold)
 {
-    if (!item_)
-        return;
+    if (!item_ || Bold() == bold)
+        return; // changing an item makes the control redraw it
     TVITEMA item{};
     item.mask = TVIF_STATE | TVIF_HANDLE;
     item.hItem = item_;
@@ -158,15 +158,15 @@ HWND TreeView::CreateWindowHandle(HWND parent)
                            b.Left, b.Top, b.Width, b.Height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-TreeNode TreeView::AddSorted(const TreeNode& parent, const std::string& text, int stateIndex)
+TreeNode TreeView::AddSorted(const TreeNode& parent, const std::string& text, int stateIndex, bool bold)
 {
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent ? parent.Item() : TVI_ROOT;
     insert.hInsertAfter = TVI_SORT;
     insert.item.mask = TVIF_TEXT | TVIF_STATE;
     insert.item.pszText = const_cast<char*>(text.c_str());
-    insert.item.stateMask = TVIS_STATEIMAGEMASK;
-    insert.item.state = StateMaskFor(stateIndex);
+    insert.item.stateMask = TVIS_STATEIMAGEMASK | TVIS_BOLD;
+    insert.item.state = StateMaskFor(stateIndex) | (bold ? TVIS_BOLD : 0);
     auto item = reinterpret_cast<HTREEITEM>(SendMessageA(hwnd_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
     return TreeNode(this, item);
 }
@@ -221,6 +221,17 @@ void TreeView::FullCollapse()
     for (auto it = nodes.rbegin(); it != nodes.rend(); ++it)
         if (it->HasChildren())
             it->Collapse();
+}
+
+TreeView::UpdateScope::UpdateScope(TreeView& tree) : tree_(tree)
+{
+    SendMessageA(tree_.hwnd_, WM_SETREDRAW, FALSE, 0);
+}
+
+TreeView::UpdateScope::~UpdateScope()
+{
+    SendMessageA(tree_.hwnd_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(tree_.hwnd_, nullptr, TRUE);
 }
 
 void TreeView::SetStateImages(HIMAGELIST images)

@@ -47,8 +47,8 @@ public:
     ~TreeView() override;
 
     // Adds a node among `parent`'s children (top level for an empty node), at its place in
-    // the sorted order, with the given state index (-1: no state image).
-    TreeNode AddSorted(const TreeNode& parent, const std::string& text, int stateIndex);
+    // the sorted order, with the given state index (-1: no state image), bold if asked.
+    TreeNode AddSorted(const TreeNode& parent, const std::string& text, int stateIndex, bool bold = false);
 
     TreeNode FirstRoot() const;
     // Every node in display order of the flat node list (parents before their children).
@@ -60,6 +60,17 @@ public:
 
     // Replaces the state images; index 0 is never shown (state index 0 means none).
     void SetStateImages(HIMAGELIST images);
+    // Many changes in a row: the control redraws once, when the scope ends.
+    class UpdateScope {
+    public:
+        explicit UpdateScope(TreeView& tree);
+        ~UpdateScope();
+        UpdateScope(const UpdateScope&) = delete;
+        UpdateScope& operator=(const UpdateScope&) = delete;
+
+    private:
+        TreeView& tree_;
+    };
     void SetShowRoot(bool show);
     void SetShowLines(bool show);
     bool StyleBit(DWORD bit) const;

@@ -53,8 +53,18 @@ TSkinData::TSkinData(HWND owner, ManagerAccess manager, HINSTANCE resources)
       resources_(resources ? resources : ::GetModuleHandleA(nullptr)),
       maximizedSize_{::GetSystemMetrics(SM_CXMAXIMIZED), ::GetSystemMetrics(SM_CYMAXIMIZED)}
 {
-    LoadMenuGlyphs();
-    CreateHintWindow();
+}
+
+HIMAGELIST TSkinData::MenuGlyphs()
+{
+    if (!menuGlyphs_) LoadMenuGlyphs();
+    return menuGlyphs_.Get();
+}
+
+HWND TSkinData::HintWindow()
+{
+    if (!hintWindow_) CreateHintWindow();
+    return hintWindow_.get();
 }
 
 TSkinData::~TSkinData()

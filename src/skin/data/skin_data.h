@@ -90,8 +90,10 @@ public:
     HBRUSH ButtonFaceBrush() const { return buttonFaceBrush_.Get(); }
     HFONT CaptionFont() const { return captionFont_.Get(); }
     HBITMAP AppIconCopy() const { return appIcon_.Get(); }
-    HIMAGELIST MenuGlyphs() const { return menuGlyphs_.Get(); }
-    HWND HintWindow() const { return hintWindow_.get(); }
+    // Made the first time they are asked for: a program may never open a skinned menu or hover
+    // a caption button, and both cost window-server work at start-up.
+    HIMAGELIST MenuGlyphs();
+    HWND HintWindow();
     SIZE MaximizedSize() const { return maximizedSize_; }
     HWND Owner() const { return owner_; }
 

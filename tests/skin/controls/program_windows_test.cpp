@@ -34,6 +34,7 @@ TEST(ProgramWindows, EveryControlButPanelsIsSkinnedAndComesBack)
     MainForm main(StartMode::Normal, settings);
     main.Build();
     settings.FormCreate();
+    settings.HandleNeeded();
     auto data = test::ShippedSkinData();
 
     for (ui::Form* form : {static_cast<ui::Form*>(&main), static_cast<ui::Form*>(&settings)}) {
