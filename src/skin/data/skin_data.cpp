@@ -83,12 +83,34 @@ void TSkinData::ReadSkinStream(const std::uint8_t* data, std::size_t size)
     std::vector<std::uint8_t> compressed;
     ReadSkinStreamProperty(data, size, compressed);
     compressed_ = std::move(compressed);
+    if (reading_) {
+        // Decoded when first needed: see SkinReady.
+        noSkinReady_ = true;
+        decodePending_ = !compressed_.empty();
+        return;
+    }
     LoadSkinStream();
+}
+
+const TSkinData& TSkinData::Decoded() const
+{
+    if (decodePending_) {
+        decodePending_ = false;
+        // A skin that does not load is switched off, as loading it at once would have done.
+        if (!DecodeHeldStream()) active_ = false;
+    }
+    return *this;
 }
 
 std::vector<std::uint8_t> TSkinData::WriteSkinStream() const { return WriteSkinStreamProperty(compressed_); }
 
 bool TSkinData::LoadSkinStream()
+{
+    decodePending_ = false;
+    return DecodeHeldStream();
+}
+
+bool TSkinData::DecodeHeldStream() const
 {
     noSkinReady_ = true;
     LoadEnvironment env;
@@ -124,7 +146,7 @@ void TSkinData::Loaded()
     }
     if (manager) manager->InstallHook();
     if (active_) {
-        if (noSkinReady_)
+        if (noSkinReady_ && !decodePending_)
             active_ = false;
         else if (manager)
             manager->Schedule(SkinOperation::SkinAll, *this, kSkinAllDelayMs);
@@ -145,7 +167,7 @@ void TSkinData::SetActive(bool active)
         return;
     }
     // A skin that never loaded cannot be switched on.
-    if (active && noSkinReady_) return;
+    if (active && !SkinReady()) return;
     active_ = active;
     SkinManagerLink* manager = Manager();
     if (!manager) return;

@@ -46,7 +46,7 @@ public:
     TSkinData& operator=(const TSkinData&) = delete;
 
     // Published properties, in declaration order.
-    bool Active() const { return active_; }
+    bool Active() const { return Decoded().active_; }
     void SetActive(bool active);
     std::int32_t DisableTag = kDefaultDisableTag;
     SkinControlSet SkinControls = kDefaultSkinControls;
@@ -82,12 +82,15 @@ public:
     bool LoadSkinStream();
 
     // State the skinning code reads.
-    bool SkinReady() const { return !noSkinReady_; }
-    const std::string& SkinName() const { return skin_.skinName; }
-    const GdiSkinModel& Skin() const { return skin_; }
-    TDataSkinObject* Slot(SkinSlot slot) const { return skin_.Slot(slot); }
-    Colour SkinColour(ColourSlot slot) const { return skin_.colours[slot]; }
-    HBRUSH ButtonFaceBrush() const { return buttonFaceBrush_.Get(); }
+    // A stream read while the component loads is decoded the first time the skin is asked for
+    // (at the latest when the windows are skinned, a moment after the main window shows), so
+    // that a program's start does not wait for it.
+    bool SkinReady() const { return !Decoded().noSkinReady_; }
+    const std::string& SkinName() const { return Decoded().skin_.skinName; }
+    const GdiSkinModel& Skin() const { return Decoded().skin_; }
+    TDataSkinObject* Slot(SkinSlot slot) const { return Decoded().skin_.Slot(slot); }
+    Colour SkinColour(ColourSlot slot) const { return Decoded().skin_.colours[slot]; }
+    HBRUSH ButtonFaceBrush() const { return Decoded().buttonFaceBrush_.Get(); }
     HFONT CaptionFont() const { return captionFont_.Get(); }
     HBITMAP AppIconCopy() const { return appIcon_.Get(); }
     // Made the first time they are asked for: a program may never open a skinned menu or hover
@@ -117,6 +120,9 @@ private:
     };
 
     SkinManagerLink* Manager();
+    // The component with a stream read during loading decoded, if it was not yet.
+    const TSkinData& Decoded() const;
+    bool DecodeHeldStream() const;
     void LoadMenuGlyphs();
     void CreateHintWindow();
 
@@ -126,14 +132,16 @@ private:
     HINSTANCE resources_;
     SkinManagerLink* manager_ = nullptr;
     bool reading_ = true;  // until Loaded()
-    bool active_ = false;
+    mutable bool active_ = false;  // goes off when a skin decoded late does not load
     std::string skinFile_;
     TSkinFormType formType_ = sfMainform;
 
     std::vector<std::uint8_t> compressed_;
-    bool noSkinReady_ = true;
-    GdiSkinModel skin_;
-    Brush buttonFaceBrush_;
+    // The decoded skin; filled on first use when the stream was read during loading.
+    mutable bool decodePending_ = false;
+    mutable bool noSkinReady_ = true;
+    mutable GdiSkinModel skin_;
+    mutable Brush buttonFaceBrush_;
     Font captionFont_;
     Bitmap appIcon_;
     UniqueImageList menuGlyphs_;

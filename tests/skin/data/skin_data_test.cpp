@@ -212,6 +212,32 @@ TEST_F(SkinDataComponent, APackageThatDoesNotLoadKeepsSkinningOff)
     EXPECT_EQ(data->WriteSkinStream(), property);  // what was stored is kept for saving
 }
 
+TEST_F(SkinDataComponent, AStreamReadWhileLoadingIsDecodedWhenTheSkinIsFirstNeeded)
+{
+    std::vector<std::uint8_t> compressed;
+    ReadSkinStreamProperty(ShippedProperty().data(), ShippedProperty().size(), compressed);
+    for (std::size_t i = 4; i < compressed.size(); ++i) compressed[i] ^= 0x5A;
+    const auto damaged = WriteSkinStreamProperty(compressed);
+    auto data = Make();
+    data->ReadSkinStream(damaged.data(), damaged.size());
+    data->SetActive(true);
+    data->Loaded();
+    // Nothing decoded yet: the skinning is scheduled as for a good skin.
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(manager.calls, (Calls{"register", "hook", "skin all 250"}));
+    // The skinning asks for it: the package does not load, and the component is off.
+    EXPECT_FALSE(data->SkinReady());
+    EXPECT_EQ(messages, (std::vector<std::string>{kOlderSkinMessage}));
+    EXPECT_FALSE(data->Active());
+    data->SetActive(true); // and cannot be switched on
+    EXPECT_FALSE(data->Active());
+
+    auto good = Make();
+    ReadShipped(*good);
+    good->Loaded();
+    EXPECT_EQ(good->SkinName(), "Ashwarden"); // decoded on the first question
+}
+
 TEST_F(SkinDataComponent, FormLocalComponentsAttachTheirOwnForm)
 {
     HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
