@@ -380,7 +380,7 @@ LRESULT CALLBACK WinControl::SubclassProc(HWND window, UINT message, WPARAM wPar
     return self->Dispatch(message, wParam, lParam);
 }
 
-const char* EnsureWindowClass(const char* className, UINT style, int background, HICON icon)
+const char* EnsureWindowClass(const char* className, UINT style, int background, HICON icon, HICON smallIcon)
 {
     // The classes this process registered, remembered here: asking the system first would cost
     // a round trip to the window server per window made.
@@ -397,6 +397,7 @@ const char* EnsureWindowClass(const char* className, UINT style, int background,
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
     wc.lpszClassName = className;
     wc.hIcon = icon;
+    wc.hIconSm = smallIcon;
     if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         throw std::runtime_error(std::string("Cannot register the window class ") + className);
     registered.emplace(className);
@@ -406,6 +407,17 @@ const char* EnsureWindowClass(const char* className, UINT style, int background,
 HICON ApplicationIcon()
 {
     static const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+    return icon;
+}
+
+HICON ApplicationSmallIcon()
+{
+    // The icon resource's own small image, as Windows picks for a class registered without
+    // one; some platforms would shrink the large image instead, at a cost of several requests
+    // to the window server.
+    static const HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                                            GetSystemMetrics(SM_CXSMICON),
+                                                            GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     return icon;
 }
 

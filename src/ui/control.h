@@ -173,8 +173,9 @@ private:
 // Registers (once) a window class whose procedure is DefWindowProcA; the framework's own
 // windows get their behaviour from the subclass. Only top-level windows show a class icon.
 const char* EnsureWindowClass(const char* className, UINT style = CS_DBLCLKS, int background = COLOR_BTNFACE,
-                              HICON icon = nullptr);
-// The program's icon (resource 1), loaded once.
+                              HICON icon = nullptr, HICON smallIcon = nullptr);
+// The program's icon (resource 1), large and small, loaded once.
 HICON ApplicationIcon();
+HICON ApplicationSmallIcon();
 
 } // namespace aw::ui

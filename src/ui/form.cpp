@@ -35,7 +35,7 @@ Form::Form(std::string name, const char* className, int clientWidth, int clientH
 
 HWND Form::CreateWindowHandle(HWND)
 {
-    EnsureWindowClass(className_, CS_DBLCLKS, COLOR_BTNFACE, ApplicationIcon());
+    EnsureWindowClass(className_, CS_DBLCLKS, COLOR_BTNFACE, ApplicationIcon(), ApplicationSmallIcon());
     RECT frame{0, 0, clientWidth_, clientHeight_};
     AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
     int width = frame.right - frame.left;
