@@ -1,7 +1,9 @@
 // Start-up time: from CreateProcess to a visible main window, for Ashwarden and for a bare
 // Win32 window program, median of several starts, and their ratio.
 //
-//   startup_bench <Ashwarden.exe> <bare_window.exe> [starts]
+//   startup_bench <Ashwarden.exe> <bare_window.exe> [starts] [pause-ms]
+// By default each start follows the end of the one before at once, so a start may overlap the
+// system's clean-up after the last; with a pause, every start begins on a settled system.
 // Ashwarden scans the profile at every show, so it runs only in a private sandboxed prefix.
 #include <windows.h>
 
@@ -31,8 +33,9 @@ BOOL CALLBACK FindVisible(HWND window, LPARAM data)
     return TRUE;
 }
 
-// Seconds until the program shows a window, or a negative value when it never does.
-double TimeToWindow(const std::string& program)
+// Seconds until the program shows a window, or a negative value when it never does. The
+// process is ended as soon as it shows one, and `pauseMs` waited after that.
+double TimeToWindow(const std::string& program, DWORD pauseMs)
 {
     std::string command = "\"" + program + "\"";
     STARTUPINFOA startup{};
@@ -53,6 +56,7 @@ double TimeToWindow(const std::string& program)
     }
     TerminateProcess(info.hProcess, 0);
     WaitForSingleObject(info.hProcess, 5000);
+    Sleep(pauseMs);
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     return seconds;
@@ -75,10 +79,11 @@ int main(int argc, char** argv)
     if (argc < 3)
         return 2;
     int starts = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
+    const DWORD pauseMs = argc > 4 ? static_cast<DWORD>(std::max(0, std::atoi(argv[4]))) : 0;
     std::vector<double> program, bare;
     for (int i = 0; i < starts; ++i) {
-        program.push_back(TimeToWindow(argv[1]));
-        bare.push_back(TimeToWindow(argv[2]));
+        program.push_back(TimeToWindow(argv[1], pauseMs));
+        bare.push_back(TimeToWindow(argv[2], pauseMs));
     }
     double a = Median(program), b = Median(bare);
     double bestA = *std::min_element(program.begin(), program.end());

@@ -38,4 +38,4 @@ cp build/bench-win/src/app/Ashwarden.exe build/bench-win/bench/bare_window.exe "
 winpath() { local rel=${1#"$REPO"/}; echo "R:\\${rel//\//\\}"; }
 aw_wine "$REPO/build/bench-win/bench/startup_bench.exe" "$(winpath "$AW_WORK/app/Ashwarden.exe")" \
   "$(winpath "$AW_WORK/app/bare_window.exe")" \
-  "${AW_BENCH_STARTS:-7}"
+  "${AW_BENCH_STARTS:-7}" "${AW_BENCH_PAUSE_MS:-0}"
