@@ -14,7 +14,7 @@ aw_quiet cmake --build build/bench-native -j "$AW_JOBS" --target skin_decode_ben
 aw_quiet cmake -S . -B build/bench-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DASHWARDEN_DEPS="$AW_DEPS" \
   -DASHWARDEN_BENCH=ON -DBUILD_TESTING=OFF
-aw_quiet cmake --build build/bench-win -j "$AW_JOBS" --target skin_decode_bench cleaning_bench startup_bench bare_window Ashwarden
+aw_quiet cmake --build build/bench-win -j "$AW_JOBS" --target skin_decode_bench cleaning_bench removal_steps startup_bench bare_window Ashwarden
 
 echo "== skin package decoding, native"
 build/bench-native/bench/skin_decode_bench res/skin/ashwarden.skin 2000
