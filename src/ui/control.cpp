@@ -20,6 +20,14 @@ constexpr UINT_PTR kSubclassId = 0x4157; // 'AW'
 
 } // namespace
 
+void InvalidateShown(HWND window, const RECT* area)
+{
+    // A window that is not on screen is drawn whole when it shows; marking it costs a request
+    // to the window server for nothing.
+    if (window && IsWindowVisible(window))
+        InvalidateRect(window, area, TRUE);
+}
+
 // --- Control -------------------------------------------------------------------------------
 
 void Control::SetCaption(const std::string& caption)
@@ -53,7 +61,7 @@ void Control::Invalidate()
     if (!parent_ || !parent_->Handle())
         return;
     RECT area{bounds_.Left, bounds_.Top, bounds_.Left + bounds_.Width, bounds_.Top + bounds_.Height};
-    InvalidateRect(parent_->Handle(), &area, TRUE);
+    InvalidateShown(parent_->Handle(), &area);
 }
 
 HFONT Control::FontHandle()
@@ -215,8 +223,7 @@ void WinControl::SetVisible(bool visible)
 
 void WinControl::Invalidate()
 {
-    if (hwnd_)
-        InvalidateRect(hwnd_, nullptr, TRUE);
+    InvalidateShown(hwnd_, nullptr);
 }
 
 void WinControl::SetEnabled(bool enabled)

@@ -170,6 +170,9 @@ private:
     bool enabled_ = true;
 };
 
+// Marks the window (or `area` of it) for redrawing, when it is on screen at all.
+void InvalidateShown(HWND window, const RECT* area = nullptr);
+
 // Registers (once) a window class whose procedure is DefWindowProcA; the framework's own
 // windows get their behaviour from the subclass. Only top-level windows show a class icon.
 const char* EnsureWindowClass(const char* className, UINT style = CS_DBLCLKS, int background = COLOR_BTNFACE,

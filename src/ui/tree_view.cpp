@@ -231,7 +231,7 @@ TreeView::UpdateScope::UpdateScope(TreeView& tree) : tree_(tree)
 TreeView::UpdateScope::~UpdateScope()
 {
     SendMessageA(tree_.hwnd_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(tree_.hwnd_, nullptr, TRUE);
+    InvalidateShown(tree_.hwnd_);
 }
 
 void TreeView::SetStateImages(HIMAGELIST images)
