@@ -33,12 +33,7 @@ HIMAGELIST CreateCheckBoxImages()
     // Drawn in a 24-bit bitmap of the program's own memory: no screen DC to borrow, which the
     // window server would have to hand out.
     MemoryDC dc;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kImageSize * 3;
-    info.bmiHeader.biHeight = kImageSize;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
+    BITMAPINFO info = DibInfo(kImageSize * 3, kImageSize, 24);
     void* bits = nullptr;
     UniqueBitmap strip(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     {

@@ -23,6 +23,20 @@ using UniqueFont = UniqueGdiObject<HFONT>;
 using UniqueRegion = UniqueGdiObject<HRGN>;
 using UniqueImageList = UniqueResource<ClosedWith<HIMAGELIST, &::ImageList_Destroy>>;
 
+// The header of an uncompressed device-independent bitmap; a negative height lays the rows out
+// top-down.
+inline BITMAPINFO DibInfo(int width, int height, int bitCount)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = static_cast<WORD>(bitCount);
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 // A memory DC compatible with `reference` (the screen when null), deleted on scope exit.
 class MemoryDC : public UniqueResource<ClosedWith<HDC, &::DeleteDC>> {
 public:

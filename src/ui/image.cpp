@@ -26,13 +26,7 @@ void Image::PaintOn(HDC dc)
 {
     if (picture_.Pixels.empty())
         return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture_.Width;
-    info.bmiHeader.biHeight = -picture_.Height; // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = DibInfo(picture_.Width, -picture_.Height, 24); // top-down rows
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchDIBits(dc, bounds_.Left, bounds_.Top, bounds_.Width, bounds_.Height, 0, 0, picture_.Width,
                   picture_.Height, picture_.Pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);

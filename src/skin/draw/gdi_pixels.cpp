@@ -1,26 +1,8 @@
 #include "skin/draw/gdi_pixels.h"
 
-#include <cstring>
 #include <vector>
 
 namespace aw::skin {
-
-namespace {
-
-BITMAPINFO DibInfo(int width, int height, int bitCount)
-{
-    BITMAPINFO info;
-    std::memset(&info, 0, sizeof info);
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;  // negative: top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = static_cast<WORD>(bitCount);
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
-}  // namespace
 
 Dib32 CreateDib32(int width, int height)
 {
