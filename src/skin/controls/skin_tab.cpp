@@ -167,7 +167,7 @@ void TSkinTab::Draw(HDC dc, const RECT& rect)
         if (auto colour = control_->PublishedProperty("Color")) face = static_cast<COLORREF>(std::stoul(*colour));
     }
     {
-        Brush brush(::CreateSolidBrush(face));
+        UniqueBrush brush(::CreateSolidBrush(face));
         ::FillRect(b, &client, brush.Get());
     }
 
@@ -249,7 +249,7 @@ void TSkinTab::Draw(HDC dc, const RECT& rect)
         }
     }
     if (closeBoxes_ && tabs->image) {
-        Pen pen(::CreatePen(PS_SOLID, 1, ResolveColour(tabs->NormalColour2)));
+        UniquePen pen(::CreatePen(PS_SOLID, 1, ResolveColour(tabs->NormalColour2)));
         SelectedObject usePen(b, pen.Get());
         for (const RECT& tab : items) {
             const RECT box = ToRECT(TabCloseBox(ToRect(tab)));

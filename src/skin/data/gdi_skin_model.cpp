@@ -68,7 +68,7 @@ void ConvertToGdi(const SkinModel& loaded, GdiSkinModel& target)
 PixelImage ResourceBitmapPixels(HINSTANCE module, const char* name)
 {
     if (!::FindResourceA(module, name, MAKEINTRESOURCEA(2) /* RT_BITMAP */)) return PixelImage{};
-    Bitmap bitmap(static_cast<HBITMAP>(::LoadImageA(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageA(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     return ReadPixels(bitmap.Get());
 }
 

@@ -2,16 +2,16 @@
 // Whole-bitmap operations the skin loader applies to element images. Each replaces the
 // bitmap with a 24-bit copy holding the result; an empty bitmap stays empty.
 
+#include "platform/gdi.h"
 #include "skin/draw/colour.h"
-#include "skin/draw/gdi_objects.h"
 
 namespace aw::skin {
 
 // Every pixel exactly (255, 0, 255) becomes `colour` (a system colour is resolved first).
-void ReplaceMagenta(Bitmap& bitmap, Colour colour);
+void ReplaceMagenta(UniqueBitmap& bitmap, Colour colour);
 
 // Left to right, and top to bottom.
-void MirrorHorizontally(Bitmap& bitmap);
-void MirrorVertically(Bitmap& bitmap);
+void MirrorHorizontally(UniqueBitmap& bitmap);
+void MirrorVertically(UniqueBitmap& bitmap);
 
 }  // namespace aw::skin

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/gdi.h"
 #include "skin/draw/frame_geometry.h"
 #include "skin/draw/gdi_colour.h"
-#include "skin/draw/gdi_objects.h"
 #include "skin/draw/gdi_pixels.h"
 
 namespace aw::skin {

@@ -39,13 +39,13 @@ PixelImage ReadPixels(HBITMAP bitmap)
     return image;
 }
 
-Bitmap CreateBitmap24(const PixelImage& image)
+UniqueBitmap CreateBitmap24(const PixelImage& image)
 {
-    if (image.Empty()) return Bitmap{};
+    if (image.Empty()) return UniqueBitmap{};
     BITMAPINFO info = DibInfo(image.width, image.height, 24);
     void* bits = nullptr;
-    Bitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits) return Bitmap{};
+    UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) return UniqueBitmap{};
     const int stride = (image.width * 3 + 3) & ~3;
     auto* base = static_cast<std::uint8_t*>(bits);
     for (int y = 0; y < image.height; ++y) {

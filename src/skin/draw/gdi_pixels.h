@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "skin/draw/gdi_objects.h"
+#include "platform/gdi.h"
 #include "skin/draw/pixel_image.h"
 
 namespace aw::skin {
@@ -14,7 +14,7 @@ namespace aw::skin {
 // (blue in the low byte, rows without padding). Call GdiFlush before touching `bits` after
 // GDI has drawn into it.
 struct Dib32 {
-    Bitmap bitmap;
+    UniqueBitmap bitmap;
     std::uint32_t* bits = nullptr;
     int width = 0;
     int height = 0;
@@ -32,6 +32,6 @@ SIZE BitmapSize(HBITMAP bitmap);
 PixelImage ReadPixels(HBITMAP bitmap);
 
 // A new 24-bit bottom-up DIB section holding the image, as the skin's own bitmaps are.
-Bitmap CreateBitmap24(const PixelImage& image);
+UniqueBitmap CreateBitmap24(const PixelImage& image);
 
 }  // namespace aw::skin

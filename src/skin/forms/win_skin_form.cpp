@@ -143,12 +143,12 @@ void TWinSysButton::Draw(HDC buffer)
 }
 
 namespace {
-Font SystemMenuFont()
+UniqueFont SystemMenuFont()
 {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = offsetof(NONCLIENTMETRICSA, lfMessageFont) + sizeof metrics.lfMessageFont;
-    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return Font();
-    return Font(::CreateFontIndirectA(&metrics.lfMenuFont));
+    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return UniqueFont();
+    return UniqueFont(::CreateFontIndirectA(&metrics.lfMenuFont));
 }
 }  // namespace
 
@@ -158,10 +158,10 @@ void TMenuBtn::Draw(HDC buffer)
     RECT place = ToRECT(rect);
     const bool lit = state != 1 && enabled;
     if (lit) {
-        Brush fill(::CreateSolidBrush(ResolveColour(data.SkinColour(csHilight))));
+        UniqueBrush fill(::CreateSolidBrush(ResolveColour(data.SkinColour(csHilight))));
         ::FillRect(buffer, &place, fill.Get());
     }
-    Font font = SystemMenuFont();
+    UniqueFont font = SystemMenuFont();
     SelectedObject selected(buffer, font.Get());
     ::SetBkMode(buffer, TRANSPARENT);
     const ColourSlot slot = !enabled ? csButtonShadow : lit ? csHilightText : csMenuBarText;
@@ -202,7 +202,7 @@ void TWinSkinMenu::Layout(const Rect& band, HDC measure)
         if (button->visible && button->IsMdiButton())
             layout.mdiButtonsLeft = layout.mdiButtonsLeft < 0 ? button->rect.left
                                                               : std::min(layout.mdiButtonsLeft, button->rect.left);
-    Font font = SystemMenuFont();
+    UniqueFont font = SystemMenuFont();
     SelectedObject selected(measure, font.Get());
     for (const auto& item : items_) {
         SIZE size{};
@@ -226,7 +226,7 @@ void TWinSkinMenu::Paint(HDC buffer, const Rect& band, bool active)
         else
             DrawThreePart(buffer, area, element->image.Get(), true, false, 2, frame, element->GetMargins());
     } else {
-        Brush fill(::CreateSolidBrush(ResolveColour(data.SkinColour(csMenubar))));
+        UniqueBrush fill(::CreateSolidBrush(ResolveColour(data.SkinColour(csMenubar))));
         ::FillRect(buffer, &area, fill.Get());
     }
     Layout(band, buffer);
@@ -390,7 +390,7 @@ void TWinSkinForm::BuildIconBitmap()
 {
     const int cx = ::GetSystemMetrics(SM_CXSMICON);
     const int cy = ::GetSystemMetrics(SM_CYSMICON);
-    Bitmap bitmap = CreateBitmap24(PixelImage(cx, cy, kMagenta));
+    UniqueBitmap bitmap = CreateBitmap24(PixelImage(cx, cy, kMagenta));
     if (!bitmap) return;
     if (const HICON icon = WindowIcon(window_)) {
         MemoryDC dc;
@@ -622,7 +622,7 @@ void TWinSkinForm::PaintNonClient(bool forgetHot)
     if (width <= 0 || height <= 0) return;
     WholeWindowDC target(window_);
     if (!target.Get()) return;
-    Bitmap buffer(::CreateCompatibleBitmap(target.Get(), width, height));
+    UniqueBitmap buffer(::CreateCompatibleBitmap(target.Get(), width, height));
     MemoryDC dc(target.Get());
     SelectedObject selected(dc.Get(), buffer.Get());
     if (!selected.Ok()) return;
@@ -657,7 +657,7 @@ void TWinSkinForm::BuildRegion()
     const auto& b = data_.Skin().borders;
     const BorderTrans trans{b[bsLeft].Trans != 0, b[bsRight].Trans != 0, b[bsTop].Trans != 0, b[bsBottom].Trans != 0};
     const std::vector<RegionPart> parts = RegionParts(metrics_, width, height, trans, border_);
-    Region region;
+    UniqueRegion region;
     if (parts.empty()) {
         region.Reset(::CreateRectRgn(0, 0, width, height));
     } else {
@@ -680,7 +680,7 @@ void TWinSkinForm::BuildRegion()
             const Rect& r = parts[p].rect;
             if (r.IsEmpty()) continue;
             if (!parts[p].fromPixels || pixels.empty()) {
-                Region piece(::CreateRectRgn(r.left, r.top, r.right, r.bottom));
+                UniqueRegion piece(::CreateRectRgn(r.left, r.top, r.right, r.bottom));
                 ::CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
                 continue;
             }
@@ -696,7 +696,7 @@ void TWinSkinForm::BuildRegion()
                 data->rdh.rcBound = RECT{0, 0, width, height};
                 auto* rects = reinterpret_cast<RECT*>(data->Buffer);
                 for (std::size_t i = 0; i < count; ++i) rects[i] = ToRECT(runs[start + i]);
-                Region piece(::ExtCreateRegion(nullptr, static_cast<DWORD>(bytes.size()), data));
+                UniqueRegion piece(::ExtCreateRegion(nullptr, static_cast<DWORD>(bytes.size()), data));
                 if (piece) ::CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
             }
         }

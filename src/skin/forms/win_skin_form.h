@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "skin/data/skin_data.h"
-#include "skin/draw/gdi_objects.h"
+#include "platform/gdi.h"
 #include "skin/forms/form_geometry.h"
 #include "skin/forms/menu_items.h"
 #include "skin/manager/skinned_window.h"
@@ -207,7 +207,7 @@ private:
     int hoverTime_ = 0;
     bool hoverTimerOn_ = false;
     std::string shownHint_;
-    Bitmap iconBitmap_;
+    UniqueBitmap iconBitmap_;
     Rect titleRect_;
     std::unique_ptr<TWinSkinMenu> menuBar_;
     HMENU nativeMenu_ = nullptr;   // the menu the window had, given back on unskin
