@@ -155,12 +155,12 @@ int CaptionButtonPaintFrame(bool active, bool enabled, int frameCount)
     return FrameFor(kCaptionButtonFrames, state, frameCount);
 }
 
-int CaptionButtonMouseFrame(int objectState, bool enabled, bool mdiButton, int frameCount)
+int CaptionButtonMouseFrame(NcState objectState, bool enabled, bool mdiButton, int frameCount)
 {
     ElementState state = ElementState::Normal;
     if (!enabled) state = ElementState::Disabled;
-    else if (objectState == 2) state = ElementState::Pressed;
-    else if (objectState == 3) state = ElementState::Hot;
+    else if (objectState == NcState::Pressed) state = ElementState::Pressed;
+    else if (objectState == NcState::Hover) state = ElementState::Hot;
     return FrameFor(mdiButton ? kMdiButtonStateFrames : kCaptionButtonFrames, state, frameCount);
 }
 

@@ -12,6 +12,7 @@
 
 #include "skin/draw/colour.h"
 #include "skin/draw/rect.h"
+#include "skin/forms/hot_tracker.h"
 
 namespace aw::skin {
 
@@ -124,7 +125,7 @@ Rect CaptionButtonRect(const CaptionButtonTraits& button, int buttonWidth, int b
 
 // The frame a caption button shows: in a full repaint, and while the mouse acts on it.
 int CaptionButtonPaintFrame(bool active, bool enabled, int frameCount);
-int CaptionButtonMouseFrame(int objectState, bool enabled, bool mdiButton, int frameCount);
+int CaptionButtonMouseFrame(NcState objectState, bool enabled, bool mdiButton, int frameCount);
 
 // The hint shown under a hovered caption button; empty for actions that have none.
 std::string CaptionButtonHint(int action);

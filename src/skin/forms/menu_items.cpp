@@ -7,6 +7,7 @@
 #include "skin/draw/draw_primitives.h"
 #include "skin/draw/gdi_colour.h"
 #include "skin/draw/gdi_pixels.h"
+#include "skin/forms/window_queries.h"
 #include "skin/manager/skin_manager.h"
 
 namespace aw::skin {
@@ -16,14 +17,6 @@ namespace {
 constexpr UINT_PTR kPopupSubclassId = 0x534D;  // 'SM'
 // The ring the platform draws round a menu's items, which the backdrop replaces.
 constexpr int kMenuEdge = 3;
-
-UniqueFont MenuFont()
-{
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = offsetof(NONCLIENTMETRICSA, lfMessageFont) + sizeof metrics.lfMessageFont;
-    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return UniqueFont();
-    return UniqueFont(::CreateFontIndirectA(&metrics.lfMenuFont));
-}
 
 UniqueFont BoldOf(HFONT font)
 {
@@ -134,7 +127,7 @@ bool MeasureSkinMenuItem(const TSkinData& data, const MenuItemStore& store, MEAS
     if (!item) return false;
     WindowDC screen;
     MemoryDC dc(screen.Get());
-    UniqueFont font = MenuFont();
+    UniqueFont font = SystemMenuFont();
     UniqueFont bold = item->isDefault ? BoldOf(font.Get()) : UniqueFont();
     SelectedObject selected(dc.Get(), bold ? bold.Get() : font.Get());
     if (item->separator) {
@@ -237,7 +230,7 @@ bool DrawSkinMenuItem(const TSkinData& data, const MenuItemStore& store, const D
         }
     }
 
-    UniqueFont font = MenuFont();
+    UniqueFont font = SystemMenuFont();
     UniqueFont bold = item->isDefault ? BoldOf(font.Get()) : UniqueFont();
     SelectedObject fontSelected(dc.Get(), bold ? bold.Get() : font.Get());
     ::SetBkMode(dc.Get(), TRANSPARENT);

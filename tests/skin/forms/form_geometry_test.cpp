@@ -120,10 +120,10 @@ TEST(FormGeometry, TheProgramsFormsShowAMaximizeButtonThatIsDisabled)
     EXPECT_EQ(CaptionButtonPaintFrame(true, false, 3), 1);
     EXPECT_EQ(CaptionButtonPaintFrame(false, true, 6), 4);
     EXPECT_EQ(CaptionButtonPaintFrame(true, true, 6), 1);
-    EXPECT_EQ(CaptionButtonMouseFrame(3, true, false, 6), 3);
-    EXPECT_EQ(CaptionButtonMouseFrame(3, true, true, 4), 4);
-    EXPECT_EQ(CaptionButtonMouseFrame(2, false, false, 6), 4);
-    EXPECT_EQ(CaptionButtonMouseFrame(2, false, false, 3), 1);
+    EXPECT_EQ(CaptionButtonMouseFrame(NcState::Hover, true, false, 6), 3);
+    EXPECT_EQ(CaptionButtonMouseFrame(NcState::Hover, true, true, 4), 4);
+    EXPECT_EQ(CaptionButtonMouseFrame(NcState::Pressed, false, false, 6), 4);
+    EXPECT_EQ(CaptionButtonMouseFrame(NcState::Pressed, false, false, 3), 1);
 }
 
 TEST(FormGeometry, SpecialVisibilityCodes)
