@@ -293,7 +293,7 @@ HBITMAP TSkinTrackBar::TurnedThumb(const TDataSkinObject* thumb)
 {
     HBITMAP source = thumb->image.Get();
     if (turned_ && turnedFrom_ == source) return turned_.Get();
-    turned_ = CreateBitmap24(FramesRotated(ReadPixels(source), Frames(thumb), false));
+    turned_ = CreateBitmap32(FramesRotated(ReadPixels(source), Frames(thumb), false));
     turnedFrom_ = source;
     return turned_.Get();
 }

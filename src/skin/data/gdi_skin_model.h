@@ -14,7 +14,7 @@ using TDataSkinSysButton = BasicSkinSysButton<UniqueBitmap>;
 using TDataSkinBoxLabel = BasicSkinBoxLabel<UniqueBitmap>;
 using GdiSkinModel = BasicSkinModel<UniqueBitmap>;
 
-// Moves a loaded model into `target`, every image becoming a 24-bit DIB section. The old
+// Moves a loaded model into `target`, every image becoming a 32-bit top-down DIB section. The old
 // objects of `target` are freed first; its reserved colour slots take the loaded values.
 void ConvertToGdi(const SkinModel& loaded, GdiSkinModel& target);
 

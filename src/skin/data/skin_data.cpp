@@ -209,7 +209,7 @@ void TSkinData::MakeAppIconCopy()
 {
     const int width = ::GetSystemMetrics(SM_CXSMICON);
     const int height = ::GetSystemMetrics(SM_CYSMICON);
-    UniqueBitmap copy = CreateBitmap24(PixelImage(width, height, kMagenta));
+    UniqueBitmap copy = CreateBitmap32(PixelImage(width, height, kMagenta));
     if (!copy) return;
     if (const HICON icon = OwnerIcon(owner_)) {
         MemoryDC dc;

@@ -14,7 +14,7 @@ void Rewrite(UniqueBitmap& bitmap, Operation operation)
     PixelImage pixels = ReadPixels(bitmap.Get());
     if (pixels.Empty()) return;
     operation(pixels);
-    UniqueBitmap rewritten = CreateBitmap24(pixels);
+    UniqueBitmap rewritten = CreateBitmap32(pixels);
     if (rewritten) bitmap = std::move(rewritten);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Whole-bitmap operations the skin loader applies to element images. Each replaces the
-// bitmap with a 24-bit copy holding the result; an empty bitmap stays empty.
+// Whole-bitmap operations on element images. Each replaces the bitmap with a copy holding the
+// result, a 32-bit top-down DIB section like every bitmap of the skin; an empty bitmap stays
+// empty.
 
 #include "platform/gdi.h"
 #include "skin/draw/colour.h"

@@ -1,5 +1,6 @@
 #pragma once
-// Moving pixels between GDI bitmaps and plain memory.
+// Moving pixels between GDI bitmaps and plain memory. Both hold the skin's one pixel format
+// (see pixel_image.h), so each move is one copy of the rows.
 
 #include <windows.h>
 
@@ -15,7 +16,7 @@ namespace aw::skin {
 // GDI has drawn into it.
 struct Dib32 {
     UniqueBitmap bitmap;
-    std::uint32_t* bits = nullptr;
+    DibPixel* bits = nullptr;
     int width = 0;
     int height = 0;
 
@@ -31,7 +32,7 @@ SIZE BitmapSize(HBITMAP bitmap);
 // when the bitmap is null or cannot be read. The bitmap must not be selected into a DC.
 PixelImage ReadPixels(HBITMAP bitmap);
 
-// A new 24-bit bottom-up DIB section holding the image, as the skin's own bitmaps are.
-UniqueBitmap CreateBitmap24(const PixelImage& image);
+// A new 32-bit top-down DIB section holding the image, as every bitmap of the skin is.
+UniqueBitmap CreateBitmap32(const PixelImage& image);
 
 }  // namespace aw::skin

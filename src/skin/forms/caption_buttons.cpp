@@ -39,7 +39,7 @@ void CaptionButtonSet::BuildIconBitmap()
 {
     const int cx = ::GetSystemMetrics(SM_CXSMICON);
     const int cy = ::GetSystemMetrics(SM_CYSMICON);
-    UniqueBitmap bitmap = CreateBitmap24(PixelImage(cx, cy, kMagenta));
+    UniqueBitmap bitmap = CreateBitmap32(PixelImage(cx, cy, kMagenta));
     if (!bitmap) return;
     if (const HICON icon = WindowIcon(form_.Handle())) {
         MemoryDC dc;

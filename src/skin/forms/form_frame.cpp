@@ -43,19 +43,18 @@ void AddRuns(UniqueRegion& region, const std::vector<Rect>& runs, int width, int
 }
 
 // The borders as they are drawn while active, read back to find their transparent pixels.
-std::vector<Colour> BorderPixels(const FormFrame::Shape& shape, const TSkinData& data, int width, int height)
+PixelImage BorderPixels(const FormFrame::Shape& shape, const TSkinData& data, int width, int height)
 {
-    std::vector<Colour> pixels;
     Dib32 dib = CreateDib32(width, height);
-    if (!dib) return pixels;
+    if (!dib) return PixelImage{};
     {
         MemoryDC dc;
         SelectedObject selected(dc.Get(), dib.bitmap.Get());
         DrawFrameBorders(dc.Get(), width, height, data, shape.metrics, true, shape.minimized);
     }
     ::GdiFlush();
-    pixels.resize(static_cast<std::size_t>(width) * height);
-    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = FromDibPixel(dib.bits[i]);
+    PixelImage pixels(width, height);
+    std::copy(dib.bits, dib.bits + pixels.pixels.size(), pixels.pixels.begin());
     return pixels;
 }
 
@@ -63,16 +62,16 @@ UniqueRegion RegionOf(const std::vector<RegionPart>& parts, const FormFrame::Sha
                       int width, int height)
 {
     if (parts.empty()) return UniqueRegion(::CreateRectRgn(0, 0, width, height));
-    const std::vector<Colour> pixels = BorderPixels(shape, data, width, height);
+    const PixelImage pixels = BorderPixels(shape, data, width, height);
     UniqueRegion region(
         ::CreateRectRgn(parts[0].rect.left, parts[0].rect.top, parts[0].rect.right, parts[0].rect.bottom));
     for (std::size_t p = 1; p < parts.size(); ++p) {
         const Rect& r = parts[p].rect;
         if (r.IsEmpty()) continue;
-        if (!parts[p].fromPixels || pixels.empty())
+        if (!parts[p].fromPixels || pixels.Empty())
             AddRectangle(region, r);
         else
-            AddRuns(region, OpaqueRuns(pixels, width, height, r, kMagenta), width, height);
+            AddRuns(region, OpaqueRuns(pixels, r, kMagenta), width, height);
     }
     return region;
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "skin/draw/colour.h"
+#include "skin/draw/pixel_image.h"
 #include "skin/draw/rect.h"
 #include "skin/forms/hot_tracker.h"
 
@@ -176,9 +177,8 @@ int CorrectHitTest(int previous, int y, const FrameMetrics& metrics, bool hasMen
 
 // The rectangles (rows of runs) of `area` whose pixels are not the key colour: the opaque part
 // of a transparent border. A pixel counts as key when each channel lies within the key's value
-// and that value plus one. `pixels` is width x height, rows top to bottom.
-std::vector<Rect> OpaqueRuns(const std::vector<Colour>& pixels, int width, int height, const Rect& area,
-                             Colour key);
+// and that value plus one.
+std::vector<Rect> OpaqueRuns(const PixelImage& image, const Rect& area, Colour key);
 
 // The parts of a window's region: the base rectangle inside the frame, and each border's
 // rectangle with whether its opaque pixels alone count.

@@ -214,7 +214,7 @@ bool DrawSkinMenuItem(const TSkinData& data, const MenuItemStore& store, const D
             const int sourceTop = last + 1 - rows;
             const int y = (height - rows) / 2;
             const RECT line{0, y, width, y + rows};
-            UniqueBitmap strip = CreateBitmap24(PixelImage(frameWidth, rows, kMagenta));
+            UniqueBitmap strip = CreateBitmap32(PixelImage(frameWidth, rows, kMagenta));
             {
                 MemoryDC stripDC;
                 MemoryDC sourceDC;
