@@ -1,6 +1,7 @@
 #include "cleaner/path_rules.h"
 
 #include "platform/text.h"
+#include "platform/unicode_text.h"
 
 #include <vector>
 
@@ -69,7 +70,10 @@ int DepthBelowRoot(const std::vector<std::string_view>& parts, std::size_t first
 
 bool FitsPathLimit(std::string_view path)
 {
-    return path.size() < kPathLimit;
+    // "\\?\UNC\" takes the place of a share's "\\": six more units at most. A UTF-8 text
+    // has at least as many bytes as UTF-16 units, so most paths need no counting.
+    constexpr std::size_t kLongFormRoom = 6;
+    return path.size() + kLongFormRoom < kPathLimit || Utf16Length(path) + kLongFormRoom < kPathLimit;
 }
 
 std::string WithTrailingBackslash(std::string path)

@@ -204,30 +204,79 @@ TEST_F(FilePrimitives, FolderIsEmptyWhenMissingOrHoldingNothing)
     EXPECT_FALSE(IsFolderEmpty(at("nested")));
 }
 
-// Entries whose full path reaches the platform's limit are left alone; the rest of the walk
-// goes on.
-TEST_F(FilePrimitives, PathsPastTheLimitAreSkippedWithoutHarm)
+// Names the ANSI code page cannot spell, and folders whose files lie more than 300 characters
+// down: every primitive reaches them by their exact names, and counts them.
+TEST_F(FilePrimitives, NamesOfAnyScriptAndLengthAreRemovedAndCounted)
 {
-    std::string deep = at("long");
-    while (deep.size() < 200)
-        deep += "\\" + std::string(20, 'd');
-    std::string longName = deep + "\\" + std::string(260 - deep.size() + 5, 'f') + ".bin";
-    ASSERT_GE(longName.size(), 260u);
-    seeds_.folder(deep);
-    // Only the wide API with the long-path prefix can create it.
-    std::wstring wide(longName.begin(), longName.end());
-    HANDLE h = CreateFileW((L"\\\\?\\" + wide).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, h);
-    CloseHandle(h);
-    seeds_.file(at("long\\short.bin"), 9);
+    const auto deepFolder = [&](const std::string& top) {
+        std::string deep = at(top);
+        while (deep.size() < 300)
+            deep += "\\" + test::kCyrillicName + " level";
+        return deep;
+    };
+    const std::string deepTree = deepFolder("tree"), deepFiles = deepFolder("long");
+    std::int64_t size = 10;
+    for (const std::string& name : test::kUnspellableNames) {
+        seeds_.file(at("tree\\" + name), size);
+        seeds_.file(deepTree + "\\" + name, 1000);
+        seeds_.file(at("files\\" + name), size);
+        seeds_.file(deepFiles + "\\" + name, size);
+        size *= 2;
+    }
+    seeds_.file(deepFiles + "\\keep.bin", 1);
+    const std::string single = deepFiles + "\\" + test::kEmojiName;
+    ASSERT_GT(single.size(), 300u);
+    EXPECT_EQ(40, FileSizeOf(single));
+    EXPECT_TRUE(IsOwnFile(single));
 
-    DeleteFolderTree(at("long"), "*.*", false, counters_);
+    DeleteFolderTree(at("tree"), "*.*", false, counters_);
+    EXPECT_FALSE(PathExists(at("tree\\" + test::kCyrillicName + " level")));
+    EXPECT_TRUE(test::IsFolder(at("tree")));
+    EXPECT_EQ(3, counters_.FilesDeleted); // the top level only
+    EXPECT_EQ(70, counters_.BytesCleaned);
+
+    counters_.reset();
+    DeleteFilesInFolder(at("files"), "*.*", counters_);
+    EXPECT_TRUE(DeleteTraceFile(single, counters_));
+    // The mask "*\u0447\u0451\u0442.docx", matched against the exact name.
+    DeleteFilesInFolder(deepFiles, "*" + test::kCyrillicName.substr(4), counters_);
+    for (const std::string& name : test::kUnspellableNames)
+        EXPECT_FALSE(PathExists(at("files\\" + name))) << name;
+    EXPECT_FALSE(PathExists(deepFiles + "\\" + test::kCyrillicName));
+    EXPECT_TRUE(PathExists(deepFiles + "\\" + test::kChineseName));
+    EXPECT_TRUE(PathExists(deepFiles + "\\keep.bin"));
+    EXPECT_EQ(5, counters_.FilesDeleted);
+    EXPECT_EQ(70 + 40 + 10, counters_.BytesCleaned);
+}
+
+// A file the walk finds but cannot reach by its plain path (a trailing dot, which the system
+// drops from a plain path and which the long form would keep) stays where it is, and a file
+// that stays is never counted: not at the top of a tree, nor in a long folder.
+TEST_F(FilePrimitives, AFileThatStaysIsNeverCounted)
+{
+    std::string deep = at("stay");
+    while (deep.size() < 300)
+        deep += "\\level";
+    const std::wstring kept[] = {test::ExactPath(at("stay\\kept.")), test::ExactPath(deep + "\\kept.")};
+    seeds_.file(at("stay\\gone.bin"), 5);
+    seeds_.file(deep + "\\gone.bin", 7);
+    for (const std::wstring& path : kept) {
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, h);
+        CloseHandle(h);
+    }
+
+    DeleteFolderTree(at("stay"), "*.*", false, counters_);
     DeleteFilesInFolder(deep, "*.*", counters_);
 
-    EXPECT_FALSE(PathExists(at("long\\short.bin")));
+    for (const std::wstring& path : kept) {
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(path.c_str()));
+        DeleteFileW(path.c_str());
+    }
+    EXPECT_FALSE(PathExists(at("stay\\gone.bin")));
+    EXPECT_FALSE(PathExists(deep + "\\gone.bin"));
     EXPECT_EQ(1, counters_.FilesDeleted);
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((L"\\\\?\\" + wide).c_str()));
-    DeleteFileW((L"\\\\?\\" + wide).c_str());
+    EXPECT_EQ(5, counters_.BytesCleaned);
 }
 
 } // namespace

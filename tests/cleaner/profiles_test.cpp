@@ -121,7 +121,7 @@ TEST_F(BrowserProfiles, MissingOrOverlongValuesGiveNoProfile)
 {
     EXPECT_EQ("", ReadProfile0Path(roaming_ + "\\no such folder\\profiles.ini"));
     EXPECT_EQ("", ReadProfile0Path("profiles.ini")); // never the Windows folder's copy
-    writeIni("AwLong\\profiles.ini", "[Profile0]\r\nPath=" + std::string(2000, 'p') + "\r\n");
+    writeIni("AwLong\\profiles.ini", "[Profile0]\r\nPath=" + std::string(40000, 'p') + "\r\n");
     EXPECT_EQ("", ReadProfile0Path(roaming_ + "\\AwLong\\profiles.ini"));
 }
 
