@@ -226,6 +226,7 @@ TEST_F(FilePrimitives, NamesOfAnyScriptAndLengthAreRemovedAndCounted)
     seeds_.file(deepFiles + "\\keep.bin", 1);
     const std::string single = deepFiles + "\\" + test::kEmojiName;
     ASSERT_GT(single.size(), 300u);
+    ASSERT_TRUE(PathExists(deepTree + "\\" + test::kEmojiName));
     EXPECT_EQ(40, FileSizeOf(single));
     EXPECT_TRUE(IsOwnFile(single));
 
