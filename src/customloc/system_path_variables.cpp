@@ -2,7 +2,6 @@
 
 #include "platform/folder_services.h"
 
-
 namespace aw {
 
 std::string CurrentUserName()
