@@ -1,5 +1,6 @@
 #include "platform/long_path.h"
 
+#include "platform/text.h"
 #include "platform/unicode_text.h"
 
 #include <vector>
@@ -8,22 +9,12 @@ namespace aw {
 
 namespace {
 
-bool IsSeparator(char c)
-{
-    return c == '\\' || c == '/';
-}
-
-bool IsDriveLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 // "\\?\", "\\.\" (or with forward slashes) and the kernel's "\??\": the caller has chosen the
 // system's own form on purpose.
 bool IsDevicePath(std::string_view path)
 {
-    if (path.size() >= 4 && IsSeparator(path[0]) && IsSeparator(path[1]) && (path[2] == '?' || path[2] == '.') &&
-        IsSeparator(path[3]))
+    if (path.size() >= 4 && IsPathSeparator(path[0]) && IsPathSeparator(path[1]) && (path[2] == '?' || path[2] == '.') &&
+        IsPathSeparator(path[3]))
         return true;
     return path.substr(0, 4) == "\\??\\";
 }
@@ -37,12 +28,12 @@ std::optional<std::string> WideCallPath(std::string_view path)
 
     std::string out;
     std::size_t rootLevels = 0; // levels that ".." may not take away: a share's server and name
-    if (path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == ':' && IsSeparator(path[2])) {
+    if (path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == ':' && IsPathSeparator(path[2])) {
         out = "\\\\?\\";
         out += path.substr(0, 2);
         out += '\\';
         path.remove_prefix(3);
-    } else if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+    } else if (path.size() >= 2 && IsPathSeparator(path[0]) && IsPathSeparator(path[1])) {
         out = "\\\\?\\UNC\\";
         path.remove_prefix(2);
         rootLevels = 2;
@@ -53,7 +44,7 @@ std::optional<std::string> WideCallPath(std::string_view path)
     std::vector<std::string_view> levels;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= path.size(); ++i) {
-        if (i < path.size() && !IsSeparator(path[i]))
+        if (i < path.size() && !IsPathSeparator(path[i]))
             continue;
         const std::string_view level = path.substr(start, i - start);
         start = i + 1;
@@ -76,7 +67,7 @@ std::optional<std::string> WideCallPath(std::string_view path)
             out += '\\';
         out += levels[i];
     }
-    if (!levels.empty() && !path.empty() && IsSeparator(path.back()))
+    if (!levels.empty() && !path.empty() && IsPathSeparator(path.back()))
         out += '\\';
     return out;
 }

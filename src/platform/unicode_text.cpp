@@ -89,23 +89,6 @@ void AppendCodePoint(std::string& out, char32_t c)
     }
 }
 
-std::optional<std::u16string> Utf16FromUtf8(std::string_view text)
-{
-    std::u16string out;
-    out.reserve(text.size());
-    if (!AppendUtf16(out, text))
-        return std::nullopt;
-    return out;
-}
-
-std::string Utf8FromUtf16(std::u16string_view text)
-{
-    std::string out;
-    out.reserve(text.size() + text.size() / 2);
-    AppendUtf8(out, text.data(), text.size());
-    return out;
-}
-
 bool IsStrictUtf8(std::string_view text)
 {
     for (std::size_t at = 0; at < text.size();) {

@@ -63,8 +63,29 @@ void AppendUtf8(std::string& out, const Unit* units, std::size_t count)
 }
 
 // The same, as new strings.
-std::optional<std::u16string> Utf16FromUtf8(std::string_view text);
-std::string Utf8FromUtf16(std::u16string_view text);
+template <typename Unit = char16_t>
+std::optional<std::basic_string<Unit>> Utf16FromUtf8(std::string_view text)
+{
+    std::basic_string<Unit> out;
+    out.reserve(text.size());
+    if (!AppendUtf16(out, text))
+        return std::nullopt;
+    return out;
+}
+
+template <typename Unit>
+std::string Utf8FromUtf16(std::basic_string_view<Unit> text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 2);
+    AppendUtf8(out, text.data(), text.size());
+    return out;
+}
+
+inline std::string Utf8FromUtf16(std::u16string_view text)
+{
+    return Utf8FromUtf16<char16_t>(text);
+}
 
 // Well-formed UTF-8 in the strict sense: no surrogate at all. A text file that passes is read
 // as UTF-8 rather than in the ANSI code page.

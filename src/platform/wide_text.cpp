@@ -9,19 +9,12 @@ namespace aw {
 
 std::optional<std::wstring> WideFromUtf8(std::string_view text)
 {
-    std::wstring wide;
-    wide.reserve(text.size());
-    if (!AppendUtf16(wide, text))
-        return std::nullopt;
-    return wide;
+    return Utf16FromUtf8<wchar_t>(text);
 }
 
 std::string Utf8FromWide(std::wstring_view text)
 {
-    std::string out;
-    out.reserve(text.size() + text.size() / 2);
-    AppendUtf8(out, text.data(), text.size());
-    return out;
+    return Utf8FromUtf16<wchar_t>(text);
 }
 
 std::optional<std::wstring> WidePath(std::string_view path)
