@@ -24,8 +24,6 @@ void RemoveFirstRunMarker()
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Marrowind");
 }
 
-namespace {
-
 std::wstring Wide(const std::string& text)
 {
     const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
@@ -34,8 +32,6 @@ std::wstring Wide(const std::string& text)
         MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
     return wide;
 }
-
-} // namespace
 
 void WriteTextFile(const std::string& path, const std::string& text)
 {

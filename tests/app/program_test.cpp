@@ -17,12 +17,12 @@ struct Started {
 
 Started StartProgram(const std::string& arguments)
 {
-    std::string command = "\"" + ExeFolderFile("Ashwarden.exe") + "\" " + arguments;
-    STARTUPINFOA startup{};
+    std::wstring command = Wide("\"" + ExeFolderFile("Ashwarden.exe") + "\" " + arguments);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     Started started;
-    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
         CloseHandle(info.hThread);
         started.Process.Reset(info.hProcess);
         started.Id = info.dwProcessId;
@@ -174,7 +174,8 @@ TEST_F(Program, PreviewWritesThePlanOfTheCleanAndDeletesNothing)
         SeedRecentTrace("a,b \xC3\xA9.lnk"), SeedRecentTrace("plain.lnk"),
         SeedRecentTrace("\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.docx.lnk"),
         SeedRecentTrace("\xE5\xA0\xB1\xE5\x91\x8A.txt.lnk"), SeedRecentTrace("\xF0\x9F\x98\x80.png.lnk")};
-    const std::string planFile = ExeFolderFile("plan.csv");
+    // The plan's own name is one too: the command line is read as the wide text it is.
+    const std::string planFile = ExeFolderFile("plan \xD0\xBF\xD0\xBB\xD0\xB0\xD0\xBD.csv");
 
     EXPECT_EQ(RunToEnd("-preview \"" + planFile + "\""), 0u);
     for (const std::string& trace : traces)
