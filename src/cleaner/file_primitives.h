@@ -1,7 +1,7 @@
 #pragma once
 // Deleting files and asking about folders. Every operation is silent: a missing location is
-// the normal case, a file that cannot be deleted is left and not counted. Paths are ANSI
-// texts; a folder may be given with or without its trailing backslash.
+// the normal case, a file that cannot be deleted is left and not counted. Paths are UTF-8 of
+// any length; a folder may be given with or without its trailing backslash.
 #include "cleaner/clean_counters.h"
 #include "cleaner/clean_sink.h"
 

@@ -18,17 +18,19 @@ struct TreeWalk {
     CleanSink& Sink;
 };
 
-// Deletes one file found by the walk; the top level counts it when it is gone afterwards.
+// Deletes one file found by the walk; the top level counts it when the walk removed it.
 void DeleteWalkedFile(const FolderAnchor& anchor, const std::string& path, std::string_view name,
                       const DirectorySearch& entry, const TreeWalk& walk, CleanCounters* counters)
 {
-    const Removal removal = walk.Sink.removeFile(anchor, path, name, entry.entry().dwFileAttributes, entry.size());
+    const Removal removal = walk.Sink.removeFile(anchor, path, name, entry.attributes(), entry.size());
     if (removal == Removal::NotOwnEntry)
         return;  // a link: neither it nor what it leads to is touched or counted
     if (removal == Removal::Failed && walk.IndexDat && IsIndexDatName(name))
         DeleteFileAtReboot(path);
-    // A file only registered for deletion at the next start still exists, and is not counted.
-    if (counters && (removal == Removal::Removed || !PathExists(path))) {
+    // Only a file this walk removed counts. One that merely cannot be found by its path now (a
+    // name the path cannot reach, or one that went meanwhile) may still be there; one only
+    // registered for deletion at the next start still is.
+    if (counters && removal == Removal::Removed) {
         counters->FilesDeleted += 1;
         counters->BytesCleaned += entry.size();
     }
@@ -49,10 +51,10 @@ void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters,
             return;
         // One path buffer for the whole level: the entry's name replaces the previous one.
         std::string path;
-        path.reserve(kPathLimit);
+        path.reserve(base.size() + MAX_PATH);
         path = base;
         for (DirectorySearch search(pattern); search.found(); search.next()) {
-            const std::string_view name = search.entry().cFileName;
+            const std::string& name = search.name();
             if (search.isDirectory() && IsDotEntry(name))
                 continue;
             if (!MatchesMask(name, walk.Mask))

@@ -9,7 +9,7 @@ namespace aw {
 
 // Deletes everything below the folder whose names match the mask (the program always passes
 // "*.*"): files at every depth, and the sub-folders once emptied. The folder itself stays.
-// Only the files that lay directly in the folder are counted. With the index.dat flag, a file
+// Only the files that lay directly in the folder, and that the walk removed, are counted. With the index.dat flag, a file
 // named exactly "index.dat" that cannot be deleted is registered for deletion at the next
 // system start (and not counted).
 //

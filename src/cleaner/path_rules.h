@@ -5,9 +5,10 @@
 
 namespace aw {
 
-// The platform's path limit (MAX_PATH, terminating zero included). Longer paths are skipped,
+// The longest path the system's wide calls take, in UTF-16 units, terminating zero included.
+// A path fits when it does in its "\\?\" form (paths are UTF-8). Longer paths are skipped,
 // never cut down to some other, shorter path.
-constexpr std::size_t kPathLimit = 260;
+constexpr std::size_t kPathLimit = 32767;
 bool FitsPathLimit(std::string_view path);
 
 // Adds a backslash unless the text already ends in one (or in a forward slash).

@@ -124,7 +124,7 @@ TEST(ScanTable, AFolderThatCannotBeResolvedOrIsTooLongNamesNothing)
     EXPECT_EQ(ScanPath(BaseFolder::Recent, "", source), std::nullopt);
     EXPECT_EQ(ScanPath(BaseFolder::FirefoxProfile, "", source), std::nullopt);
 
-    source.Folders[BaseFolder::RoamingAppData] = "C:\\" + std::string(250, 'r');
+    source.Folders[BaseFolder::RoamingAppData] = "C:\\" + std::string(kPathLimit, 'r');
     EXPECT_EQ(ScanPath(BaseFolder::RoamingAppData, "Opera\\Opera\\", source), std::nullopt);
     // A drive root keeps its one backslash.
     source.Folders[BaseFolder::RoamingAppData] = "D:\\";

@@ -11,23 +11,37 @@
 
 namespace aw::test {
 
+namespace {
+
+// Creates the folder and its missing parents, whatever the length of its path.
+void MakeFolders(const std::string& folder)
+{
+    for (std::size_t slash = folder.find('\\', 3); ; slash = folder.find('\\', slash + 1)) {
+        CreateDirectoryW(Wide(folder.substr(0, slash)).c_str(), nullptr);
+        if (slash == std::string::npos)
+            return;
+    }
+}
+
+} // namespace
+
 bool CopyTree(const std::string& from, const std::string& to)
 {
-    SHCreateDirectoryExA(nullptr, to.c_str(), nullptr);
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((from + "\\*").c_str(), &data);
+    MakeFolders(to);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(Wide(from + "\\*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE)
         return false;
     bool ok = true;
     do {
-        std::string name = data.cFileName;
+        std::string name = Utf8(data.cFileName);
         if (name == "." || name == "..")
             continue;
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             ok = CopyTree(from + "\\" + name, to + "\\" + name) && ok;
         else
-            ok = CopyFileA((from + "\\" + name).c_str(), (to + "\\" + name).c_str(), FALSE) && ok;
-    } while (FindNextFileA(find, &data));
+            ok = CopyFileW(Wide(from + "\\" + name).c_str(), Wide(to + "\\" + name).c_str(), FALSE) && ok;
+    } while (FindNextFileW(find, &data));
     FindClose(find);
     return ok;
 }
@@ -36,12 +50,12 @@ namespace {
 
 void Collect(const std::string& folder, const std::string& relative, std::map<std::string, std::int64_t>& files)
 {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(Wide(folder + "\\*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE)
         return;
     do {
-        std::string name = data.cFileName;
+        std::string name = Utf8(data.cFileName);
         if (name == "." || name == "..")
             continue;
         std::string rel = relative.empty() ? name : relative + "\\" + name;
@@ -49,7 +63,7 @@ void Collect(const std::string& folder, const std::string& relative, std::map<st
             Collect(folder + "\\" + name, rel, files);
         else
             files[rel] = (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    } while (FindNextFileA(find, &data));
+    } while (FindNextFileW(find, &data));
     FindClose(find);
 }
 
@@ -64,8 +78,8 @@ std::map<std::string, std::int64_t> FilesBelow(const std::string& folder)
 
 std::string ReadWholeFile(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return std::string();
     std::string text;
@@ -85,13 +99,20 @@ bool FileHolds(const std::string& path, const std::string& text)
 int QueryInt(const std::string& db, const char* sql)
 {
     int value = -1;
-    // As an unchanging file: reading never creates or removes a "-wal" or "-shm" beside it.
-    std::string uri = "file:/";
-    for (char c : db)
-        uri += c == '\\' ? std::string("/") : c == ' ' ? std::string("%20") : std::string(1, c);
+    // As an unchanging file: reading never creates or removes a "-wal" or "-shm" beside it. A
+    // long path is opened in the "\\?\" form, through SQLite's long-path file system.
+    const std::string name = db.size() >= 240 ? "\\\\?\\" + db : db;
+    std::string uri = "file:";
+    const char* hex = "0123456789ABCDEF";
+    for (char c : name) {
+        const auto u = static_cast<unsigned char>(c);
+        uri += u <= ' ' || u >= 0x80 || c == '%' || c == '?' || c == '#' ? std::string{'%', hex[u >> 4], hex[u & 15]}
+                                                                        : std::string(1, c);
+    }
     uri += "?immutable=1";
     sqlite3* opened = nullptr;
-    const int status = sqlite3_open_v2(uri.c_str(), &opened, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    const int status =
+        sqlite3_open_v2(uri.c_str(), &opened, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, "win32-longpath");
     SqliteConnection handle = OwnConnection(opened);
     if (status == SQLITE_OK) {
         SqliteStatement query(handle.get(), sql);
@@ -108,10 +129,10 @@ InstalledBrowsers::InstalledBrowsers()
     const std::string stage = kFixtureStage;
     ok_ = !roaming_.empty() && !local_.empty() && CopyTree(stage + "\\Roaming", roaming_) &&
           CopyTree(stage + "\\Local", local_);
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((FirefoxRoot() + "\\Profiles\\*.fixture").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(Wide(FirefoxRoot() + "\\Profiles\\*.fixture").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
-        firefoxName_ = data.cFileName;
+        firefoxName_ = Utf8(data.cFileName);
         FindClose(find);
     }
     ok_ = ok_ && !firefoxName_.empty();

@@ -199,9 +199,9 @@ TEST(LocationBuilder, EveryUsableProfileGetsItsOwnLocation)
 TEST(LocationBuilder, LocationsPastThePathLimitAreNotBuilt)
 {
     FakeSource s;
-    s.Folders[BaseFolder::LocalAppData] = "C:\\" + std::string(230, 'x');
+    s.Folders[BaseFolder::LocalAppData] = "C:\\" + std::string(kPathLimit - 40, 'x');
     EXPECT_EQ("<nothing>", Location("Comodo Dragon", "Cache", 0, s));
-    s.Folders[BaseFolder::LocalAppData] = "C:\\" + std::string(200, 'x');
+    s.Folders[BaseFolder::LocalAppData] = "C:\\" + std::string(300, 'x');
     EXPECT_NE("<nothing>", Location("Comodo Dragon", "Cache", 0, s));
 }
 
