@@ -3,8 +3,10 @@
 #include "catalogue/scan_table.h"
 #include "catalogue/trace_tree.h"
 #include "cleaner/location_table.h"
+#include "cleaner/path_rules.h"
 #include "cleaner/system_location_source.h"
 #include "platform/clipboard.h"
+#include "platform/directory_search.h"
 #include "platform/file_system.h"
 #include "platform/registry_key.h"
 
@@ -54,6 +56,21 @@ std::string ClipboardAsText(HWND owner)
     for (SIZE_T left = text.size(); left > 0 && *end != '\0'; --left)
         ++end;
     return std::string(begin, end);
+}
+
+// A file of the folder that the row's mask takes and its keep mask leaves.
+bool HoldsFileToRemove(const TraceAction& action, const std::string& folder)
+{
+    const std::string pattern = WithTrailingBackslash(folder) + std::string(action.Mask);
+    if (!FitsPathLimit(pattern))
+        return false;
+    for (DirectorySearch search(pattern); search.found(); search.next()) {
+        const std::string name = search.name();
+        if (!search.isDirectory() && MatchesMask(name, action.Mask) &&
+            (action.Keep.empty() || !MatchesMask(name, action.Keep)))
+            return true;
+    }
+    return false;
 }
 
 class Scanner {
@@ -106,6 +123,8 @@ private:
             return RegKeyExists(HKEY_CURRENT_USER, test.Relative);
         case ScanProbe::ClipboardText:
             return !IsBlankText(ClipboardAsText(tree_.Handle()));
+        case ScanProbe::CleanerFinds:
+            return CleanerFindsTraces(test.Group, test.Category);
         case ScanProbe::FolderNotEmpty:
         case ScanProbe::FolderExists:
         case ScanProbe::FileExists:
@@ -119,6 +138,37 @@ private:
         if (test.Probe == ScanProbe::FolderExists)
             return FolderExists(*path);
         return FileExists(*path);
+    }
+
+    bool CleanerFindsTraces(std::string_view group, std::string_view category)
+    {
+        for (const TraceAction& action : ActionsFor(group, category)) {
+            for (const std::string& location : BuildLocations(action, places_)) {
+                switch (action.Kind) {
+                case ActionKind::Key:
+                    if (RegKeyExists(HKEY_CURRENT_USER, location))
+                        return true;
+                    break;
+                case ActionKind::Value:
+                    if (RegValueExists(HKEY_CURRENT_USER, location))
+                        return true;
+                    break;
+                case ActionKind::Files:
+                    if (HoldsFileToRemove(action, location))
+                        return true;
+                    break;
+                case ActionKind::Tree:
+                    if (!IsFolderEmpty(location))
+                        return true;
+                    break;
+                default:
+                    if (ActsOnFileSystem(action.Kind) && FileExists(location))
+                        return true;
+                    break;
+                }
+            }
+        }
+        return false;
     }
 
     ui::TreeView& tree_;

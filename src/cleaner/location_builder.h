@@ -16,9 +16,10 @@ class LocationSource {
 public:
     virtual ~LocationSource() = default;
     virtual std::string folder(BaseFolder base) const = 0;
-    // The profiles of a browser. For ChromiumProfiles, the names of the profile folders found
-    // in `userDataFolder` (relative paths); the other parts ignore it.
-    virtual std::vector<BrowserProfile> profiles(ProfilePart part, const std::string& userDataFolder) const = 0;
+    // The profiles of a browser, listed in `folder` (it ends in a backslash): for ProfilesIni
+    // those of its profiles.ini, for ChromiumProfiles and SideProfiles the names of the profile
+    // folders found in it (relative paths). Firefox's part finds its own folder and ignores it.
+    virtual std::vector<BrowserProfile> profiles(ProfilePart part, const std::string& folder) const = 0;
 };
 
 // Every location of a file, folder or registry action, one per profile for a row with a

@@ -50,10 +50,12 @@ TEST(LocationTable, EveryRowIsWellFormedForItsKind)
 {
     for (const TraceAction& a : TraceLocationTable()) {
         SCOPED_TRACE(std::string(a.Group) + " > " + std::string(a.Category));
-        const bool masked = a.Kind == ActionKind::Files || a.Kind == ActionKind::TreeKeeping;
-        EXPECT_EQ(masked, !a.Mask.empty());
-        if (masked) {
+        EXPECT_EQ(a.Kind == ActionKind::Files, !a.Mask.empty());
+        if (!a.Mask.empty()) {
             EXPECT_TRUE(IsPlainMask(a.Mask));
+        }
+        if (!a.Keep.empty()) {
+            EXPECT_TRUE(a.Kind == ActionKind::Files ? IsPlainMask(a.Keep) : a.Kind == ActionKind::Tree && IsPlainMaskPath(a.Keep));
         }
         EXPECT_EQ(ActsOnFileSystem(a.Kind), a.Base != BaseFolder::None);
         EXPECT_EQ(a.Profile != ProfilePart::None, !a.Tail.empty());
@@ -65,7 +67,6 @@ TEST(LocationTable, EveryRowIsWellFormedForItsKind)
         case ActionKind::AutofillHistory: EXPECT_EQ(ExistenceTest::FileExists, a.Test); break;
         case ActionKind::Files:
         case ActionKind::Tree:
-        case ActionKind::TreeKeeping:
             EXPECT_TRUE(a.Test == ExistenceTest::FolderExists || a.Test == ExistenceTest::None);
             break;
         case ActionKind::Key: EXPECT_EQ(ExistenceTest::KeyExists, a.Test); break;
@@ -109,7 +110,7 @@ TEST(LocationBuilder, JoinsFoldersFragmentsAndProfilesAsText)
     EXPECT_EQ("C:\\windows\\system32\\dns\\dns.log", Location("Windows", "DNS Logs", 0, s));
     EXPECT_EQ("C:\\windows\\Downloaded Program Files\\", Location("Internet Explorer", "Downloads History", 0, s));
     EXPECT_EQ("C:\\u\\INetCache\\", Location("Internet Explorer", "Cache", 0, s));
-    EXPECT_EQ("C:\\u\\Roaming\\\\Moonchild Productions\\Pale Moon\\Profiles/pm.default\\places.sqlite",
+    EXPECT_EQ("C:\\u\\Roaming\\\\Moonchild Productions\\Pale Moon\\Profiles/mz.default\\places.sqlite",
               Location("Pale Moon", "Content History", 0, s));
     EXPECT_EQ("Software\\Microsoft\\Internet Explorer\\TypedUrls", Location("Lunascape", "Content History", 1, s));
     EXPECT_EQ("C:\\u\\Roaming\\\\Lunascape\\Lunascape6\\plugins\\{9BDD5314-20A6-4d98-AB30-8325A95771EE}\\data\\cookies.sqlite",
@@ -194,6 +195,77 @@ TEST(LocationBuilder, EveryUsableProfileGetsItsOwnLocation)
     EXPECT_EQ((std::vector<std::string>{"C:\\u\\Local\\\\Google\\Chrome\\User Data\\Default\\Network\\Cookies",
                                         "C:\\u\\Local\\\\Google\\Chrome\\User Data\\Profile 1\\Network\\Cookies"}),
               all("Google Chrome", "Cookies", "\\Network\\Cookies"));
+}
+
+// Every location of a category, all rows and profiles together.
+std::set<std::string> AllLocations(std::string_view group, std::string_view category, const FakeSource& s)
+{
+    std::set<std::string> all;
+    for (const TraceAction& a : ActionsFor(group, category))
+        for (std::string& location : BuildLocations(a, s))
+            all.insert(CollapseDoubledBackslashes(location));
+    return all;
+}
+
+bool Holds(const std::set<std::string>& all, const std::string& location)
+{
+    return all.count(location) == 1;
+}
+
+// The families' browsers: a Chromium fork in every profile folder of its user data and once in
+// that folder; Opera GX in its data root, which is a profile, and its side profiles, caches
+// also below the local folder; a Firefox fork in every profile its profiles.ini (read below
+// the roaming folder) lists, caches below the local folder.
+TEST(LocationBuilder, EachFamilyPlacesItsBrowsersLocationsInEveryProfile)
+{
+    FakeSource s;
+    s.MoreProfiles[ProfilePart::ChromiumProfiles] = {{"Profile 1", true}};
+    s.MoreProfiles[ProfilePart::ProfilesIni] = {{"D:\\Elsewhere\\wf", false}};
+
+    const std::string edge = "C:\\u\\Local\\Microsoft\\Edge\\User Data\\";
+    auto cookies = AllLocations("Microsoft Edge", "Cookies", s);
+    EXPECT_TRUE(Holds(cookies, edge + "Default\\Network\\Cookies"));
+    EXPECT_TRUE(Holds(cookies, edge + "Profile 1\\Network\\Cookies"));
+    auto cache = AllLocations("Microsoft Edge", "Cache", s);
+    EXPECT_TRUE(Holds(cache, edge + "Profile 1\\Code Cache\\"));
+    EXPECT_TRUE(Holds(cache, edge + "ShaderCache\\"));
+    EXPECT_TRUE(Holds(AllLocations("Microsoft Edge", "Crash Reports", s), edge + "Crashpad\\reports\\"));
+
+    const std::string gx = "Opera Software\\Opera GX Stable\\";
+    auto history = AllLocations("Opera GX", "History", s);
+    EXPECT_EQ(history.size(), 12u); // six files in the data root and in the side profile
+    EXPECT_TRUE(Holds(history, "C:\\u\\Roaming\\" + gx + "History"));
+    EXPECT_TRUE(Holds(history, "C:\\u\\Roaming\\" + gx + "_side_profiles\\side\\History"));
+    auto gxCache = AllLocations("Opera GX", "Cache", s);
+    for (const char* base : {"C:\\u\\Roaming\\", "C:\\u\\Local\\"}) {
+        EXPECT_TRUE(Holds(gxCache, base + gx + "Code Cache\\")) << base;
+        EXPECT_TRUE(Holds(gxCache, base + gx + "_side_profiles\\side\\Code Cache\\")) << base;
+        EXPECT_TRUE(Holds(gxCache, base + gx + "ShaderCache\\")) << base;
+    }
+
+    s.Asked.clear();
+    auto wfCache = AllLocations("Waterfox", "Cache", s);
+    EXPECT_TRUE(Holds(wfCache, "C:\\u\\Local\\Waterfox\\Profiles/mz.default\\cache2\\"));
+    EXPECT_TRUE(Holds(wfCache, "D:\\Elsewhere\\wf\\cache2\\"));
+    ASSERT_FALSE(s.Asked.empty());
+    for (const auto& [part, folder] : s.Asked)
+        EXPECT_EQ(CollapseDoubledBackslashes(folder), "C:\\u\\Roaming\\Waterfox\\");
+    auto wfCookies = AllLocations("Waterfox", "Cookies", s);
+    EXPECT_TRUE(Holds(wfCookies, "C:\\u\\Roaming\\Waterfox\\Profiles/mz.default\\cookies.sqlite"));
+    EXPECT_TRUE(Holds(wfCookies, "D:\\Elsewhere\\wf\\cookies.sqlite"));
+    auto crashes = AllLocations("Waterfox", "Crash Reports", s);
+    EXPECT_TRUE(Holds(crashes, "C:\\u\\Roaming\\Waterfox\\Crash Reports\\pending\\"));
+    EXPECT_TRUE(Holds(crashes, "D:\\Elsewhere\\wf\\minidumps\\"));
+
+    // Without a roaming folder there is no profiles.ini and no side profile to find: only the
+    // caches of Opera GX's data root below the local folder are left.
+    s.Folders[BaseFolder::RoamingAppData] = "";
+    EXPECT_TRUE(AllLocations("Waterfox", "Cache", s).empty());
+    gxCache = AllLocations("Opera GX", "Cache", s);
+    EXPECT_FALSE(gxCache.empty());
+    for (const std::string& location : gxCache)
+        EXPECT_EQ(location.rfind("C:\\u\\Local\\" + gx, 0), 0u) << location;
+    EXPECT_FALSE(Holds(gxCache, "C:\\u\\Local\\" + gx + "_side_profiles\\side\\Code Cache\\"));
 }
 
 TEST(LocationBuilder, LocationsPastThePathLimitAreNotBuilt)
