@@ -47,7 +47,10 @@ startup
 # start-up finds them all.
 if [ "${AW_BENCH_TRACES:-0}" = 1 ]; then
   echo "== start-up with sample traces of the browser groups, under Wine"
+  # Stopping the sandbox ends the display it started; the next one starts its own.
+  [ -n "${AW_XVFB_PID:-}" ] && started_display=1 || started_display=0
   aw_sandbox_stop
+  [ "$started_display" = 1 ] && unset DISPLAY
   export AW_WORK=$REPO/build/bench-traces
   aw_sandbox_init
   aw_display_ensure

@@ -9,6 +9,7 @@
 #include "platform/directory_search.h"
 #include "platform/file_system.h"
 #include "platform/registry_key.h"
+#include "platform/text.h"
 
 #include <windows.h>
 
@@ -58,6 +59,15 @@ std::string ClipboardAsText(HWND owner)
     return std::string(begin, end);
 }
 
+// True when the path is the folder (which ends in a backslash) or lies below it.
+bool LiesWithin(const std::optional<std::string>& path, const std::string& folder)
+{
+    if (!path)
+        return false;
+    const std::string text = AsciiLower(CollapseDoubledBackslashes(WithTrailingBackslash(*path)));
+    return text.rfind(AsciiLower(CollapseDoubledBackslashes(folder)), 0) == 0;
+}
+
 // A file of the folder that the row's mask takes and its keep mask leaves.
 bool HoldsFileToRemove(const TraceAction& action, const std::string& folder)
 {
@@ -87,7 +97,8 @@ public:
             category.SetStateIndex(StateNotSelected);
     }
 
-    // The browser's folder, or else any of the locations the cleaner deletes for it.
+    // The browser's folder, or else any of the locations the cleaner deletes for it. Nothing lies
+    // below a folder that does not exist: the rows within the browser's folder are passed over.
     bool IsPresent(const BrowserScanTest& test)
     {
         std::optional<std::string> folder = ScanPath(test.Base, test.Relative, places_);
@@ -95,6 +106,8 @@ public:
             return true;
         for (const TraceAction& action : TraceLocationTable()) {
             if (action.Group != test.Group || !ShowsBrowserPresence(action))
+                continue;
+            if (folder && LiesWithin(RowFolder(action, places_), *folder))
                 continue;
             for (const std::string& location : BuildLocations(action, places_))
                 if (LooksForFolder(action) ? FolderExists(location) : FileExists(location))

@@ -105,6 +105,21 @@ std::vector<std::string> BuildLocations(const TraceAction& action, const Locatio
     return locations;
 }
 
+std::optional<std::string> RowFolder(const TraceAction& action, const LocationSource& source)
+{
+    if (action.Base == BaseFolder::None || action.Base == BaseFolder::FirefoxProfile ||
+        action.Profile == ProfilePart::Firefox)
+        return std::nullopt;
+    std::string prefix = BaseText(action.Base, source);
+    if (prefix.empty())
+        return std::nullopt;
+    prefix += action.Literal;
+    if (action.Profile == ProfilePart::None || action.Profile == ProfilePart::ChromiumProfiles)
+        return prefix;
+    std::string list = ProfileListFolder(action, action.Profile, prefix, source);
+    return list.empty() ? std::nullopt : std::optional<std::string>(list);
+}
+
 std::optional<std::string> BuildLocation(const TraceAction& action, const LocationSource& source)
 {
     std::vector<std::string> locations = BuildLocations(action, source);

@@ -33,6 +33,12 @@ public:
 //  - a folder location ("files" and "tree") is not a folder below a drive or share root.
 std::vector<std::string> BuildLocations(const TraceAction& action, const LocationSource& source);
 
+// The folder that every location of the row lies in, or that its profiles are listed from:
+// base + literal, or for ProfilesIni and SideProfiles the folder below the roaming folder they
+// are listed in. Nothing for the rows of Firefox's profiles, which may lie anywhere, and for
+// registry rows and unresolvable folders.
+std::optional<std::string> RowFolder(const TraceAction& action, const LocationSource& source);
+
 // The first of BuildLocations, or nothing.
 std::optional<std::string> BuildLocation(const TraceAction& action, const LocationSource& source);
 

@@ -257,6 +257,14 @@ TEST(LocationBuilder, EachFamilyPlacesItsBrowsersLocationsInEveryProfile)
     EXPECT_TRUE(Holds(crashes, "C:\\u\\Roaming\\Waterfox\\Crash Reports\\pending\\"));
     EXPECT_TRUE(Holds(crashes, "D:\\Elsewhere\\wf\\minidumps\\"));
 
+    // What each row hangs on: a Firefox fork's local caches on its roaming root (its
+    // profiles.ini), a Chromium fork's rows on its user-data folder.
+    for (const TraceAction& a : ActionsFor("Waterfox", "Cache"))
+        EXPECT_EQ(CollapseDoubledBackslashes(RowFolder(a, s).value_or("")), "C:\\u\\Roaming\\Waterfox\\");
+    for (const TraceAction& a : ActionsFor("Microsoft Edge", "Cookies"))
+        EXPECT_EQ(CollapseDoubledBackslashes(RowFolder(a, s).value_or("")), edge);
+    EXPECT_FALSE(RowFolder(*ActionsFor("Mozilla Firefox", "History").First, s));
+
     // Without a roaming folder there is no profiles.ini and no side profile to find: only the
     // caches of Opera GX's data root below the local folder are left.
     s.Folders[BaseFolder::RoamingAppData] = "";
