@@ -22,14 +22,6 @@ constexpr const char* kShellFoldersAppData = "Software\\Microsoft\\Windows\\Curr
 // A profiles.ini of a few hundred profiles is still far below this; anything larger is not one.
 constexpr DWORD kProfilesIniLimit = 256 * 1024;
 
-std::vector<BrowserProfile> RoamingProfiles(const char* vendorPart)
-{
-    std::string roaming = GetSpecialFolder(kCsidlAppData);
-    if (roaming.empty())
-        return {};
-    return ReadBrowserProfiles(WithTrailingBackslash(roaming) + vendorPart + "profiles.ini");
-}
-
 std::string RoamingProfilePath(const char* vendorPart)
 {
     std::string roaming = GetSpecialFolder(kCsidlAppData);
@@ -122,26 +114,6 @@ std::vector<BrowserProfile> FirefoxProfiles()
     return root.empty() ? std::vector<BrowserProfile>() : ReadBrowserProfiles(root + "profiles.ini");
 }
 
-std::vector<BrowserProfile> PaleMoonProfiles()
-{
-    return RoamingProfiles("\\Moonchild Productions\\Pale Moon\\");
-}
-
-std::vector<BrowserProfile> KMeleonProfiles()
-{
-    return RoamingProfiles("\\K-Meleon\\");
-}
-
-std::vector<BrowserProfile> NetscapeProfiles()
-{
-    return RoamingProfiles("\\Netscape\\Navigator\\");
-}
-
-std::vector<BrowserProfile> SeaMonkeyProfiles()
-{
-    return RoamingProfiles("\\Mozilla\\SeaMonkey\\");
-}
-
 std::vector<BrowserProfile> ChromiumProfileFolders(const std::string& userDataFolder)
 {
     std::vector<BrowserProfile> profiles;
@@ -157,6 +129,14 @@ std::vector<BrowserProfile> ChromiumProfileFolders(const std::string& userDataFo
         if (FileExists(preferences))
             profiles.push_back(BrowserProfile{search.name(), true});
     }
+    return profiles;
+}
+
+std::vector<BrowserProfile> SideProfileFolders(const std::string& profileFolder)
+{
+    std::vector<BrowserProfile> profiles = ChromiumProfileFolders(WithTrailingBackslash(profileFolder) + "_side_profiles");
+    for (BrowserProfile& profile : profiles)
+        profile.Path = "_side_profiles\\" + profile.Path;
     return profiles;
 }
 

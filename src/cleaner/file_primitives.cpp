@@ -78,7 +78,13 @@ void DeleteDatabaseFiles(const std::string& path, CleanCounters& counters, Clean
 void DeleteFilesInFolder(const std::string& folder, const std::string& mask, CleanCounters& counters,
                          CleanSink& sink)
 {
-    if (!IsSafeFolderTarget(folder) || !IsPlainMask(mask))
+    DeleteFilesInFolderKeeping(folder, mask, std::string(), counters, sink);
+}
+
+void DeleteFilesInFolderKeeping(const std::string& folder, const std::string& mask, const std::string& keep,
+                                CleanCounters& counters, CleanSink& sink)
+{
+    if (!IsSafeFolderTarget(folder) || !IsPlainMask(mask) || (!keep.empty() && !IsPlainMask(keep)))
         return;
     const std::string base = WithTrailingBackslash(folder);
     if (!FitsPathLimit(base + mask))
@@ -91,7 +97,7 @@ void DeleteFilesInFolder(const std::string& folder, const std::string& mask, Cle
         if (search.isDirectory())
             continue;
         const std::string name = search.name();
-        if (!MatchesMask(name, mask))
+        if (!MatchesMask(name, mask) || (!keep.empty() && MatchesMask(name, keep)))
             continue;
         const std::string path = base + name;
         if (!FitsPathLimit(path))

@@ -38,5 +38,8 @@ void DeleteDatabaseFiles(const std::string& path, CleanCounters& counters, Clean
 // root.
 void DeleteFilesInFolder(const std::string& folder, const std::string& mask, CleanCounters& counters,
                          CleanSink& sink = DefaultSink());
+// The same, leaving the files whose names also match `keep`.
+void DeleteFilesInFolderKeeping(const std::string& folder, const std::string& mask, const std::string& keep,
+                                CleanCounters& counters, CleanSink& sink = DefaultSink());
 
 } // namespace aw

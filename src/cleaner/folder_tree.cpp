@@ -36,9 +36,11 @@ void DeleteWalkedFile(const FolderAnchor& anchor, const std::string& path, std::
     }
 }
 
-// `keep` names the entries of this level that stay (only ever given at the top level).
-void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters, const std::string& keep = std::string())
+// `keep` names what stays: a mask for entries of this level, or masks joined by backslashes for
+// entries further down, whose folders then stay with them.
+void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters, std::string_view keep = {})
 {
+    const MaskLevel kept = SplitMaskPath(keep);
     // base ends in a backslash. The location table joins folders and fragments with doubled
     // separators; the walk works on the cleaned text.
     base = CollapseDoubledBackslashes(base);
@@ -59,12 +61,19 @@ void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters,
                 continue;
             if (!MatchesMask(name, walk.Mask))
                 continue;
-            if (!keep.empty() && MatchesMask(name, keep))
-                continue;
             path.resize(base.size());
             path.append(name);
             if (!FitsPathLimit(path))
                 continue;
+            if (!keep.empty() && MatchesMask(name, kept.Here)) {
+                if (kept.Below.empty())
+                    continue;
+                if (search.isDirectory() && !search.isReparsePoint()) {
+                    // Emptied of all but what stays, and left in place.
+                    WalkFolder(path + "\\", walk, nullptr, kept.Below);
+                    continue;
+                }
+            }
             if (!search.isDirectory()) {
                 DeleteWalkedFile(anchor, path, name, search, walk, counters);
             } else if (search.isReparsePoint()) {
@@ -99,7 +108,7 @@ void DeleteFolderTree(const std::string& folder, const std::string& mask, bool i
 void DeleteFolderTreeKeeping(const std::string& folder, const std::string& keep, bool indexDat, CleanCounters& counters,
                              CleanSink& sink)
 {
-    if (IsWalkableFolder(folder) && IsPlainMask(keep))
+    if (IsWalkableFolder(folder) && IsPlainMaskPath(keep))
         WalkFolder(WithTrailingBackslash(folder), TreeWalk{"*.*", indexDat, sink}, &counters, keep);
 }
 

@@ -19,8 +19,10 @@ namespace aw {
 void DeleteFolderTree(const std::string& folder, const std::string& mask, bool indexDat, CleanCounters& counters,
                       CleanSink& sink = DefaultSink());
 
-// DeleteFolderTree with mask "*.*", except that the entries directly in the folder whose names
-// match `keep` stay, with everything below them.
+// DeleteFolderTree with mask "*.*", except that what `keep` names stays: the entries directly in
+// the folder whose names match it, with everything below them; or, for masks joined by
+// backslashes ("AutomaticDestinations\\f01b*"), the matching entries of the matching
+// sub-folders, which stay with them while everything else in them goes.
 void DeleteFolderTreeKeeping(const std::string& folder, const std::string& keep, bool indexDat, CleanCounters& counters,
                              CleanSink& sink = DefaultSink());
 

@@ -157,6 +157,24 @@ bool IsPlainMask(std::string_view mask)
     return !mask.empty() && mask.find_first_of("\\/:") == std::string_view::npos;
 }
 
+MaskLevel SplitMaskPath(std::string_view path)
+{
+    const std::size_t separator = path.find('\\');
+    if (separator == std::string_view::npos)
+        return {path, {}};
+    return {path.substr(0, separator), path.substr(separator + 1)};
+}
+
+bool IsPlainMaskPath(std::string_view path)
+{
+    for (MaskLevel level = SplitMaskPath(path);; level = SplitMaskPath(level.Below)) {
+        if (!IsPlainMask(level.Here) || IsDotEntry(level.Here))
+            return false;
+        if (level.Below.empty())
+            return path.back() != '\\';
+    }
+}
+
 bool IsIndexDatName(std::string_view name)
 {
     return name == "index.dat";

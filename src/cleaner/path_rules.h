@@ -37,6 +37,15 @@ bool MatchesMask(std::string_view name, std::string_view mask);
 // A mask names files of one folder: not empty, no separator, no drive.
 bool IsPlainMask(std::string_view mask);
 
+// Plain masks joined by single backslashes ("sub*\\name.*"): entries of nested folders.
+bool IsPlainMaskPath(std::string_view path);
+// The first mask of such a path, and what follows its backslash (empty for the last mask).
+struct MaskLevel {
+    std::string_view Here;
+    std::string_view Below;
+};
+MaskLevel SplitMaskPath(std::string_view path);
+
 // "index.dat", whole name, case-sensitive: only this name is ever registered for deletion at
 // the next system start.
 bool IsIndexDatName(std::string_view name);

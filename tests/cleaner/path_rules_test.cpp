@@ -105,6 +105,10 @@ TEST(PathRules, MasksNeverReachOutOfTheirFolder)
     EXPECT_FALSE(IsPlainMask("..\\*"));
     EXPECT_FALSE(IsPlainMask("sub/*"));
     EXPECT_FALSE(IsPlainMask("C:*"));
+    // Nested masks name entries of sub-folders, still inside the folder.
+    EXPECT_TRUE(IsPlainMaskPath("Auto*\\f01b*.ms"));
+    for (const char* path : {"", "\\x", "x\\", "x\\\\y", "..\\x", "C:\\x", "x/y"})
+        EXPECT_FALSE(IsPlainMaskPath(path)) << path;
 }
 
 TEST(PathRules, OnlyTheExactNameIndexDatIsSpecial)

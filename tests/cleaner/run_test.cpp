@@ -1,5 +1,6 @@
 // Cleaning runs on a prefix seeded with every trace the cleaner knows.
 #include "catalogue/trace_catalogue.h"
+#include "cleaner/browser_families.h"
 #include "cleaner/clean_run.h"
 #include "cleaner/trace_world.h"
 
@@ -78,14 +79,20 @@ TEST_P(EveryCategory, DeletesExactlyItsOwnTracesAndCountsThem)
 INSTANTIATE_TEST_SUITE_P(TraceWorld, EveryCategory, ::testing::ValuesIn(test::TraceWorld()),
                          [](const auto& info) { return RowName(info.param); });
 
-TEST(TraceWorldCoverage, HasARowForEveryCategoryOfTheTree)
+// The browsers of the families are cleaned on profiles real browsers wrote instead
+// (browser_fixture_test.cpp).
+TEST(TraceWorldCoverage, HasARowForEveryCategoryOfTheTreeButTheFamilies)
 {
     std::set<std::pair<std::string, std::string>> rows, tree;
     for (const CategoryTraces& row : test::TraceWorld())
         rows.insert({row.Group, row.Category});
+    std::set<std::string_view> families;
+    for (const FamilyBrowser& browser : FamilyBrowsers())
+        families.insert(browser.Group);
     for (const CatalogueGroup& g : TraceCatalogue())
         for (std::string_view c : g.Categories)
-            tree.insert({std::string(g.Text), std::string(c)});
+            if (!families.count(g.Text))
+                tree.insert({std::string(g.Text), std::string(c)});
     EXPECT_EQ(tree, rows);
 }
 
@@ -256,6 +263,23 @@ TEST_F(CleaningRun, AFirefoxProfileNamedInUtf8IsCleaned)
     EXPECT_TRUE(test::PathExists(firefox + "\\Profiles\\other.default\\cookies.sqlite"));
     EXPECT_EQ(1, counters_.FilesDeleted);
     EXPECT_EQ(512, counters_.BytesCleaned);
+}
+
+// Explorer holds its thumbnail caches open: what it holds stays and is not counted.
+TEST_F(CleaningRun, AFileHeldOpenIsLeftAndNotCountedAsRemoved)
+{
+    const std::string explorer = test::RootFolder(test::Root::Local) + "\\Microsoft\\Windows\\Explorer";
+    seeds_.file(explorer + "\\thumbcache_256.db", 3000);
+    seeds_.file(explorer + "\\iconcache_16.db", 500);
+    {
+        test::LockedFile held(explorer + "\\thumbcache_256.db");
+        ASSERT_TRUE(held.locked());
+        RunCleaning(Only("Windows", "Thumbnail Cache"), counters_);
+    }
+    EXPECT_TRUE(test::PathExists(explorer + "\\thumbcache_256.db"));
+    EXPECT_FALSE(test::PathExists(explorer + "\\iconcache_16.db"));
+    EXPECT_EQ(1, counters_.FilesDeleted);
+    EXPECT_EQ(500, counters_.BytesCleaned);
 }
 
 } // namespace
