@@ -127,8 +127,8 @@ void MainForm::CleanCommand()
     Button1->SetEnabled(true);
     if (settings_.Option(OptionId::NoMessageAfterCleaning).Checked())
         return;
-    CleanTotals totals{cleanElapsedMs_, counters_.FilesDeleted, counters_.RegistryKeysDeleted,
-                       counters_.BytesCleaned};
+    CleanTotals totals{cleanElapsedMs_,     counters_.FilesDeleted, counters_.RegistryKeysDeleted,
+                       counters_.BytesCleaned, counters_.ItemsLeft,   counters_.ItemsLeftInUse};
     Ask(BuildCleanSummary(totals, UserDecimalSeparator()).c_str(), "Info", MB_ICONINFORMATION);
 }
 
@@ -176,17 +176,26 @@ void MainForm::RunCleaningAndWait()
     ui::Application& application = ui::Application::Instance();
     const std::string statusBefore = StatusBar1->PanelText(0);
     std::uint32_t shown = application.TickCount();
-    DWORD exitCode = 0;
-    while (GetExitCodeThread(worker.Get(), &exitCode) && exitCode == STILL_ACTIVE) {
+    // The thread sleeps until a message comes, the worker ends or the progress line is due.
+    DWORD woken = WAIT_TIMEOUT;
+    for (;;) {
         application.ProcessMessages();
-        if (settings_.Option(OptionId::ReduceMemoryWhileCleaning).Checked())
-            SleepEx(1, TRUE);
+        const std::int32_t sinceShown = ElapsedTicks(shown, application.TickCount());
+        const DWORD untilDue = sinceShown >= static_cast<std::int32_t>(kProgressIntervalMs)
+                                   ? 0
+                                   : kProgressIntervalMs - static_cast<DWORD>(sinceShown);
+        HANDLE waitFor = worker.Get();
+        woken = MsgWaitForMultipleObjects(1, &waitFor, FALSE, untilDue, QS_ALLINPUT);
+        if (woken == WAIT_OBJECT_0 || woken == WAIT_FAILED)
+            break;
         const std::uint32_t now = application.TickCount();
         if (ElapsedTicks(shown, now) >= static_cast<std::int32_t>(kProgressIntervalMs)) {
             shown = now;
             ShowProgress(progress);
         }
     }
+    if (woken == WAIT_FAILED) // never expected; then the worker is waited for without messages
+        WaitForSingleObject(worker.Get(), INFINITE);
     StatusBar1->SetPanels({{50, statusBefore}});
     cleaningActive_ = false;
 }

@@ -88,11 +88,15 @@ std::string FormatElapsed(std::int32_t seconds)
 
 std::string BuildCleanSummary(const CleanTotals& totals, char decimalSeparator)
 {
-    return "Time elapsed: " + FormatElapsed(totals.ElapsedMs / 1000) + "\r\n" +
-           "Files deleted: " + std::to_string(totals.FilesDeleted) + "\r\n" +
-           "Registry keys deleted: " + std::to_string(totals.RegistryKeysDeleted) + "\r\n" +
-           "Disk space cleaned: " + std::to_string(totals.BytesCleaned) + " bytes (" +
-           FormatSize(totals.BytesCleaned, decimalSeparator) + ")";
+    std::string summary = "Time elapsed: " + FormatElapsed(totals.ElapsedMs / 1000) + "\r\n" +
+                          "Files deleted: " + std::to_string(totals.FilesDeleted) + "\r\n" +
+                          "Registry keys deleted: " + std::to_string(totals.RegistryKeysDeleted) + "\r\n" +
+                          "Disk space cleaned: " + std::to_string(totals.BytesCleaned) + " bytes (" +
+                          FormatSize(totals.BytesCleaned, decimalSeparator) + ")";
+    if (totals.ItemsLeft > 0)
+        summary += "\r\nCould not remove: " + std::to_string(totals.ItemsLeft) +
+                   (totals.ItemsLeft == 1 ? " item (" : " items (") + std::to_string(totals.ItemsLeftInUse) + " in use)";
+    return summary;
 }
 
 std::int32_t ElapsedTicks(std::uint32_t start, std::uint32_t end)

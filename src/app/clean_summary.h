@@ -18,9 +18,12 @@ struct CleanTotals {
     std::int32_t FilesDeleted = 0;
     std::int32_t RegistryKeysDeleted = 0;
     std::int64_t BytesCleaned = 0;
+    std::int32_t ItemsLeft = 0;
+    std::int32_t ItemsLeftInUse = 0;
 };
 
-// The four lines of the summary, joined by CR LF, without a break after the last.
+// The four lines of the summary, joined by CR LF, without a break after the last; when the run
+// had to leave something, a fifth line says how much ("Could not remove: 3 items (2 in use)").
 std::string BuildCleanSummary(const CleanTotals& totals, char decimalSeparator);
 
 // The status bar's text during a run: the category under way, the files removed so far and

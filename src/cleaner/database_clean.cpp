@@ -77,6 +77,21 @@ const std::vector<CleanStep> kAutofillSteps = {
     {{"autocomplete"}, "DELETE FROM autocomplete"},
 };
 
+// Whether a database may be cleaned in place. One another program holds, or one that is not
+// sound, is left whole and counted among what the run had to leave.
+bool MayCleanInPlace(const std::string& path, CleanCounters& counters)
+{
+    if (!IsOwnFile(path))
+        return false;
+    switch (CheckDatabaseHealth(path)) {
+    case DatabaseHealth::Sound: return true;
+    case DatabaseHealth::InUse: counters.countLeft(true); return false;
+    case DatabaseHealth::Denied:
+    case DatabaseHealth::NotSound: counters.countLeft(false); return false;
+    }
+    return false;
+}
+
 std::int64_t DatabaseBytes(const std::string& path)
 {
     return FileSizeOf(path) + FileSizeOf(path + "-wal");
@@ -95,6 +110,16 @@ bool RunSteps(SqliteDb& db, const std::vector<CleanStep>& steps)
 bool BeginClean(SqliteDb& db)
 {
     return db.exec("PRAGMA secure_delete = ON") && db.exec("BEGIN IMMEDIATE");
+}
+
+// Takes the database for the clean; one another connection or program holds is left whole
+// and counted as in use.
+bool BeginCleanOrCountInUse(SqliteDb& db, CleanCounters& counters)
+{
+    if (BeginClean(db))
+        return true;
+    counters.countLeft(true);
+    return false;
 }
 
 // Commits what the steps removed, compacts the file and folds its write-ahead log back in.
@@ -126,7 +151,7 @@ void Count(bool changed, std::int64_t before, const std::string& path, CleanCoun
 // favicons database, then the favicons of every other page removed.
 void CleanFavicons(SqliteDb& places, const std::string& faviconsPath, CleanCounters& counters)
 {
-    if (!IsOwnFile(faviconsPath) || !IsSoundDatabase(faviconsPath))
+    if (!MayCleanInPlace(faviconsPath, counters))
         return;
     const std::int64_t before = DatabaseBytes(faviconsPath);
     bool changed = false;
@@ -134,7 +159,7 @@ void CleanFavicons(SqliteDb& places, const std::string& faviconsPath, CleanCount
         SqliteDb favicons(faviconsPath);
         if (!favicons.open() || !favicons.hasTables({"moz_icons", "moz_pages_w_icons", "moz_icons_to_pages"}))
             return;
-        if (!BeginClean(favicons))
+        if (!BeginCleanOrCountInUse(favicons, counters))
             return;
         bool copied = favicons.exec("CREATE TEMP TABLE kept_pages (url TEXT PRIMARY KEY)");
         SqliteStatement pages(places.get(), "SELECT url FROM moz_places WHERE url IS NOT NULL");
@@ -168,7 +193,7 @@ std::string SiblingPath(const std::string& path, const char* name)
 template <typename Remove>
 bool CleanPlaces(const std::string& placesPath, CleanCounters& counters, bool withFavicons, Remove remove)
 {
-    if (!IsOwnFile(placesPath) || !IsSoundDatabase(placesPath))
+    if (!MayCleanInPlace(placesPath, counters))
         return false;
     const std::int64_t before = DatabaseBytes(placesPath);
     bool changed = false;
@@ -176,7 +201,7 @@ bool CleanPlaces(const std::string& placesPath, CleanCounters& counters, bool wi
         SqliteDb db(placesPath);
         if (!db.open() || !db.hasTables({"moz_places", "moz_historyvisits", "moz_bookmarks"}))
             return false;
-        if (!BeginClean(db))
+        if (!BeginCleanOrCountInUse(db, counters))
             return false;
         const int changesBefore = db.totalChanges();
         if (!remove(db)) {
@@ -218,7 +243,7 @@ bool CleanPlacesHistory(const std::string& placesPath, CleanCounters& counters)
 
 bool CleanAutofillHistory(const std::string& webDataPath, CleanCounters& counters)
 {
-    if (!IsOwnFile(webDataPath) || !IsSoundDatabase(webDataPath))
+    if (!MayCleanInPlace(webDataPath, counters))
         return false;
     const std::int64_t before = DatabaseBytes(webDataPath);
     bool changed = false;
@@ -226,7 +251,7 @@ bool CleanAutofillHistory(const std::string& webDataPath, CleanCounters& counter
         SqliteDb db(webDataPath);
         if (!db.open() || !db.hasTables({"meta"}) || !(db.hasTables({"autofill"}) || db.hasTables({"autocomplete"})))
             return false;
-        if (!BeginClean(db))
+        if (!BeginCleanOrCountInUse(db, counters))
             return false;
         const int changesBefore = db.totalChanges();
         bool removed = RunSteps(db, kAutofillSteps);

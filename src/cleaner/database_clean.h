@@ -3,8 +3,9 @@
 // through SQLite, instead of being deleted.
 //
 // Each clean runs in one transaction on a connection that takes the database for itself: a
-// database another program holds open or locks is left whole, as is a file that is not a
-// database of the expected kind. Deleted rows are overwritten and the file is compacted, so
+// database another program holds open or locks is left whole, as is a damaged one; both are
+// counted among what the run had to leave. A database without the expected tables is not one
+// of these and is passed over. Deleted rows are overwritten and the file is compacted, so
 // that nothing of them stays in its free pages or its write-ahead log.
 //
 // Counting: a database from which rows were removed counts as one file, and the bytes it

@@ -25,22 +25,34 @@ std::int64_t FileSizeOf(const std::string& path)
 
 namespace {
 
-bool RemoveFileAt(const std::string& path, std::int64_t size, CleanSink& sink)
+Removal RemoveFileAt(const std::string& path, std::int64_t size, CleanSink& sink)
 {
     DWORD attributes = FileAttributesOf(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return false;
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return Removal::Gone;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return Removal::NotOwnEntry;
     std::string folder, name;
     if (!SplitFilePath(path, folder, name))
-        return false;
-    return sink.removeFile(FolderAnchor(folder), path, name, attributes, size) == Removal::Removed;
+        return Removal::NotOwnEntry;
+    return sink.removeFile(FolderAnchor(folder), path, name, attributes, size);
 }
 
 } // namespace
 
+void CountRemoval(Removal removal, std::int64_t size, CleanCounters& counters)
+{
+    if (removal == Removal::Removed) {
+        counters.FilesDeleted += 1;
+        counters.BytesCleaned += size;
+    } else if (LeavesFile(removal)) {
+        counters.countLeft(removal == Removal::InUse);
+    }
+}
+
 bool DeleteFileNow(const std::string& path, CleanSink& sink)
 {
-    return RemoveFileAt(path, FileSizeOf(path), sink);
+    return RemoveFileAt(path, FileSizeOf(path), sink) == Removal::Removed;
 }
 
 bool DeleteFileAtReboot(const std::string& path)
@@ -58,12 +70,10 @@ bool DeleteTraceFile(const std::string& path, CleanCounters& counters, CleanSink
 {
     if (!FileExists(path))
         return false;
-    std::int64_t size = FileSizeOf(path);
-    if (!RemoveFileAt(path, size, sink))
-        return false;
-    counters.FilesDeleted += 1;
-    counters.BytesCleaned += size;
-    return true;
+    const std::int64_t size = FileSizeOf(path);
+    const Removal removal = RemoveFileAt(path, size, sink);
+    CountRemoval(removal, size, counters);
+    return removal == Removal::Removed;
 }
 
 void DeleteDatabaseFiles(const std::string& path, CleanCounters& counters, CleanSink& sink)
@@ -102,10 +112,8 @@ void DeleteFilesInFolderKeeping(const std::string& folder, const std::string& ma
         const std::string path = base + name;
         if (!FitsPathLimit(path))
             continue;
-        if (sink.removeFile(anchor, path, name, search.attributes(), search.size()) == Removal::Removed) {
-            counters.FilesDeleted += 1;
-            counters.BytesCleaned += search.size();
-        }
+        CountRemoval(sink.removeFile(anchor, path, name, search.attributes(), search.size()), search.size(),
+                     counters);
     }
 }
 

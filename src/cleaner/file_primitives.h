@@ -1,6 +1,6 @@
 #pragma once
-// Deleting files and asking about folders. Every operation is silent: a missing location is
-// the normal case, a file that cannot be deleted is left and not counted. Paths are UTF-8 of
+// Deleting files and asking about folders. A missing location is the normal case and says
+// nothing; a file that cannot be deleted is left and counted among what the run had to leave. Paths are UTF-8 of
 // any length; a folder may be given with or without its trailing backslash.
 #include "cleaner/clean_counters.h"
 #include "cleaner/clean_sink.h"
@@ -24,6 +24,9 @@ bool DeleteFileNow(const std::string& path, CleanSink& sink = DefaultSink());
 // Asks the system to delete an existing file at its next start. False when there is no such
 // file or the system refused.
 bool DeleteFileAtReboot(const std::string& path);
+
+// Counts what became of one file handed to the sink: removed (1 file, its size) or left.
+void CountRemoval(Removal removal, std::int64_t size, CleanCounters& counters);
 
 // Deletes one file and counts it (1 file, its size) when it was deleted; true then.
 bool DeleteTraceFile(const std::string& path, CleanCounters& counters, CleanSink& sink = DefaultSink());

@@ -63,7 +63,7 @@ Removal RemoveFoundFile(const FolderAnchor& folder, const std::string& path, std
     if (!file)
         file = OpenEntry(path, DELETE | FILE_READ_ATTRIBUTES);
     if (!file)
-        return Removal::Failed;
+        return RemovalFailureFromError(GetLastError());
     if (!folder.Holds(file.Get(), name))
         return Removal::NotOwnEntry;
     // Most files delete at the first attempt; trying first saves an attribute change per file
@@ -71,15 +71,36 @@ Removal RemoveFoundFile(const FolderAnchor& folder, const std::string& path, std
     if (MarkForDeletion(file.Get()))
         return Removal::Removed;
     constexpr DWORD kBlocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    if ((attributes & kBlocking) == 0 || !SetAttributes(file.Get(), FILE_ATTRIBUTE_NORMAL))
-        return Removal::Failed;
+    if ((attributes & kBlocking) == 0)
+        return RemovalFailureFromError(GetLastError());
+    if (!SetAttributes(file.Get(), FILE_ATTRIBUTE_NORMAL))
+        return RemovalFailureFromError(GetLastError());
     if (MarkForDeletion(file.Get()))
         return Removal::Removed;
+    const DWORD error = GetLastError();
     constexpr DWORD kSettable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                 FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_OFFLINE |
                                 FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     SetAttributes(file.Get(), (attributes & kSettable) ? (attributes & kSettable) : FILE_ATTRIBUTE_NORMAL);
-    return Removal::Failed;
+    return RemovalFailureFromError(error);
+}
+
+Removal RemovalFailureFromError(DWORD error)
+{
+    switch (error) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE:
+        return Removal::InUse;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+        return Removal::Denied;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return Removal::Gone;
+    default:
+        return Removal::Failed;
+    }
 }
 
 bool SplitFilePath(const std::string& path, std::string& folder, std::string& name)

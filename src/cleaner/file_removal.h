@@ -29,9 +29,19 @@ private:
 // The file is opened once, checked against the anchor and deleted through the same handle, so
 // nothing can swap a link in between. Entries that carry the reparse attribute (file links on
 // Windows) and entries that resolve anywhere else are left alone. Read-only files have the
-// attribute cleared first; it is put back when the file still cannot be deleted (Failed). Hidden and
+// attribute cleared first; it is put back when the file still cannot be deleted. Hidden and
 // system files delete as they are.
-enum class Removal { Removed, Failed, NotOwnEntry };
+//
+// A file that stays says why: another program holds it open (InUse), the user may not change it
+// (Denied), it went before it could be removed (Gone), or any other failure (Failed). A link or
+// an entry that resolves elsewhere is refused by the safety rules (NotOwnEntry): not a failure.
+enum class Removal { Removed, Failed, NotOwnEntry, InUse, Denied, Gone };
+Removal RemovalFailureFromError(DWORD error);
+// True for the outcomes that leave a file the run meant to remove where it was.
+constexpr bool LeavesFile(Removal removal)
+{
+    return removal == Removal::Failed || removal == Removal::InUse || removal == Removal::Denied;
+}
 Removal RemoveFoundFile(const FolderAnchor& folder, const std::string& path, std::string_view name, DWORD attributes);
 
 // True when the file at path is the entry `name` of the anchored folder: the check alone, for

@@ -16,6 +16,9 @@ struct TreeWalk {
     std::string Mask;
     bool IndexDat;
     CleanSink& Sink;
+    // Where the files the walk has to leave are counted, at any depth; none for a walk that
+    // reports nothing.
+    CleanCounters* Left;
 };
 
 // Deletes one file found by the walk; the top level counts it when the walk removed it.
@@ -25,7 +28,9 @@ void DeleteWalkedFile(const FolderAnchor& anchor, const std::string& path, std::
     const Removal removal = walk.Sink.removeFile(anchor, path, name, entry.attributes(), entry.size());
     if (removal == Removal::NotOwnEntry)
         return;  // a link: neither it nor what it leads to is touched or counted
-    if (removal == Removal::Failed && walk.IndexDat && IsIndexDatName(name))
+    if (LeavesFile(removal) && walk.Left)
+        walk.Left->countLeft(removal == Removal::InUse);
+    if (LeavesFile(removal) && walk.IndexDat && IsIndexDatName(name))
         DeleteFileAtReboot(path);
     // Only a file this walk removed counts. One that merely cannot be found by its path now (a
     // name the path cannot reach, or one that went meanwhile) may still be there; one only
@@ -102,20 +107,20 @@ void DeleteFolderTree(const std::string& folder, const std::string& mask, bool i
                       CleanSink& sink)
 {
     if (IsWalkableFolder(folder) && IsPlainMask(mask))
-        WalkFolder(WithTrailingBackslash(folder), TreeWalk{mask, indexDat, sink}, &counters);
+        WalkFolder(WithTrailingBackslash(folder), TreeWalk{mask, indexDat, sink, &counters}, &counters);
 }
 
 void DeleteFolderTreeKeeping(const std::string& folder, const std::string& keep, bool indexDat, CleanCounters& counters,
                              CleanSink& sink)
 {
     if (IsWalkableFolder(folder) && IsPlainMaskPath(keep))
-        WalkFolder(WithTrailingBackslash(folder), TreeWalk{"*.*", indexDat, sink}, &counters, keep);
+        WalkFolder(WithTrailingBackslash(folder), TreeWalk{"*.*", indexDat, sink, &counters}, &counters, keep);
 }
 
 void DeleteSubfolderTree(const std::string& folder, const std::string& mask, bool indexDat)
 {
     if (IsWalkableFolder(folder) && IsPlainMask(mask))
-        WalkFolder(WithTrailingBackslash(folder), TreeWalk{mask, indexDat, DefaultSink()}, nullptr);
+        WalkFolder(WithTrailingBackslash(folder), TreeWalk{mask, indexDat, DefaultSink(), nullptr}, nullptr);
 }
 
 } // namespace aw

@@ -72,6 +72,24 @@ bool IsSoundDatabase(const std::string& path)
     return sound;
 }
 
+DatabaseHealth CheckDatabaseHealth(const std::string& path)
+{
+    {
+        // Opened for writing and closed at once, nothing written: may SQLite write it later?
+        UniqueHandle file = OpenFile(path, GENERIC_READ | GENERIC_WRITE,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
+        if (!file) {
+            const DWORD error = GetLastError();
+            if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+                return DatabaseHealth::InUse;
+            if (error == ERROR_ACCESS_DENIED)
+                return DatabaseHealth::Denied;
+            return DatabaseHealth::NotSound;
+        }
+    }
+    return IsSoundDatabase(path) ? DatabaseHealth::Sound : DatabaseHealth::NotSound;
+}
+
 SqliteStatement::SqliteStatement(sqlite3* db, const char* sql)
 {
     if (db && sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr) != SQLITE_OK) {

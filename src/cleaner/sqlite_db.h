@@ -60,6 +60,12 @@ bool LooksLikeSqliteDatabase(const std::string& path);
 // never opened for writing: SQLite would fold or drop the write-ahead log beside it.
 bool IsSoundDatabase(const std::string& path);
 
+// Whether a database may be opened for an in-place clean: sound; held by another program that
+// does not let it be written; not to be changed by this user; or not sound (damaged, or no
+// database at all).
+enum class DatabaseHealth { Sound, InUse, Denied, NotSound };
+DatabaseHealth CheckDatabaseHealth(const std::string& path);
+
 // The name SQLite is given for a database file: the path in the form the system's wide calls
 // take it ("\\?\" when it is long); empty when it names nothing.
 std::string SqliteFileName(const std::string& path);

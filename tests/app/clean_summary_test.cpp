@@ -55,7 +55,7 @@ TEST(FormatElapsed, HoursMinutesSecondsWithoutPadding)
     EXPECT_EQ(FormatElapsed(90061), "25:1:1");
 }
 
-TEST(CleanSummary, FourLinesJoinedByCrLf)
+TEST(CleanSummary, FourLinesJoinedByCrLfAndAFifthForWhatWasLeft)
 {
     EXPECT_EQ(BuildCleanSummary(CleanTotals{75400, 12, 3, 1536}, '.'),
               "Time elapsed: 0:1:15\r\nFiles deleted: 12\r\nRegistry keys deleted: 3\r\n"
@@ -66,6 +66,13 @@ TEST(CleanSummary, FourLinesJoinedByCrLf)
     EXPECT_EQ(BuildCleanSummary(CleanTotals{1000, 1, 0, 3221225472LL}, '.'),
               "Time elapsed: 0:0:1\r\nFiles deleted: 1\r\nRegistry keys deleted: 0\r\n"
               "Disk space cleaned: 3221225472 bytes (3 GB)");
+    // What had to be left follows on a fifth line, only when there is any.
+    EXPECT_EQ(BuildCleanSummary(CleanTotals{1000, 1, 0, 10, 3, 2}, '.'),
+              "Time elapsed: 0:0:1\r\nFiles deleted: 1\r\nRegistry keys deleted: 0\r\n"
+              "Disk space cleaned: 10 bytes (10 bytes)\r\nCould not remove: 3 items (2 in use)");
+    EXPECT_EQ(BuildCleanSummary(CleanTotals{1000, 0, 0, 0, 1, 0}, '.'),
+              "Time elapsed: 0:0:1\r\nFiles deleted: 0\r\nRegistry keys deleted: 0\r\n"
+              "Disk space cleaned: 0 bytes ( bytes)\r\nCould not remove: 1 item (0 in use)");
 }
 
 TEST(ElapsedTicks, SurvivesAWrapOfTheTickCounter)

@@ -120,7 +120,7 @@ TEST_F(BrowserRules, DatabasesBelowNamesOfAnyScriptAndLengthAreCleanedInPlace)
 }
 
 // Firefox holds places.sqlite in exclusive locking mode while it runs.
-TEST_F(BrowserRules, APlacesDatabaseInUseIsLeftWholeAndUncounted)
+TEST_F(BrowserRules, APlacesDatabaseInUseIsLeftWholeAndCountedAsInUse)
 {
     const std::string before = test::ReadWholeFile(places());
     sqlite3* opened = nullptr;
@@ -132,6 +132,8 @@ TEST_F(BrowserRules, APlacesDatabaseInUseIsLeftWholeAndUncounted)
     const CleanCounters counters = Clean("Mozilla Firefox", "History");
     EXPECT_EQ(0, counters.FilesDeleted);
     EXPECT_EQ(0, counters.BytesCleaned);
+    EXPECT_EQ(1, counters.ItemsLeft);
+    EXPECT_EQ(1, counters.ItemsLeftInUse);
     EXPECT_EQ(before, test::ReadWholeFile(places()));
     sqlite3_exec(browser.get(), "ROLLBACK", nullptr, nullptr, nullptr);
     browser.reset();
@@ -170,6 +172,8 @@ TEST_F(BrowserRules, ADamagedPlacesDatabaseIsLeftAlone)
 
     const CleanCounters counters = Clean("Mozilla Firefox", "History");
     EXPECT_EQ(0, counters.FilesDeleted);
+    EXPECT_EQ(1, counters.ItemsLeft);
+    EXPECT_EQ(0, counters.ItemsLeftInUse);
     EXPECT_EQ(damaged, test::ReadWholeFile(places()));
     EXPECT_TRUE(test::PathExists(places() + "-wal"));
 }
@@ -208,7 +212,8 @@ TEST_F(BrowserRules, CompanionsGoWithTheirDatabaseAndOnlyOnceItIsGone)
     {
         test::LockedFile inUse(cookies);
         ASSERT_TRUE(inUse.locked());
-        Clean("Mozilla Firefox", "Cookies");
+        const CleanCounters counters = Clean("Mozilla Firefox", "Cookies");
+        EXPECT_EQ(1, counters.ItemsLeftInUse);
         for (const char* companion : {"", "-wal", "-shm", "-journal"})
             EXPECT_TRUE(test::PathExists(cookies + companion)) << companion;
     }

@@ -265,21 +265,34 @@ TEST_F(CleaningRun, AFirefoxProfileNamedInUtf8IsCleaned)
     EXPECT_EQ(512, counters_.BytesCleaned);
 }
 
-// Explorer holds its thumbnail caches open: what it holds stays and is not counted.
-TEST_F(CleaningRun, AFileHeldOpenIsLeftAndNotCountedAsRemoved)
+// Explorer holds its thumbnail caches open: what it holds stays and is counted as left in use,
+// not as removed; so is a file held deep inside a tree a row removes, whose folders then stay.
+TEST_F(CleaningRun, AFileHeldOpenIsLeftAndCountedAsInUse)
 {
     const std::string explorer = test::RootFolder(test::Root::Local) + "\\Microsoft\\Windows\\Explorer";
+    const std::string reports = test::RootFolder(test::Root::Local) + "\\Microsoft\\Windows\\WER\\ReportArchive";
     seeds_.file(explorer + "\\thumbcache_256.db", 3000);
     seeds_.file(explorer + "\\iconcache_16.db", 500);
+    seeds_.file(reports + "\\AppCrash_1\\Report.wer", 70);
+    seeds_.file(reports + "\\AppCrash_1\\memory.hdmp", 900);
+    seeds_.file(reports + "\\AppCrash_2\\Report.wer", 80);
     {
         test::LockedFile held(explorer + "\\thumbcache_256.db");
-        ASSERT_TRUE(held.locked());
-        RunCleaning(Only("Windows", "Thumbnail Cache"), counters_);
+        test::LockedFile report(reports + "\\AppCrash_1\\memory.hdmp");
+        ASSERT_TRUE(held.locked() && report.locked());
+        CleanRequest request = Only("Windows", "Thumbnail Cache");
+        request.Selection.push_back({"Windows", "Error Reports"});
+        RunCleaning(request, counters_);
     }
     EXPECT_TRUE(test::PathExists(explorer + "\\thumbcache_256.db"));
     EXPECT_FALSE(test::PathExists(explorer + "\\iconcache_16.db"));
+    EXPECT_TRUE(test::PathExists(reports + "\\AppCrash_1\\memory.hdmp"));
+    EXPECT_FALSE(test::PathExists(reports + "\\AppCrash_1\\Report.wer"));
+    EXPECT_FALSE(test::PathExists(reports + "\\AppCrash_2"));
     EXPECT_EQ(1, counters_.FilesDeleted);
     EXPECT_EQ(500, counters_.BytesCleaned);
+    EXPECT_EQ(2, counters_.ItemsLeft);
+    EXPECT_EQ(2, counters_.ItemsLeftInUse);
 }
 
 } // namespace
