@@ -1,5 +1,6 @@
 // The Clean command: checks, restore point, the worker run and the summary.
 #include "app/clean_summary.h"
+#include "app/plan_file.h"
 #include "app/main_form.h"
 #include "app/running_browsers.h"
 #include "catalogue/trace_tree.h"
@@ -165,6 +166,11 @@ void MainForm::RunCleaningAndWait()
     CleanJob job{BuildCleanRequest(), &counters_};
     CleanProgress progress;
     job.Request.Progress = &progress;
+    // Every entry is recorded for a log file; otherwise only what had to be left.
+    DeletingSink deleting(&progress);
+    CleanLog log;
+    RecordingSink recording(deleting, log, cleanLogFile_.empty() ? Recording::EntriesLeft : Recording::EveryEntry);
+    job.Request.Sink = &recording;
 
     // The run zeroes the totals itself; zeroed here too, a worker that cannot be started
     // reports that nothing was cleaned rather than the previous run's totals.
@@ -196,6 +202,18 @@ void MainForm::RunCleaningAndWait()
     }
     if (woken == WAIT_FAILED) // never expected; then the worker is waited for without messages
         WaitForSingleObject(worker.Get(), INFINITE);
+    // An unwritable log does not undo the clean; a "-clean" start reports it by its exit code.
+    cleanLogFailed_ = !cleanLogFile_.empty() && !WriteLogFile(cleanLogFile_, log);
+    if (cleanLogFile_.empty()) {
+        lastCleanLeft_ = std::move(log);
+    } else {
+        lastCleanLeft_ = CleanLog{};
+        lastCleanLeft_.Plan.Categories = log.Plan.Categories;
+        for (std::size_t entry : log.EntriesLeft()) {
+            lastCleanLeft_.Plan.Entries.push_back(log.Plan.Entries[entry]);
+            lastCleanLeft_.Results.push_back(log.Results[entry]);
+        }
+    }
     StatusBar1->SetPanels({{50, statusBefore}});
     cleaningActive_ = false;
 }

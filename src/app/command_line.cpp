@@ -15,4 +15,12 @@ StartMode ParseStartMode(const std::vector<std::string>& arguments)
     return StartMode::Normal;
 }
 
+std::string CleanLogArgument(const std::vector<std::string>& arguments)
+{
+    const StartMode mode = ParseStartMode(arguments);
+    if ((mode != StartMode::Clean && mode != StartMode::Startup) || arguments.size() < 3 || arguments[1] != "-log")
+        return std::string();
+    return arguments[2];
+}
+
 } // namespace aw

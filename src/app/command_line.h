@@ -11,4 +11,8 @@ enum class StartMode { Normal, Startup, Clean, Preview };
 // `arguments` excludes the program name.
 StartMode ParseStartMode(const std::vector<std::string>& arguments);
 
+// The file a "-clean -log FILE" or "-startup -log FILE" start records its clean in; empty
+// when there is none.
+std::string CleanLogArgument(const std::vector<std::string>& arguments);
+
 } // namespace aw

@@ -264,7 +264,7 @@ void MainForm::FormShow()
     ScrollTreeToTop(*TreeView1);
     if (mode_ == StartMode::Clean) {
         RunCleaningAndWait();
-        ui::Application::Instance().EndProcess(0);
+        ui::Application::Instance().EndProcess(cleanLogFailed_ ? 2 : 0);
         return;
     }
     CollapseUnselectedGroups(*TreeView1);

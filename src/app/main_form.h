@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 #include "app/tray_icon.h"
 #include "cleaner/clean_counters.h"
+#include "cleaner/clean_log.h"
 #include "cleaner/clean_run.h"
 #include "settings/settings_form.h"
 #include "skin/data/skin_data.h"
@@ -43,6 +44,10 @@ public:
     void PreviewCommand();
     bool CleaningActive() const { return cleaningActive_; }
     const CleanCounters& Counters() const { return counters_; }
+    // The file each Clean records its entries and their results in ("-log FILE"); none by default.
+    void SetCleanLogFile(std::string path) { cleanLogFile_ = std::move(path); }
+    // The entries the last Clean had to leave, with why.
+    const CleanLog& LastCleanLeft() const { return lastCleanLeft_; }
     std::int32_t CleanElapsedMs() const { return cleanElapsedMs_; }
 
     // Handlers.
@@ -111,6 +116,10 @@ private:
     StartMode mode_;
     SettingsForm& settings_;
     CleanCounters counters_;
+    std::string cleanLogFile_;
+    // Set when a Clean could not write its log: a "-clean" start then ends with exit code 2.
+    bool cleanLogFailed_ = false;
+    CleanLog lastCleanLeft_;
     std::int32_t cleanElapsedMs_ = 0;
     bool cleaningActive_ = false;
     // Settings are written back only once they have been read, so that an Exit from the tray

@@ -14,6 +14,7 @@ int RunProgram(const std::vector<std::string>& arguments)
     StartMode mode = ParseStartMode(arguments);
     SettingsForm settings;
     MainForm main(mode, settings);
+    main.SetCleanLogFile(CleanLogArgument(arguments));
     application.SetMainForm(&main);
     main.Build();
     settings.FormCreate();

@@ -23,5 +23,15 @@ TEST(StartMode, OnlyTheExactFirstArgumentCounts)
     EXPECT_EQ(ParseStartMode({"-Preview", "plan.csv"}), StartMode::Normal);
 }
 
+TEST(StartMode, ALogFileFollowsOnlyACleaningStart)
+{
+    EXPECT_EQ(CleanLogArgument({"-clean", "-log", "a b.csv"}), "a b.csv");
+    EXPECT_EQ(CleanLogArgument({"-startup", "-log", "x.csv"}), "x.csv");
+    EXPECT_EQ(CleanLogArgument({"-clean", "-log"}), "");
+    EXPECT_EQ(CleanLogArgument({"-clean", "-Log", "x.csv"}), "");
+    EXPECT_EQ(CleanLogArgument({"-preview", "-log", "x.csv"}), "");
+    EXPECT_EQ(CleanLogArgument({"-log", "x.csv"}), "");
+}
+
 } // namespace
 } // namespace aw

@@ -6,6 +6,7 @@
 #include "platform/handle.h"
 
 #include <algorithm>
+#include <map>
 
 namespace aw::test {
 namespace {
@@ -224,6 +225,39 @@ TEST_F(Program, PreviewToAFileThatCannotBeWrittenEndsWithOne)
     EXPECT_FALSE(Exists(planFile));
     EXPECT_TRUE(Exists(trace));
     RemoveFile(trace);
+}
+
+// "-clean -log FILE" records every entry with its result; a file another process holds stays
+// and is logged as in use. A log that cannot be written leaves the clean done and ends with 2.
+TEST_F(Program, CleanLogsEachEntryWithItsResult)
+{
+    WriteTextFile(ExeFolderFile("Settings.ini"), "[Options]\r\nCheckBox8=-1\r\n");
+    WriteTextFile(ExeFolderFile("Traces.ini"), "[Windows]\r\nRecent Folder=True\r\n");
+    const std::string gone = SeedRecentTrace("logged \xD0\xBB\xD0\xBE\xD0\xB3.lnk");
+    const std::string held = SeedRecentTrace("held.lnk");
+    const std::string logFile = ExeFolderFile("clean log.csv");
+    {
+        UniqueHandle holder(CreateFileW(Wide(held).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                                        nullptr));
+        ASSERT_TRUE(holder);
+        EXPECT_EQ(RunToEnd("-clean -log \"" + logFile + "\""), 0u);
+    }
+    EXPECT_FALSE(Exists(gone));
+    EXPECT_TRUE(Exists(held));
+    const auto rows = ParseCsv(ReadTextFile(logFile));
+    RemoveFile(logFile);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"group", "category", "kind", "path", "bytes", "result"}));
+    std::map<std::string, std::string> results;
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        ASSERT_EQ(rows[i].size(), 6u) << i;
+        results[rows[i][3]] = rows[i][5];
+    }
+    EXPECT_EQ(results[gone], "removed");
+    EXPECT_EQ(results[held], "in use");
+
+    EXPECT_EQ(RunToEnd("-clean -log \"" + ExeFolderFile("no-such-folder\\log.csv") + "\""), 2u);
+    EXPECT_FALSE(Exists(held));
 }
 
 TEST_F(Program, CleanAsksNothingWhileATickedBrowserRuns)
