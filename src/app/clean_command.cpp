@@ -179,6 +179,8 @@ void MainForm::RunCleaningAndWait()
     if (!worker)
         return;
     cleaningActive_ = true;
+    runningWorker_ = worker.Get();
+    runningProgress_ = &progress;
     ui::Application& application = ui::Application::Instance();
     const std::string statusBefore = StatusBar1->PanelText(0);
     std::uint32_t shown = application.TickCount();
@@ -194,6 +196,12 @@ void MainForm::RunCleaningAndWait()
         woken = MsgWaitForMultipleObjects(1, &waitFor, FALSE, untilDue, QS_ALLINPUT);
         if (woken == WAIT_OBJECT_0 || woken == WAIT_FAILED)
             break;
+        if (exitAfterClean_ && StopCleaning(0)) {
+            // Still running after its time: the process ends around it.
+            if (WaitForSingleObject(worker.Get(), 0) != WAIT_OBJECT_0)
+                ExitProgram();
+            break;
+        }
         const std::uint32_t now = application.TickCount();
         if (ElapsedTicks(shown, now) >= static_cast<std::int32_t>(kProgressIntervalMs)) {
             shown = now;
@@ -202,6 +210,8 @@ void MainForm::RunCleaningAndWait()
     }
     if (woken == WAIT_FAILED) // never expected; then the worker is waited for without messages
         WaitForSingleObject(worker.Get(), INFINITE);
+    runningWorker_ = nullptr;
+    runningProgress_ = nullptr;
     // An unwritable log does not undo the clean; a "-clean" start reports it by its exit code.
     cleanLogFailed_ = !cleanLogFile_.empty() && !WriteLogFile(cleanLogFile_, log);
     if (cleanLogFile_.empty()) {
@@ -216,6 +226,21 @@ void MainForm::RunCleaningAndWait()
     }
     StatusBar1->SetPanels({{50, statusBefore}});
     cleaningActive_ = false;
+    if (exitAfterClean_)
+        ExitProgram();
+}
+
+bool MainForm::StopCleaning(DWORD waitMs)
+{
+    if (!runningWorker_ || !runningProgress_)
+        return true;
+    if (!runningProgress_->Stop.exchange(true, std::memory_order_relaxed))
+        stopAskedAt_ = ui::Application::Instance().TickCount();
+    if (WaitForSingleObject(runningWorker_, waitMs) == WAIT_OBJECT_0)
+        return true;
+    // A worker that does not come to an end in time is left to the end of the process: every
+    // database change it may be in is a transaction that SQLite rolls back at the next open.
+    return ElapsedTicks(stopAskedAt_, ui::Application::Instance().TickCount()) >= static_cast<std::int32_t>(kStopWaitMs);
 }
 
 } // namespace aw

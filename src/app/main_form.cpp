@@ -293,6 +293,17 @@ void MainForm::FormClose(ui::CloseAction& action)
 
 void MainForm::Exit1Click()
 {
+    // During a Clean the program ends once the worker has finished the entry in hand.
+    if (cleaningActive_) {
+        exitAfterClean_ = true;
+        StopCleaning(0);
+        return;
+    }
+    ExitProgram();
+}
+
+void MainForm::ExitProgram()
+{
     SaveOnClose();
     Tray.Remove();
     Close();
@@ -332,9 +343,12 @@ LRESULT MainForm::TrayCallback(LPARAM mouseMessage)
 
 LRESULT MainForm::QueryEndSession()
 {
-    if (settings_.Option(OptionId::CleanWhenWindowsShutsDown).Checked())
+    // A Clean under way when the session ends stops after the entry in hand; the system does
+    // not wait for ever for the answer.
+    if (cleaningActive_)
+        StopCleaning(kStopWaitMs);
+    else if (settings_.Option(OptionId::CleanWhenWindowsShutsDown).Checked())
         CleanCommand();
-    ui::Application::Instance().Sleep(2000);
     return 1;
 }
 

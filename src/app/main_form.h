@@ -112,11 +112,23 @@ private:
     // The status bar's text while a run goes on.
     void ShowProgress(const CleanProgress& progress);
     bool HandleFormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Asks a running Clean to stop after the entry in hand and waits for it, at most `waitMs`;
+    // true when it has ended.
+    bool StopCleaning(DWORD waitMs);
+    // Saves what is saved at close, takes the icon out of the tray and ends the process.
+    void ExitProgram();
 
     StartMode mode_;
     SettingsForm& settings_;
     CleanCounters counters_;
     std::string cleanLogFile_;
+    // While a Clean runs: its worker and progress, so that closing the program can stop it
+    // after the entry in hand and wait for it.
+    static constexpr DWORD kStopWaitMs = 10000;
+    HANDLE runningWorker_ = nullptr;
+    CleanProgress* runningProgress_ = nullptr;
+    bool exitAfterClean_ = false;
+    std::uint32_t stopAskedAt_ = 0;
     // Set when a Clean could not write its log: a "-clean" start then ends with exit code 2.
     bool cleanLogFailed_ = false;
     CleanLog lastCleanLeft_;

@@ -41,6 +41,7 @@ public:
     bool removeValue(HKEY root, const std::string& valuePath) override;
     void cleanDatabase(DatabaseClean clean, const std::string& path, CleanCounters& counters) override;
     void runSystemAction(SystemAction action, HWND owner) override;
+    bool stopping() const override { return removing_.stopping(); }
 
 private:
     void add(PlanKind kind, const std::string& path, std::int64_t bytes, EntryResult result);

@@ -115,6 +115,8 @@ void RunCleaning(const CleanRequest& given, CleanCounters& counters)
     for (const TraceAction& action : table) {
         if (!IsSelected(request, action.Group, action.Category))
             continue;
+        if (SinkOf(request).stopping())
+            break;
         try {
             if (!category || category->Group != action.Group || category->Category != action.Category) {
                 category = &action;

@@ -35,6 +35,8 @@ public:
     virtual bool removeValue(HKEY root, const std::string& valuePath) = 0;
     virtual void cleanDatabase(DatabaseClean clean, const std::string& path, CleanCounters& counters) = 0;
     virtual void runSystemAction(SystemAction action, HWND owner) = 0;
+    // True once the run has been asked to stop: the entry in hand is finished, no other is begun.
+    virtual bool stopping() const { return false; }
 };
 
 // What a run has got through so far, written by the worker and read by the window while it
@@ -43,6 +45,8 @@ struct CleanProgress {
     std::atomic<int> Category{-1}; // index of the current row in the location table
     std::atomic<std::int32_t> Files{0};
     std::atomic<std::int64_t> Bytes{0};
+    // Set by the window to stop the run after the entry in hand (the program is closing).
+    std::atomic<bool> Stop{false};
 };
 
 // The sink of a Clean: removes everything it is handed.
@@ -58,6 +62,7 @@ public:
     bool removeValue(HKEY root, const std::string& valuePath) override;
     void cleanDatabase(DatabaseClean clean, const std::string& path, CleanCounters& counters) override;
     void runSystemAction(SystemAction action, HWND owner) override;
+    bool stopping() const override { return progress_ && progress_->Stop.load(std::memory_order_relaxed); }
 
 private:
     CleanProgress* progress_;

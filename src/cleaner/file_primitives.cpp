@@ -102,7 +102,7 @@ void DeleteFilesInFolderKeeping(const std::string& folder, const std::string& ma
     const FolderAnchor anchor(base);
     if (!anchor.valid())
         return;
-    for (DirectorySearch search(base + mask); search.found(); search.next()) {
+    for (DirectorySearch search(base + mask); search.found() && !sink.stopping(); search.next()) {
         // Sub-folders are not files: they stay, uncounted.
         if (search.isDirectory())
             continue;

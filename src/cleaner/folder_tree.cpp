@@ -60,7 +60,7 @@ void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters,
         std::string path;
         path.reserve(base.size() + MAX_PATH);
         path = base;
-        for (DirectorySearch search(pattern); search.found(); search.next()) {
+        for (DirectorySearch search(pattern); search.found() && !walk.Sink.stopping(); search.next()) {
             const std::string& name = search.name();
             if (search.isDirectory() && IsDotEntry(name))
                 continue;
