@@ -62,8 +62,14 @@ Removal RemoveFoundFile(const FolderAnchor& folder, const std::string& path, std
     UniqueHandle file = OpenEntry(path, DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
     if (!file)
         file = OpenEntry(path, DELETE | FILE_READ_ATTRIBUTES);
-    if (!file)
-        return RemovalFailureFromError(GetLastError());
+    if (!file) {
+        const Removal failure = RemovalFailureFromError(GetLastError());
+        // The system trims a trailing dot or space from a plain path: such a name, just found
+        // by the walk, is there but cannot be reached by its path.
+        if (failure == Removal::Gone && !name.empty() && (name.back() == '.' || name.back() == ' '))
+            return Removal::Failed;
+        return failure;
+    }
     if (!folder.Holds(file.Get(), name))
         return Removal::NotOwnEntry;
     // Most files delete at the first attempt; trying first saves an attribute change per file

@@ -236,8 +236,9 @@ TEST_F(FilePrimitives, NamesOfAnyScriptAndLengthAreRemovedAndCounted)
 
 // A file the walk finds but cannot reach by its plain path (a trailing dot, which the system
 // drops from a plain path and which the long form would keep) stays where it is, and a file
-// that stays is never counted: not at the top of a tree, nor in a long folder.
-TEST_F(FilePrimitives, AFileThatStaysIsNeverCounted)
+// that stays is never counted as removed, not at the top of a tree, nor in a long folder: it is
+// counted as left, at any depth, each time a run meets it.
+TEST_F(FilePrimitives, AFileThatStaysIsNeverCountedAsRemoved)
 {
     std::string deep = at("stay");
     while (deep.size() < 300)
@@ -262,6 +263,8 @@ TEST_F(FilePrimitives, AFileThatStaysIsNeverCounted)
     EXPECT_FALSE(PathExists(deep + "\\gone.bin"));
     EXPECT_EQ(1, counters_.FilesDeleted);
     EXPECT_EQ(5, counters_.BytesCleaned);
+    EXPECT_EQ(3, counters_.ItemsLeft);
+    EXPECT_EQ(0, counters_.ItemsLeftInUse);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Cleaning runs on a prefix seeded with every trace the cleaner knows.
 #include "catalogue/trace_catalogue.h"
 #include "cleaner/browser_families.h"
+#include "cleaner/clean_log.h"
 #include "cleaner/clean_run.h"
 #include "cleaner/trace_world.h"
 
@@ -293,6 +294,61 @@ TEST_F(CleaningRun, AFileHeldOpenIsLeftAndCountedAsInUse)
     EXPECT_EQ(500, counters_.BytesCleaned);
     EXPECT_EQ(2, counters_.ItemsLeft);
     EXPECT_EQ(2, counters_.ItemsLeftInUse);
+}
+
+// Asked to stop (the program is closing), a run finishes the file in hand and begins nothing
+// more: no further file of the folder under way, no further category.
+TEST_F(CleaningRun, AStoppedRunEndsAfterTheEntryInHand)
+{
+    const std::string cache = test::RootFolder(test::Root::Local) + "\\Flock\\User Data\\Default\\Cache";
+    const std::string recent = test::RootFolder(test::Root::Recent);
+    for (int i = 0; i < 20; ++i)
+        seeds_.file(cache + "\\entry" + std::to_string(i), 10);
+    seeds_.file(recent + "\\later.lnk", 5);
+
+    // Stops after the third file, as the window would while the third is being removed.
+    class StoppingSink final : public CleanSink {
+    public:
+        explicit StoppingSink(CleanProgress& progress) : progress_(progress), deleting_(&progress) {}
+        void beginCategory(std::string_view g, std::string_view c) override { deleting_.beginCategory(g, c); }
+        Removal removeFile(const FolderAnchor& folder, const std::string& path, std::string_view name,
+                           DWORD attributes, std::int64_t size) override
+        {
+            if (++files_ == 3)
+                progress_.Stop = true;
+            return deleting_.removeFile(folder, path, name, attributes, size);
+        }
+        bool removeFolder(const std::string& path) override { return deleting_.removeFolder(path); }
+        bool removeKey(HKEY root, const std::string& key) override { return deleting_.removeKey(root, key); }
+        bool removeValue(HKEY root, const std::string& value) override { return deleting_.removeValue(root, value); }
+        void cleanDatabase(DatabaseClean clean, const std::string& path, CleanCounters& counters) override
+        {
+            deleting_.cleanDatabase(clean, path, counters);
+        }
+        void runSystemAction(SystemAction action, HWND owner) override { deleting_.runSystemAction(action, owner); }
+        bool stopping() const override { return deleting_.stopping(); }
+
+    private:
+        CleanProgress& progress_;
+        DeletingSink deleting_;
+        int files_ = 0;
+    };
+    CleanProgress progress;
+    StoppingSink stopping(progress);
+    CleanLog log;
+    RecordingSink recording(stopping, log, Recording::EveryEntry);
+    CleanRequest request = Only("Flock", "Cache");
+    request.Selection.push_back({"Windows", "Recent Folder"});
+    request.Sink = &recording;
+    RunCleaning(request, counters_);
+
+    EXPECT_EQ(3, counters_.FilesDeleted);
+    EXPECT_EQ(3u, log.Plan.Entries.size());
+    int left = 0;
+    for (int i = 0; i < 20; ++i)
+        left += test::PathExists(cache + "\\entry" + std::to_string(i)) ? 1 : 0;
+    EXPECT_EQ(17, left);
+    EXPECT_TRUE(test::PathExists(recent + "\\later.lnk"));
 }
 
 } // namespace
