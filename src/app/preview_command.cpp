@@ -21,6 +21,7 @@ void MainForm::PreviewCommand()
         PreviewForm preview([request = BuildCleanRequest()](PlanProgress& progress) {
             return PlanCleaning(request, &progress);
         }, [&cleanAsked] { cleanAsked = true; });
+        preview.SetLastCleanLeft(lastCleanLeft_);
         preview.Build();
         preview.ShowModal();
     }

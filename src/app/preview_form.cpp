@@ -72,6 +72,9 @@ void PreviewForm::Build()
     };
     auto& close = Add<ui::Button>(ui::Bounds{507, 386, 85, 25}, "Button2", "Close");
     close.OnClick = [this] { Close(); };
+    NotRemovedButton = &Add<ui::Button>(ui::Bounds{325, 386, 85, 25}, "NotRemovedButton", "Not Removed");
+    NotRemovedButton->OnClick = [this] { ToggleNotRemoved(); };
+    NotRemovedButton->SetEnabled(ready_ && !left_.Results.empty());
     if (ready_) {
         ShowTotal();
         Refresh();
@@ -97,6 +100,26 @@ void PreviewForm::Poll()
     ready_ = true;
     ShowTotal();
     CleanButton->SetEnabled(true);
+    NotRemovedButton->SetEnabled(!left_.Results.empty());
+    Refresh();
+}
+
+void PreviewForm::ToggleNotRemoved()
+{
+    if (!ready_ || (!showingLeft_ && left_.Results.empty()))
+        return;
+    std::swap(plan_, left_.Plan);
+    showingLeft_ = !showingLeft_;
+    bySize_ = false;
+    Summarise();
+    if (List) {
+        List->SetColumnTitle(0, showingLeft_ ? "Not removed by the last Clean" : "What would be removed");
+        List->SetColumnTitle(1, showingLeft_ ? "Why" : "Items");
+        NotRemovedButton->SetCaption(showingLeft_ ? "Preview" : "Not Removed");
+        CleanButton->SetEnabled(!showingLeft_);
+    }
+    if (Total)
+        ShowTotal();
     Refresh();
 }
 
@@ -104,6 +127,10 @@ void PreviewForm::ShowTotal()
 {
     if (failed_) {
         Total->SetCaption("The preview could not be worked out.");
+        return;
+    }
+    if (showingLeft_) {
+        Total->SetCaption("Not removed by the last Clean: " + std::to_string(plan_.Entries.size()) + " items");
         return;
     }
     std::int64_t total = plan_.TotalBytes();
@@ -165,7 +192,9 @@ std::string PreviewForm::Cell(int row, int column) const
     const PlanEntry& entry = plan_.Entries[static_cast<std::size_t>(r.Entry)];
     switch (column) {
     case 0: return "      " + entry.Path;
-    case 1: return PlanKindName(entry.Kind);
+    case 1:
+        return showingLeft_ ? EntryResultName(left_.Results[static_cast<std::size_t>(r.Entry)])
+                            : PlanKindName(entry.Kind);
     default:
         return entry.Kind != PlanKind::File ? std::string() :
                entry.Bytes == 0              ? std::string("0 bytes") :

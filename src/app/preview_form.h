@@ -1,6 +1,7 @@
 #pragma once
 // The preview window: the ticked categories with what a Clean would remove from each, a
 // total, and a Clean button. Closing it removes nothing.
+#include "cleaner/clean_log.h"
 #include "cleaner/clean_plan.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -27,6 +28,12 @@ public:
 
     // The plan is complete and shown (at once for a given plan).
     bool Ready() const { return ready_; }
+    // What the last Clean had to leave, with why: "Not Removed" shows it in place of the plan.
+    // Given before Build.
+    void SetLastCleanLeft(CleanLog left) { left_ = std::move(left); }
+    // Switches between the plan and the last Clean's entries left.
+    void ToggleNotRemoved();
+    bool ShowingNotRemoved() const { return showingLeft_; }
 
     void Build();
     // A category row opens or closes; a column click on "Size" sorts by size.
@@ -39,6 +46,7 @@ public:
     ui::VirtualListView* List = nullptr;
     ui::Label* Total = nullptr;
     ui::Button* CleanButton = nullptr;
+    ui::Button* NotRemovedButton = nullptr;
 
 private:
     struct CategorySum {
@@ -58,6 +66,9 @@ private:
     void Poll();
 
     CleanPlan plan_;
+    // The view not shown: the last Clean's entries left while the plan is shown, and back.
+    CleanLog left_;
+    bool showingLeft_ = false;
     std::function<void()> clean_;
     std::vector<CategorySum> sums_;
     std::vector<std::size_t> order_; // categories in the order shown

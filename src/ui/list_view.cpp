@@ -38,6 +38,15 @@ void VirtualListView::SetColumns(const std::vector<std::pair<std::string, int>>&
     }
 }
 
+void VirtualListView::SetColumnTitle(int column, const std::string& title)
+{
+    std::wstring text = WideFromUtf8(title).value_or(std::wstring());
+    LVCOLUMNW header{};
+    header.mask = LVCF_TEXT;
+    header.pszText = text.data();
+    SendMessageW(hwnd_, LVM_SETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&header));
+}
+
 void VirtualListView::SetRowCount(int rows)
 {
     SendMessageW(hwnd_, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows), LVSICF_NOSCROLL);

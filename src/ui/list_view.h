@@ -17,6 +17,7 @@ public:
 
     // Column titles and widths; set once the control exists.
     void SetColumns(const std::vector<std::pair<std::string, int>>& titleAndWidth);
+    void SetColumnTitle(int column, const std::string& title);
     // The number of rows; the visible ones are asked for again.
     void SetRowCount(int rows);
 

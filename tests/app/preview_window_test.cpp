@@ -56,6 +56,41 @@ TEST_F(PreviewWindow, PreviewWindowOpensCategoriesSortsBySizeAndCleansThroughThe
     EXPECT_FALSE(preview.IsVisible());
 }
 
+// "Not Removed" shows what the last Clean had to leave, each with why, and goes back to the
+// plan; without anything left the button cannot be pressed.
+TEST_F(PreviewWindow, NotRemovedShowsTheLastCleansEntriesLeftWithTheirReasons)
+{
+    CleanLog left;
+    left.Plan.Categories = {{"Windows", "Thumbnail Cache"}};
+    left.Plan.Entries = {{0, PlanKind::File, "C:\\e\\thumbcache_256.db", 3000}, {0, PlanKind::File, "C:\\e\\ro.db", 7}};
+    left.Results = {EntryResult::InUse, EntryResult::Denied};
+    PreviewForm preview(SmallPlan(), [] {});
+    preview.SetLastCleanLeft(left);
+    preview.Build();
+    ASSERT_TRUE(preview.NotRemovedButton->Enabled());
+
+    preview.NotRemovedButton->Click();
+    ASSERT_TRUE(preview.ShowingNotRemoved());
+    ASSERT_EQ(preview.RowCount(), 1);
+    EXPECT_FALSE(preview.CleanButton->Enabled());
+    preview.ToggleRow(0);
+    ASSERT_EQ(preview.RowCount(), 3);
+    EXPECT_EQ(preview.Cell(1, 0), "      C:\\e\\thumbcache_256.db");
+    EXPECT_EQ(preview.Cell(1, 1), "in use");
+    EXPECT_EQ(preview.Cell(2, 1), "denied");
+    EXPECT_EQ(preview.Total->Caption(), "Not removed by the last Clean: 2 items");
+
+    preview.NotRemovedButton->Click();
+    EXPECT_FALSE(preview.ShowingNotRemoved());
+    EXPECT_EQ(preview.RowCount(), 3);
+    EXPECT_EQ(preview.Cell(0, 0), "+ Opera > Cache");
+    EXPECT_TRUE(preview.CleanButton->Enabled());
+
+    PreviewForm nothingLeft(SmallPlan(), [] {});
+    nothingLeft.Build();
+    EXPECT_FALSE(nothingLeft.NotRemovedButton->Enabled());
+}
+
 // Paths the ANSI code page cannot spell, and one longer than the list's own text buffer, are
 // shown exactly as the plan holds them.
 TEST_F(PreviewWindow, PathsShowExactlyWhateverTheirScriptAndLength)
