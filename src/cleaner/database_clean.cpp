@@ -157,10 +157,13 @@ void CleanFavicons(SqliteDb& places, const std::string& faviconsPath, CleanCount
     bool changed = false;
     {
         SqliteDb favicons(faviconsPath);
-        if (!favicons.open() || !favicons.hasTables({"moz_icons", "moz_pages_w_icons", "moz_icons_to_pages"}))
+        // Taken first: a database another program holds cannot even be asked for its tables.
+        if (!favicons.open() || !BeginCleanOrCountInUse(favicons, counters))
             return;
-        if (!BeginCleanOrCountInUse(favicons, counters))
+        if (!favicons.hasTables({"moz_icons", "moz_pages_w_icons", "moz_icons_to_pages"})) {
+            favicons.exec("ROLLBACK");
             return;
+        }
         bool copied = favicons.exec("CREATE TEMP TABLE kept_pages (url TEXT PRIMARY KEY)");
         SqliteStatement pages(places.get(), "SELECT url FROM moz_places WHERE url IS NOT NULL");
         SqliteStatement keep(favicons.get(), "INSERT OR IGNORE INTO temp.kept_pages (url) VALUES (?1)");
@@ -199,10 +202,12 @@ bool CleanPlaces(const std::string& placesPath, CleanCounters& counters, bool wi
     bool changed = false;
     {
         SqliteDb db(placesPath);
-        if (!db.open() || !db.hasTables({"moz_places", "moz_historyvisits", "moz_bookmarks"}))
+        if (!db.open() || !BeginCleanOrCountInUse(db, counters))
             return false;
-        if (!BeginCleanOrCountInUse(db, counters))
+        if (!db.hasTables({"moz_places", "moz_historyvisits", "moz_bookmarks"})) {
+            db.exec("ROLLBACK");
             return false;
+        }
         const int changesBefore = db.totalChanges();
         if (!remove(db)) {
             db.exec("ROLLBACK");
@@ -249,10 +254,12 @@ bool CleanAutofillHistory(const std::string& webDataPath, CleanCounters& counter
     bool changed = false;
     {
         SqliteDb db(webDataPath);
-        if (!db.open() || !db.hasTables({"meta"}) || !(db.hasTables({"autofill"}) || db.hasTables({"autocomplete"})))
+        if (!db.open() || !BeginCleanOrCountInUse(db, counters))
             return false;
-        if (!BeginCleanOrCountInUse(db, counters))
+        if (!db.hasTables({"meta"}) || !(db.hasTables({"autofill"}) || db.hasTables({"autocomplete"}))) {
+            db.exec("ROLLBACK");
             return false;
+        }
         const int changesBefore = db.totalChanges();
         bool removed = RunSteps(db, kAutofillSteps);
         // Search engines the browser added by itself from the sites visited: replaceable, not
