@@ -14,7 +14,7 @@ aw_quiet cmake --build build/bench-native -j "$AW_JOBS" --target skin_decode_ben
 aw_quiet cmake -S . -B build/bench-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DASHWARDEN_DEPS="$AW_DEPS" \
   -DASHWARDEN_BENCH=ON -DBUILD_TESTING=OFF
-aw_quiet cmake --build build/bench-win -j "$AW_JOBS" --target skin_decode_bench cleaning_bench removal_steps startup_bench bare_window Ashwarden
+aw_quiet cmake --build build/bench-win -j "$AW_JOBS" --target skin_decode_bench cleaning_bench removal_steps startup_bench bare_window process_clean_bench Ashwarden
 
 echo "== skin package decoding, native"
 build/bench-native/bench/skin_decode_bench res/skin/ashwarden.skin 2000
@@ -42,6 +42,11 @@ startup() {
     "${AW_BENCH_STARTS:-7}" "${AW_BENCH_PAUSE_MS:-0}"
 }
 startup
+echo "== the whole program's -clean of 20,000 files against a bare delete loop, each a process, under Wine"
+mkdir -p "$AW_WORK/app-clean"
+cp build/bench-win/src/app/Ashwarden.exe "$AW_WORK/app-clean/"
+aw_wine "$REPO/build/bench-win/bench/process_clean_bench.exe" "$(winpath "$AW_WORK/app-clean")" \
+  "${AW_BENCH_PROCESS_ROUNDS:-5}"
 # With AW_BENCH_TRACES=1, again in a prefix of its own holding the sample traces of
 # scripts/seed-traces.sh (Chrome, Firefox, Opera and every browser of the families): the scan at
 # start-up finds them all.
