@@ -5,8 +5,11 @@
 #include "platform/folder_services.h"
 #include "platform/handle.h"
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <map>
+#include <random>
 
 namespace aw::test {
 namespace {
@@ -258,6 +261,128 @@ TEST_F(Program, CleanLogsEachEntryWithItsResult)
 
     EXPECT_EQ(RunToEnd("-clean -log \"" + ExeFolderFile("no-such-folder\\log.csv") + "\""), 2u);
     EXPECT_FALSE(Exists(held));
+}
+
+// A places database of many visits, pages and bookmarks, in write-ahead-log mode as Firefox
+// keeps it; false when it cannot be made.
+bool MakePlaces(const std::string& path, int bookmarks)
+{
+    for (const char* companion : {"", "-wal", "-shm", "-journal"})
+        DeleteFileW(Wide(path + companion).c_str());
+    sqlite3* db = nullptr;
+    if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) {
+        sqlite3_close(db);
+        return false;
+    }
+    std::string sql =
+        "PRAGMA journal_mode = WAL;"
+        "CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url TEXT, title TEXT, visit_count INTEGER DEFAULT 0,"
+        " last_visit_date INTEGER, typed INTEGER DEFAULT 0);"
+        "CREATE TABLE moz_historyvisits (id INTEGER PRIMARY KEY, place_id INTEGER, visit_date INTEGER, visit_type INTEGER);"
+        "CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, fk INTEGER, title TEXT);"
+        "BEGIN;"
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000)"
+        " INSERT INTO moz_places SELECT i, 'https://site' || i || '.example/', hex(randomblob(60)), 3, i, 1 FROM n;"
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 60000)"
+        " INSERT INTO moz_historyvisits SELECT i, 1 + i % 20000, i, 1 FROM n;"
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(bookmarks) + ")"
+        " INSERT INTO moz_bookmarks SELECT i, i * 37, 'bookmark ' || i FROM n;"
+        "COMMIT;";
+    const bool made = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return made;
+}
+
+// What a browser would find at its next start: the integrity check's answer, the bookmarks
+// whose pages are still there, and the visits left.
+struct PlacesState {
+    std::string Integrity;
+    int BookmarkedPages = -1;
+    int Visits = -1;
+};
+
+PlacesState ReadPlaces(const std::string& path)
+{
+    PlacesState state;
+    sqlite3* db = nullptr;
+    if (sqlite3_open(path.c_str(), &db) == SQLITE_OK) {
+        auto ask = [db](const char* sql, auto read) {
+            sqlite3_stmt* statement = nullptr;
+            if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
+                read(statement);
+            sqlite3_finalize(statement);
+        };
+        ask("PRAGMA integrity_check", [&](sqlite3_stmt* s) {
+            state.Integrity = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+        });
+        ask("SELECT count(*) FROM moz_bookmarks b JOIN moz_places p ON p.id = b.fk",
+            [&](sqlite3_stmt* s) { state.BookmarkedPages = sqlite3_column_int(s, 0); });
+        ask("SELECT count(*) FROM moz_historyvisits", [&](sqlite3_stmt* s) { state.Visits = sqlite3_column_int(s, 0); });
+    }
+    sqlite3_close(db);
+    return state;
+}
+
+// The process ended at any moment of an in-place history clean (as by the Task Manager or a
+// power cut): the database is whole at the next open, its bookmarks with it, whether the
+// clean got through or not.
+TEST_F(Program, KilledAtAnyMomentOfAnInPlaceCleanTheDatabaseStaysWhole)
+{
+    const std::string firefox = GetSpecialFolder(kCsidlAppData) + "\\Mozilla\\Firefox";
+    const std::string profile = firefox + "\\Profiles\\kill.default";
+    const std::string places = profile + "\\places.sqlite";
+    const std::string ini = firefox + "\\profiles.ini";
+    const bool hadIni = FileThere(ini);
+    const std::string iniBefore = hadIni ? ReadTextFile(ini) : std::string();
+    for (const std::string& folder : {GetSpecialFolder(kCsidlAppData) + "\\Mozilla", firefox, firefox + "\\Profiles", profile})
+        CreateDirectoryW(Wide(folder).c_str(), nullptr);
+    WriteTextFile(ini, "[Profile0]\r\nName=kill\r\nIsRelative=1\r\nPath=Profiles/kill.default\r\n");
+    WriteTextFile(ExeFolderFile("Settings.ini"), "[Options]\r\nCheckBox8=-1\r\n");
+    WriteTextFile(ExeFolderFile("Traces.ini"), "[Mozilla Firefox]\r\nHistory=True\r\n");
+    constexpr int kBookmarks = 500;
+
+    // One whole clean first: how long a start and its clean take, and that it cleans.
+    ASSERT_TRUE(MakePlaces(places, kBookmarks));
+    const DWORD start = GetTickCount();
+    ASSERT_EQ(RunToEnd("-clean"), 0u);
+    const DWORD whole = GetTickCount() - start;
+    PlacesState cleaned = ReadPlaces(places);
+    ASSERT_EQ(cleaned.Integrity, "ok");
+    ASSERT_EQ(cleaned.Visits, 0);
+    ASSERT_EQ(cleaned.BookmarkedPages, kBookmarks);
+
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<DWORD> moment(0, whole + whole / 4);
+    int killed = 0, interrupted = 0;
+    ASSERT_TRUE(MakePlaces(places, kBookmarks));
+    for (int round = 0; round < 50; ++round) {
+        Started program = StartProgram("-clean");
+        ASSERT_TRUE(program.Process);
+        if (WaitForSingleObject(program.Process.Get(), moment(random)) == WAIT_TIMEOUT) {
+            TerminateProcess(program.Process.Get(), 9);
+            ++killed;
+        }
+        WaitForSingleObject(program.Process.Get(), 30000);
+        const PlacesState after = ReadPlaces(places);
+        EXPECT_EQ(after.Integrity, "ok") << "round " << round;
+        EXPECT_EQ(after.BookmarkedPages, kBookmarks) << "round " << round;
+        EXPECT_TRUE(after.Visits == 0 || after.Visits == 60000) << "round " << round << ": " << after.Visits;
+        if (after.Visits == 60000)
+            ++interrupted; // rolled back whole: the next round kills the same clean again
+        else
+            ASSERT_TRUE(MakePlaces(places, kBookmarks));
+    }
+    // The moments are spread over the whole clean: most rounds end it midway.
+    EXPECT_GE(killed, 25);
+    EXPECT_GT(interrupted, 0);
+
+    for (const char* companion : {"", "-wal", "-shm", "-journal"})
+        DeleteFileW(Wide(places + companion).c_str());
+    RemoveDirectoryW(Wide(profile).c_str());
+    if (hadIni)
+        WriteTextFile(ini, iniBefore);
+    else
+        RemoveFile(ini);
 }
 
 TEST_F(Program, CleanAsksNothingWhileATickedBrowserRuns)
