@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <random>
 
@@ -373,6 +374,8 @@ TEST_F(Program, KilledAtAnyMomentOfAnInPlaceCleanTheDatabaseStaysWhole)
             ASSERT_TRUE(MakePlaces(places, kBookmarks));
     }
     // The moments are spread over the whole clean: most rounds end it midway.
+    std::printf("a whole start and clean: %lu ms; %d of 50 rounds ended by force, %d found the visits all there\n",
+                static_cast<unsigned long>(whole), killed, interrupted);
     EXPECT_GE(killed, 25);
     EXPECT_GT(interrupted, 0);
 
