@@ -287,8 +287,11 @@ void MainForm::FormClose(ui::CloseAction& action)
         Tray.Add();
         return;
     }
-    // The program ends: leave no icon behind in the notification area.
+    // The program ends: leave no icon behind in the notification area, and a Clean under way
+    // stops after the entry in hand.
     Tray.Remove();
+    if (cleaningActive_)
+        StopCleaning(0);
 }
 
 void MainForm::Exit1Click()
