@@ -151,7 +151,7 @@ CleanRequest MainForm::BuildCleanRequest() const
     CleanRequest request;
     request.Selection = SelectedTraces(*TreeView1);
     request.IndexDatOption = settings_.Option(OptionId::DeleteIndexDatOnReboot).Checked();
-    request.ScriptLines = settings_.Memo1->Lines();
+    request.ScriptLines = settings_.locationsMemo->Lines();
     request.RunCustomLocations = RunCustomLocationsOfRequest;
     request.Owner = hwnd_;
     return request;

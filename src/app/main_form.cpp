@@ -239,7 +239,7 @@ void MainForm::FormCreate()
 void MainForm::Button7Click()
 {
     // A clipboard error ends the handler here, before the collapsing.
-    ScanTraces(*TreeView1, settings_.Memo1->Lines().size());
+    ScanTraces(*TreeView1, settings_.locationsMemo->Lines().size());
     CollapseUnselectedGroups(*TreeView1);
 }
 
@@ -250,10 +250,10 @@ void MainForm::DecideStartSelection()
     bool useSavedSelection = settings_.Option(OptionId::LoadSelectionFromIni).Checked();
     if (useSavedSelection)
         LoadTraceSelection(kTracesFileName, *TreeView1);
-    LoadLocationsAtShow(*settings_.Memo1);
+    LoadLocationsAtShow(*settings_.locationsMemo);
     CollapseEnabled = true;
     if (!useSavedSelection)
-        ScanTraces(*TreeView1, settings_.Memo1->Lines().size());
+        ScanTraces(*TreeView1, settings_.locationsMemo->Lines().size());
 }
 
 void MainForm::FormShow()

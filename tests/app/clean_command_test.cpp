@@ -221,7 +221,7 @@ TEST_F(CustomLocations, ScriptLoadedAtShowRunsWhenTicked)
     Build();
     main->Show();
     Pump();
-    EXPECT_EQ(settings->Memo1->Lines(), std::vector<std::string>{"FIL:%TEMP%aw-custom-trace.txt"});
+    EXPECT_EQ(settings->locationsMemo->Lines(), std::vector<std::string>{"FIL:%TEMP%aw-custom-trace.txt"});
     // The scan ticks "Custom Locations" when the script has a line.
     ui::TreeNode custom = Node("Advanced", "Custom Locations");
     EXPECT_EQ(custom.StateIndex(), StateSelected);

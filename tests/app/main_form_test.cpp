@@ -275,7 +275,7 @@ TEST_F(MainWindow, SettingsButtonShowsTheSettingsWindowModally)
         if (message != WM_APP + 2)
             return false;
         mainDisabled = !IsWindowEnabled(main->Handle());
-        settings->Button1->Click(); // "Close"
+        settings->closeButton->Click();
         result = 0;
         return true;
     };
