@@ -101,11 +101,11 @@ void MainForm::CleanCommand()
         return;
     ui::Application& application = ui::Application::Instance();
 
-    if (!AnyTraceSelected(*TreeView1)) {
+    if (!AnyTraceSelected(*traceTree)) {
         Ask("No traces selected!", "Warning", MB_ICONEXCLAMATION);
         return;
     }
-    if (!NoBrowserInTheWay(SelectedTraces(*TreeView1)))
+    if (!NoBrowserInTheWay(SelectedTraces(*traceTree)))
         return;
     bool restorePointOption = settings_.Option(OptionId::CreateRestorePoint).Checked();
     if (restorePointOption && !RestorePointOrConsent())
@@ -119,12 +119,12 @@ void MainForm::CleanCommand()
             return;
     }
 
-    Button1->SetEnabled(false);
+    cleanButton->SetEnabled(false);
     std::uint32_t start = application.TickCount();
     RunCleaningAndWait();
     cleanElapsedMs_ = ElapsedTicks(start, application.TickCount());
     application.Sleep(1000);
-    Button1->SetEnabled(true);
+    cleanButton->SetEnabled(true);
     if (settings_.Option(OptionId::NoMessageAfterCleaning).Checked())
         return;
     CleanTotals totals{cleanElapsedMs_, counters_.FilesDeleted, counters_.RegistryKeysDeleted,
@@ -141,7 +141,7 @@ void MainForm::ShowProgress(const CleanProgress& progress)
         group = std::string(table[static_cast<std::size_t>(row)].Group);
         category = std::string(table[static_cast<std::size_t>(row)].Category);
     }
-    StatusBar1->SetPanels({{50, BuildProgressText(group, category, progress.Files.load(std::memory_order_relaxed),
+    statusBar->SetPanels({{50, BuildProgressText(group, category, progress.Files.load(std::memory_order_relaxed),
                                                   progress.Bytes.load(std::memory_order_relaxed),
                                                   UserDecimalSeparator())}});
 }
@@ -149,7 +149,7 @@ void MainForm::ShowProgress(const CleanProgress& progress)
 CleanRequest MainForm::BuildCleanRequest() const
 {
     CleanRequest request;
-    request.Selection = SelectedTraces(*TreeView1);
+    request.Selection = SelectedTraces(*traceTree);
     request.IndexDatOption = settings_.Option(OptionId::DeleteIndexDatOnReboot).Checked();
     request.ScriptLines = settings_.locationsMemo->Lines();
     request.RunCustomLocations = RunCustomLocationsOfRequest;
@@ -174,7 +174,7 @@ void MainForm::RunCleaningAndWait()
         return;
     cleaningActive_ = true;
     ui::Application& application = ui::Application::Instance();
-    const std::string statusBefore = StatusBar1->PanelText(0);
+    const std::string statusBefore = statusBar->PanelText(0);
     std::uint32_t shown = application.TickCount();
     DWORD exitCode = 0;
     while (GetExitCodeThread(worker.Get(), &exitCode) && exitCode == STILL_ACTIVE) {
@@ -187,7 +187,7 @@ void MainForm::RunCleaningAndWait()
             ShowProgress(progress);
         }
     }
-    StatusBar1->SetPanels({{50, statusBefore}});
+    statusBar->SetPanels({{50, statusBefore}});
     cleaningActive_ = false;
 }
 

@@ -49,41 +49,41 @@ public:
     void FormCreate();
     void FormShow();
     void FormClose(ui::CloseAction& action);
-    void Exit1Click();
-    void Button7Click();
-    void Button5Click();
-    void Button8Click();
-    void Label4Click();
-    void Image2Click();
-    void ShowWindow1Click();
-    void Settings1Click();
+    void OnExitChosen();
+    void OnScanClicked();
+    void OnRestoreClicked();
+    void OnRegeditClicked();
+    void OnSiteLinkClicked();
+    void OnBannerClicked();
+    void OnShowWindowChosen();
+    void OnTraySettingsChosen();
     LRESULT TrayCallback(LPARAM mouseMessage);
-    void TreeView1Click();
-    void TreeView1KeyDown(WORD key);
-    void TreeView1Collapsing(bool& allowCollapse);
-    void Expand1Click();
-    void Collapse1Click();
-    void FullCollapse1Click();
-    void EnableCollapse1Click();
+    void OnTreeClicked();
+    void OnTreeKeyDown(WORD key);
+    void OnTreeCollapsing(bool& allowCollapse);
+    void OnExpandChosen();
+    void OnCollapseChosen();
+    void OnFullCollapseChosen();
+    void OnEnableCollapseChosen();
     LRESULT QueryEndSession();
 
-    ui::TreeView* TreeView1 = nullptr;
-    ui::Button* Button1 = nullptr; // Clean
-    ui::Button* Button2 = nullptr; // Settings
-    ui::Button* Button3 = nullptr; // Save
-    ui::Button* Button4 = nullptr; // Load
-    ui::Button* Button5 = nullptr; // Restore
-    ui::Button* Button7 = nullptr; // Scan
-    ui::Button* Button8 = nullptr; // Regedit
-    ui::Image* Image1 = nullptr;
-    ui::Image* Image2 = nullptr;
-    ui::Label* Label4 = nullptr;
-    ui::StatusBar* StatusBar1 = nullptr;
-    ui::PopupMenu PopupMenu1{"PopupMenu1"}; // the tree's context menu
-    ui::PopupMenu PopupMenu2{"PopupMenu2"}; // the tray menu
+    ui::TreeView* traceTree = nullptr;
+    ui::Button* cleanButton = nullptr;
+    ui::Button* settingsButton = nullptr;
+    ui::Button* saveSelectionButton = nullptr;
+    ui::Button* loadSelectionButton = nullptr;
+    ui::Button* restoreButton = nullptr;
+    ui::Button* scanButton = nullptr;
+    ui::Button* regeditButton = nullptr;
+    ui::Image* buttonStripImage = nullptr;
+    ui::Image* bannerImage = nullptr;
+    ui::Label* siteLink = nullptr;
+    ui::StatusBar* statusBar = nullptr;
+    ui::PopupMenu treeMenu{"PopupMenu1"}; // the tree's context menu
+    ui::PopupMenu trayMenu{"PopupMenu2"}; // the tray menu
     TrayIcon Tray;
     // The skin the program's windows wear, with the values the main window stores.
-    std::unique_ptr<skin::TSkinData> SkinData1;
+    std::unique_ptr<skin::TSkinData> skinData;
     // Answers every request to collapse a tree node.
     bool CollapseEnabled = false;
 
@@ -94,7 +94,7 @@ private:
     void BuildControls();
     void BuildTrayMenu();
     void BuildTreeMenu();
-    // Creates SkinData1, reads its stored skin from the executable and loads it.
+    // Creates skinData, reads its stored skin from the executable and loads it.
     void LoadSkinData();
     // Settings (once read) and, with the option, the selection: at close and at Exit.
     void SaveOnClose();

@@ -92,9 +92,11 @@ void SettingsForm::FormCreate()
     WireLocationsEditor(*locationsMemo, *locationLine, *addLocationButton, *locationsHelpButton, *loadLocationsButton,
                         *saveLocationsButton);
     Option(OptionId::CleanWhenWindowsStarts).OnClick = [this] {
-        CheckBox3Click(Option(OptionId::CleanWhenWindowsStarts));
+        OnCleanAtWindowsStartClicked(Option(OptionId::CleanWhenWindowsStarts));
     };
-    Option(OptionId::StartWithWindows).OnClick = [this] { CheckBox10Click(Option(OptionId::StartWithWindows)); };
+    Option(OptionId::StartWithWindows).OnClick = [this] {
+        OnStartWithWindowsClicked(Option(OptionId::StartWithWindows));
+    };
 
     pages->SetActivePageIndex(0);
 }

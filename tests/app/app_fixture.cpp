@@ -115,7 +115,7 @@ void AppFixture::TearDown()
 
 ui::TreeNode AppFixture::Node(const std::string& group, const std::string& category)
 {
-    return FindTraceNode(*main->TreeView1, group, category);
+    return FindTraceNode(*main->traceTree, group, category);
 }
 
 } // namespace aw::test

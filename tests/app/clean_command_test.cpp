@@ -39,7 +39,7 @@ TEST_F(CleanCommand, NothingSelectedWarnsAndDoesNothingElse)
     EXPECT_EQ(seams->Messages[0].Style, static_cast<unsigned>(MB_ICONEXCLAMATION | MB_TOPMOST));
     EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, kMarker));
     EXPECT_TRUE(seams->Sleeps.empty());
-    EXPECT_TRUE(main->Button1->Enabled());
+    EXPECT_TRUE(main->cleanButton->Enabled());
 }
 
 TEST_F(CleanCommand, FirstRunQuestionComesOncePerUserWithTheMarkerWrittenFirst)
@@ -77,7 +77,7 @@ TEST_F(CleanCommand, RestorePointOptionSkipsTheQuestionAndAsksWhenItFails)
     EXPECT_EQ(seams->Messages[0].Style, static_cast<unsigned>(MB_YESNO | MB_ICONEXCLAMATION | MB_TOPMOST));
     EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, kMarker));
     EXPECT_TRUE(seams->Sleeps.empty()); // stopped before the run
-    EXPECT_TRUE(main->Button1->Enabled());
+    EXPECT_TRUE(main->cleanButton->Enabled());
 
     // Yes cleans; the marker is still not written while the option is on.
     seams->Messages.clear();
@@ -114,12 +114,12 @@ TEST_F(CleanCommand, ButtonIsDisabledUntilTheSecondAfterTheRun)
     bool disabledDuringPause = false;
     seams->OnSleep = [&](unsigned ms) {
         if (ms == 1000)
-            disabledDuringPause = !main->Button1->Enabled();
+            disabledDuringPause = !main->cleanButton->Enabled();
     };
     main->CleanCommand();
     EXPECT_EQ(seams->Sleeps, std::vector<unsigned>{1000});
     EXPECT_TRUE(disabledDuringPause);
-    EXPECT_TRUE(main->Button1->Enabled());
+    EXPECT_TRUE(main->cleanButton->Enabled());
 }
 
 TEST_F(CleanCommand, NoSummaryWithTheOption)
@@ -130,7 +130,7 @@ TEST_F(CleanCommand, NoSummaryWithTheOption)
     main->CleanCommand();
     EXPECT_TRUE(seams->Messages.empty());
     EXPECT_EQ(seams->Sleeps, std::vector<unsigned>{1000});
-    EXPECT_TRUE(main->Button1->Enabled());
+    EXPECT_TRUE(main->cleanButton->Enabled());
 }
 
 TEST_F(CleanCommand, SummaryCountsWhatTheRunDeleted)
@@ -225,7 +225,7 @@ TEST_F(CustomLocations, ScriptLoadedAtShowRunsWhenTicked)
     // The scan ticks "Custom Locations" when the script has a line.
     ui::TreeNode custom = Node("Advanced", "Custom Locations");
     EXPECT_EQ(custom.StateIndex(), StateSelected);
-    for (ui::TreeNode& node : main->TreeView1->AllNodes())
+    for (ui::TreeNode& node : main->traceTree->AllNodes())
         if (!node.HasChildren() && !(node == custom))
             node.SetStateIndex(StateNotSelected);
 
@@ -252,7 +252,7 @@ TEST_F(CleanCommand, StatusBarFollowsTheRunAndComesBackAfterIt)
     for (int i = 0; i < 3000; ++i)
         WriteTextFile(recent + "\\p" + std::to_string(i) + ".lnk", "xy");
     Node("Windows", "Recent Folder").SetStateIndex(StateSelected);
-    const std::string before = main->StatusBar1->PanelText(0);
+    const std::string before = main->statusBar->PanelText(0);
 
     // Reads the status bar from the window's own thread while the run goes on: a timer's
     // message comes only when the queue is empty, so the wait loop still gets its turn.
@@ -261,7 +261,7 @@ TEST_F(CleanCommand, StatusBarFollowsTheRunAndComesBackAfterIt)
     main->OnMessage = [&, inner](UINT message, WPARAM w, LPARAM l, LRESULT& r) {
         if (message == WM_TIMER && w == 77) {
             if (main->CleaningActive())
-                seen.push_back(main->StatusBar1->PanelText(0));
+                seen.push_back(main->statusBar->PanelText(0));
             r = 0;
             return true;
         }
@@ -280,7 +280,7 @@ TEST_F(CleanCommand, StatusBarFollowsTheRunAndComesBackAfterIt)
     EXPECT_EQ(progress.back().rfind("  Cleaning Windows > Recent Folder: ", 0), 0u) << progress.back();
     EXPECT_NE(progress.back().find(" files, "), std::string::npos) << progress.back();
     EXPECT_EQ(progress.back().find(": 0 files"), std::string::npos) << progress.back();
-    EXPECT_EQ(main->StatusBar1->PanelText(0), before);
+    EXPECT_EQ(main->statusBar->PanelText(0), before);
 }
 
 } // namespace

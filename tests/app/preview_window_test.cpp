@@ -142,7 +142,7 @@ TEST_F(PreviewWindow, PreviewFromTheTreeMenuListsTheSelectionAndRemovesNothing)
         return inner(message, w, l, r);
     };
     SetTimer(main->Handle(), 78, 50, nullptr);
-    main->PopupMenu1.Choose(*main->PopupMenu1.Find("Preview1"));
+    main->treeMenu.Choose(*main->treeMenu.Find("Preview"));
     KillTimer(main->Handle(), 78);
     main->OnMessage = inner;
 
