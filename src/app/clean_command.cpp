@@ -2,9 +2,8 @@
 #include "app/clean_summary.h"
 #include "app/main_form.h"
 #include "app/running_browsers.h"
-#include "catalogue/trace_tree.h"
 #include "cleaner/clean_run.h"
-#include "cleaner/location_table.h"
+#include "cleaner/trace_categories.h"
 #include "customloc/custom_locations.h"
 #include "platform/handle.h"
 #include "platform/registry_key.h"
@@ -76,7 +75,7 @@ private:
 
 // Asks while a browser with a ticked category runs: Retry looks again, Ignore goes on with
 // what can be cleaned, Cancel cleans nothing. False when the Clean stops.
-bool NoBrowserInTheWay(const std::vector<TraceCategoryRef>& selection)
+bool NoBrowserInTheWay(const TraceSelection& selection)
 {
     for (;;) {
         const std::vector<std::string> running = RunningBrowsers(selection);
@@ -101,11 +100,11 @@ void MainForm::CleanCommand()
         return;
     ui::Application& application = ui::Application::Instance();
 
-    if (!AnyTraceSelected(*traceTree)) {
+    if (selection_.Empty()) {
         Ask("No traces selected!", "Warning", MB_ICONEXCLAMATION);
         return;
     }
-    if (!NoBrowserInTheWay(SelectedTraces(*traceTree)))
+    if (!NoBrowserInTheWay(selection_))
         return;
     bool restorePointOption = settings_.Option(OptionId::CreateRestorePoint).Checked();
     if (restorePointOption && !RestorePointOrConsent())
@@ -134,12 +133,12 @@ void MainForm::CleanCommand()
 
 void MainForm::ShowProgress(const CleanProgress& progress)
 {
-    const int row = progress.Category.load(std::memory_order_relaxed);
-    const std::vector<TraceAction>& table = TraceLocationTable();
+    const int id = progress.Category.load(std::memory_order_relaxed);
     std::string group, category;
-    if (row >= 0 && static_cast<std::size_t>(row) < table.size()) {
-        group = std::string(table[static_cast<std::size_t>(row)].Group);
-        category = std::string(table[static_cast<std::size_t>(row)].Category);
+    if (id >= 0 && static_cast<std::size_t>(id) < TraceCategories().size()) {
+        const TraceCategory& shown = CategoryInfo(static_cast<CategoryId>(id));
+        group = std::string(shown.Group);
+        category = std::string(shown.Text);
     }
     statusBar->SetPanels({{50, BuildProgressText(group, category, progress.Files.load(std::memory_order_relaxed),
                                                   progress.Bytes.load(std::memory_order_relaxed),
@@ -149,7 +148,7 @@ void MainForm::ShowProgress(const CleanProgress& progress)
 CleanRequest MainForm::BuildCleanRequest() const
 {
     CleanRequest request;
-    request.Selection = SelectedTraces(*traceTree);
+    request.Selection = selection_;
     request.IndexDatOption = settings_.Option(OptionId::DeleteIndexDatOnReboot).Checked();
     request.ScriptLines = settings_.locationsMemo->Lines();
     request.RunCustomLocations = RunCustomLocationsOfRequest;

@@ -3,8 +3,7 @@
 #include "catalogue/trace_scan.h"
 #include "catalogue/trace_selection_file.h"
 #include "catalogue/trace_selection_file_text.h"
-#include "catalogue/trace_tree.h"
-#include "catalogue/tree_selection.h"
+#include "app/tree_selection.h"
 #include "customloc/locations_editor.h"
 #include "platform/file_system.h"
 #include "platform/folder_services.h"
@@ -112,9 +111,11 @@ void MainForm::BuildControls()
     settingsButton = &Add<ui::Button>(ui::Bounds{280, 216, 89, 25}, "Button2", "Settings");
     settingsButton->OnClick = [this] { settings_.ShowModal(); };
     saveSelectionButton = &Add<ui::Button>(ui::Bounds{280, 256, 89, 25}, "Button3", "Save");
-    saveSelectionButton->OnClick = [this] { SaveTraceSelection(kTracesFileName, *traceTree); };
+    saveSelectionButton->OnClick = [this] { SaveTraceSelection(kTracesFileName, selection_); };
     loadSelectionButton = &Add<ui::Button>(ui::Bounds{280, 296, 89, 25}, "Button4", "Load");
-    loadSelectionButton->OnClick = [this] { LoadTraceSelection(kTracesFileName, *traceTree); };
+    loadSelectionButton->OnClick = [this] {
+        EditSelection([](TraceSelection& selection) { LoadTraceSelection(kTracesFileName, selection); });
+    };
     Add<ui::Bevel>(ui::Bounds{280, 344, 89, 2}, "Bevel2");
     restoreButton = &Add<ui::Button>(ui::Bounds{280, 368, 89, 25}, "Button5", "Restore");
     restoreButton->OnClick = [this] { OnRestoreClicked(); };
@@ -147,8 +148,12 @@ void MainForm::BuildTrayMenu()
 
 void MainForm::BuildTreeMenu()
 {
-    treeMenu.AddItem("CheckAll", "Check All", [this] { CheckAllTraces(*traceTree); });
-    treeMenu.AddItem("UncheckAll", "UnCheck All", [this] { UncheckAllTraces(*traceTree); });
+    treeMenu.AddItem("CheckAll", "Check All", [this] {
+        EditSelection([this](TraceSelection& selection) { CheckAllTraces(*traceTree, selection); });
+    });
+    treeMenu.AddItem("UncheckAll", "UnCheck All", [this] {
+        EditSelection([this](TraceSelection& selection) { UncheckAllTraces(*traceTree, selection); });
+    });
     treeMenu.AddItem("TreeSeparator1", "-");
     treeMenu.AddItem("FullExpand", "Full Expand", [this] { traceTree->FullExpand(); });
     treeMenu.AddItem("FullCollapse", "Full Collapse", [this] { OnFullCollapseChosen(); });
@@ -177,13 +182,13 @@ void MainForm::OnTreeClicked()
     // the item under the box is made the selected one and toggled.
     if (hit.Node && !(traceTree->Selected() == hit.Node))
         traceTree->Select(hit.Node);
-    ToggleNodeState(traceTree->Selected());
+    EditSelection([this](TraceSelection& selection) { ToggleNodeCategory(traceTree->Selected(), selection); });
 }
 
 void MainForm::OnTreeKeyDown(WORD key)
 {
     if (key == VK_SPACE)
-        ToggleNodeState(traceTree->Selected());
+        EditSelection([this](TraceSelection& selection) { ToggleNodeCategory(traceTree->Selected(), selection); });
 }
 
 void MainForm::OnTreeCollapsing(bool& allowCollapse)
@@ -239,8 +244,30 @@ void MainForm::FormCreate()
 void MainForm::OnScanClicked()
 {
     // A clipboard error ends the handler here, before the collapsing.
-    ScanTraces(*traceTree, settings_.locationsMemo->Lines().size());
+    ScanIntoSelection();
     CollapseUnselectedGroups(*traceTree);
+}
+
+void MainForm::SetSelection(const TraceSelection& selection)
+{
+    EditSelection([&selection](TraceSelection& shown) { shown = selection; });
+}
+
+void MainForm::ScanIntoSelection()
+{
+    // An absent browser's group is collapsed as the scan reaches it; the tree refuses while
+    // collapsing is disabled.
+    auto collapse = [this](std::string_view group) {
+        if (ui::TreeNode node = FindGroupNode(*traceTree, group))
+            node.Collapse();
+    };
+    try {
+        ScanTraces(selection_, settings_.locationsMemo->Lines().size(), traceTree->Handle(), collapse);
+    } catch (...) {
+        ShowSelection(*traceTree, selection_);
+        throw;
+    }
+    ShowSelection(*traceTree, selection_);
 }
 
 void MainForm::DecideStartSelection()
@@ -249,11 +276,11 @@ void MainForm::DecideStartSelection()
     settingsLoaded_ = true;
     bool useSavedSelection = settings_.Option(OptionId::LoadSelectionFromIni).Checked();
     if (useSavedSelection)
-        LoadTraceSelection(kTracesFileName, *traceTree);
+        EditSelection([](TraceSelection& selection) { LoadTraceSelection(kTracesFileName, selection); });
     LoadLocationsAtShow(*settings_.locationsMemo);
     CollapseEnabled = true;
     if (!useSavedSelection)
-        ScanTraces(*traceTree, settings_.locationsMemo->Lines().size());
+        ScanIntoSelection();
 }
 
 void MainForm::FormShow()
@@ -275,7 +302,7 @@ void MainForm::SaveOnClose()
     if (settingsLoaded_)
         SaveSettings(settings_);
     if (settings_.Option(OptionId::SaveSelectionToIni).Checked())
-        SaveTraceSelection(kTracesFileName, *traceTree);
+        SaveTraceSelection(kTracesFileName, selection_);
 }
 
 void MainForm::FormClose(ui::CloseAction& action)

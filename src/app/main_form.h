@@ -2,9 +2,11 @@
 // The main window: the trace tree, the button column, the tray icon and its menu, and the
 // Clean command.
 #include "app/command_line.h"
+#include "app/trace_tree.h"
 #include "app/tray_icon.h"
 #include "cleaner/clean_counters.h"
 #include "cleaner/clean_run.h"
+#include "cleaner/trace_selection.h"
 #include "settings/settings_form.h"
 #include "skin/data/skin_data.h"
 #include "ui/controls.h"
@@ -41,6 +43,11 @@ public:
     int PreviewToFile(const std::string& path);
     // "Preview...": the window listing what a Clean of the current selection would remove.
     void PreviewCommand();
+    // The ticked categories. The program owns them; the tree shows them and hands the user's
+    // ticks to them.
+    const TraceSelection& Selection() const { return selection_; }
+    // Replaces the selection and shows it in the tree.
+    void SetSelection(const TraceSelection& selection);
     bool CleaningActive() const { return cleaningActive_; }
     const CleanCounters& Counters() const { return counters_; }
     std::int32_t CleanElapsedMs() const { return cleanElapsedMs_; }
@@ -104,12 +111,23 @@ private:
     // The settings and the selection a start shows: the saved selection with its option, the
     // scan's otherwise.
     void DecideStartSelection();
+    // Runs the scan on the selection and shows what it leaves, also when the clipboard error
+    // stops it.
+    void ScanIntoSelection();
+    // Changes the selection through `edit`, then shows it.
+    template <typename Edit>
+    void EditSelection(Edit edit)
+    {
+        edit(selection_);
+        ShowSelection(*traceTree, selection_);
+    }
     // The status bar's text while a run goes on.
     void ShowProgress(const CleanProgress& progress);
     bool HandleFormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     StartMode mode_;
     SettingsForm& settings_;
+    TraceSelection selection_;
     CleanCounters counters_;
     std::int32_t cleanElapsedMs_ = 0;
     bool cleaningActive_ = false;

@@ -1,17 +1,19 @@
 #pragma once
-// What the user does with the trace tree: ticking, the bulk commands, collapsing the groups
-// with nothing ticked, and scrolling back to the top.
+// What the user does with the trace tree: ticking and the bulk commands (which change the
+// selection the tree shows), collapsing the groups with nothing ticked, and scrolling back to
+// the top.
+#include "cleaner/trace_selection.h"
 #include "ui/tree_view.h"
 
 namespace aw {
 
-// Flips a category between StateNotSelected and StateSelected; groups and no node: nothing.
-void ToggleNodeState(ui::TreeNode node);
+// Flips the node's category in the selection; a group node or no node: nothing.
+void ToggleNodeCategory(const ui::TreeNode& node, TraceSelection& selection);
 
-// With a group selected, ticks (unticks) its categories; with a category selected, every
-// category of the tree; with nothing selected, nothing.
-void CheckAllTraces(ui::TreeView& tree);
-void UncheckAllTraces(ui::TreeView& tree);
+// With a group selected in the tree, ticks (unticks) its categories; with a category selected,
+// every category; with nothing selected, nothing.
+void CheckAllTraces(const ui::TreeView& tree, TraceSelection& selection);
+void UncheckAllTraces(const ui::TreeView& tree, TraceSelection& selection);
 
 // Collapses every group none of whose categories is ticked (each collapse still asks the
 // tree's collapsing event).

@@ -12,14 +12,6 @@ namespace aw {
 
 namespace {
 
-bool IsSelected(const CleanRequest& request, std::string_view group, std::string_view category)
-{
-    for (const TraceCategoryRef& ref : request.Selection)
-        if (ref.Group == group && ref.Category == category)
-            return true;
-    return false;
-}
-
 bool LocationExists(ExistenceTest test, const std::string& location)
 {
     switch (test) {
@@ -110,22 +102,18 @@ void RunCleaning(const CleanRequest& given, CleanCounters& counters)
     if (!request.Sink)
         request.Sink = &deleting;
     counters.reset();
-    const std::vector<TraceAction>& table = TraceLocationTable();
-    const TraceAction* category = nullptr; // the first row of the category under way
-    for (const TraceAction& action : table) {
-        if (!IsSelected(request, action.Group, action.Category))
-            continue;
-        try {
-            if (!category || category->Group != action.Group || category->Category != action.Category) {
-                category = &action;
-                if (request.Progress)
-                    request.Progress->Category.store(static_cast<int>(&action - table.data()), std::memory_order_relaxed);
-                SinkOf(request).beginCategory(action.Group, action.Category);
+    for (CategoryId id : request.Selection.Ticked()) {
+        const TraceCategory& category = CategoryInfo(id);
+        if (request.Progress)
+            request.Progress->Category.store(static_cast<int>(IndexOf(id)), std::memory_order_relaxed);
+        SinkOf(request).beginCategory(category.Group, category.Text);
+        for (const TraceAction& action : category.Actions) {
+            try {
+                CarryOut(action, request, counters);
+            } catch (...) {
+                // Out of memory, or a custom-location runner that threw: this action is lost,
+                // the run goes on with the next.
             }
-            CarryOut(action, request, counters);
-        } catch (...) {
-            // Out of memory, or a custom-location runner that threw: this action is lost,
-            // the run goes on with the next.
         }
     }
 }

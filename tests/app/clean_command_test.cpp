@@ -1,7 +1,7 @@
 // The Clean command in-process under Wine, its message boxes answered through the seams.
 #include "app_fixture.h"
 
-#include "catalogue/trace_tree.h"
+#include "app/trace_tree.h"
 #include "platform/folder_services.h"
 #include "platform/registry_key.h"
 
@@ -20,7 +20,7 @@ protected:
         Build();
     }
     // "Custom Locations" with an empty script: a run that deletes nothing.
-    void TickHarmlessCategory() { Node("Advanced", "Custom Locations").SetStateIndex(StateSelected); }
+    void TickHarmlessCategory() { Tick("Advanced", "Custom Locations"); }
     std::vector<std::string> Texts() const
     {
         std::vector<std::string> texts;
@@ -145,8 +145,8 @@ TEST_F(CleanCommand, SummaryCountsWhatTheRunDeleted)
     const char* runMru = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
     ASSERT_TRUE(RegWriteString(HKEY_CURRENT_USER, std::string(runMru) + "\\a", "notepad\\1"));
 
-    Node("Windows", "Recent Folder").SetStateIndex(StateSelected);
-    Node("Windows", "Run MRU List").SetStateIndex(StateSelected);
+    Tick("Windows", "Recent Folder");
+    Tick("Windows", "Run MRU List");
     main->CleanCommand();
 
     EXPECT_EQ(GetFileAttributesA((recent + "\\one.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
@@ -175,7 +175,7 @@ TEST_F(CleanCommand, MessagesAreDispatchedDuringTheRunAndASecondCleanIsIgnored)
     CreateDirectoryA(recent.c_str(), nullptr);
     for (int i = 0; i < 300; ++i)
         WriteTextFile(recent + "\\f" + std::to_string(i) + ".lnk", "x");
-    Node("Windows", "Recent Folder").SetStateIndex(StateSelected);
+    Tick("Windows", "Recent Folder");
     settings->Option(OptionId::ReduceMemoryWhileCleaning).SetChecked(true); // the 1 ms alertable sleep between rounds
 
     bool dispatchedDuringRun = false;
@@ -225,9 +225,7 @@ TEST_F(CustomLocations, ScriptLoadedAtShowRunsWhenTicked)
     // The scan ticks "Custom Locations" when the script has a line.
     ui::TreeNode custom = Node("Advanced", "Custom Locations");
     EXPECT_EQ(custom.StateIndex(), StateSelected);
-    for (ui::TreeNode& node : main->traceTree->AllNodes())
-        if (!node.HasChildren() && !(node == custom))
-            node.SetStateIndex(StateNotSelected);
+    main->SetSelection(TraceSelection::Named({{"Advanced", "Custom Locations"}}));
 
     main->CleanCommand();
     EXPECT_EQ(GetFileAttributesA(target.c_str()), INVALID_FILE_ATTRIBUTES);
@@ -251,7 +249,7 @@ TEST_F(CleanCommand, StatusBarFollowsTheRunAndComesBackAfterIt)
     CreateDirectoryA(recent.c_str(), nullptr);
     for (int i = 0; i < 3000; ++i)
         WriteTextFile(recent + "\\p" + std::to_string(i) + ".lnk", "xy");
-    Node("Windows", "Recent Folder").SetStateIndex(StateSelected);
+    Tick("Windows", "Recent Folder");
     const std::string before = main->statusBar->PanelText(0);
 
     // Reads the status bar from the window's own thread while the run goes on: a timer's

@@ -3,7 +3,7 @@
 #include "app_fixture.h"
 
 #include "catalogue/trace_catalogue.h"
-#include "catalogue/trace_tree.h"
+#include "app/trace_tree.h"
 #include "skin/forms/win_skin_form.h"
 #include "skin/manager/skin_manager.h"
 

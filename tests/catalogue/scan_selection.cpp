@@ -1,84 +1,77 @@
-#include "catalogue/trace_tree_window.h"
+#include "catalogue/scan_selection.h"
 
 #include "catalogue/trace_catalogue.h"
-#include "ui/application.h"
 
 #include <gtest/gtest.h>
 
 namespace aw::test {
 
-TraceTreeWindow::TraceTreeWindow() : form_("TestForm1", "TTestForm1", 260, 380)
+ScanSelection::ScanSelection()
+    : window_(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr))
 {
-    ui::Application::Instance().Initialize();
-    form_.CreateForm();
-    tree_ = &form_.Add<ui::TreeView>(ui::Bounds{8, 8, 220, 356}, "TreeView1");
-    BuildTraceTree(*tree_);
-    tree_->OnCollapsing = [this](const ui::TreeNode&, bool& allow) { allow = CollapseEnabled; };
-    tree_->FullExpand();
+    if (!window_)
+        ADD_FAILURE() << "no window to own the clipboard";
 }
 
-ui::TreeNode TraceTreeWindow::Group(const std::string& group)
+ScanSelection::~ScanSelection()
 {
-    for (ui::TreeNode node = tree_->FirstRoot(); node; node = node.NextSibling())
-        if (node.Text() == group)
-            return node;
-    ADD_FAILURE() << "no group " << group;
-    return ui::TreeNode();
+    if (window_)
+        DestroyWindow(window_);
 }
 
-ui::TreeNode TraceTreeWindow::Node(const std::string& group, const std::string& category)
+CollapseGroup ScanSelection::CollapseRequests()
 {
-    ui::TreeNode node = FindTraceNode(*tree_, group, category);
-    if (!node)
+    return [this](std::string_view group) {
+        if (CollapseEnabled)
+            collapsed_.insert(std::string(group));
+    };
+}
+
+CategoryId ScanSelection::Id(const std::string& group, const std::string& category)
+{
+    const std::optional<CategoryId> id = FindCategory(group, category);
+    if (!id) {
         ADD_FAILURE() << "no category " << group << " > " << category;
-    return node;
+        return CategoryId{};
+    }
+    return *id;
 }
 
-int TraceTreeWindow::State(const std::string& group, const std::string& category)
+int ScanSelection::State(const std::string& group, const std::string& category)
 {
-    ui::TreeNode node = Node(group, category);
-    return node ? node.StateIndex() : 0;
+    return selection.Contains(Id(group, category)) ? StateSelected : StateNotSelected;
 }
 
-void TraceTreeWindow::SetState(const std::string& group, const std::string& category, int state)
+void ScanSelection::SetState(const std::string& group, const std::string& category, int state)
 {
-    if (ui::TreeNode node = Node(group, category))
-        node.SetStateIndex(state);
+    selection.Set(Id(group, category), state == StateSelected);
 }
 
-void TraceTreeWindow::SetGroup(const std::string& group, int state)
+void ScanSelection::SetGroup(const std::string& group, int state)
 {
-    for (ui::TreeNode child = Group(group).FirstChild(); child; child = child.NextSibling())
-        child.SetStateIndex(state);
+    selection.SetGroup(group, state == StateSelected);
 }
 
-void TraceTreeWindow::SetAll(int state)
+void ScanSelection::SetAll(int state)
 {
-    for (ui::TreeNode group = tree_->FirstRoot(); group; group = group.NextSibling())
-        for (ui::TreeNode child = group.FirstChild(); child; child = child.NextSibling())
-            child.SetStateIndex(state);
+    selection.SetAll(state == StateSelected);
 }
 
-bool TraceTreeWindow::Expanded(const std::string& group)
-{
-    ui::TreeNode node = Group(group);
-    return node && node.Expanded();
-}
-
-std::vector<int> TraceTreeWindow::States()
+std::vector<int> ScanSelection::States()
 {
     std::vector<int> states;
-    for (ui::TreeNode group = tree_->FirstRoot(); group; group = group.NextSibling())
-        for (ui::TreeNode child = group.FirstChild(); child; child = child.NextSibling())
-            states.push_back(child.StateIndex());
+    for (const TraceCategory& category : TraceCategories())
+        states.push_back(selection.Contains(category.Id) ? StateSelected : StateNotSelected);
     return states;
 }
 
-std::vector<int> TraceTreeWindow::GroupStates(const std::string& group)
+std::vector<int> ScanSelection::GroupStates(const std::string& group)
 {
     std::vector<int> states;
-    for (ui::TreeNode child = Group(group).FirstChild(); child; child = child.NextSibling())
-        states.push_back(child.StateIndex());
+    for (CategoryId id : CategoriesOfGroup(group))
+        states.push_back(selection.Contains(id) ? StateSelected : StateNotSelected);
+    if (states.empty())
+        ADD_FAILURE() << "no group " << group;
     return states;
 }
 

@@ -1,41 +1,54 @@
 #pragma once
-// A real trace tree in a window of its own, built the way the main window builds it (all
-// groups expanded), with a switch that answers its collapsing requests, and shorthands for
-// reading and setting category states by their (group, category) texts.
-#include "catalogue/trace_tree.h"
-#include "ui/form.h"
+// A selection as the main window keeps it, with what its tree would do: a window to own the
+// clipboard, the groups the scan asks to collapse (refused while collapsing is disabled), and
+// shorthands for reading and setting category states by their (group, category) texts.
+#include "catalogue/trace_scan.h"
+#include "cleaner/trace_selection.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
 namespace aw::test {
 
-class TraceTreeWindow {
+// The states the tree shows.
+constexpr int StateNotSelected = 1;
+constexpr int StateSelected = 2;
+
+class ScanSelection {
 public:
-    TraceTreeWindow();
+    ScanSelection();
 
-    ui::TreeView& Tree() { return *tree_; }
-    HWND Handle() const { return form_.Handle(); }
+    ~ScanSelection();
+    ScanSelection(const ScanSelection&) = delete;
+    ScanSelection& operator=(const ScanSelection&) = delete;
 
-    // Answers every collapse request of the tree.
+    HWND Handle() const { return window_; }
+
+    TraceSelection selection;
+    // Answers every collapse request of the scan.
     bool CollapseEnabled = true;
+    // What the scan hands its absent browsers to.
+    CollapseGroup CollapseRequests();
 
-    ui::TreeNode Group(const std::string& group);
-    ui::TreeNode Node(const std::string& group, const std::string& category);
     int State(const std::string& group, const std::string& category);
     void SetState(const std::string& group, const std::string& category, int state);
     void SetGroup(const std::string& group, int state);
     void SetAll(int state);
-    bool Expanded(const std::string& group);
+    // True until the scan has collapsed the group; ExpandAll opens every group again.
+    bool Expanded(const std::string& group) const { return collapsed_.count(group) == 0; }
+    void ExpandAll() { collapsed_.clear(); }
 
-    // Every category's state in walking order.
+    // Every category's state in tree order.
     std::vector<int> States();
     // The states of one group's categories, in order.
     std::vector<int> GroupStates(const std::string& group);
 
 private:
-    ui::Form form_;
-    ui::TreeView* tree_ = nullptr;
+    CategoryId Id(const std::string& group, const std::string& category);
+
+    HWND window_ = nullptr; // owns the clipboard while the scan reads it
+    std::set<std::string> collapsed_;
 };
 
 // The groups that are browsers: every group but "Advanced", "Extra Traces" and "Windows".
