@@ -21,6 +21,7 @@ constexpr char kRestoreFailed[] = "Could not create a system restore point... Co
 struct CleanJob {
     CleanRequest Request;
     CleanCounters* Counters;
+    std::vector<CleanFailure>* Failures;
 };
 
 // How often the status bar follows the worker.
@@ -29,7 +30,7 @@ constexpr std::uint32_t kProgressIntervalMs = 250;
 DWORD WINAPI CleanWorkerProc(LPVOID parameter)
 {
     auto* job = static_cast<CleanJob*>(parameter);
-    RunCleaning(job->Request, *job->Counters);
+    *job->Failures = RunCleaning(job->Request, *job->Counters);
     return 0;
 }
 
@@ -161,13 +162,14 @@ void MainForm::RunCleaningAndWait()
     if (cleaningActive_)
         return;
     // The worker reads only this snapshot, so the tree and the options stay usable meanwhile.
-    CleanJob job{BuildCleanRequest(), &counters_};
+    CleanJob job{BuildCleanRequest(), &counters_, &lastRunFailures_};
     CleanProgress progress;
     job.Request.Progress = &progress;
 
     // The run zeroes the totals itself; zeroed here too, a worker that cannot be started
     // reports that nothing was cleaned rather than the previous run's totals.
     counters_ = CleanCounters{};
+    lastRunFailures_.clear();
     UniqueHandle worker(CreateThread(nullptr, 0, CleanWorkerProc, &job, 0, nullptr));
     if (!worker)
         return;

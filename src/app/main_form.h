@@ -50,6 +50,9 @@ public:
     void SetSelection(const TraceSelection& selection);
     bool CleaningActive() const { return cleaningActive_; }
     const CleanCounters& Counters() const { return counters_; }
+    // The actions the last run could not carry out, and why. Kept for the window; the summary
+    // does not show them yet.
+    const std::vector<CleanFailure>& LastRunFailures() const { return lastRunFailures_; }
     std::int32_t CleanElapsedMs() const { return cleanElapsedMs_; }
 
     // Handlers.
@@ -129,6 +132,7 @@ private:
     SettingsForm& settings_;
     TraceSelection selection_;
     CleanCounters counters_;
+    std::vector<CleanFailure> lastRunFailures_;
     std::int32_t cleanElapsedMs_ = 0;
     bool cleaningActive_ = false;
     // Settings are written back only once they have been read, so that an Exit from the tray

@@ -8,6 +8,8 @@
 #include "platform/file_system.h"
 #include "platform/registry_key.h"
 
+#include <exception>
+
 namespace aw {
 
 namespace {
@@ -92,10 +94,20 @@ void CarryOut(const TraceAction& action, const CleanRequest& request, CleanCount
             DeleteAt(action, location, request, counters);
 }
 
+// Keeps a failure, unless there is not even the memory for that.
+void NoteFailure(std::vector<CleanFailure>& failures, CategoryId category, const char* reason)
+{
+    try {
+        failures.push_back(CleanFailure{category, reason});
+    } catch (...) {
+    }
+}
+
 } // namespace
 
-void RunCleaning(const CleanRequest& given, CleanCounters& counters)
+std::vector<CleanFailure> RunCleaning(const CleanRequest& given, CleanCounters& counters)
 {
+    std::vector<CleanFailure> failures;
     // Without a sink of its own the run deletes, reporting to the request's progress.
     DeletingSink deleting(given.Progress);
     CleanRequest request = given;
@@ -110,12 +122,14 @@ void RunCleaning(const CleanRequest& given, CleanCounters& counters)
         for (const TraceAction& action : category.Actions) {
             try {
                 CarryOut(action, request, counters);
+            } catch (const std::exception& error) {
+                NoteFailure(failures, id, error.what());
             } catch (...) {
-                // Out of memory, or a custom-location runner that threw: this action is lost,
-                // the run goes on with the next.
+                NoteFailure(failures, id, "unknown error");
             }
         }
     }
+    return failures;
 }
 
 } // namespace aw

@@ -36,8 +36,16 @@ inline CleanSink& SinkOf(const CleanRequest& request)
     return request.Sink ? *request.Sink : DefaultSink();
 }
 
+// An action a run could not carry out (out of memory, a custom-location runner that threw),
+// and why. The run goes on with the next action.
+struct CleanFailure {
+    CategoryId Category;
+    std::string Reason;
+};
+
 // Sets the counters to zero, then carries out the actions of every selected category in tree
-// order, adding what was removed. Shows nothing, throws nothing.
-void RunCleaning(const CleanRequest& request, CleanCounters& counters);
+// order, adding what was removed. Returns the actions it could not carry out, in the order it
+// met them. Shows nothing, throws nothing.
+std::vector<CleanFailure> RunCleaning(const CleanRequest& request, CleanCounters& counters);
 
 } // namespace aw

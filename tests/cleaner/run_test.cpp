@@ -155,15 +155,20 @@ TEST_F(CleaningRun, CustomLocationsWithoutARunnerDoNothing)
     EXPECT_EQ(0, calls);
 }
 
-// A run that cannot be stopped by a runner that throws: the other categories still run.
-TEST_F(CleaningRun, AFailingActionDoesNotEndTheRun)
+// A run that cannot be stopped by a runner that throws: the other categories still run, and
+// the run names the action it lost and why.
+TEST_F(CleaningRun, AFailingActionDoesNotEndTheRunAndIsReported)
 {
     test::SeedWorld(seeds_);
     CleanRequest request = Only("Advanced", "Custom Locations");
     EXPECT_TRUE(request.Selection.TickNamed("Opera", "Cookies"));
     request.RunCustomLocations = [](const CleanRequest&, CleanCounters&) { throw std::runtime_error("script failed"); };
-    RunCleaning(request, counters_);
+    const std::vector<CleanFailure> failures = RunCleaning(request, counters_);
     EXPECT_EQ(1, counters_.FilesDeleted);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].Category, FindCategory("Advanced", "Custom Locations"));
+    EXPECT_EQ(failures[0].Reason, "script failed");
+    EXPECT_TRUE(RunCleaning(Only("Opera", "Cookies"), counters_).empty());
 }
 
 TEST_F(CleaningRun, CookiesOfInternetExplorerLeaveALockedIndexDatForTheNextStart)
