@@ -94,7 +94,7 @@ public:
     {
         if (test.Probe == ScanProbe::NotTested)
             return;
-        if (IsFound(test))
+        if (IsFound(test, category))
             selection_.Tick(category);
         else if (test.Absent == WhenAbsent::Untick)
             selection_.Untick(category);
@@ -107,14 +107,16 @@ public:
         std::optional<std::string> folder = ScanPath(test.Base, test.Relative, places_);
         if (folder && FolderExists(*folder))
             return true;
-        for (const TraceAction& action : TraceLocationTable()) {
-            if (action.Group != test.Group || !ShowsBrowserPresence(action))
-                continue;
-            if (folder && LiesWithin(RowFolder(action, places_), *folder))
-                continue;
-            for (const std::string& location : BuildLocations(action, places_))
-                if (LooksForFolder(action) ? FolderExists(location) : FileExists(location))
-                    return true;
+        for (CategoryId category : CategoriesOfGroup(test.Group)) {
+            for (const TraceAction& action : ActionsFor(category)) {
+                if (!ShowsBrowserPresence(action))
+                    continue;
+                if (folder && LiesWithin(RowFolder(action, places_), *folder))
+                    continue;
+                for (const std::string& location : BuildLocations(action, places_))
+                    if (LooksForFolder(action) ? FolderExists(location) : FileExists(location))
+                        return true;
+            }
         }
         return false;
     }
@@ -128,7 +130,7 @@ public:
     }
 
 private:
-    bool IsFound(const CategoryScanTest& test)
+    bool IsFound(const CategoryScanTest& test, CategoryId category)
     {
         switch (test.Probe) {
         case ScanProbe::NotTested:
@@ -140,7 +142,7 @@ private:
         case ScanProbe::ClipboardText:
             return !IsBlankText(ClipboardAsText(clipboardOwner_));
         case ScanProbe::CleanerFinds:
-            return CleanerFindsTraces(test.Group, test.Category);
+            return CleanerFindsTraces(category);
         case ScanProbe::FolderNotEmpty:
         case ScanProbe::FolderExists:
         case ScanProbe::FileExists:
@@ -156,9 +158,9 @@ private:
         return FileExists(*path);
     }
 
-    bool CleanerFindsTraces(std::string_view group, std::string_view category)
+    bool CleanerFindsTraces(CategoryId category)
     {
-        for (const TraceAction& action : ActionsFor(group, category)) {
+        for (const TraceAction& action : ActionsFor(category)) {
             for (const std::string& location : BuildLocations(action, places_)) {
                 switch (action.Kind) {
                 case ActionKind::Key:
@@ -203,7 +205,7 @@ void ScanTraces(TraceSelection& selection, std::size_t scriptLineCount, HWND cli
         const BrowserScanTest* browser = BrowserScanTestFor(group.Text);
         const bool present = browser && scanner.IsPresent(*browser);
         for (CategoryId category : CategoriesOfGroup(group.Text)) {
-            for (const CategoryScanTest* test : CategoryScanTestsFor(group.Text, CategoryInfo(category).Text))
+            for (const CategoryScanTest* test : CategoryScanTestsFor(category))
                 scanner.ApplyCategoryTest(*test, category);
             // A browser is looked for once; its finding applies at each of its categories.
             if (browser)
