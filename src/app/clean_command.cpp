@@ -3,9 +3,8 @@
 #include "app/plan_file.h"
 #include "app/main_form.h"
 #include "app/running_browsers.h"
-#include "catalogue/trace_tree.h"
 #include "cleaner/clean_run.h"
-#include "cleaner/location_table.h"
+#include "cleaner/trace_categories.h"
 #include "customloc/custom_locations.h"
 #include "platform/handle.h"
 #include "platform/registry_key.h"
@@ -23,6 +22,7 @@ constexpr char kRestoreFailed[] = "Could not create a system restore point... Co
 struct CleanJob {
     CleanRequest Request;
     CleanCounters* Counters;
+    std::vector<CleanFailure>* Failures;
 };
 
 // How often the status bar follows the worker.
@@ -31,7 +31,7 @@ constexpr std::uint32_t kProgressIntervalMs = 250;
 DWORD WINAPI CleanWorkerProc(LPVOID parameter)
 {
     auto* job = static_cast<CleanJob*>(parameter);
-    RunCleaning(job->Request, *job->Counters);
+    *job->Failures = RunCleaning(job->Request, *job->Counters);
     return 0;
 }
 
@@ -77,7 +77,7 @@ private:
 
 // Asks while a browser with a ticked category runs: Retry looks again, Ignore goes on with
 // what can be cleaned, Cancel cleans nothing. False when the Clean stops.
-bool NoBrowserInTheWay(const std::vector<TraceCategoryRef>& selection)
+bool NoBrowserInTheWay(const TraceSelection& selection)
 {
     for (;;) {
         const std::vector<std::string> running = RunningBrowsers(selection);
@@ -102,11 +102,11 @@ void MainForm::CleanCommand()
         return;
     ui::Application& application = ui::Application::Instance();
 
-    if (!AnyTraceSelected(*TreeView1)) {
+    if (selection_.Empty()) {
         Ask("No traces selected!", "Warning", MB_ICONEXCLAMATION);
         return;
     }
-    if (!NoBrowserInTheWay(SelectedTraces(*TreeView1)))
+    if (!NoBrowserInTheWay(selection_))
         return;
     bool restorePointOption = settings_.Option(OptionId::CreateRestorePoint).Checked();
     if (restorePointOption && !RestorePointOrConsent())
@@ -120,12 +120,12 @@ void MainForm::CleanCommand()
             return;
     }
 
-    Button1->SetEnabled(false);
+    cleanButton->SetEnabled(false);
     std::uint32_t start = application.TickCount();
     RunCleaningAndWait();
     cleanElapsedMs_ = ElapsedTicks(start, application.TickCount());
     application.Sleep(1000);
-    Button1->SetEnabled(true);
+    cleanButton->SetEnabled(true);
     if (settings_.Option(OptionId::NoMessageAfterCleaning).Checked())
         return;
     CleanTotals totals{cleanElapsedMs_,     counters_.FilesDeleted, counters_.RegistryKeysDeleted,
@@ -135,14 +135,14 @@ void MainForm::CleanCommand()
 
 void MainForm::ShowProgress(const CleanProgress& progress)
 {
-    const int row = progress.Category.load(std::memory_order_relaxed);
-    const std::vector<TraceAction>& table = TraceLocationTable();
+    const int id = progress.Category.load(std::memory_order_relaxed);
     std::string group, category;
-    if (row >= 0 && static_cast<std::size_t>(row) < table.size()) {
-        group = std::string(table[static_cast<std::size_t>(row)].Group);
-        category = std::string(table[static_cast<std::size_t>(row)].Category);
+    if (id >= 0 && static_cast<std::size_t>(id) < TraceCategories().size()) {
+        const TraceCategory& shown = CategoryInfo(static_cast<CategoryId>(id));
+        group = std::string(shown.Group);
+        category = std::string(shown.Text);
     }
-    StatusBar1->SetPanels({{50, BuildProgressText(group, category, progress.Files.load(std::memory_order_relaxed),
+    statusBar->SetPanels({{50, BuildProgressText(group, category, progress.Files.load(std::memory_order_relaxed),
                                                   progress.Bytes.load(std::memory_order_relaxed),
                                                   UserDecimalSeparator())}});
 }
@@ -150,9 +150,9 @@ void MainForm::ShowProgress(const CleanProgress& progress)
 CleanRequest MainForm::BuildCleanRequest() const
 {
     CleanRequest request;
-    request.Selection = SelectedTraces(*TreeView1);
+    request.Selection = selection_;
     request.IndexDatOption = settings_.Option(OptionId::DeleteIndexDatOnReboot).Checked();
-    request.ScriptLines = settings_.Memo1->Lines();
+    request.ScriptLines = settings_.locationsMemo->Lines();
     request.RunCustomLocations = RunCustomLocationsOfRequest;
     request.Owner = hwnd_;
     return request;
@@ -163,7 +163,7 @@ void MainForm::RunCleaningAndWait()
     if (cleaningActive_)
         return;
     // The worker reads only this snapshot, so the tree and the options stay usable meanwhile.
-    CleanJob job{BuildCleanRequest(), &counters_};
+    CleanJob job{BuildCleanRequest(), &counters_, &lastRunFailures_};
     CleanProgress progress;
     job.Request.Progress = &progress;
     // Every entry is recorded for a log file; otherwise only what had to be left.
@@ -175,6 +175,7 @@ void MainForm::RunCleaningAndWait()
     // The run zeroes the totals itself; zeroed here too, a worker that cannot be started
     // reports that nothing was cleaned rather than the previous run's totals.
     counters_ = CleanCounters{};
+    lastRunFailures_.clear();
     UniqueHandle worker(CreateThread(nullptr, 0, CleanWorkerProc, &job, 0, nullptr));
     if (!worker)
         return;
@@ -182,7 +183,7 @@ void MainForm::RunCleaningAndWait()
     runningWorker_ = worker.Get();
     runningProgress_ = &progress;
     ui::Application& application = ui::Application::Instance();
-    const std::string statusBefore = StatusBar1->PanelText(0);
+    const std::string statusBefore = statusBar->PanelText(0);
     std::uint32_t shown = application.TickCount();
     // The thread sleeps until a message comes, the worker ends or the progress line is due.
     DWORD woken = WAIT_TIMEOUT;
@@ -212,6 +213,8 @@ void MainForm::RunCleaningAndWait()
         WaitForSingleObject(worker.Get(), INFINITE);
     runningWorker_ = nullptr;
     runningProgress_ = nullptr;
+    // An action the run could not carry out at all left whatever it would have removed.
+    counters_.ItemsLeft += static_cast<std::int32_t>(lastRunFailures_.size());
     // An unwritable log does not undo the clean; a "-clean" start reports it by its exit code.
     cleanLogFailed_ = !cleanLogFile_.empty() && !WriteLogFile(cleanLogFile_, log);
     if (cleanLogFile_.empty()) {
@@ -224,7 +227,7 @@ void MainForm::RunCleaningAndWait()
             lastCleanLeft_.Results.push_back(log.Results[entry]);
         }
     }
-    StatusBar1->SetPanels({{50, statusBefore}});
+    statusBar->SetPanels({{50, statusBefore}});
     cleaningActive_ = false;
     if (exitAfterClean_)
         ExitProgram();

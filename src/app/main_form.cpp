@@ -3,8 +3,7 @@
 #include "catalogue/trace_scan.h"
 #include "catalogue/trace_selection_file.h"
 #include "catalogue/trace_selection_file_text.h"
-#include "catalogue/trace_tree.h"
-#include "catalogue/tree_selection.h"
+#include "app/tree_selection.h"
 #include "customloc/locations_editor.h"
 #include "platform/file_system.h"
 #include "platform/folder_services.h"
@@ -65,8 +64,8 @@ void MainForm::Build()
 
 void MainForm::LoadSkinData()
 {
-    SkinData1 = std::make_unique<skin::TSkinData>(hwnd_, skin::ProcessSkinManager);
-    skin::TSkinData& data = *SkinData1;
+    skinData = std::make_unique<skin::TSkinData>(hwnd_, skin::ProcessSkinManager);
+    skin::TSkinData& data = *skinData;
     data.SetActive(true);
     data.DisableTag = skin::TSkinData::kDefaultDisableTag;
     data.SkinControls = skin::kMainWindowSkinControls;
@@ -93,135 +92,141 @@ void MainForm::BuildControls()
     header.Add<ui::Label>(ui::Bounds{112, 32, 222, 13}, "Label2", "Easily delete traces of all known web browsers.");
 
     auto& treePanel = Add<ui::Panel>(ui::Bounds{8, 80, 241, 378}, "Panel2", true);
-    TreeView1 = &treePanel.Add<ui::TreeView>(ui::Bounds{8, 8, 220, 356}, "TreeView1");
-    SendMessageA(TreeView1->Handle(), TVM_SETINDENT, 19, 0);
-    BuildTraceTree(*TreeView1);
-    TreeView1->OnCollapsing = [this](const ui::TreeNode&, bool& allow) { TreeView1Collapsing(allow); };
-    TreeView1->OnClick = [this] { TreeView1Click(); };
-    TreeView1->OnKeyDown = [this](WORD key) { TreeView1KeyDown(key); };
-    TreeView1->OnContextPopup = [this](POINT screen) { PopupMenu1.Popup(hwnd_, screen); };
+    traceTree = &treePanel.Add<ui::TreeView>(ui::Bounds{8, 8, 220, 356}, "TreeView1");
+    SendMessageA(traceTree->Handle(), TVM_SETINDENT, 19, 0);
+    BuildTraceTree(*traceTree);
+    traceTree->OnCollapsing = [this](const ui::TreeNode&, bool& allow) { OnTreeCollapsing(allow); };
+    traceTree->OnClick = [this] { OnTreeClicked(); };
+    traceTree->OnKeyDown = [this](WORD key) { OnTreeKeyDown(key); };
+    traceTree->OnContextPopup = [this](POINT screen) { treeMenu.Popup(hwnd_, screen); };
 
-    Image1 = &Add<ui::Image>(ui::Bounds{256, 80, 137, 425}, "Image1");
-    Image1->LoadJpegResource("STRIP");
+    buttonStripImage = &Add<ui::Image>(ui::Bounds{256, 80, 137, 425}, "Image1");
+    buttonStripImage->LoadJpegResource("STRIP");
 
-    Button7 = &Add<ui::Button>(ui::Bounds{280, 104, 89, 25}, "Button7", "Scan");
-    Button7->OnClick = [this] { Button7Click(); };
-    Button1 = &Add<ui::Button>(ui::Bounds{280, 144, 89, 25}, "Button1", "Clean");
-    Button1->OnClick = [this] { CleanCommand(); };
+    scanButton = &Add<ui::Button>(ui::Bounds{280, 104, 89, 25}, "Button7", "Scan");
+    scanButton->OnClick = [this] { OnScanClicked(); };
+    cleanButton = &Add<ui::Button>(ui::Bounds{280, 144, 89, 25}, "Button1", "Clean");
+    cleanButton->OnClick = [this] { CleanCommand(); };
     Add<ui::Bevel>(ui::Bounds{280, 192, 89, 2}, "Bevel1");
-    Button2 = &Add<ui::Button>(ui::Bounds{280, 216, 89, 25}, "Button2", "Settings");
-    Button2->OnClick = [this] { settings_.ShowModal(); };
-    Button3 = &Add<ui::Button>(ui::Bounds{280, 256, 89, 25}, "Button3", "Save");
-    Button3->OnClick = [this] { SaveTraceSelection(kTracesFileName, *TreeView1); };
-    Button4 = &Add<ui::Button>(ui::Bounds{280, 296, 89, 25}, "Button4", "Load");
-    Button4->OnClick = [this] { LoadTraceSelection(kTracesFileName, *TreeView1); };
+    settingsButton = &Add<ui::Button>(ui::Bounds{280, 216, 89, 25}, "Button2", "Settings");
+    settingsButton->OnClick = [this] { settings_.ShowModal(); };
+    saveSelectionButton = &Add<ui::Button>(ui::Bounds{280, 256, 89, 25}, "Button3", "Save");
+    saveSelectionButton->OnClick = [this] { SaveTraceSelection(kTracesFileName, selection_); };
+    loadSelectionButton = &Add<ui::Button>(ui::Bounds{280, 296, 89, 25}, "Button4", "Load");
+    loadSelectionButton->OnClick = [this] {
+        EditSelection([](TraceSelection& selection) { LoadTraceSelection(kTracesFileName, selection); });
+    };
     Add<ui::Bevel>(ui::Bounds{280, 344, 89, 2}, "Bevel2");
-    Button5 = &Add<ui::Button>(ui::Bounds{280, 368, 89, 25}, "Button5", "Restore");
-    Button5->OnClick = [this] { Button5Click(); };
-    Button8 = &Add<ui::Button>(ui::Bounds{280, 408, 89, 25}, "Button8", "Regedit");
-    Button8->OnClick = [this] { Button8Click(); };
+    restoreButton = &Add<ui::Button>(ui::Bounds{280, 368, 89, 25}, "Button5", "Restore");
+    restoreButton->OnClick = [this] { OnRestoreClicked(); };
+    regeditButton = &Add<ui::Button>(ui::Bounds{280, 408, 89, 25}, "Button8", "Regedit");
+    regeditButton->OnClick = [this] { OnRegeditClicked(); };
 
-    Image2 = &Add<ui::Image>(ui::Bounds{8, 464, 241, 41}, "Image2");
-    Image2->LoadJpegResource("BANNER");
-    Image2->HandCursor = hand;
-    Image2->OnClick = [this] { Image2Click(); };
+    bannerImage = &Add<ui::Image>(ui::Bounds{8, 464, 241, 41}, "Image2");
+    bannerImage->LoadJpegResource("BANNER");
+    bannerImage->HandCursor = hand;
+    bannerImage->OnClick = [this] { OnBannerClicked(); };
 
-    Label4 = &Add<ui::Label>(ui::Bounds{274, 476, 102, 13}, "Label4", "ashwarden.example");
-    Label4->SetFont(SansSerif(true, true));
-    Label4->SetFontColor(RGB(255, 255, 255));
-    Label4->HandCursor = hand;
-    Label4->OnClick = [this] { Label4Click(); };
+    siteLink = &Add<ui::Label>(ui::Bounds{274, 476, 102, 13}, "Label4", "ashwarden.example");
+    siteLink->SetFont(SansSerif(true, true));
+    siteLink->SetFontColor(RGB(255, 255, 255));
+    siteLink->HandCursor = hand;
+    siteLink->OnClick = [this] { OnSiteLinkClicked(); };
 
-    StatusBar1 = &Add<ui::StatusBar>(ui::Bounds{0, 515, 402, 19}, "StatusBar1");
-    StatusBar1->SetPanels({{50, std::string("  ") + kCopyright}});
+    statusBar = &Add<ui::StatusBar>(ui::Bounds{0, 515, 402, 19}, "StatusBar1");
+    statusBar->SetPanels({{50, std::string("  ") + kCopyright}});
 }
 
 void MainForm::BuildTrayMenu()
 {
-    PopupMenu2.AddItem("ShowWindow1", "Show Window", [this] { ShowWindow1Click(); });
-    PopupMenu2.AddItem("DeleteTraces1", "Delete Traces", [this] { CleanCommand(); });
-    PopupMenu2.AddItem("Settings1", "Settings", [this] { Settings1Click(); });
-    PopupMenu2.AddItem("N3", "-");
-    PopupMenu2.AddItem("Exit1", "Exit", [this] { Exit1Click(); });
+    trayMenu.AddItem("ShowWindow", "Show Window", [this] { OnShowWindowChosen(); });
+    trayMenu.AddItem("DeleteTraces", "Delete Traces", [this] { CleanCommand(); });
+    trayMenu.AddItem("Settings", "Settings", [this] { OnTraySettingsChosen(); });
+    trayMenu.AddItem("TraySeparator", "-");
+    trayMenu.AddItem("Exit", "Exit", [this] { OnExitChosen(); });
 }
 
 void MainForm::BuildTreeMenu()
 {
-    PopupMenu1.AddItem("Checall1", "Check All", [this] { CheckAllTraces(*TreeView1); });
-    PopupMenu1.AddItem("UnCheckAll1", "UnCheck All", [this] { UncheckAllTraces(*TreeView1); });
-    PopupMenu1.AddItem("N1", "-");
-    PopupMenu1.AddItem("FullCollapse2", "Full Expand", [this] { TreeView1->FullExpand(); });
-    PopupMenu1.AddItem("FullCollapse1", "Full Collapse", [this] { FullCollapse1Click(); });
-    PopupMenu1.AddItem("N2", "-");
-    PopupMenu1.AddItem("Expand1", "Expand", [this] { Expand1Click(); });
-    PopupMenu1.AddItem("Collapse1", "Collapse", [this] { Collapse1Click(); });
-    PopupMenu1.AddItem("N4", "-");
-    PopupMenu1.AddItem("EnableCollapse1", "Enable Collapse", [this] { EnableCollapse1Click(); }, true, true);
-    ui::MenuItem& showRoot = PopupMenu1.AddItem("ShowRootPath1", "Show Root Path", {}, true, false);
-    showRoot.OnClick = [this, &showRoot] { TreeView1->SetShowRoot(showRoot.Checked); };
-    ui::MenuItem& showLines = PopupMenu1.AddItem("ShowLines1", "Show Lines", {}, true, false);
-    showLines.OnClick = [this, &showLines] { TreeView1->SetShowLines(showLines.Checked); };
-    PopupMenu1.AddItem("N5", "-");
-    PopupMenu1.AddItem("Preview1", "Preview...", [this] { PreviewCommand(); });
+    treeMenu.AddItem("CheckAll", "Check All", [this] {
+        EditSelection([this](TraceSelection& selection) { CheckAllTraces(*traceTree, selection); });
+    });
+    treeMenu.AddItem("UncheckAll", "UnCheck All", [this] {
+        EditSelection([this](TraceSelection& selection) { UncheckAllTraces(*traceTree, selection); });
+    });
+    treeMenu.AddItem("TreeSeparator1", "-");
+    treeMenu.AddItem("FullExpand", "Full Expand", [this] { traceTree->FullExpand(); });
+    treeMenu.AddItem("FullCollapse", "Full Collapse", [this] { OnFullCollapseChosen(); });
+    treeMenu.AddItem("TreeSeparator2", "-");
+    treeMenu.AddItem("Expand", "Expand", [this] { OnExpandChosen(); });
+    treeMenu.AddItem("Collapse", "Collapse", [this] { OnCollapseChosen(); });
+    treeMenu.AddItem("TreeSeparator3", "-");
+    treeMenu.AddItem("EnableCollapse", "Enable Collapse", [this] { OnEnableCollapseChosen(); }, true, true);
+    ui::MenuItem& showRoot = treeMenu.AddItem("ShowRootPath", "Show Root Path", {}, true, false);
+    showRoot.OnClick = [this, &showRoot] { traceTree->SetShowRoot(showRoot.Checked); };
+    ui::MenuItem& showLines = treeMenu.AddItem("ShowLines", "Show Lines", {}, true, false);
+    showLines.OnClick = [this, &showLines] { traceTree->SetShowLines(showLines.Checked); };
+    treeMenu.AddItem("TreeSeparator4", "-");
+    treeMenu.AddItem("Preview", "Preview...", [this] { PreviewCommand(); });
 }
 
-void MainForm::TreeView1Click()
+void MainForm::OnTreeClicked()
 {
     POINT point;
     GetCursorPos(&point);
-    ScreenToClient(TreeView1->Handle(), &point);
-    ui::TreeView::Hit hit = TreeView1->HitTest(point);
+    ScreenToClient(traceTree->Handle(), &point);
+    ui::TreeView::Hit hit = traceTree->HitTest(point);
     if (!(hit.Flags & TVHT_ONITEMSTATEICON))
         return;
     // The control may report the click before it moves its selection to the clicked item, so
     // the item under the box is made the selected one and toggled.
-    if (hit.Node && !(TreeView1->Selected() == hit.Node))
-        TreeView1->Select(hit.Node);
-    ToggleNodeState(TreeView1->Selected());
+    if (hit.Node && !(traceTree->Selected() == hit.Node))
+        traceTree->Select(hit.Node);
+    EditSelection([this](TraceSelection& selection) { ToggleNodeCategory(traceTree->Selected(), selection); });
 }
 
-void MainForm::TreeView1KeyDown(WORD key)
+void MainForm::OnTreeKeyDown(WORD key)
 {
     if (key == VK_SPACE)
-        ToggleNodeState(TreeView1->Selected());
+        EditSelection([this](TraceSelection& selection) { ToggleNodeCategory(traceTree->Selected(), selection); });
 }
 
-void MainForm::TreeView1Collapsing(bool& allowCollapse)
+void MainForm::OnTreeCollapsing(bool& allowCollapse)
 {
     allowCollapse = CollapseEnabled;
 }
 
 ui::TreeNode MainForm::TargetGroup() const
 {
-    ui::TreeNode selected = TreeView1->Selected();
+    ui::TreeNode selected = traceTree->Selected();
     if (!selected)
         return selected;
     return selected.Level() == 0 ? selected : selected.Parent();
 }
 
-void MainForm::Expand1Click()
+void MainForm::OnExpandChosen()
 {
     if (ui::TreeNode group = TargetGroup())
         group.Expand();
 }
 
-void MainForm::Collapse1Click()
+void MainForm::OnCollapseChosen()
 {
     if (ui::TreeNode group = TargetGroup())
         group.Collapse();
 }
 
-void MainForm::FullCollapse1Click()
+void MainForm::OnFullCollapseChosen()
 {
-    ui::MenuItem* enable = PopupMenu1.Find("EnableCollapse1");
+    ui::MenuItem* enable = treeMenu.Find("EnableCollapse");
     if (!enable->Checked)
-        PopupMenu1.Choose(*enable);
-    TreeView1->FullCollapse();
+        treeMenu.Choose(*enable);
+    traceTree->FullCollapse();
 }
 
-void MainForm::EnableCollapse1Click()
+void MainForm::OnEnableCollapseChosen()
 {
-    CollapseEnabled = PopupMenu1.Find("EnableCollapse1")->Checked;
+    CollapseEnabled = treeMenu.Find("EnableCollapse")->Checked;
 }
 
 void MainForm::FormCreate()
@@ -231,16 +236,38 @@ void MainForm::FormCreate()
     // group at a time, is the dearest part of starting up; the tree is not visible before that
     // show, so the show expands just the groups that stay open.
     expansionPending_ = true;
-    BoldGroupNodes(*TreeView1);
+    BoldGroupNodes(*traceTree);
     if (mode_ == StartMode::Startup)
         Tray.Add();
 }
 
-void MainForm::Button7Click()
+void MainForm::OnScanClicked()
 {
     // A clipboard error ends the handler here, before the collapsing.
-    ScanTraces(*TreeView1, settings_.Memo1->Lines().size());
-    CollapseUnselectedGroups(*TreeView1);
+    ScanIntoSelection();
+    CollapseUnselectedGroups(*traceTree);
+}
+
+void MainForm::SetSelection(const TraceSelection& selection)
+{
+    EditSelection([&selection](TraceSelection& shown) { shown = selection; });
+}
+
+void MainForm::ScanIntoSelection()
+{
+    // An absent browser's group is collapsed as the scan reaches it; the tree refuses while
+    // collapsing is disabled.
+    auto collapse = [this](std::string_view group) {
+        if (ui::TreeNode node = FindGroupNode(*traceTree, group))
+            node.Collapse();
+    };
+    try {
+        ScanTraces(selection_, settings_.locationsMemo->Lines().size(), traceTree->Handle(), collapse);
+    } catch (...) {
+        ShowSelection(*traceTree, selection_);
+        throw;
+    }
+    ShowSelection(*traceTree, selection_);
 }
 
 void MainForm::DecideStartSelection()
@@ -249,25 +276,25 @@ void MainForm::DecideStartSelection()
     settingsLoaded_ = true;
     bool useSavedSelection = settings_.Option(OptionId::LoadSelectionFromIni).Checked();
     if (useSavedSelection)
-        LoadTraceSelection(kTracesFileName, *TreeView1);
-    LoadLocationsAtShow(*settings_.Memo1);
+        EditSelection([](TraceSelection& selection) { LoadTraceSelection(kTracesFileName, selection); });
+    LoadLocationsAtShow(*settings_.locationsMemo);
     CollapseEnabled = true;
     if (!useSavedSelection)
-        ScanTraces(*TreeView1, settings_.Memo1->Lines().size());
+        ScanIntoSelection();
 }
 
 void MainForm::FormShow()
 {
     DecideStartSelection();
     if (std::exchange(expansionPending_, false))
-        ExpandSelectedGroups(*TreeView1);
-    ScrollTreeToTop(*TreeView1);
+        ExpandSelectedGroups(*traceTree);
+    ScrollTreeToTop(*traceTree);
     if (mode_ == StartMode::Clean) {
         RunCleaningAndWait();
         ui::Application::Instance().EndProcess(cleanLogFailed_ ? 2 : 0);
         return;
     }
-    CollapseUnselectedGroups(*TreeView1);
+    CollapseUnselectedGroups(*traceTree);
 }
 
 void MainForm::SaveOnClose()
@@ -275,7 +302,7 @@ void MainForm::SaveOnClose()
     if (settingsLoaded_)
         SaveSettings(settings_);
     if (settings_.Option(OptionId::SaveSelectionToIni).Checked())
-        SaveTraceSelection(kTracesFileName, *TreeView1);
+        SaveTraceSelection(kTracesFileName, selection_);
 }
 
 void MainForm::FormClose(ui::CloseAction& action)
@@ -294,7 +321,7 @@ void MainForm::FormClose(ui::CloseAction& action)
         StopCleaning(0);
 }
 
-void MainForm::Exit1Click()
+void MainForm::OnExitChosen()
 {
     // During a Clean the program ends once the worker has finished the entry in hand.
     if (cleaningActive_) {
@@ -314,12 +341,12 @@ void MainForm::ExitProgram()
     ui::Application::Instance().EndProcess(0);
 }
 
-void MainForm::ShowWindow1Click()
+void MainForm::OnShowWindowChosen()
 {
     Show();
 }
 
-void MainForm::Settings1Click()
+void MainForm::OnTraySettingsChosen()
 {
     Show();
     settings_.Show();
@@ -332,7 +359,7 @@ LRESULT MainForm::TrayCallback(LPARAM mouseMessage)
         POINT cursor;
         GetCursorPos(&cursor);
         SetForegroundWindow(hwnd_);
-        PopupMenu2.Popup(hwnd_, cursor);
+        trayMenu.Popup(hwnd_, cursor);
         PostMessageA(hwnd_, WM_NULL, 0, 0);
         return 0;
     }
@@ -368,7 +395,7 @@ bool MainForm::HandleFormMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& r
     return false;
 }
 
-void MainForm::Button5Click()
+void MainForm::OnRestoreClicked()
 {
     std::string system = GetSystemFolder();
     std::string restore = system + "\\Restore\\rstrui.exe";
@@ -378,19 +405,19 @@ void MainForm::Button5Click()
         ShellOpen(system + "\\rstrui.exe");
 }
 
-void MainForm::Button8Click()
+void MainForm::OnRegeditClicked()
 {
     std::string regedit = GetWindowsFolder() + "\\regedit.exe";
     if (PathExists(regedit))
         ShellOpen(regedit);
 }
 
-void MainForm::Label4Click()
+void MainForm::OnSiteLinkClicked()
 {
     ShellOpen(kMakerSite);
 }
 
-void MainForm::Image2Click()
+void MainForm::OnBannerClicked()
 {
     try {
         ShellOpen(kProductPage);

@@ -2,10 +2,12 @@
 // The main window: the trace tree, the button column, the tray icon and its menu, and the
 // Clean command.
 #include "app/command_line.h"
+#include "app/trace_tree.h"
 #include "app/tray_icon.h"
 #include "cleaner/clean_counters.h"
 #include "cleaner/clean_log.h"
 #include "cleaner/clean_run.h"
+#include "cleaner/trace_selection.h"
 #include "settings/settings_form.h"
 #include "skin/data/skin_data.h"
 #include "ui/controls.h"
@@ -42,53 +44,61 @@ public:
     int PreviewToFile(const std::string& path);
     // "Preview...": the window listing what a Clean of the current selection would remove.
     void PreviewCommand();
+    // The ticked categories. The program owns them; the tree shows them and hands the user's
+    // ticks to them.
+    const TraceSelection& Selection() const { return selection_; }
+    // Replaces the selection and shows it in the tree.
+    void SetSelection(const TraceSelection& selection);
     bool CleaningActive() const { return cleaningActive_; }
     const CleanCounters& Counters() const { return counters_; }
     // The file each Clean records its entries and their results in ("-log FILE"); none by default.
     void SetCleanLogFile(std::string path) { cleanLogFile_ = std::move(path); }
     // The entries the last Clean had to leave, with why.
     const CleanLog& LastCleanLeft() const { return lastCleanLeft_; }
+    // The actions the last run could not carry out, and why. Kept for the window; the summary
+    // does not show them yet.
+    const std::vector<CleanFailure>& LastRunFailures() const { return lastRunFailures_; }
     std::int32_t CleanElapsedMs() const { return cleanElapsedMs_; }
 
     // Handlers.
     void FormCreate();
     void FormShow();
     void FormClose(ui::CloseAction& action);
-    void Exit1Click();
-    void Button7Click();
-    void Button5Click();
-    void Button8Click();
-    void Label4Click();
-    void Image2Click();
-    void ShowWindow1Click();
-    void Settings1Click();
+    void OnExitChosen();
+    void OnScanClicked();
+    void OnRestoreClicked();
+    void OnRegeditClicked();
+    void OnSiteLinkClicked();
+    void OnBannerClicked();
+    void OnShowWindowChosen();
+    void OnTraySettingsChosen();
     LRESULT TrayCallback(LPARAM mouseMessage);
-    void TreeView1Click();
-    void TreeView1KeyDown(WORD key);
-    void TreeView1Collapsing(bool& allowCollapse);
-    void Expand1Click();
-    void Collapse1Click();
-    void FullCollapse1Click();
-    void EnableCollapse1Click();
+    void OnTreeClicked();
+    void OnTreeKeyDown(WORD key);
+    void OnTreeCollapsing(bool& allowCollapse);
+    void OnExpandChosen();
+    void OnCollapseChosen();
+    void OnFullCollapseChosen();
+    void OnEnableCollapseChosen();
     LRESULT QueryEndSession();
 
-    ui::TreeView* TreeView1 = nullptr;
-    ui::Button* Button1 = nullptr; // Clean
-    ui::Button* Button2 = nullptr; // Settings
-    ui::Button* Button3 = nullptr; // Save
-    ui::Button* Button4 = nullptr; // Load
-    ui::Button* Button5 = nullptr; // Restore
-    ui::Button* Button7 = nullptr; // Scan
-    ui::Button* Button8 = nullptr; // Regedit
-    ui::Image* Image1 = nullptr;
-    ui::Image* Image2 = nullptr;
-    ui::Label* Label4 = nullptr;
-    ui::StatusBar* StatusBar1 = nullptr;
-    ui::PopupMenu PopupMenu1{"PopupMenu1"}; // the tree's context menu
-    ui::PopupMenu PopupMenu2{"PopupMenu2"}; // the tray menu
+    ui::TreeView* traceTree = nullptr;
+    ui::Button* cleanButton = nullptr;
+    ui::Button* settingsButton = nullptr;
+    ui::Button* saveSelectionButton = nullptr;
+    ui::Button* loadSelectionButton = nullptr;
+    ui::Button* restoreButton = nullptr;
+    ui::Button* scanButton = nullptr;
+    ui::Button* regeditButton = nullptr;
+    ui::Image* buttonStripImage = nullptr;
+    ui::Image* bannerImage = nullptr;
+    ui::Label* siteLink = nullptr;
+    ui::StatusBar* statusBar = nullptr;
+    ui::PopupMenu treeMenu{"PopupMenu1"}; // the tree's context menu
+    ui::PopupMenu trayMenu{"PopupMenu2"}; // the tray menu
     TrayIcon Tray;
     // The skin the program's windows wear, with the values the main window stores.
-    std::unique_ptr<skin::TSkinData> SkinData1;
+    std::unique_ptr<skin::TSkinData> skinData;
     // Answers every request to collapse a tree node.
     bool CollapseEnabled = false;
 
@@ -99,7 +109,7 @@ private:
     void BuildControls();
     void BuildTrayMenu();
     void BuildTreeMenu();
-    // Creates SkinData1, reads its stored skin from the executable and loads it.
+    // Creates skinData, reads its stored skin from the executable and loads it.
     void LoadSkinData();
     // Settings (once read) and, with the option, the selection: at close and at Exit.
     void SaveOnClose();
@@ -109,6 +119,16 @@ private:
     // The settings and the selection a start shows: the saved selection with its option, the
     // scan's otherwise.
     void DecideStartSelection();
+    // Runs the scan on the selection and shows what it leaves, also when the clipboard error
+    // stops it.
+    void ScanIntoSelection();
+    // Changes the selection through `edit`, then shows it.
+    template <typename Edit>
+    void EditSelection(Edit edit)
+    {
+        edit(selection_);
+        ShowSelection(*traceTree, selection_);
+    }
     // The status bar's text while a run goes on.
     void ShowProgress(const CleanProgress& progress);
     bool HandleFormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -120,6 +140,7 @@ private:
 
     StartMode mode_;
     SettingsForm& settings_;
+    TraceSelection selection_;
     CleanCounters counters_;
     std::string cleanLogFile_;
     // While a Clean runs: its worker and progress, so that closing the program can stop it
@@ -132,6 +153,7 @@ private:
     // Set when a Clean could not write its log: a "-clean" start then ends with exit code 2.
     bool cleanLogFailed_ = false;
     CleanLog lastCleanLeft_;
+    std::vector<CleanFailure> lastRunFailures_;
     std::int32_t cleanElapsedMs_ = 0;
     bool cleaningActive_ = false;
     // Settings are written back only once they have been read, so that an Exit from the tray

@@ -56,20 +56,15 @@ std::set<std::string> OwnProcessImages()
     return images;
 }
 
-bool HasTickedCategory(const std::vector<TraceCategoryRef>& selection, std::string_view group)
-{
-    return std::any_of(selection.begin(), selection.end(), [&](const TraceCategoryRef& ref) { return ref.Group == group; });
-}
-
 } // namespace
 
-std::vector<std::string> RunningBrowsers(const std::vector<TraceCategoryRef>& selection)
+std::vector<std::string> RunningBrowsers(const TraceSelection& selection)
 {
     std::vector<std::string> running;
     std::set<std::string> images;
     bool listed = false;
     for (const BrowserProcesses& browser : BrowserProcessTable()) {
-        if (!HasTickedCategory(selection, browser.Group))
+        if (!selection.AnyInGroup(browser.Group))
             continue;
         if (!listed) {  // the process list is read only when a browser is ticked
             images = OwnProcessImages();

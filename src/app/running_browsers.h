@@ -10,7 +10,7 @@ namespace aw {
 
 // The group texts, in tree order, of the browsers that have a category in the selection and
 // a process of one of their image names owned by the current user.
-std::vector<std::string> RunningBrowsers(const std::vector<TraceCategoryRef>& selection);
+std::vector<std::string> RunningBrowsers(const TraceSelection& selection);
 
 // The question asked before a Clean about the first of them.
 std::string RunningBrowserQuestion(const std::string& browser);

@@ -145,13 +145,17 @@ const std::vector<BrowserScanTest>& BrowserScanTests()
     return table;
 }
 
-std::vector<const CategoryScanTest*> CategoryScanTestsFor(std::string_view group, std::string_view category)
+const std::vector<const CategoryScanTest*>& CategoryScanTestsFor(CategoryId category)
 {
-    std::vector<const CategoryScanTest*> rows;
-    for (const CategoryScanTest& row : CategoryScanTests())
-        if (row.Group == group && row.Category == category)
-            rows.push_back(&row);
-    return rows;
+    // The table names its categories by their texts; they are looked up once.
+    static const std::vector<std::vector<const CategoryScanTest*>> byCategory = [] {
+        std::vector<std::vector<const CategoryScanTest*>> index(TraceCategories().size());
+        for (const CategoryScanTest& row : CategoryScanTests())
+            if (const std::optional<CategoryId> id = FindCategory(row.Group, row.Category))
+                index[IndexOf(*id)].push_back(&row);
+        return index;
+    }();
+    return byCategory.at(IndexOf(category));
 }
 
 const BrowserScanTest* BrowserScanTestFor(std::string_view group)

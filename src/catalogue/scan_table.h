@@ -3,6 +3,7 @@
 // that is judged present as a whole. Pure data and the rules for forming its paths; the probes
 // themselves live with the scan.
 #include "cleaner/location_builder.h"
+#include "cleaner/trace_categories.h"
 
 #include <optional>
 #include <string>
@@ -56,8 +57,8 @@ bool LooksForFolder(const TraceAction& action);
 const std::vector<CategoryScanTest>& CategoryScanTests();
 const std::vector<BrowserScanTest>& BrowserScanTests();
 
-// The rows of one category (group and category texts compared whole and case-sensitively).
-std::vector<const CategoryScanTest*> CategoryScanTestsFor(std::string_view group, std::string_view category);
+// The rows of one category.
+const std::vector<const CategoryScanTest*>& CategoryScanTestsFor(CategoryId category);
 // The browser test of a group, or null for a group that is no browser.
 const BrowserScanTest* BrowserScanTestFor(std::string_view group);
 

@@ -1,7 +1,7 @@
 #include "catalogue/trace_scan.h"
 
 #include "catalogue/scan_table.h"
-#include "catalogue/trace_tree.h"
+#include "catalogue/trace_catalogue.h"
 #include "cleaner/location_table.h"
 #include "cleaner/path_rules.h"
 #include "cleaner/system_location_source.h"
@@ -85,16 +85,19 @@ bool HoldsFileToRemove(const TraceAction& action, const std::string& folder)
 
 class Scanner {
 public:
-    Scanner(ui::TreeView& tree, std::size_t scriptLineCount) : tree_(tree), scriptLines_(scriptLineCount) {}
+    Scanner(TraceSelection& selection, std::size_t scriptLineCount, HWND clipboardOwner)
+        : selection_(selection), scriptLines_(scriptLineCount), clipboardOwner_(clipboardOwner)
+    {
+    }
 
-    void ApplyCategoryTest(const CategoryScanTest& test, ui::TreeNode category)
+    void ApplyCategoryTest(const CategoryScanTest& test, CategoryId category)
     {
         if (test.Probe == ScanProbe::NotTested)
             return;
-        if (IsFound(test))
-            SelectTraceNode(category);
+        if (IsFound(test, category))
+            selection_.Tick(category);
         else if (test.Absent == WhenAbsent::Untick)
-            category.SetStateIndex(StateNotSelected);
+            selection_.Untick(category);
     }
 
     // The browser's folder, or else any of the locations the cleaner deletes for it. Nothing lies
@@ -104,28 +107,30 @@ public:
         std::optional<std::string> folder = ScanPath(test.Base, test.Relative, places_);
         if (folder && FolderExists(*folder))
             return true;
-        for (const TraceAction& action : TraceLocationTable()) {
-            if (action.Group != test.Group || !ShowsBrowserPresence(action))
-                continue;
-            if (folder && LiesWithin(RowFolder(action, places_), *folder))
-                continue;
-            for (const std::string& location : BuildLocations(action, places_))
-                if (LooksForFolder(action) ? FolderExists(location) : FileExists(location))
-                    return true;
+        for (CategoryId category : CategoriesOfGroup(test.Group)) {
+            for (const TraceAction& action : ActionsFor(category)) {
+                if (!ShowsBrowserPresence(action))
+                    continue;
+                if (folder && LiesWithin(RowFolder(action, places_), *folder))
+                    continue;
+                for (const std::string& location : BuildLocations(action, places_))
+                    if (LooksForFolder(action) ? FolderExists(location) : FileExists(location))
+                        return true;
+            }
         }
         return false;
     }
 
-    void ApplyBrowserTest(bool present, ui::TreeNode group)
+    void ApplyBrowserTest(bool present, std::string_view group, const CollapseGroup& collapseGroup)
     {
         if (present)
-            SelectTraceNode(group);
-        else
-            group.Collapse(); // asks the tree, which refuses while collapsing is disabled
+            selection_.SetGroup(group, true);
+        else if (collapseGroup)
+            collapseGroup(group);
     }
 
 private:
-    bool IsFound(const CategoryScanTest& test)
+    bool IsFound(const CategoryScanTest& test, CategoryId category)
     {
         switch (test.Probe) {
         case ScanProbe::NotTested:
@@ -135,9 +140,9 @@ private:
         case ScanProbe::KeyExists:
             return RegKeyExists(HKEY_CURRENT_USER, test.Relative);
         case ScanProbe::ClipboardText:
-            return !IsBlankText(ClipboardAsText(tree_.Handle()));
+            return !IsBlankText(ClipboardAsText(clipboardOwner_));
         case ScanProbe::CleanerFinds:
-            return CleanerFindsTraces(test.Group, test.Category);
+            return CleanerFindsTraces(category);
         case ScanProbe::FolderNotEmpty:
         case ScanProbe::FolderExists:
         case ScanProbe::FileExists:
@@ -153,9 +158,9 @@ private:
         return FileExists(*path);
     }
 
-    bool CleanerFindsTraces(std::string_view group, std::string_view category)
+    bool CleanerFindsTraces(CategoryId category)
     {
-        for (const TraceAction& action : ActionsFor(group, category)) {
+        for (const TraceAction& action : ActionsFor(category)) {
             for (const std::string& location : BuildLocations(action, places_)) {
                 switch (action.Kind) {
                 case ActionKind::Key:
@@ -184,38 +189,27 @@ private:
         return false;
     }
 
-    ui::TreeView& tree_;
+    TraceSelection& selection_;
     std::size_t scriptLines_;
+    HWND clipboardOwner_;
     SystemLocationSource places_{SystemLocationSource::Profiles::Remember};
 };
 
 } // namespace
 
-void SelectTraceNode(ui::TreeNode node)
+void ScanTraces(TraceSelection& selection, std::size_t scriptLineCount, HWND clipboardOwner,
+                const CollapseGroup& collapseGroup)
 {
-    if (!node)
-        return;
-    if (node.Level() == 0) {
-        for (ui::TreeNode child = node.FirstChild(); child; child = child.NextSibling())
-            child.SetStateIndex(StateSelected);
-        return;
-    }
-    node.SetStateIndex(StateSelected);
-}
-
-void ScanTraces(ui::TreeView& tree, std::size_t scriptLineCount)
-{
-    Scanner scanner(tree, scriptLineCount);
-    for (ui::TreeNode group = tree.FirstRoot(); group; group = group.NextSibling()) {
-        const std::string groupText = group.Text();
-        const BrowserScanTest* browser = BrowserScanTestFor(groupText);
+    Scanner scanner(selection, scriptLineCount, clipboardOwner);
+    for (const CatalogueGroup& group : TraceCatalogue()) {
+        const BrowserScanTest* browser = BrowserScanTestFor(group.Text);
         const bool present = browser && scanner.IsPresent(*browser);
-        for (ui::TreeNode category = group.FirstChild(); category; category = category.NextSibling()) {
-            for (const CategoryScanTest* test : CategoryScanTestsFor(groupText, category.Text()))
+        for (CategoryId category : CategoriesOfGroup(group.Text)) {
+            for (const CategoryScanTest* test : CategoryScanTestsFor(category))
                 scanner.ApplyCategoryTest(*test, category);
             // A browser is looked for once; its finding applies at each of its categories.
             if (browser)
-                scanner.ApplyBrowserTest(present, group);
+                scanner.ApplyBrowserTest(present, group.Text, collapseGroup);
         }
     }
 }

@@ -1,7 +1,6 @@
 #include "catalogue/trace_selection_file.h"
 
 #include "catalogue/trace_selection_file_text.h"
-#include "catalogue/trace_tree.h"
 #include "platform/file_system.h"
 #include "platform/folder_services.h"
 #include "platform/profile_file.h"
@@ -9,6 +8,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <optional>
 #include <vector>
 
 namespace aw {
@@ -33,66 +33,66 @@ std::string BesideExecutable(const std::string& fileName)
     return folder.empty() ? std::string() : folder + fileName;
 }
 
-} // namespace
-
-void WriteTraceEntry(const std::string& path, const std::string& section, const std::string& key,
+// Writes one entry. A failure is passed over: the next entry is written as if nothing happened.
+void WriteTraceEntry(const std::string& path, std::string_view section, std::string_view key,
                      std::string_view value)
 {
     try {
-        WriteProfileValue(path, section, key, std::string(value));
+        WriteProfileValue(path, std::string(section), std::string(key), std::string(value));
     } catch (const std::exception&) {
-        // The next entry is written as if nothing happened.
     }
 }
 
-void ReadTraceEntry(const std::string& path, const std::string& section, const std::string& key,
-                    ui::TreeNode node)
+// The tick one entry gives: nothing without the section (or when the file cannot be read).
+std::optional<bool> ReadTraceEntry(const std::string& path, const std::vector<std::string>& sections,
+                                   std::string_view section, std::string_view key)
 {
-    if (!node || !FileExists(path))
-        return;
+    std::optional<bool> ticked;
     try {
-        for (const std::string& name : SectionNames(path)) {
-            if (name != section)
-                continue;
-            bool ticked = IsTickedEntry(ReadProfileValue(path, name, key, kValueBuffer));
-            node.SetStateIndex(ticked ? StateSelected : StateNotSelected);
-        }
+        for (const std::string& name : sections)
+            if (name == section)
+                ticked = IsTickedEntry(ReadProfileValue(path, name, std::string(key), kValueBuffer));
     } catch (const std::exception&) {
-        // The node keeps the state it has now.
+        return std::nullopt;
     }
+    return ticked;
 }
 
-void SaveTraceSelectionAt(const std::string& path, ui::TreeView& tree)
+} // namespace
+
+void SaveTraceSelectionAt(const std::string& path, const TraceSelection& selection)
 {
-    for (ui::TreeNode group = tree.FirstRoot(); group; group = group.NextSibling()) {
-        std::string section = group.Text();
-        for (ui::TreeNode category = group.FirstChild(); category; category = category.NextSibling())
-            WriteTraceEntry(path, section, category.Text(),
-                            TraceEntryValue(category.StateIndex() == StateSelected));
-    }
+    for (const TraceCategory& category : TraceCategories())
+        WriteTraceEntry(path, category.Group, category.Text, TraceEntryValue(selection.Contains(category.Id)));
 }
 
-void LoadTraceSelectionAt(const std::string& path, ui::TreeView& tree)
+void LoadTraceSelectionAt(const std::string& path, TraceSelection& selection)
 {
-    for (ui::TreeNode group = tree.FirstRoot(); group; group = group.NextSibling()) {
-        std::string section = group.Text();
-        for (ui::TreeNode category = group.FirstChild(); category; category = category.NextSibling())
-            ReadTraceEntry(path, section, category.Text(), category);
+    if (!FileExists(path))
+        return;
+    std::vector<std::string> sections;
+    try {
+        sections = SectionNames(path);
+    } catch (const std::exception&) {
+        return;
     }
+    for (const TraceCategory& category : TraceCategories())
+        if (const std::optional<bool> ticked = ReadTraceEntry(path, sections, category.Group, category.Text))
+            selection.Set(category.Id, *ticked);
 }
 
-void SaveTraceSelection(const std::string& fileName, ui::TreeView& tree)
+void SaveTraceSelection(const std::string& fileName, const TraceSelection& selection)
 {
     std::string path = BesideExecutable(fileName);
     if (!path.empty())
-        SaveTraceSelectionAt(path, tree);
+        SaveTraceSelectionAt(path, selection);
 }
 
-void LoadTraceSelection(const std::string& fileName, ui::TreeView& tree)
+void LoadTraceSelection(const std::string& fileName, TraceSelection& selection)
 {
     std::string path = BesideExecutable(fileName);
     if (!path.empty())
-        LoadTraceSelectionAt(path, tree);
+        LoadTraceSelectionAt(path, selection);
 }
 
 } // namespace aw

@@ -109,7 +109,7 @@ CleanPlan PlanCleaning(CleanRequest request, PlanProgress* progress)
     request.Sink = &recorder;
     request.Progress = nullptr;
     CleanCounters counters;
-    RunCleaning(request, counters);
+    plan.Failures = RunCleaning(request, counters);
     return plan;
 }
 

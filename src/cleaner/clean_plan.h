@@ -29,6 +29,7 @@ struct PlanEntry {
 struct CleanPlan {
     std::vector<TraceCategoryRef> Categories;
     std::vector<PlanEntry> Entries;
+    std::vector<CleanFailure> Failures; // the actions the run could not look at, and why
 
     std::int64_t TotalBytes() const;
 };

@@ -8,17 +8,11 @@
 #include "platform/file_system.h"
 #include "platform/registry_key.h"
 
+#include <exception>
+
 namespace aw {
 
 namespace {
-
-bool IsSelected(const CleanRequest& request, std::string_view group, std::string_view category)
-{
-    for (const TraceCategoryRef& ref : request.Selection)
-        if (ref.Group == group && ref.Category == category)
-            return true;
-    return false;
-}
 
 bool LocationExists(ExistenceTest test, const std::string& location)
 {
@@ -100,36 +94,44 @@ void CarryOut(const TraceAction& action, const CleanRequest& request, CleanCount
             DeleteAt(action, location, request, counters);
 }
 
+// Keeps a failure, unless there is not even the memory for that.
+void NoteFailure(std::vector<CleanFailure>& failures, CategoryId category, const char* reason)
+{
+    try {
+        failures.push_back(CleanFailure{category, reason});
+    } catch (...) {
+    }
+}
+
 } // namespace
 
-void RunCleaning(const CleanRequest& given, CleanCounters& counters)
+std::vector<CleanFailure> RunCleaning(const CleanRequest& given, CleanCounters& counters)
 {
+    std::vector<CleanFailure> failures;
     // Without a sink of its own the run deletes, reporting to the request's progress.
     DeletingSink deleting(given.Progress);
     CleanRequest request = given;
     if (!request.Sink)
         request.Sink = &deleting;
     counters.reset();
-    const std::vector<TraceAction>& table = TraceLocationTable();
-    const TraceAction* category = nullptr; // the first row of the category under way
-    for (const TraceAction& action : table) {
-        if (!IsSelected(request, action.Group, action.Category))
-            continue;
-        if (SinkOf(request).stopping())
-            break;
-        try {
-            if (!category || category->Group != action.Group || category->Category != action.Category) {
-                category = &action;
-                if (request.Progress)
-                    request.Progress->Category.store(static_cast<int>(&action - table.data()), std::memory_order_relaxed);
-                SinkOf(request).beginCategory(action.Group, action.Category);
+    for (CategoryId id : request.Selection.Ticked()) {
+        const TraceCategory& category = CategoryInfo(id);
+        if (request.Progress)
+            request.Progress->Category.store(static_cast<int>(IndexOf(id)), std::memory_order_relaxed);
+        SinkOf(request).beginCategory(category.Group, category.Text);
+        for (const TraceAction& action : category.Actions) {
+            if (SinkOf(request).stopping())
+                return failures;
+            try {
+                CarryOut(action, request, counters);
+            } catch (const std::exception& error) {
+                NoteFailure(failures, id, error.what());
+            } catch (...) {
+                NoteFailure(failures, id, "unknown error");
             }
-            CarryOut(action, request, counters);
-        } catch (...) {
-            // Out of memory, or a custom-location runner that threw: this action is lost,
-            // the run goes on with the next.
         }
     }
+    return failures;
 }
 
 } // namespace aw

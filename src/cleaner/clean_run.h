@@ -2,6 +2,7 @@
 // One cleaning run: every selected trace category's actions, in the order of the trace tree.
 #include "cleaner/clean_counters.h"
 #include "cleaner/clean_sink.h"
+#include "cleaner/trace_selection.h"
 
 #include <windows.h>
 
@@ -11,19 +12,13 @@
 
 namespace aw {
 
-// A category, named by its group's text and its own (compared whole, case-sensitively).
-struct TraceCategoryRef {
-    std::string Group;
-    std::string Category;
-};
-
 struct CleanRequest;
 using CustomLocationsRunner = std::function<void(const CleanRequest&, CleanCounters&)>;
 
 // Everything a run reads, taken on the user-interface thread before the worker starts, so
 // that the tree, the options and the script editor stay usable while it runs.
 struct CleanRequest {
-    std::vector<TraceCategoryRef> Selection; // the ticked categories
+    TraceSelection Selection;             // the ticked categories
     bool IndexDatOption = false;             // "Try to delete index.dat files on next reboot"
     std::vector<std::string> ScriptLines;    // the custom location script
     HWND Owner = nullptr;                    // owns the recycle bin's progress window and the clipboard
@@ -41,9 +36,16 @@ inline CleanSink& SinkOf(const CleanRequest& request)
     return request.Sink ? *request.Sink : DefaultSink();
 }
 
+// An action a run could not carry out (out of memory, a custom-location runner that threw),
+// and why. The run goes on with the next action.
+struct CleanFailure {
+    CategoryId Category;
+    std::string Reason;
+};
+
 // Sets the counters to zero, then carries out the actions of every selected category in tree
-// order (whatever the order of the selection), adding what was removed. A pair the cleaner
-// does not know does nothing. Shows nothing, throws nothing.
-void RunCleaning(const CleanRequest& request, CleanCounters& counters);
+// order, adding what was removed. Returns the actions it could not carry out, in the order it
+// met them. Shows nothing, throws nothing.
+std::vector<CleanFailure> RunCleaning(const CleanRequest& request, CleanCounters& counters);
 
 } // namespace aw

@@ -42,7 +42,7 @@ public:
 // What a run has got through so far, written by the worker and read by the window while it
 // runs. Every file removed counts, at any depth.
 struct CleanProgress {
-    std::atomic<int> Category{-1}; // index of the current row in the location table
+    std::atomic<int> Category{-1}; // the identity of the category under way (IndexOf), or -1
     std::atomic<std::int32_t> Files{0};
     std::atomic<std::int64_t> Bytes{0};
     // Set by the window to stop the run after the entry in hand (the program is closing).

@@ -23,37 +23,37 @@ std::string BesideExe(const char* fileName)
 
 namespace locations_editor {
 
-void Button2Click(const ui::Edit& edit1, ui::Memo& memo1)
+void AddLine(const ui::Edit& line, ui::Memo& script)
 {
-    const std::string text = edit1.Text();
+    const std::string text = line.Text();
     if (text.empty())
         return;
-    const std::string line(TrimScriptBlanks(text));
-    const std::vector<std::string> lines = memo1.Lines();
-    if (std::find(lines.begin(), lines.end(), line) == lines.end())
-        memo1.AddLine(line);
+    const std::string trimmed(TrimScriptBlanks(text));
+    const std::vector<std::string> lines = script.Lines();
+    if (std::find(lines.begin(), lines.end(), trimmed) == lines.end())
+        script.AddLine(trimmed);
 }
 
-void Button3Click()
+void OpenExamples()
 {
     const std::string examples = BesideExe(kExamplesFileName);
     if (FileExists(examples))
         OpenWithShell(examples, SW_SHOWNORMAL);
 }
 
-void Button4Click(ui::Memo& memo1)
+void LoadLocations(ui::Memo& script)
 {
     const std::string path = BesideExe(kLocationsFileName);
     if (!FileExists(path))
         return;
     std::vector<std::string> lines;
     if (LoadLinesFromFile(lines, path))
-        memo1.SetLines(lines);
+        script.SetLines(lines);
 }
 
-void Button5Click(const ui::Memo& memo1)
+void SaveLocations(const ui::Memo& script)
 {
-    const std::vector<std::string> lines = memo1.Lines();
+    const std::vector<std::string> lines = script.Lines();
     if (lines.empty())
         return;
     SaveLinesToFile(lines, BesideExe(kLocationsFileName));
@@ -61,18 +61,18 @@ void Button5Click(const ui::Memo& memo1)
 
 } // namespace locations_editor
 
-void LoadLocationsAtShow(ui::Memo& memo1)
+void LoadLocationsAtShow(ui::Memo& script)
 {
-    locations_editor::Button4Click(memo1);
+    locations_editor::LoadLocations(script);
 }
 
-void WireLocationsEditor(ui::Memo& memo1, ui::Edit& edit1, ui::Button& button2, ui::Button& button3,
-                         ui::Button& button4, ui::Button& button5)
+void WireLocationsEditor(ui::Memo& script, ui::Edit& line, ui::Button& addButton, ui::Button& helpButton,
+                         ui::Button& loadButton, ui::Button& saveButton)
 {
-    button2.OnClick = [&memo1, &edit1] { locations_editor::Button2Click(edit1, memo1); };
-    button3.OnClick = [] { locations_editor::Button3Click(); };
-    button4.OnClick = [&memo1] { locations_editor::Button4Click(memo1); };
-    button5.OnClick = [&memo1] { locations_editor::Button5Click(memo1); };
+    addButton.OnClick = [&script, &line] { locations_editor::AddLine(line, script); };
+    helpButton.OnClick = [] { locations_editor::OpenExamples(); };
+    loadButton.OnClick = [&script] { locations_editor::LoadLocations(script); };
+    saveButton.OnClick = [&script] { locations_editor::SaveLocations(script); };
 }
 
 } // namespace aw

@@ -54,14 +54,14 @@ void SetAutostart(const std::string& valueName, bool enable, int mode)
     WriteCommand(run, valueName, AutostartCommand(exePath, mode));
 }
 
-void CheckBox3Click(const ui::CheckBox& checkBox3)
+void OnCleanAtWindowsStartClicked(const ui::CheckBox& cleanAtStart)
 {
-    SetAutostart(EntryName(" Schedule"), checkBox3.Checked(), AutostartClean);
+    SetAutostart(EntryName(" Schedule"), cleanAtStart.Checked(), AutostartClean);
 }
 
-void CheckBox10Click(const ui::CheckBox& checkBox10)
+void OnStartWithWindowsClicked(const ui::CheckBox& startWithWindows)
 {
-    SetAutostart(EntryName(" Startup"), checkBox10.Checked(), AutostartStartup);
+    SetAutostart(EntryName(" Startup"), startWithWindows.Checked(), AutostartStartup);
 }
 
 } // namespace aw

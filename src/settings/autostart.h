@@ -25,7 +25,7 @@ void SetAutostart(const std::string& valueName, bool enable, int mode);
 
 // The handlers of "Delete selected traces when Windows starts" and "Start with Windows": the
 // entries are named after the application's title ("<title> Schedule", "<title> Startup").
-void CheckBox3Click(const ui::CheckBox& checkBox3);
-void CheckBox10Click(const ui::CheckBox& checkBox10);
+void OnCleanAtWindowsStartClicked(const ui::CheckBox& cleanAtStart);
+void OnStartWithWindowsClicked(const ui::CheckBox& startWithWindows);
 
 } // namespace aw

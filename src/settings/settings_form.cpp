@@ -64,38 +64,41 @@ void SettingsForm::FormCreate()
 {
     // The controls hold the options and the custom locations from here on; the window itself
     // is made the first time it is shown.
-    Button1 = &Add<ui::Button>(ui::Bounds{8, 360, 75, 25}, "Button1", "Close");
-    Button1->OnClick = [this] { Button1Click(); };
+    closeButton = &Add<ui::Button>(ui::Bounds{8, 360, 75, 25}, "Button1", "Close");
+    closeButton->OnClick = [this] { OnCloseClicked(); };
 
     auto& header = Add<ui::Panel>(ui::Bounds{-8, -8, 665, 65}, "Panel1", false);
     auto& title = header.Add<ui::Label>(ui::Bounds{24, 18, 47, 13}, "Label1", "Settings");
     title.SetFont(TahomaFont(true));
     header.Add<ui::Label>(ui::Bounds{24, 36, 114, 13}, "Label2", "Edit program's defaults.");
 
-    PageControl1 = &Add<ui::PageControl>(ui::Bounds{8, 72, 561, 273}, "PageControl1");
-    ui::TabSheet* pages[] = {
-        &PageControl1->AddPage("TabSheet1", "  General  "),
-        &PageControl1->AddPage("TabSheet3", "  Cleaning  "),
-        &PageControl1->AddPage("TabSheet2", "  Schedule  "),
-        &PageControl1->AddPage("TabSheet4", "  Advanced  "),
+    pages = &Add<ui::PageControl>(ui::Bounds{8, 72, 561, 273}, "PageControl1");
+    ui::TabSheet* tabs[] = {
+        &pages->AddPage("TabSheet1", "  General  "),
+        &pages->AddPage("TabSheet3", "  Cleaning  "),
+        &pages->AddPage("TabSheet2", "  Schedule  "),
+        &pages->AddPage("TabSheet4", "  Advanced  "),
     };
     for (const OptionLayout& option : kOptions)
-        AddOption(*pages[option.Page], option.Option, option.Left, option.Top, option.Caption, option.Checked);
+        AddOption(*tabs[option.Page], option.Option, option.Left, option.Top, option.Caption, option.Checked);
 
-    ui::TabSheet& advanced = *pages[3];
-    Memo1 = &advanced.Add<ui::Memo>(ui::Bounds{8, 8, 537, 174}, "Memo1");
-    Edit1 = &advanced.Add<ui::Edit>(ui::Bounds{8, 190, 505, 21}, "Edit1");
-    Button2 = &advanced.Add<ui::Button>(ui::Bounds{520, 189, 25, 23}, "Button2", "+");
-    Button3 = &advanced.Add<ui::Button>(ui::Bounds{8, 218, 75, 23}, "Button3", "Help");
-    Button4 = &advanced.Add<ui::Button>(ui::Bounds{392, 218, 75, 23}, "Button4", "Load");
-    Button5 = &advanced.Add<ui::Button>(ui::Bounds{470, 218, 75, 23}, "Button5", "Save");
-    WireLocationsEditor(*Memo1, *Edit1, *Button2, *Button3, *Button4, *Button5);
+    ui::TabSheet& advanced = *tabs[3];
+    locationsMemo = &advanced.Add<ui::Memo>(ui::Bounds{8, 8, 537, 174}, "Memo1");
+    locationLine = &advanced.Add<ui::Edit>(ui::Bounds{8, 190, 505, 21}, "Edit1");
+    addLocationButton = &advanced.Add<ui::Button>(ui::Bounds{520, 189, 25, 23}, "Button2", "+");
+    locationsHelpButton = &advanced.Add<ui::Button>(ui::Bounds{8, 218, 75, 23}, "Button3", "Help");
+    loadLocationsButton = &advanced.Add<ui::Button>(ui::Bounds{392, 218, 75, 23}, "Button4", "Load");
+    saveLocationsButton = &advanced.Add<ui::Button>(ui::Bounds{470, 218, 75, 23}, "Button5", "Save");
+    WireLocationsEditor(*locationsMemo, *locationLine, *addLocationButton, *locationsHelpButton, *loadLocationsButton,
+                        *saveLocationsButton);
     Option(OptionId::CleanWhenWindowsStarts).OnClick = [this] {
-        CheckBox3Click(Option(OptionId::CleanWhenWindowsStarts));
+        OnCleanAtWindowsStartClicked(Option(OptionId::CleanWhenWindowsStarts));
     };
-    Option(OptionId::StartWithWindows).OnClick = [this] { CheckBox10Click(Option(OptionId::StartWithWindows)); };
+    Option(OptionId::StartWithWindows).OnClick = [this] {
+        OnStartWithWindowsClicked(Option(OptionId::StartWithWindows));
+    };
 
-    PageControl1->SetActivePageIndex(0);
+    pages->SetActivePageIndex(0);
 }
 
 ui::CheckBox& SettingsForm::Option(OptionId option) const
@@ -106,7 +109,7 @@ ui::CheckBox& SettingsForm::Option(OptionId option) const
     return *options_[static_cast<size_t>(number)];
 }
 
-void SettingsForm::Button1Click()
+void SettingsForm::OnCloseClicked()
 {
     Close();
 }

@@ -35,18 +35,18 @@ public:
     // The check boxes in creation order (the order Settings.ini is written in).
     const std::vector<ui::CheckBox*>& OptionsInCreationOrder() const { return creationOrder_; }
 
-    ui::PageControl* PageControl1 = nullptr;
-    ui::Memo* Memo1 = nullptr;
-    ui::Edit* Edit1 = nullptr;
-    ui::Button* Button1 = nullptr; // "Close"
-    ui::Button* Button2 = nullptr; // "+"
-    ui::Button* Button3 = nullptr; // "Help"
-    ui::Button* Button4 = nullptr; // "Load"
-    ui::Button* Button5 = nullptr; // "Save"
+    ui::PageControl* pages = nullptr;
+    ui::Memo* locationsMemo = nullptr;      // the custom-location script being edited
+    ui::Edit* locationLine = nullptr;       // a line to add to it
+    ui::Button* closeButton = nullptr;
+    ui::Button* addLocationButton = nullptr; // "+"
+    ui::Button* locationsHelpButton = nullptr;
+    ui::Button* loadLocationsButton = nullptr;
+    ui::Button* saveLocationsButton = nullptr;
 
 private:
     void AddOption(ui::WinControl& page, OptionId option, int left, int top, const char* caption, bool checked);
-    void Button1Click();
+    void OnCloseClicked();
 
     std::array<ui::CheckBox*, 11> options_{};
     std::vector<ui::CheckBox*> creationOrder_;

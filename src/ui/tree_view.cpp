@@ -77,6 +77,15 @@ TreeNode TreeNode::Child(int index) const
     return child;
 }
 
+LPARAM TreeNode::Data() const
+{
+    TVITEMA item{};
+    item.mask = TVIF_PARAM | TVIF_HANDLE;
+    item.hItem = item_;
+    SendMessageA(tree_->Handle(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return item.lParam;
+}
+
 int TreeNode::StateIndex() const
 {
     TVITEMA item{};
@@ -158,12 +167,14 @@ HWND TreeView::CreateWindowHandle(HWND parent)
                            b.Left, b.Top, b.Width, b.Height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-TreeNode TreeView::AddSorted(const TreeNode& parent, const std::string& text, int stateIndex, bool bold)
+TreeNode TreeView::AddSorted(const TreeNode& parent, const std::string& text, int stateIndex, bool bold,
+                             LPARAM data)
 {
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent ? parent.Item() : TVI_ROOT;
     insert.hInsertAfter = TVI_SORT;
-    insert.item.mask = TVIF_TEXT | TVIF_STATE;
+    insert.item.mask = TVIF_TEXT | TVIF_STATE | TVIF_PARAM;
+    insert.item.lParam = data;
     insert.item.pszText = const_cast<char*>(text.c_str());
     insert.item.stateMask = TVIS_STATEIMAGEMASK | TVIS_BOLD;
     insert.item.state = StateMaskFor(stateIndex) | (bold ? TVIS_BOLD : 0);

@@ -27,6 +27,8 @@ public:
     TreeNode FirstChild() const;
     TreeNode NextSibling() const;
     TreeNode Parent() const;
+    // The value the node was added with.
+    LPARAM Data() const;
     // -1 when the node shows no state image.
     int StateIndex() const;
     void SetStateIndex(int index);
@@ -47,8 +49,10 @@ public:
     ~TreeView() override;
 
     // Adds a node among `parent`'s children (top level for an empty node), at its place in
-    // the sorted order, with the given state index (-1: no state image), bold if asked.
-    TreeNode AddSorted(const TreeNode& parent, const std::string& text, int stateIndex, bool bold = false);
+    // the sorted order, with the given state index (-1: no state image), bold if asked, and
+    // carrying `data` for the program.
+    TreeNode AddSorted(const TreeNode& parent, const std::string& text, int stateIndex, bool bold = false,
+                       LPARAM data = 0);
 
     TreeNode FirstRoot() const;
     // Every node in display order of the flat node list (parents before their children).

@@ -1,6 +1,6 @@
 #include "app_fixture.h"
 
-#include "catalogue/trace_tree.h"
+#include "app/trace_tree.h"
 #include "platform/folder_services.h"
 
 #include <shellapi.h>
@@ -115,7 +115,14 @@ void AppFixture::TearDown()
 
 ui::TreeNode AppFixture::Node(const std::string& group, const std::string& category)
 {
-    return FindTraceNode(*main->TreeView1, group, category);
+    return FindTraceNode(*main->traceTree, group, category);
+}
+
+void AppFixture::Tick(const std::string& group, const std::string& category)
+{
+    TraceSelection selection = main->Selection();
+    EXPECT_TRUE(selection.TickNamed(group, category)) << group << " > " << category;
+    main->SetSelection(selection);
 }
 
 } // namespace aw::test

@@ -31,6 +31,8 @@ protected:
     // Builds the windows as the program entry does, in the given start mode.
     void Build(StartMode mode = StartMode::Normal);
     ui::TreeNode Node(const std::string& group, const std::string& category);
+    // Ticks one category of the main window's selection, as a click on its box would.
+    void Tick(const std::string& group, const std::string& category);
 
     std::unique_ptr<RecordingSeams> seams;
     std::unique_ptr<SettingsForm> settings;

@@ -1,7 +1,7 @@
 // The Clean command in-process under Wine, its message boxes answered through the seams.
 #include "app_fixture.h"
 
-#include "catalogue/trace_tree.h"
+#include "app/trace_tree.h"
 #include "platform/folder_services.h"
 #include "platform/registry_key.h"
 
@@ -20,7 +20,7 @@ protected:
         Build();
     }
     // "Custom Locations" with an empty script: a run that deletes nothing.
-    void TickHarmlessCategory() { Node("Advanced", "Custom Locations").SetStateIndex(StateSelected); }
+    void TickHarmlessCategory() { Tick("Advanced", "Custom Locations"); }
     std::vector<std::string> Texts() const
     {
         std::vector<std::string> texts;
@@ -39,7 +39,7 @@ TEST_F(CleanCommand, NothingSelectedWarnsAndDoesNothingElse)
     EXPECT_EQ(seams->Messages[0].Style, static_cast<unsigned>(MB_ICONEXCLAMATION | MB_TOPMOST));
     EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, kMarker));
     EXPECT_TRUE(seams->Sleeps.empty());
-    EXPECT_TRUE(main->Button1->Enabled());
+    EXPECT_TRUE(main->cleanButton->Enabled());
 }
 
 TEST_F(CleanCommand, FirstRunQuestionComesOncePerUserWithTheMarkerWrittenFirst)
@@ -77,7 +77,7 @@ TEST_F(CleanCommand, RestorePointOptionSkipsTheQuestionAndAsksWhenItFails)
     EXPECT_EQ(seams->Messages[0].Style, static_cast<unsigned>(MB_YESNO | MB_ICONEXCLAMATION | MB_TOPMOST));
     EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, kMarker));
     EXPECT_TRUE(seams->Sleeps.empty()); // stopped before the run
-    EXPECT_TRUE(main->Button1->Enabled());
+    EXPECT_TRUE(main->cleanButton->Enabled());
 
     // Yes cleans; the marker is still not written while the option is on.
     seams->Messages.clear();
@@ -114,12 +114,12 @@ TEST_F(CleanCommand, ButtonIsDisabledUntilTheSecondAfterTheRun)
     bool disabledDuringPause = false;
     seams->OnSleep = [&](unsigned ms) {
         if (ms == 1000)
-            disabledDuringPause = !main->Button1->Enabled();
+            disabledDuringPause = !main->cleanButton->Enabled();
     };
     main->CleanCommand();
     EXPECT_EQ(seams->Sleeps, std::vector<unsigned>{1000});
     EXPECT_TRUE(disabledDuringPause);
-    EXPECT_TRUE(main->Button1->Enabled());
+    EXPECT_TRUE(main->cleanButton->Enabled());
 }
 
 TEST_F(CleanCommand, NoSummaryWithTheOption)
@@ -130,7 +130,7 @@ TEST_F(CleanCommand, NoSummaryWithTheOption)
     main->CleanCommand();
     EXPECT_TRUE(seams->Messages.empty());
     EXPECT_EQ(seams->Sleeps, std::vector<unsigned>{1000});
-    EXPECT_TRUE(main->Button1->Enabled());
+    EXPECT_TRUE(main->cleanButton->Enabled());
 }
 
 TEST_F(CleanCommand, SummaryCountsWhatTheRunDeleted)
@@ -145,8 +145,8 @@ TEST_F(CleanCommand, SummaryCountsWhatTheRunDeleted)
     const char* runMru = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
     ASSERT_TRUE(RegWriteString(HKEY_CURRENT_USER, std::string(runMru) + "\\a", "notepad\\1"));
 
-    Node("Windows", "Recent Folder").SetStateIndex(StateSelected);
-    Node("Windows", "Run MRU List").SetStateIndex(StateSelected);
+    Tick("Windows", "Recent Folder");
+    Tick("Windows", "Run MRU List");
     main->CleanCommand();
 
     EXPECT_EQ(GetFileAttributesA((recent + "\\one.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
@@ -175,7 +175,7 @@ TEST_F(CleanCommand, MessagesAreDispatchedDuringTheRunAndASecondCleanIsIgnored)
     CreateDirectoryA(recent.c_str(), nullptr);
     for (int i = 0; i < 300; ++i)
         WriteTextFile(recent + "\\f" + std::to_string(i) + ".lnk", "x");
-    Node("Windows", "Recent Folder").SetStateIndex(StateSelected);
+    Tick("Windows", "Recent Folder");
     settings->Option(OptionId::ReduceMemoryWhileCleaning).SetChecked(true); // the 1 ms alertable sleep between rounds
 
     bool dispatchedDuringRun = false;
@@ -221,13 +221,11 @@ TEST_F(CustomLocations, ScriptLoadedAtShowRunsWhenTicked)
     Build();
     main->Show();
     Pump();
-    EXPECT_EQ(settings->Memo1->Lines(), std::vector<std::string>{"FIL:%TEMP%aw-custom-trace.txt"});
+    EXPECT_EQ(settings->locationsMemo->Lines(), std::vector<std::string>{"FIL:%TEMP%aw-custom-trace.txt"});
     // The scan ticks "Custom Locations" when the script has a line.
     ui::TreeNode custom = Node("Advanced", "Custom Locations");
     EXPECT_EQ(custom.StateIndex(), StateSelected);
-    for (ui::TreeNode& node : main->TreeView1->AllNodes())
-        if (!node.HasChildren() && !(node == custom))
-            node.SetStateIndex(StateNotSelected);
+    main->SetSelection(TraceSelection::Named({{"Advanced", "Custom Locations"}}));
 
     main->CleanCommand();
     EXPECT_EQ(GetFileAttributesA(target.c_str()), INVALID_FILE_ATTRIBUTES);
@@ -251,8 +249,8 @@ TEST_F(CleanCommand, StatusBarFollowsTheRunAndComesBackAfterIt)
     CreateDirectoryA(recent.c_str(), nullptr);
     for (int i = 0; i < 3000; ++i)
         WriteTextFile(recent + "\\p" + std::to_string(i) + ".lnk", "xy");
-    Node("Windows", "Recent Folder").SetStateIndex(StateSelected);
-    const std::string before = main->StatusBar1->PanelText(0);
+    Tick("Windows", "Recent Folder");
+    const std::string before = main->statusBar->PanelText(0);
 
     // Reads the status bar from the window's own thread while the run goes on: a timer's
     // message comes only when the queue is empty, so the wait loop still gets its turn.
@@ -261,7 +259,7 @@ TEST_F(CleanCommand, StatusBarFollowsTheRunAndComesBackAfterIt)
     main->OnMessage = [&, inner](UINT message, WPARAM w, LPARAM l, LRESULT& r) {
         if (message == WM_TIMER && w == 77) {
             if (main->CleaningActive())
-                seen.push_back(main->StatusBar1->PanelText(0));
+                seen.push_back(main->statusBar->PanelText(0));
             r = 0;
             return true;
         }
@@ -280,7 +278,7 @@ TEST_F(CleanCommand, StatusBarFollowsTheRunAndComesBackAfterIt)
     EXPECT_EQ(progress.back().rfind("  Cleaning Windows > Recent Folder: ", 0), 0u) << progress.back();
     EXPECT_NE(progress.back().find(" files, "), std::string::npos) << progress.back();
     EXPECT_EQ(progress.back().find(": 0 files"), std::string::npos) << progress.back();
-    EXPECT_EQ(main->StatusBar1->PanelText(0), before);
+    EXPECT_EQ(main->statusBar->PanelText(0), before);
 }
 
 } // namespace

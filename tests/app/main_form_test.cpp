@@ -3,7 +3,7 @@
 #include "app_fixture.h"
 
 #include "catalogue/trace_catalogue.h"
-#include "catalogue/trace_tree.h"
+#include "app/trace_tree.h"
 #include "skin/forms/win_skin_form.h"
 #include "skin/manager/skin_manager.h"
 
@@ -80,20 +80,20 @@ TEST_F(MainWindow, CaptionSizeAndEveryControlInPlace)
             EXPECT_EQ(area.bottom - area.top, p.Height);
         }
     }
-    EXPECT_TRUE(main->Label4->Font().Bold);
-    EXPECT_TRUE(main->Label4->Font().Underline);
-    EXPECT_EQ(main->Label4->FontColor(), RGB(255, 255, 255));
-    EXPECT_NE(main->Label4->Cursor(), nullptr);
-    EXPECT_NE(main->Image2->Cursor(), nullptr);
-    EXPECT_EQ(main->Image1->Picture().Width, 137);
-    EXPECT_EQ(main->Image2->Picture().Width, 241);
-    EXPECT_EQ(main->StatusBar1->PanelText(0), "  Copyright (c) Ashwarden contributors");
+    EXPECT_TRUE(main->siteLink->Font().Bold);
+    EXPECT_TRUE(main->siteLink->Font().Underline);
+    EXPECT_EQ(main->siteLink->FontColor(), RGB(255, 255, 255));
+    EXPECT_NE(main->siteLink->Cursor(), nullptr);
+    EXPECT_NE(main->bannerImage->Cursor(), nullptr);
+    EXPECT_EQ(main->buttonStripImage->Picture().Width, 137);
+    EXPECT_EQ(main->bannerImage->Picture().Width, 241);
+    EXPECT_EQ(main->statusBar->PanelText(0), "  Copyright (c) Ashwarden contributors");
 }
 
 TEST_F(MainWindow, TreeHoldsTheCatalogueWithBoldGroups)
 {
     Build();
-    ui::TreeView& tree = *main->TreeView1;
+    ui::TreeView& tree = *main->traceTree;
     const auto& catalogue = TraceCatalogue();
     int groups = 0, categories = 0;
     ui::TreeNode group = tree.FirstRoot();
@@ -131,7 +131,7 @@ TEST_F(MainWindow, FirstShowOpensExactlyTheGroupsWithATick)
     main->Show();
     Pump();
     int open = 0;
-    for (ui::TreeNode group = main->TreeView1->FirstRoot(); group; group = group.NextSibling()) {
+    for (ui::TreeNode group = main->traceTree->FirstRoot(); group; group = group.NextSibling()) {
         const bool ticked = group.Text() == "Apple Safari" || group.Text() == "Windows";
         EXPECT_EQ(group.Expanded(), ticked) << group.Text();
         open += group.Expanded();
@@ -144,13 +144,13 @@ TEST_F(MainWindow, TrayMenuItemsInOrder)
 {
     Build();
     std::vector<std::pair<std::string, std::string>> items;
-    for (const auto& item : main->PopupMenu2.Items())
+    for (const auto& item : main->trayMenu.Items())
         items.emplace_back(item->Name, item->Caption);
-    EXPECT_EQ(items, (std::vector<std::pair<std::string, std::string>>{{"ShowWindow1", "Show Window"},
-                                                                       {"DeleteTraces1", "Delete Traces"},
-                                                                       {"Settings1", "Settings"},
-                                                                       {"N3", "-"},
-                                                                       {"Exit1", "Exit"}}));
+    EXPECT_EQ(items, (std::vector<std::pair<std::string, std::string>>{{"ShowWindow", "Show Window"},
+                                                                       {"DeleteTraces", "Delete Traces"},
+                                                                       {"Settings", "Settings"},
+                                                                       {"TraySeparator", "-"},
+                                                                       {"Exit", "Exit"}}));
 }
 
 TEST_F(MainWindow, TrayRecordIsTheFirstVersionLayout)
@@ -195,7 +195,7 @@ TEST_F(MainWindow, StartupKeepsTheWindowHiddenUntilTheTrayIconIsClicked)
 TEST_F(MainWindow, DeleteTracesBeforeTheFirstShowFindsNothingSelected)
 {
     Build(StartMode::Startup);
-    main->PopupMenu2.Choose(*main->PopupMenu2.Find("DeleteTraces1"));
+    main->trayMenu.Choose(*main->trayMenu.Find("DeleteTraces"));
     ASSERT_EQ(seams->Messages.size(), 1u);
     EXPECT_EQ(seams->Messages[0].Text, "No traces selected!");
     EXPECT_FALSE(IsWindowVisible(main->Handle()));
@@ -235,7 +235,7 @@ TEST_F(MainWindow, ExitSavesRemovesTheIconAndEndsWithCodeZero)
     ASSERT_TRUE(TrayIconPresent(main->Handle()));
     DeleteFileA(ExeFolderFile("Settings.ini").c_str());
 
-    main->PopupMenu2.Choose(*main->PopupMenu2.Find("Exit1"));
+    main->trayMenu.Choose(*main->trayMenu.Find("Exit"));
     EXPECT_FALSE(TrayIconPresent(main->Handle()));
     EXPECT_EQ(seams->ExitCodes, std::vector<unsigned>{0});
     EXPECT_NE(ReadTextFile(ExeFolderFile("Settings.ini")).find("CheckBox2=-1"), std::string::npos);
@@ -246,7 +246,7 @@ TEST_F(MainWindow, ExitBeforeTheFirstShowKeepsTheSavedSettings)
     const std::string stored = "[Options]\r\nCheckBox6=-1\r\nCheckBox2=0\r\n";
     WriteTextFile(ExeFolderFile("Settings.ini"), stored);
     Build(StartMode::Startup);
-    main->PopupMenu2.Choose(*main->PopupMenu2.Find("Exit1"));
+    main->trayMenu.Choose(*main->trayMenu.Find("Exit"));
     EXPECT_EQ(seams->ExitCodes, std::vector<unsigned>{0});
     EXPECT_EQ(ReadTextFile(ExeFolderFile("Settings.ini")), stored);
 }
@@ -275,20 +275,20 @@ TEST_F(MainWindow, SettingsButtonShowsTheSettingsWindowModally)
         if (message != WM_APP + 2)
             return false;
         mainDisabled = !IsWindowEnabled(main->Handle());
-        settings->Button1->Click(); // "Close"
+        settings->closeButton->Click();
         result = 0;
         return true;
     };
     settings->HandleNeeded();
     PostMessageA(settings->Handle(), WM_APP + 2, 0, 0);
-    main->Button2->Click();
+    main->settingsButton->Click();
     EXPECT_TRUE(mainDisabled);
     EXPECT_FALSE(IsWindowVisible(settings->Handle()));
     EXPECT_TRUE(IsWindowEnabled(main->Handle()));
 
     // From the tray it is modeless: the main window is shown and stays usable.
     main->Hide();
-    main->PopupMenu2.Choose(*main->PopupMenu2.Find("Settings1"));
+    main->trayMenu.Choose(*main->trayMenu.Find("Settings"));
     Pump();
     EXPECT_TRUE(IsWindowVisible(main->Handle()));
     EXPECT_TRUE(IsWindowVisible(settings->Handle()));
@@ -326,8 +326,8 @@ void PumpFor(DWORD milliseconds)
 TEST_F(MainWindow, WearsTheSkinItCarriesAndSoDoesTheSettingsWindow)
 {
     Build();
-    ASSERT_NE(main->SkinData1, nullptr);
-    const skin::TSkinData& data = *main->SkinData1;
+    ASSERT_NE(main->skinData, nullptr);
+    const skin::TSkinData& data = *main->skinData;
     EXPECT_TRUE(data.SkinReady());
     EXPECT_TRUE(data.Active());
     EXPECT_EQ(data.SkinName(), "Ashwarden");

@@ -4,7 +4,7 @@
 
 #include "app/clean_summary.h"
 #include "app/preview_form.h"
-#include "catalogue/trace_tree.h"
+#include "app/trace_tree.h"
 #include "platform/folder_services.h"
 #include "settings/settings_store.h"
 
@@ -147,7 +147,7 @@ TEST_F(PreviewWindow, PreviewFromTheTreeMenuListsTheSelectionAndRemovesNothing)
     CreateDirectoryA(recent.c_str(), nullptr);
     for (int i = 0; i < 2000; ++i)
         WriteTextFile(recent + "\\v" + std::to_string(i) + ".lnk", "x");
-    Node("Windows", "Recent Folder").SetStateIndex(StateSelected);
+    Tick("Windows", "Recent Folder");
 
     int rowsOpen = -1;
     bool cleanWaited = true;
@@ -177,7 +177,7 @@ TEST_F(PreviewWindow, PreviewFromTheTreeMenuListsTheSelectionAndRemovesNothing)
         return inner(message, w, l, r);
     };
     SetTimer(main->Handle(), 78, 50, nullptr);
-    main->PopupMenu1.Choose(*main->PopupMenu1.Find("Preview1"));
+    main->treeMenu.Choose(*main->treeMenu.Find("Preview"));
     KillTimer(main->Handle(), 78);
     main->OnMessage = inner;
 

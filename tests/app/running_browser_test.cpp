@@ -3,7 +3,7 @@
 #include "app_fixture.h"
 
 #include "app/running_browsers.h"
-#include "catalogue/trace_tree.h"
+#include "app/trace_tree.h"
 #include "platform/folder_services.h"
 #include "platform/handle.h"
 
@@ -73,7 +73,7 @@ protected:
 
 TEST_F(RunningBrowser, CancelCleansNothing)
 {
-    Node("Mozilla Firefox", "Cache").SetStateIndex(StateSelected);
+    Tick("Mozilla Firefox", "Cache");
     seams->Answers = {IDABORT};
     main->CleanCommand();
     ASSERT_EQ(seams->Messages.size(), 1u);
@@ -86,7 +86,7 @@ TEST_F(RunningBrowser, CancelCleansNothing)
 
 TEST_F(RunningBrowser, RetryLooksAgainAndIgnoreCleans)
 {
-    Node("Mozilla Firefox", "Cache").SetStateIndex(StateSelected);
+    Tick("Mozilla Firefox", "Cache");
     // Still running at the first Retry; closed before the second.
     seams->Answers = {IDRETRY, IDRETRY};
     seams->OnMessage = [&](const ShownMessage&) {
@@ -121,8 +121,8 @@ TEST_F(RunningBrowser, TheQuestionNamesTheBrowserAndIgnoreCleansTheRest)
     CreateDirectoryA((local + "\\Opera\\Opera").c_str(), nullptr);
     CreateDirectoryA(operaCache.c_str(), nullptr);
     WriteTextFile(operaCache + "\\opr1.tmp", "cached");
-    Node("Microsoft Edge", "Cache").SetStateIndex(StateSelected);
-    Node("Opera", "Cache").SetStateIndex(StateSelected);
+    Tick("Microsoft Edge", "Cache");
+    Tick("Opera", "Cache");
     seams->Answers = {IDIGNORE};
     main->CleanCommand();
     ASSERT_FALSE(seams->Messages.empty());
@@ -139,7 +139,7 @@ TEST_F(RunningBrowser, TheQuestionNamesTheBrowserAndIgnoreCleansTheRest)
 
 TEST_F(RunningBrowser, NoQuestionWithoutATickedCategoryOfThatBrowser)
 {
-    Node("Opera", "Cache").SetStateIndex(StateSelected);
+    Tick("Opera", "Cache");
     main->CleanCommand();
     EXPECT_EQ(Questions(), 0);
     EXPECT_TRUE(Cleaned());

@@ -2,8 +2,8 @@
 #include "app_fixture.h"
 
 #include "catalogue/trace_catalogue.h"
-#include "catalogue/trace_tree.h"
-#include "catalogue/tree_selection.h"
+#include "app/trace_tree.h"
+#include "app/tree_selection.h"
 
 namespace aw::test {
 namespace {
@@ -17,30 +17,27 @@ protected:
         main->Show(); // the show handler scans: start every test from a known state
         Pump();
         main->CollapseEnabled = true;
-        main->TreeView1->FullExpand();
+        main->traceTree->FullExpand();
         // Expanding the last groups scrolls them into view; a tree given the focus without a
         // selection selects its first visible item, which must be the first group.
-        TreeView_SelectSetFirstVisible(main->TreeView1->Handle(), main->TreeView1->FirstRoot().Item());
+        TreeView_SelectSetFirstVisible(main->traceTree->Handle(), main->traceTree->FirstRoot().Item());
         UncheckAll();
     }
-    void UncheckAll()
-    {
-        for (ui::TreeNode& node : main->TreeView1->AllNodes())
-            if (!node.HasChildren())
-                node.SetStateIndex(StateNotSelected);
-    }
+    void UncheckAll() { main->SetSelection(TraceSelection()); }
+    // The ticks the tree shows, which must be the selection's.
     int TickedCount()
     {
         int ticked = 0;
-        for (ui::TreeNode& node : main->TreeView1->AllNodes())
+        for (ui::TreeNode& node : main->traceTree->AllNodes())
             if (node.StateIndex() == StateSelected)
                 ++ticked;
+        EXPECT_EQ(static_cast<std::size_t>(ticked), main->Selection().Ticked().size());
         return ticked;
     }
     // A point on the node's check box, or on its text, in the tree's client coordinates.
     POINT PointOn(const ui::TreeNode& node, bool onBox)
     {
-        HWND tree = main->TreeView1->Handle();
+        HWND tree = main->traceTree->Handle();
         SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(node.Item()));
         RECT label{};
         TreeView_GetItemRect(tree, node.Item(), &label, TRUE);
@@ -48,7 +45,7 @@ protected:
         if (!onBox)
             return POINT{label.left + 4, y};
         for (int x = label.left - 1; x >= 0; --x) {
-            if (main->TreeView1->HitTest(POINT{x, y}).Flags & TVHT_ONITEMSTATEICON)
+            if (main->traceTree->HitTest(POINT{x, y}).Flags & TVHT_ONITEMSTATEICON)
                 return POINT{x, y};
         }
         ADD_FAILURE() << "no check box left of " << node.Text();
@@ -56,7 +53,7 @@ protected:
     }
     void ClickAt(POINT point)
     {
-        HWND tree = main->TreeView1->Handle();
+        HWND tree = main->traceTree->Handle();
         POINT screen = point;
         ClientToScreen(tree, &screen);
         SetCursorPos(screen.x, screen.y);
@@ -67,20 +64,20 @@ protected:
     }
     void PressSpace()
     {
-        HWND tree = main->TreeView1->Handle();
+        HWND tree = main->traceTree->Handle();
         SetFocus(tree);
         SendMessageA(tree, WM_KEYDOWN, VK_SPACE, 0);
         SendMessageA(tree, WM_KEYUP, VK_SPACE, 0);
         Pump();
     }
-    void Choose(const char* item) { main->PopupMenu1.Choose(*main->PopupMenu1.Find(item)); }
+    void Choose(const char* item) { main->treeMenu.Choose(*main->treeMenu.Find(item)); }
 };
 
 TEST_F(TreeBehaviour, ClickingTheBoxFlipsItAndClickingTheTextDoesNot)
 {
     ui::TreeNode cache = Node("Opera", "Cache");
     ClickAt(PointOn(cache, false));
-    EXPECT_EQ(main->TreeView1->Selected(), cache);
+    EXPECT_EQ(main->traceTree->Selected(), cache);
     EXPECT_EQ(cache.StateIndex(), StateNotSelected);
 
     ClickAt(PointOn(cache, true));
@@ -99,6 +96,7 @@ TEST_F(TreeBehaviour, ClickingTheBoxFlipsItAndClickingTheTextDoesNot)
     // Groups have no box: clicking them changes nothing.
     ClickAt(PointOn(cookies.Parent(), false));
     EXPECT_EQ(TickedCount(), 1);
+    EXPECT_EQ(main->Selection(), TraceSelection::Named({{"Flock", "Cookies"}}));
 }
 
 TEST_F(TreeBehaviour, SpaceFlipsOnlyASelectedCategory)
@@ -106,10 +104,10 @@ TEST_F(TreeBehaviour, SpaceFlipsOnlyASelectedCategory)
     PressSpace(); // nothing selected yet
     EXPECT_EQ(TickedCount(), 0);
     ui::TreeNode dns = Node("Windows", "DNS Logs");
-    main->TreeView1->Select(dns.Parent());
+    main->traceTree->Select(dns.Parent());
     PressSpace();
     EXPECT_EQ(TickedCount(), 0);
-    main->TreeView1->Select(dns);
+    main->traceTree->Select(dns);
     PressSpace();
     EXPECT_EQ(dns.StateIndex(), StateSelected);
     PressSpace();
@@ -119,66 +117,66 @@ TEST_F(TreeBehaviour, SpaceFlipsOnlyASelectedCategory)
 TEST_F(TreeBehaviour, CheckAllFollowsTheSelectedNodesKind)
 {
     // Nothing selected: nothing happens.
-    TreeView_SelectItem(main->TreeView1->Handle(), nullptr);
-    Choose("Checall1");
+    TreeView_SelectItem(main->traceTree->Handle(), nullptr);
+    Choose("CheckAll");
     EXPECT_EQ(TickedCount(), 0);
 
     ui::TreeNode opera = Node("Opera", "Cache").Parent();
-    main->TreeView1->Select(opera);
-    Choose("Checall1");
+    main->traceTree->Select(opera);
+    Choose("CheckAll");
     EXPECT_EQ(TickedCount(), 7);
     for (ui::TreeNode child = opera.FirstChild(); child; child = child.NextSibling())
         EXPECT_EQ(child.StateIndex(), StateSelected);
 
-    main->TreeView1->Select(Node("QtWeb", "Cache"));
-    Choose("Checall1");
+    main->traceTree->Select(Node("QtWeb", "Cache"));
+    Choose("CheckAll");
     EXPECT_EQ(TickedCount(), kTraceCategoryCount);
-    EXPECT_TRUE(AnyTraceSelected(*main->TreeView1));
+    EXPECT_FALSE(main->Selection().Empty());
 
-    main->TreeView1->Select(opera);
-    Choose("UnCheckAll1");
+    main->traceTree->Select(opera);
+    Choose("UncheckAll");
     EXPECT_EQ(TickedCount(), kTraceCategoryCount - 7);
-    main->TreeView1->Select(Node("Advanced", "Custom Locations"));
-    Choose("UnCheckAll1");
+    main->traceTree->Select(Node("Advanced", "Custom Locations"));
+    Choose("UncheckAll");
     EXPECT_EQ(TickedCount(), 0);
-    EXPECT_FALSE(AnyTraceSelected(*main->TreeView1));
-    Node("Advanced", "Custom Locations").SetStateIndex(StateSelected);
-    EXPECT_TRUE(AnyTraceSelected(*main->TreeView1));
+    EXPECT_TRUE(main->Selection().Empty());
+    Tick("Advanced", "Custom Locations");
+    EXPECT_EQ(TickedCount(), 1);
 }
 
 TEST_F(TreeBehaviour, EnableCollapseGovernsEveryCollapse)
 {
     ui::TreeNode windows = Node("Windows", "DNS Logs").Parent();
-    ASSERT_TRUE(main->PopupMenu1.Find("EnableCollapse1")->Checked);
-    Choose("EnableCollapse1");
+    ASSERT_TRUE(main->treeMenu.Find("EnableCollapse")->Checked);
+    Choose("EnableCollapse");
     EXPECT_FALSE(main->CollapseEnabled);
 
-    main->TreeView1->Select(Node("Windows", "DNS Logs"));
-    Choose("Collapse1");
-    CollapseUnselectedGroups(*main->TreeView1);
-    for (ui::TreeNode& node : main->TreeView1->AllNodes()) {
+    main->traceTree->Select(Node("Windows", "DNS Logs"));
+    Choose("Collapse");
+    CollapseUnselectedGroups(*main->traceTree);
+    for (ui::TreeNode& node : main->traceTree->AllNodes()) {
         if (node.HasChildren()) {
             EXPECT_TRUE(node.Expanded()) << node.Text();
         }
     }
 
-    Choose("FullCollapse1");
-    EXPECT_TRUE(main->PopupMenu1.Find("EnableCollapse1")->Checked);
+    Choose("FullCollapse");
+    EXPECT_TRUE(main->treeMenu.Find("EnableCollapse")->Checked);
     EXPECT_TRUE(main->CollapseEnabled);
-    for (ui::TreeNode& node : main->TreeView1->AllNodes()) {
+    for (ui::TreeNode& node : main->traceTree->AllNodes()) {
         if (node.HasChildren()) {
             EXPECT_FALSE(node.Expanded()) << node.Text();
         }
     }
 
-    main->TreeView1->Select(windows);
-    Choose("Expand1");
+    main->traceTree->Select(windows);
+    Choose("Expand");
     EXPECT_TRUE(windows.Expanded());
-    main->TreeView1->Select(Node("Windows", "Run MRU List"));
-    Choose("Collapse1");
+    main->traceTree->Select(Node("Windows", "Run MRU List"));
+    Choose("Collapse");
     EXPECT_FALSE(windows.Expanded());
-    Choose("FullCollapse2");
-    for (ui::TreeNode& node : main->TreeView1->AllNodes()) {
+    Choose("FullExpand");
+    for (ui::TreeNode& node : main->traceTree->AllNodes()) {
         if (node.HasChildren()) {
             EXPECT_TRUE(node.Expanded()) << node.Text();
         }
@@ -187,10 +185,10 @@ TEST_F(TreeBehaviour, EnableCollapseGovernsEveryCollapse)
 
 TEST_F(TreeBehaviour, CollapseUnselectedGroupsLeavesOnlyGroupsWithATick)
 {
-    Node("Windows", "DNS Logs").SetStateIndex(StateSelected);
-    CollapseUnselectedGroups(*main->TreeView1);
+    Tick("Windows", "DNS Logs");
+    CollapseUnselectedGroups(*main->traceTree);
     int collapsed = 0;
-    for (ui::TreeNode& node : main->TreeView1->AllNodes()) {
+    for (ui::TreeNode& node : main->traceTree->AllNodes()) {
         if (!node.HasChildren())
             continue;
         if (node.Text() == "Windows") {
@@ -204,42 +202,42 @@ TEST_F(TreeBehaviour, CollapseUnselectedGroupsLeavesOnlyGroupsWithATick)
 
 TEST_F(TreeBehaviour, ScrollTreeToTopShowsTheFirstGroupFromAnyDepth)
 {
-    HWND tree = main->TreeView1->Handle();
+    HWND tree = main->traceTree->Handle();
     auto firstVisible = [tree] { return SendMessageA(tree, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0); };
     const LPARAM root = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
     // Every group expanded is far taller than the tree: its last line is many lines down.
-    std::vector<ui::TreeNode> nodes = main->TreeView1->AllNodes();
+    std::vector<ui::TreeNode> nodes = main->traceTree->AllNodes();
     SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(nodes.back().Item()));
     ASSERT_NE(firstVisible(), root);
-    ScrollTreeToTop(*main->TreeView1);
+    ScrollTreeToTop(*main->traceTree);
     EXPECT_EQ(firstVisible(), root);
 }
 
 TEST_F(TreeBehaviour, ShowRootPathAndShowLinesFollowTheirMarks)
 {
-    EXPECT_TRUE(main->TreeView1->StyleBit(TVS_HASLINES));
-    EXPECT_FALSE(main->TreeView1->StyleBit(TVS_LINESATROOT));
-    Choose("ShowRootPath1");
-    EXPECT_TRUE(main->TreeView1->StyleBit(TVS_LINESATROOT));
-    EXPECT_TRUE(main->TreeView1->StyleBit(TVS_HASBUTTONS));
-    Choose("ShowLines1"); // first choice checks it: lines stay shown
-    EXPECT_TRUE(main->PopupMenu1.Find("ShowLines1")->Checked);
-    EXPECT_TRUE(main->TreeView1->StyleBit(TVS_HASLINES));
-    Choose("ShowLines1");
-    EXPECT_FALSE(main->TreeView1->StyleBit(TVS_HASLINES));
+    EXPECT_TRUE(main->traceTree->StyleBit(TVS_HASLINES));
+    EXPECT_FALSE(main->traceTree->StyleBit(TVS_LINESATROOT));
+    Choose("ShowRootPath");
+    EXPECT_TRUE(main->traceTree->StyleBit(TVS_LINESATROOT));
+    EXPECT_TRUE(main->traceTree->StyleBit(TVS_HASBUTTONS));
+    Choose("ShowLines"); // first choice checks it: lines stay shown
+    EXPECT_TRUE(main->treeMenu.Find("ShowLines")->Checked);
+    EXPECT_TRUE(main->traceTree->StyleBit(TVS_HASLINES));
+    Choose("ShowLines");
+    EXPECT_FALSE(main->traceTree->StyleBit(TVS_HASLINES));
 }
 
 TEST_F(TreeBehaviour, ContextMenuItemsInOrder)
 {
     std::vector<std::string> captions;
-    for (const auto& item : main->PopupMenu1.Items())
+    for (const auto& item : main->treeMenu.Items())
         captions.push_back(item->Name + ":" + item->Caption);
-    EXPECT_EQ(captions, (std::vector<std::string>{"Checall1:Check All", "UnCheckAll1:UnCheck All", "N1:-",
-                                                  "FullCollapse2:Full Expand", "FullCollapse1:Full Collapse", "N2:-",
-                                                  "Expand1:Expand", "Collapse1:Collapse", "N4:-",
-                                                  "EnableCollapse1:Enable Collapse",
-                                                  "ShowRootPath1:Show Root Path", "ShowLines1:Show Lines", "N5:-",
-                                                  "Preview1:Preview..."}));
+    EXPECT_EQ(captions, (std::vector<std::string>{"CheckAll:Check All", "UncheckAll:UnCheck All", "TreeSeparator1:-",
+                                                  "FullExpand:Full Expand", "FullCollapse:Full Collapse",
+                                                  "TreeSeparator2:-", "Expand:Expand", "Collapse:Collapse",
+                                                  "TreeSeparator3:-", "EnableCollapse:Enable Collapse",
+                                                  "ShowRootPath:Show Root Path", "ShowLines:Show Lines",
+                                                  "TreeSeparator4:-", "Preview:Preview..."}));
 }
 
 } // namespace

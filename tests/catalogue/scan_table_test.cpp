@@ -60,7 +60,7 @@ TEST(ScanTable, LooksWhereTheCleanerDeletesForTheTwoChosenFolderNames)
 
     // The Flash Player's settings history is the very folder the cleaner empties.
     const TraceAction& flash = *ActionsFor("Extra Traces", "Flash Player Sys History").First;
-    auto rows = CategoryScanTestsFor("Extra Traces", "Flash Player Sys History");
+    auto rows = CategoryScanTestsFor(*FindCategory("Extra Traces", "Flash Player Sys History"));
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(ScanPath(rows[0]->Base, rows[0]->Relative, source), BuildLocation(flash, source));
 
@@ -123,7 +123,7 @@ TEST(ScanTable, PathsAreTheFolderOneBackslashAndTheRelativePart)
     }
 
     auto path = [&](std::string_view group, std::string_view category) {
-        const CategoryScanTest* row = CategoryScanTestsFor(group, category).at(0);
+        const CategoryScanTest* row = CategoryScanTestsFor(FindCategory(group, category).value()).at(0);
         return ScanPath(row->Base, row->Relative, source).value_or("<none>");
     };
     EXPECT_EQ(path("Extra Traces", "Flash Player Shared Objects"),

@@ -3,7 +3,7 @@
 // prefix has an (empty) Internet cookies folder, so "Internet Explorer" is always present.
 #include "catalogue/scan_table.h"
 #include "catalogue/trace_scan.h"
-#include "catalogue/trace_tree_window.h"
+#include "catalogue/scan_selection.h"
 #include "cleaner/wine_support.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,9 @@
 namespace aw {
 namespace {
 
-using test::TraceTreeWindow;
+using test::ScanSelection;
+using test::StateNotSelected;
+using test::StateSelected;
 
 constexpr const char* kPaintKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Paint\\Recent File List";
 constexpr const char* kWordpadKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Wordpad\\Recent File List";
@@ -180,9 +182,12 @@ protected:
         SetClipboard(window.Handle(), "");
     }
 
-    void Scan(std::size_t scriptLines = 0) { ScanTraces(window.Tree(), scriptLines); }
+    void Scan(std::size_t scriptLines = 0)
+    {
+        ScanTraces(window.selection, scriptLines, window.Handle(), window.CollapseRequests());
+    }
 
-    TraceTreeWindow window;
+    ScanSelection window;
     test::Seeds seeds;
 };
 
@@ -212,16 +217,16 @@ TEST_F(ScanTest, OnABareMachineOnlyTheSingleTestsUntickAndAbsentBrowsersCollapse
 {
     for (int start : {StateSelected, StateNotSelected}) {
         window.SetAll(start);
-        window.Tree().FullExpand();
+        window.ExpandAll();
         // Repeated scans give the same answer ("Empty RecycleBin" keeps its state through all).
         for (int round = 0; round < 2; ++round) {
             Scan();
-            for (ui::TreeNode group = window.Tree().FirstRoot(); group; group = group.NextSibling())
-                for (ui::TreeNode child = group.FirstChild(); child; child = child.NextSibling()) {
-                    BareExpectation expected = OnBareMachine(group.Text(), child.Text());
-                    EXPECT_EQ(child.StateIndex(), start == StateSelected ? expected.FromTicked : expected.FromUnticked)
-                        << group.Text() << " > " << child.Text() << " starting at " << start;
-                }
+            for (const TraceCategory& category : TraceCategories()) {
+                const std::string group(category.Group), text(category.Text);
+                BareExpectation expected = OnBareMachine(group, text);
+                EXPECT_EQ(window.State(group, text), start == StateSelected ? expected.FromTicked : expected.FromUnticked)
+                    << group << " > " << text << " starting at " << start;
+            }
         }
         for (const std::string& browser : test::BrowserGroups())
             EXPECT_EQ(window.Expanded(browser), browser == "Internet Explorer") << browser;
@@ -273,7 +278,7 @@ TEST_P(BrowserScanTest, APresentBrowserReticksWhatTheUserUnticked)
     const std::string browser = GetParam();
     SeedBrowser(seeds, browser);
     window.SetGroup(browser, StateSelected);
-    window.Group(browser).FirstChild().SetStateIndex(StateNotSelected);
+    window.selection.Untick(CategoriesOfGroup(browser).front());
     Scan();
     for (int state : window.GroupStates(browser))
         EXPECT_EQ(state, StateSelected);
@@ -532,22 +537,6 @@ TEST_F(ScanTest, AnUnresolvableCookiesFolderIsNoInternetExplorer)
 
     EXPECT_EQ(after, before);
     EXPECT_FALSE(expanded);
-}
-
-TEST(SelectTraceNode, TicksAWholeGroupOrOneCategory)
-{
-    test::RequireSandbox();
-    TraceTreeWindow window;
-    window.SetAll(StateNotSelected);
-    SelectTraceNode(window.Group("Flock"));
-    for (int state : window.GroupStates("Flock"))
-        EXPECT_EQ(state, StateSelected);
-    EXPECT_EQ(window.Group("Flock").StateIndex(), -1) << "a group carries no state";
-
-    SelectTraceNode(window.Node("Opera", "Cookies"));
-    EXPECT_EQ(window.GroupStates("Opera"),
-              (std::vector<int>{1, 2, 1, 1, 1, 1, 1}));
-    SelectTraceNode(ui::TreeNode()); // nothing to do, and no crash
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Traces.ini through the real profile services, against a real trace tree.
 #include "catalogue/trace_catalogue.h"
 #include "catalogue/trace_selection_file.h"
-#include "catalogue/trace_tree_window.h"
+#include "catalogue/scan_selection.h"
 #include "cleaner/browser_families.h"
 #include "cleaner/wine_support.h"
 #include "platform/folder_services.h"
@@ -17,7 +17,9 @@
 namespace aw {
 namespace {
 
-using test::TraceTreeWindow;
+using test::ScanSelection;
+using test::StateNotSelected;
+using test::StateSelected;
 
 std::string ReadAll(const std::string& path)
 {
@@ -39,12 +41,10 @@ std::vector<std::string> CrLfLines(const std::string& text)
 }
 
 // A pattern that ticks every other category and differs between groups.
-void TickAlternately(TraceTreeWindow& window)
+void TickAlternately(ScanSelection& window)
 {
-    int i = 0;
-    for (ui::TreeNode group = window.Tree().FirstRoot(); group; group = group.NextSibling())
-        for (ui::TreeNode child = group.FirstChild(); child; child = child.NextSibling())
-            child.SetStateIndex(i++ % 3 == 0 ? StateSelected : StateNotSelected);
+    for (const TraceCategory& category : TraceCategories())
+        window.selection.Set(category.Id, IndexOf(category.Id) % 3 == 0);
 }
 
 class TracesIniTest : public ::testing::Test {
@@ -65,7 +65,7 @@ protected:
         std::ofstream(path_, std::ios::binary) << text;
     }
 
-    TraceTreeWindow window;
+    ScanSelection window;
     std::string folder_;
     std::string path_;
 };
@@ -74,15 +74,15 @@ TEST_F(TracesIniTest, SaveUntickLoadRestoresTheSelectionExactly)
 {
     TickAlternately(window);
     const std::vector<int> saved = window.States();
-    SaveTraceSelectionAt(path_, window.Tree());
+    SaveTraceSelectionAt(path_, window.selection);
 
     window.SetAll(StateNotSelected);
-    LoadTraceSelectionAt(path_, window.Tree());
+    LoadTraceSelectionAt(path_, window.selection);
     EXPECT_EQ(window.States(), saved);
 
     // And the other way round: what was unticked is unticked again.
     window.SetAll(StateSelected);
-    LoadTraceSelectionAt(path_, window.Tree());
+    LoadTraceSelectionAt(path_, window.selection);
     EXPECT_EQ(window.States(), saved);
 }
 
@@ -92,7 +92,7 @@ TEST_F(TracesIniTest, AFreshFileHoldsEveryCategoryInWalkingOrder)
     window.SetState("Apple Safari", "Cache", StateSelected);
     window.SetState("Apple Safari", "Cookies", StateSelected);
     window.SetState("Windows", "Wordpad History", StateSelected);
-    SaveTraceSelectionAt(path_, window.Tree());
+    SaveTraceSelectionAt(path_, window.selection);
 
     std::vector<std::string> lines = CrLfLines(ReadAll(path_));
     ASSERT_GE(lines.size(), 5u);
@@ -130,7 +130,7 @@ TEST_F(TracesIniTest, OnlyTheFilesOwnSectionsChangeTheTree)
     for (const CatalogueGroup& group : TraceCatalogue())
         before[std::string(group.Text)] = window.GroupStates(std::string(group.Text));
 
-    LoadTraceSelectionAt(path_, window.Tree());
+    LoadTraceSelectionAt(path_, window.selection);
 
     EXPECT_EQ(window.State("Opera", "Cache"), StateSelected);
     for (std::string category : {"Cookies", "Downloads History", "Search Field History", "Sessions History",
@@ -171,7 +171,7 @@ TEST_F(TracesIniTest, AFileFromBeforeTheNewerGroupsLoadsAsBefore)
     ASSERT_EQ(saved.size(), 106u);
     WriteFile(file);
 
-    LoadTraceSelectionAt(path_, window.Tree());
+    LoadTraceSelectionAt(path_, window.selection);
     for (const CatalogueGroup& group : TraceCatalogue())
         for (std::string_view category : group.Categories) {
             auto old = saved.find({std::string(group.Text), std::string(category)});
@@ -193,7 +193,7 @@ TEST_F(TracesIniTest, OnlyTheExactValueTrueTicks)
     window.SetGroup("Opera", StateSelected);
     window.SetState("Opera", "Sessions History", StateNotSelected);
 
-    LoadTraceSelectionAt(path_, window.Tree());
+    LoadTraceSelectionAt(path_, window.selection);
 
     EXPECT_EQ(window.GroupStates("Opera"),
               (std::vector<int>{StateNotSelected, StateNotSelected, StateNotSelected, StateNotSelected, StateSelected,
@@ -209,7 +209,7 @@ TEST_F(TracesIniTest, SectionNamesMatchCaseSensitivelyKeyNamesDoNot)
     window.SetState("Opera", "URLs History", StateSelected);
     window.SetState("Flock", "History", StateSelected);
 
-    LoadTraceSelectionAt(path_, window.Tree());
+    LoadTraceSelectionAt(path_, window.selection);
 
     // "opera" is no group: Opera keeps its states.
     EXPECT_EQ(window.State("Opera", "Cache"), StateNotSelected);
@@ -226,7 +226,7 @@ TEST_F(TracesIniTest, SavingKeepsWhatElseTheFileHolds)
     window.SetAll(StateNotSelected);
     window.SetState("Opera", "Cookies", StateSelected);
 
-    SaveTraceSelectionAt(path_, window.Tree());
+    SaveTraceSelectionAt(path_, window.selection);
 
     std::vector<std::string> lines = CrLfLines(ReadAll(path_));
     std::vector<std::string> nonEmpty;
@@ -252,7 +252,7 @@ TEST_F(TracesIniTest, SavingKeepsWhatElseTheFileHolds)
 
     // And the saved selection reads back.
     window.SetAll(StateSelected);
-    LoadTraceSelectionAt(path_, window.Tree());
+    LoadTraceSelectionAt(path_, window.selection);
     EXPECT_EQ(window.State("Opera", "Cookies"), StateSelected);
     EXPECT_EQ(window.State("Opera", "Cache"), StateNotSelected);
 }
@@ -261,7 +261,7 @@ TEST_F(TracesIniTest, WithoutAFileLoadingChangesNothingAndCreatesNothing)
 {
     TickAlternately(window);
     std::vector<int> before = window.States();
-    LoadTraceSelectionAt(path_, window.Tree());
+    LoadTraceSelectionAt(path_, window.selection);
     EXPECT_EQ(window.States(), before);
     EXPECT_FALSE(test::PathExists(path_));
 }
@@ -270,7 +270,7 @@ TEST_F(TracesIniTest, AFolderThatCannotBeWrittenFailsSilently)
 {
     std::string missing = folder_ + "no such folder\\Traces.ini";
     TickAlternately(window);
-    SaveTraceSelectionAt(missing, window.Tree());
+    SaveTraceSelectionAt(missing, window.selection);
     EXPECT_FALSE(test::PathExists(missing));
 }
 
@@ -283,11 +283,11 @@ TEST_F(TracesIniTest, TheFileNameFormUsesTheExecutablesFolder)
 
     window.SetAll(StateNotSelected);
     window.SetState("QtWeb", "History", StateSelected);
-    SaveTraceSelection(name, window.Tree());
+    SaveTraceSelection(name, window.selection);
     EXPECT_TRUE(test::PathExists(besideExe));
 
     window.SetAll(StateSelected);
-    LoadTraceSelection(name, window.Tree());
+    LoadTraceSelection(name, window.selection);
     EXPECT_EQ(window.State("QtWeb", "History"), StateSelected);
     EXPECT_EQ(window.State("QtWeb", "Cache"), StateNotSelected);
     DeleteFileA(besideExe.c_str());

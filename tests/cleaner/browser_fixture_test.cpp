@@ -146,7 +146,7 @@ protected:
     {
         CleanRequest request;
         for (const std::string& category : categories)
-            request.Selection.push_back({group, category});
+            EXPECT_TRUE(request.Selection.TickNamed(group, category));
         CleanCounters counters;
         RunCleaning(request, counters);
         return counters;

@@ -23,7 +23,7 @@ protected:
     CleanCounters Clean(const std::string& group, const std::string& category)
     {
         CleanRequest request;
-        request.Selection.push_back({group, category});
+        EXPECT_TRUE(request.Selection.TickNamed(group, category));
         CleanCounters counters;
         RunCleaning(request, counters);
         return counters;

@@ -2,11 +2,13 @@
 #include "cleaner/location_builder.h"
 #include "cleaner/location_table.h"
 #include "cleaner/path_rules.h"
+#include "cleaner/trace_selection.h"
 
 #include "support/fake_location_source.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -44,6 +46,22 @@ TEST(LocationTable, FollowsTheTraceTreeCategoryByCategory)
         if (table.empty() || table.back() != std::make_pair(action.Group, action.Category))
             table.emplace_back(action.Group, action.Category);
     EXPECT_EQ(tree, table);
+
+    // Each identity is its category's place in the tree and holds exactly that category's rows,
+    // so that a run reaches every row of the table through the identities.
+    std::size_t rows = 0;
+    ASSERT_EQ(tree.size(), TraceCategories().size());
+    for (std::size_t i = 0; i < tree.size(); ++i) {
+        const TraceCategory& category = TraceCategories()[i];
+        EXPECT_EQ(IndexOf(category.Id), i);
+        EXPECT_EQ(std::make_pair(category.Group, category.Text), tree[i]);
+        ASSERT_FALSE(category.Actions.empty()) << category.Group << " > " << category.Text;
+        EXPECT_EQ(category.Actions.First, TraceLocationTable().data() + rows);
+        for (const TraceAction& action : category.Actions)
+            EXPECT_EQ(std::make_pair(action.Group, action.Category), tree[i]);
+        rows += category.Actions.Count;
+    }
+    EXPECT_EQ(rows, TraceLocationTable().size());
 }
 
 TEST(LocationTable, EveryRowIsWellFormedForItsKind)
@@ -84,6 +102,45 @@ TEST(LocationTable, CategoriesAreFoundByTheirExactTexts)
     EXPECT_TRUE(ActionsFor("Opera ", "Cache").empty());
     EXPECT_TRUE(ActionsFor("Windows", "Recent Docs Lis").empty());
     EXPECT_TRUE(ActionsFor("Cache", "Opera").empty());
+    EXPECT_EQ(FindCategory("Lunascape", "History"), TraceSelection::Named({{"Lunascape", "History"}}).Ticked().at(0));
+    for (auto [group, category] : {std::pair{"Opera", "cache"}, {"Opera ", "Cache"}, {"Cache", "Opera"}, {"Opera", ""}})
+        EXPECT_FALSE(FindCategory(group, category)) << group << " > " << category;
+}
+
+TEST(TraceSelection, TicksByIdentityAndListsInTreeOrder)
+{
+    TraceSelection selection;
+    EXPECT_TRUE(selection.Empty());
+    EXPECT_FALSE(selection.TickNamed("Opera", "cookies"));
+    EXPECT_TRUE(selection.Empty());
+
+    ASSERT_TRUE(selection.TickNamed("Windows", "DNS Logs"));
+    ASSERT_TRUE(selection.TickNamed("Apple Safari", "History"));
+    selection.SetGroup("Opera", true);
+    const std::vector<CategoryId> ticked = selection.Ticked();
+    ASSERT_EQ(ticked.size(), 2 + CategoriesOfGroup("Opera").size());
+    EXPECT_TRUE(std::is_sorted(ticked.begin(), ticked.end()));
+    EXPECT_EQ(CategoryInfo(ticked.front()).Group, "Apple Safari");
+    EXPECT_EQ(CategoryInfo(ticked.back()).Text, "DNS Logs");
+    EXPECT_TRUE(selection.AnyInGroup("Opera"));
+    EXPECT_FALSE(selection.AnyInGroup("Google Chrome"));
+    EXPECT_FALSE(selection.AnyInGroup("Oper"));
+
+    // Flipping twice, or setting a group off, leaves the rest as it was.
+    TraceSelection before = selection;
+    const CategoryId dns = *FindCategory("Windows", "DNS Logs");
+    selection.Flip(dns);
+    EXPECT_FALSE(selection.Contains(dns));
+    selection.Flip(dns);
+    EXPECT_EQ(selection, before);
+    selection.SetGroup("Opera", false);
+    EXPECT_FALSE(selection.AnyInGroup("Opera"));
+    EXPECT_EQ(selection.Ticked().size(), 2u);
+
+    selection.SetAll(true);
+    EXPECT_EQ(selection.Ticked().size(), TraceCategories().size());
+    selection.SetAll(false);
+    EXPECT_EQ(selection, TraceSelection());
 }
 
 TEST(LocationTable, OneFirefoxCategoryCarriesTheOfflineCache)

@@ -89,8 +89,9 @@ CleanRequest EveryCategory()
 {
     CleanRequest request;
     for (const CategoryTraces& row : test::TraceWorld())
-        if (Included(row))
-            request.Selection.push_back({row.Group, row.Category});
+        if (Included(row)) {
+            EXPECT_TRUE(request.Selection.TickNamed(row.Group, row.Category));
+        }
     return request;
 }
 

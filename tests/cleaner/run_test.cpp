@@ -26,7 +26,7 @@ protected:
     static CleanRequest Only(const std::string& group, const std::string& category)
     {
         CleanRequest request;
-        request.Selection.push_back({group, category});
+        EXPECT_TRUE(request.Selection.TickNamed(group, category));
         return request;
     }
 
@@ -114,27 +114,14 @@ TEST_F(CleaningRun, CountersStartFromZeroAtEveryRun)
     EXPECT_EQ(0, counters_.FilesDeleted);
 }
 
-TEST_F(CleaningRun, PairsTheTreeDoesNotHoldCleanNothing)
-{
-    test::SeedWorld(seeds_);
-    CleanRequest request;
-    request.Selection = {{"Opera", "cookies"}, {"opera", "Cookies"}, {"Opera", "Cookie"}, {"Opera", ""},
-                         {"Cookies", "Opera"}, {"Windows", "Recent Docs Lis"}};
-    RunCleaning(request, counters_);
-    EXPECT_EQ(0, counters_.FilesDeleted);
-    EXPECT_EQ(0, counters_.RegistryKeysDeleted);
-    for (const CategoryTraces& row : test::TraceWorld())
-        for (const Item& item : row.Items)
-            EXPECT_TRUE(test::ItemExists(item)) << test::FullPath(item);
-}
-
 // The custom location script comes first in the tree; whatever order the selection lists
 // the categories in, the run reaches them in tree order.
 TEST_F(CleaningRun, CategoriesAreCleanedInTreeOrder)
 {
     test::SeedWorld(seeds_);
     CleanRequest request;
-    request.Selection = {{"Windows", "Recent Docs List"}, {"Google Chrome", "Cookies"}, {"Advanced", "Custom Locations"}};
+    request.Selection = TraceSelection::Named(
+        {{"Windows", "Recent Docs List"}, {"Google Chrome", "Cookies"}, {"Advanced", "Custom Locations"}});
     request.ScriptLines = {"FIL:x"};
     request.IndexDatOption = true;
     const std::string chromeCookies = test::RootFolder(test::Root::Local) + "\\Google\\Chrome\\User Data\\Default\\Cookies";
@@ -169,15 +156,20 @@ TEST_F(CleaningRun, CustomLocationsWithoutARunnerDoNothing)
     EXPECT_EQ(0, calls);
 }
 
-// A run that cannot be stopped by a runner that throws: the other categories still run.
-TEST_F(CleaningRun, AFailingActionDoesNotEndTheRun)
+// A run that cannot be stopped by a runner that throws: the other categories still run, and
+// the run names the action it lost and why.
+TEST_F(CleaningRun, AFailingActionDoesNotEndTheRunAndIsReported)
 {
     test::SeedWorld(seeds_);
     CleanRequest request = Only("Advanced", "Custom Locations");
-    request.Selection.push_back({"Opera", "Cookies"});
+    EXPECT_TRUE(request.Selection.TickNamed("Opera", "Cookies"));
     request.RunCustomLocations = [](const CleanRequest&, CleanCounters&) { throw std::runtime_error("script failed"); };
-    RunCleaning(request, counters_);
+    const std::vector<CleanFailure> failures = RunCleaning(request, counters_);
     EXPECT_EQ(1, counters_.FilesDeleted);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].Category, FindCategory("Advanced", "Custom Locations"));
+    EXPECT_EQ(failures[0].Reason, "script failed");
+    EXPECT_TRUE(RunCleaning(Only("Opera", "Cookies"), counters_).empty());
 }
 
 TEST_F(CleaningRun, CookiesOfInternetExplorerLeaveALockedIndexDatForTheNextStart)
@@ -231,7 +223,7 @@ TEST_F(CleaningRun, NamesOfAnyScriptAndLengthAreCleanedAndCounted)
     ASSERT_TRUE(test::PathExists(deep + "\\" + test::kEmojiName));
 
     CleanRequest request = Only("Flock", "Cache");
-    request.Selection.push_back({"Windows", "Recent Folder"});
+    EXPECT_TRUE(request.Selection.TickNamed("Windows", "Recent Folder"));
     RunCleaning(request, counters_);
 
     for (const std::string& name : test::kUnspellableNames) {

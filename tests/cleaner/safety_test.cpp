@@ -78,7 +78,7 @@ TEST_F(Safety, AnUnresolvableSpecialFolderMakesItsActionsDoNothing)
     EXPECT_EQ("", GetSpecialFolder(kCsidlInternetCache));
 
     CleanRequest request;
-    request.Selection = {{"Internet Explorer", "Cache"}, {"Lunascape", "Cache"}};
+    request.Selection = TraceSelection::Named({{"Internet Explorer", "Cache"}, {"Lunascape", "Cache"}});
     RunCleaning(request, counters_);
 
     CreateDirectoryA(cache.c_str(), nullptr);
@@ -111,7 +111,7 @@ TEST_F(Safety, FirefoxWithoutTheShellFoldersValueCleansNothing)
     CleanRequest request;
     for (const char* category : {"Cache", "Content History", "Cookies", "Downloads History", "Form History", "History",
                                  "Search History", "Session History"})
-        request.Selection.push_back({"Mozilla Firefox", category});
+        EXPECT_TRUE(request.Selection.TickNamed("Mozilla Firefox", category));
     RunCleaning(request, counters_);
     RegWriteString(HKEY_CURRENT_USER, std::string(kShellFolders) + "\\AppData", *appData);
 
@@ -140,7 +140,7 @@ TEST_F(Safety, SeaMonkeyWithoutProfilesIniCleansNothing)
 
     CleanRequest request;
     for (const char* category : {"Cache", "Cookies", "Downloads History", "History", "URLs History"})
-        request.Selection.push_back({"SeaMonkey", category});
+        EXPECT_TRUE(request.Selection.TickNamed("SeaMonkey", category));
     RunCleaning(request, counters_);
 
     EXPECT_EQ(0, counters_.FilesDeleted);
@@ -176,7 +176,7 @@ TEST_F(Safety, ALinkInsideACacheIsNeverFollowed)
     ASSERT_TRUE(PathExists(deep + "\\f_000001"));
 
     CleanRequest request;
-    request.Selection = {{"Comodo Dragon", "Cache"}};
+    request.Selection = TraceSelection::Named({{"Comodo Dragon", "Cache"}});
     RunCleaning(request, counters_);
 
     EXPECT_FALSE(PathExists(cache + "\\data_0"));
@@ -218,7 +218,7 @@ TEST_F(Safety, LinksToFilesAreNeitherFollowedNorCounted)
     EXPECT_EQ(0, counters_.FilesDeleted);
 
     CleanRequest request;
-    request.Selection = {{"Comodo Dragon", "Cache"}};
+    request.Selection = TraceSelection::Named({{"Comodo Dragon", "Cache"}});
     RunCleaning(request, counters_);
     EXPECT_FALSE(PathExists(cache + "\\data_1"));
     EXPECT_EQ(1, counters_.FilesDeleted);

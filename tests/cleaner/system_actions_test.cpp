@@ -47,7 +47,7 @@ protected:
     CleanRequest only(const char* category) const
     {
         CleanRequest request;
-        request.Selection = {{"Windows", category}};
+        request.Selection = TraceSelection::Named({{"Windows", category}});
         request.Owner = window_;
         return request;
     }

@@ -67,8 +67,8 @@ protected:
 
     void Add(const std::string& text)
     {
-        form_.Edit1->SetText(text);
-        Click(*form_.Button2);
+        form_.locationLine->SetText(text);
+        Click(*form_.addLocationButton);
     }
 
     const std::string path_ = GetExeFolder() + "Locations.txt";
@@ -80,39 +80,39 @@ TEST_F(LocationsEditor, PlusAddsTheTrimmedTextOnceButOtherLetterCaseAgain)
 {
     Add("  DIR:%TEMP%|*.tmp \t");
     Add("DIR:%TEMP%|*.tmp");
-    EXPECT_EQ((Lines{"DIR:%TEMP%|*.tmp"}), form_.Memo1->Lines());
-    EXPECT_EQ("DIR:%TEMP%|*.tmp", form_.Edit1->Text());
+    EXPECT_EQ((Lines{"DIR:%TEMP%|*.tmp"}), form_.locationsMemo->Lines());
+    EXPECT_EQ("DIR:%TEMP%|*.tmp", form_.locationLine->Text());
 
     Add("dir:%temp%|*.TMP");
-    EXPECT_EQ((Lines{"DIR:%TEMP%|*.tmp", "dir:%temp%|*.TMP"}), form_.Memo1->Lines());
+    EXPECT_EQ((Lines{"DIR:%TEMP%|*.tmp", "dir:%temp%|*.TMP"}), form_.locationsMemo->Lines());
 
     Add("");
-    EXPECT_EQ(2u, form_.Memo1->Lines().size());
+    EXPECT_EQ(2u, form_.locationsMemo->Lines().size());
 
     // Lines are compared as they stand: one with blanks around it is another line.
-    form_.Memo1->SetLines({"  FIL:C:\\x.txt"});
+    form_.locationsMemo->SetLines({"  FIL:C:\\x.txt"});
     Add("FIL:C:\\x.txt");
-    EXPECT_EQ((Lines{"  FIL:C:\\x.txt", "FIL:C:\\x.txt"}), form_.Memo1->Lines());
+    EXPECT_EQ((Lines{"  FIL:C:\\x.txt", "FIL:C:\\x.txt"}), form_.locationsMemo->Lines());
 }
 
 TEST_F(LocationsEditor, SaveWritesEveryLineWithCrLfAndLoadReadsAnyLineEnd)
 {
-    form_.Memo1->SetLines({"FIL:%TEMP%a.txt", "", "  # note", "REG:HKCU\\Software\\A\\B"});
-    Click(*form_.Button5);
+    form_.locationsMemo->SetLines({"FIL:%TEMP%a.txt", "", "  # note", "REG:HKCU\\Software\\A\\B"});
+    Click(*form_.saveLocationsButton);
     EXPECT_TRUE(errors_.empty());
     EXPECT_EQ("FIL:%TEMP%a.txt\r\n\r\n  # note\r\nREG:HKCU\\Software\\A\\B\r\n", ReadBytes(path_));
 
-    form_.Memo1->SetLines({"other"});
-    Click(*form_.Button4);
-    EXPECT_EQ((Lines{"FIL:%TEMP%a.txt", "", "  # note", "REG:HKCU\\Software\\A\\B"}), form_.Memo1->Lines());
+    form_.locationsMemo->SetLines({"other"});
+    Click(*form_.loadLocationsButton);
+    EXPECT_EQ((Lines{"FIL:%TEMP%a.txt", "", "  # note", "REG:HKCU\\Software\\A\\B"}), form_.locationsMemo->Lines());
 
     WriteBytes(path_, "one\r\ntwo\rthree\nfour");
-    Click(*form_.Button4);
-    EXPECT_EQ((Lines{"one", "two", "three", "four"}), form_.Memo1->Lines());
+    Click(*form_.loadLocationsButton);
+    EXPECT_EQ((Lines{"one", "two", "three", "four"}), form_.locationsMemo->Lines());
 
     WriteBytes(path_, "only\r\n");
-    LoadLocationsAtShow(*form_.Memo1);
-    EXPECT_EQ((Lines{"only"}), form_.Memo1->Lines());
+    LoadLocationsAtShow(*form_.locationsMemo);
+    EXPECT_EQ((Lines{"only"}), form_.locationsMemo->Lines());
 }
 
 // Lines the ANSI code page cannot spell: a UTF-8 file (with or without its mark) shows in the
@@ -123,24 +123,24 @@ TEST_F(LocationsEditor, LinesTheCodePageCannotSpellShowAndSaveWithoutLoss)
     const std::string cyrillic = "FIL:%TEMP%" + test::kCyrillicName;
     const std::string emoji = "DIR:C:\\" + test::kEmojiName + "|*.*";
     WriteBytes(path_, "\xEF\xBB\xBF" + cyrillic + "\r\n" + emoji + "\r\n");
-    Click(*form_.Button4);
-    EXPECT_EQ((Lines{cyrillic, emoji}), form_.Memo1->Lines());
+    Click(*form_.loadLocationsButton);
+    EXPECT_EQ((Lines{cyrillic, emoji}), form_.locationsMemo->Lines());
     wchar_t shown[64] = {};
-    GetWindowTextW(form_.Memo1->Handle(), shown, 64);
+    GetWindowTextW(form_.locationsMemo->Handle(), shown, 64);
     EXPECT_STREQ(L"FIL:%TEMP%\u043E\u0442\u0447\u0451\u0442.docx\r\nDIR:C:\\\xD83D\xDE00 smile.png|*.*", shown);
 
     // Typed by the user into the line to add.
-    SetWindowTextW(form_.Edit1->Handle(), L"  FIL:C:\\\u5831\u544A.txt ");
-    Click(*form_.Button2);
+    SetWindowTextW(form_.locationLine->Handle(), L"  FIL:C:\\\u5831\u544A.txt ");
+    Click(*form_.addLocationButton);
     const std::string chinese = "FIL:C:\\" + test::kChineseName;
-    EXPECT_EQ((Lines{cyrillic, emoji, chinese}), form_.Memo1->Lines());
-    Click(*form_.Button5);
+    EXPECT_EQ((Lines{cyrillic, emoji, chinese}), form_.locationsMemo->Lines());
+    Click(*form_.saveLocationsButton);
     EXPECT_EQ(cyrillic + "\r\n" + emoji + "\r\n" + chinese + "\r\n", ReadBytes(path_));
 
     WriteBytes(path_, "DIR:C:\\Caf\xE9|*.*\r\n");
-    Click(*form_.Button4);
-    EXPECT_EQ((Lines{"DIR:C:\\Caf\xC3\xA9|*.*"}), form_.Memo1->Lines());
-    Click(*form_.Button5);
+    Click(*form_.loadLocationsButton);
+    EXPECT_EQ((Lines{"DIR:C:\\Caf\xC3\xA9|*.*"}), form_.locationsMemo->Lines());
+    Click(*form_.saveLocationsButton);
     EXPECT_EQ("DIR:C:\\Caf\xE9|*.*\r\n", ReadBytes(path_));
     EXPECT_TRUE(errors_.empty());
 }
@@ -148,15 +148,15 @@ TEST_F(LocationsEditor, LinesTheCodePageCannotSpellShowAndSaveWithoutLoss)
 TEST_F(LocationsEditor, SaveWithAnEmptyEditorAndLoadWithoutAFileChangeNothing)
 {
     WriteBytes(path_, "kept\r\n");
-    form_.Memo1->SetLines({});
-    Click(*form_.Button5);
+    form_.locationsMemo->SetLines({});
+    Click(*form_.saveLocationsButton);
     EXPECT_EQ("kept\r\n", ReadBytes(path_));
 
     RemoveLocationsFile(path_);
-    form_.Memo1->SetLines({"mine"});
-    Click(*form_.Button4);
-    LoadLocationsAtShow(*form_.Memo1);
-    EXPECT_EQ((Lines{"mine"}), form_.Memo1->Lines());
+    form_.locationsMemo->SetLines({"mine"});
+    Click(*form_.loadLocationsButton);
+    LoadLocationsAtShow(*form_.locationsMemo);
+    EXPECT_EQ((Lines{"mine"}), form_.locationsMemo->Lines());
     EXPECT_TRUE(errors_.empty());
 }
 
@@ -164,11 +164,11 @@ TEST_F(LocationsEditor, AFileThatCannotBeWrittenReachesTheErrorBoxAndTheEditorKe
 {
     // A folder where the file should be: it can be neither created nor replaced.
     ASSERT_TRUE(CreateDirectoryA(path_.c_str(), nullptr));
-    form_.Memo1->SetLines({"FIL:%TEMP%a.txt"});
-    Click(*form_.Button5);
+    form_.locationsMemo->SetLines({"FIL:%TEMP%a.txt"});
+    Click(*form_.saveLocationsButton);
     ASSERT_EQ(1u, errors_.size());
     EXPECT_NE(std::string::npos, errors_[0].find("Locations.txt")) << errors_[0];
-    EXPECT_EQ((Lines{"FIL:%TEMP%a.txt"}), form_.Memo1->Lines());
+    EXPECT_EQ((Lines{"FIL:%TEMP%a.txt"}), form_.locationsMemo->Lines());
 }
 
 TEST(ScriptFile, AFileThatCannotBeReadLeavesTheListAsItWas)

@@ -329,7 +329,7 @@ TEST_F(CustomLocationRun, TheCleaningRunRunsTheScriptForCustomLocations)
     RunCleaning(request, counters);
     EXPECT_TRUE(PathExists(TempFolder() + "aw-run.txt"));
 
-    request.Selection.push_back({"Advanced", "Custom Locations"});
+    EXPECT_TRUE(request.Selection.TickNamed("Advanced", "Custom Locations"));
     RunCleaning(request, counters);
     EXPECT_FALSE(PathExists(TempFolder() + "aw-run.txt"));
     EXPECT_EQ(1, counters.FilesDeleted);

@@ -251,7 +251,7 @@ void WriteOwnStartupEntry()
 {
     ui::Application::Instance().SetTitle("Ashwarden");
     ui::CheckBox box("CheckBox10", "Start with Windows", true);
-    CheckBox10Click(box);
+    OnStartWithWindowsClicked(box);
     EXPECT_TRUE(RunValue(kStartup));
 }
 

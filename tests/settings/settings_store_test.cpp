@@ -55,13 +55,13 @@ TEST_F(SettingsStore, WindowHasItsPagesOptionsAndInitialStates)
     GetClientRect(form.Handle(), &client);
     EXPECT_EQ(client.right, 577);
     EXPECT_EQ(client.bottom, 397);
-    ASSERT_EQ(form.PageControl1->PageCount(), 4);
-    EXPECT_EQ(form.PageControl1->ActivePageIndex(), 0);
+    ASSERT_EQ(form.pages->PageCount(), 4);
+    EXPECT_EQ(form.pages->ActivePageIndex(), 0);
     const char* pageNames[] = {"TabSheet1", "TabSheet3", "TabSheet2", "TabSheet4"};
     const char* pageCaptions[] = {"  General  ", "  Cleaning  ", "  Schedule  ", "  Advanced  "};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(form.PageControl1->Page(i).Name(), pageNames[i]);
-        EXPECT_EQ(form.PageControl1->Page(i).Caption(), pageCaptions[i]);
+        EXPECT_EQ(form.pages->Page(i).Name(), pageNames[i]);
+        EXPECT_EQ(form.pages->Page(i).Caption(), pageCaptions[i]);
     }
     std::vector<std::string> order;
     for (ui::CheckBox* box : form.OptionsInCreationOrder())
@@ -69,15 +69,15 @@ TEST_F(SettingsStore, WindowHasItsPagesOptionsAndInitialStates)
     EXPECT_EQ(order, (std::vector<std::string>{"CheckBox6-", "CheckBox1-", "CheckBox2+", "CheckBox10-", "CheckBox9-",
                                                "CheckBox7-", "CheckBox8-", "CheckBox5-", "CheckBox3-",
                                                "CheckBox4-"}));
-    EXPECT_EQ(form.Option(OptionId::DeleteIndexDatOnReboot).Parent(), &form.PageControl1->Page(1));
-    EXPECT_EQ(form.Option(OptionId::CleanWhenWindowsShutsDown).Parent(), &form.PageControl1->Page(2));
+    EXPECT_EQ(form.Option(OptionId::DeleteIndexDatOnReboot).Parent(), &form.pages->Page(1));
+    EXPECT_EQ(form.Option(OptionId::CleanWhenWindowsShutsDown).Parent(), &form.pages->Page(2));
     EXPECT_EQ(form.Option(OptionId::CleanWhenWindowsShutsDown).GetBounds().Top, 40);
     EXPECT_EQ(form.Option(OptionId::StartWithWindows).GetBounds().Top, 160);
     EXPECT_EQ(form.Option(OptionId::StartWithWindows).GetBounds().Width, 449);
-    EXPECT_EQ(form.Memo1->Parent(), &form.PageControl1->Page(3));
+    EXPECT_EQ(form.locationsMemo->Parent(), &form.pages->Page(3));
 
     // Tab order on the first page follows creation, not the top-to-bottom order.
-    HWND page = form.PageControl1->Page(0).Handle();
+    HWND page = form.pages->Page(0).Handle();
     HWND tabOrder[7] = {};
     tabOrder[0] = form.Option(OptionId::NoMessageAfterCleaning).Handle();
     for (int i = 1; i < 7; ++i)
@@ -92,30 +92,30 @@ TEST_F(SettingsStore, WindowMadeLaterShowsWhatWasSetBefore)
     ASSERT_EQ(form.Handle(), nullptr);
     form.Option(OptionId::CreateRestorePoint).SetChecked(true);
     form.Option(OptionId::MinimizeToTray).SetChecked(false);
-    form.Memo1->SetLines({"FIL:%TEMP%a.txt", "DIR:%TEMP%|*.tmp"});
-    form.PageControl1->SetActivePageIndex(3);
-    form.Button5->SetEnabled(false);
-    EXPECT_EQ(form.Memo1->Lines(), (std::vector<std::string>{"FIL:%TEMP%a.txt", "DIR:%TEMP%|*.tmp"}));
+    form.locationsMemo->SetLines({"FIL:%TEMP%a.txt", "DIR:%TEMP%|*.tmp"});
+    form.pages->SetActivePageIndex(3);
+    form.saveLocationsButton->SetEnabled(false);
+    EXPECT_EQ(form.locationsMemo->Lines(), (std::vector<std::string>{"FIL:%TEMP%a.txt", "DIR:%TEMP%|*.tmp"}));
 
     form.HandleNeeded();
     auto check = [](ui::CheckBox& box) { return SendMessageA(box.Handle(), BM_GETCHECK, 0, 0); };
     EXPECT_EQ(check(form.Option(OptionId::CreateRestorePoint)), BST_CHECKED);
     EXPECT_EQ(check(form.Option(OptionId::MinimizeToTray)), BST_UNCHECKED);
     char text[64] = {};
-    GetWindowTextA(form.Memo1->Handle(), text, sizeof text);
+    GetWindowTextA(form.locationsMemo->Handle(), text, sizeof text);
     EXPECT_STREQ(text, "FIL:%TEMP%a.txt\r\nDIR:%TEMP%|*.tmp");
-    EXPECT_EQ(SendMessageA(form.PageControl1->Handle(), TCM_GETCURSEL, 0, 0), 3);
-    EXPECT_EQ(TabCtrl_GetItemCount(form.PageControl1->Handle()), 4);
+    EXPECT_EQ(SendMessageA(form.pages->Handle(), TCM_GETCURSEL, 0, 0), 3);
+    EXPECT_EQ(TabCtrl_GetItemCount(form.pages->Handle()), 4);
     // Only the chosen page is shown (within the still hidden window).
-    EXPECT_NE(GetWindowLongA(form.PageControl1->Page(3).Handle(), GWL_STYLE) & WS_VISIBLE, 0);
-    EXPECT_EQ(GetWindowLongA(form.PageControl1->Page(0).Handle(), GWL_STYLE) & WS_VISIBLE, 0);
-    EXPECT_FALSE(IsWindowEnabled(form.Button5->Handle()));
-    EXPECT_FALSE(form.Button5->Enabled());
+    EXPECT_NE(GetWindowLongA(form.pages->Page(3).Handle(), GWL_STYLE) & WS_VISIBLE, 0);
+    EXPECT_EQ(GetWindowLongA(form.pages->Page(0).Handle(), GWL_STYLE) & WS_VISIBLE, 0);
+    EXPECT_FALSE(IsWindowEnabled(form.saveLocationsButton->Handle()));
+    EXPECT_FALSE(form.saveLocationsButton->Enabled());
     // The sheets fill the area the tabs leave, as pages added to a live control do.
     RECT area{0, 0, 561, 273};
-    TabCtrl_AdjustRect(form.PageControl1->Handle(), FALSE, &area);
-    EXPECT_EQ(form.PageControl1->Page(2).GetBounds().Top, area.top);
-    EXPECT_EQ(form.PageControl1->Page(2).GetBounds().Width, area.right - area.left);
+    TabCtrl_AdjustRect(form.pages->Handle(), FALSE, &area);
+    EXPECT_EQ(form.pages->Page(2).GetBounds().Top, area.top);
+    EXPECT_EQ(form.pages->Page(2).GetBounds().Width, area.right - area.left);
 }
 
 TEST_F(SettingsStore, FirstSaveWritesTheTenKeysInCreationOrder)

@@ -189,7 +189,7 @@ int Windows(const std::string& folder, Look look)
     if (look != Look::Native) SkinControlsOf(settings.Handle(), *data);
     if (look == Look::Unskinned) UnskinControlsOf(settings.Handle());
     for (int page = 0; page < 4; ++page) {
-        settings.PageControl1->SetActivePageIndex(page);
+        settings.pages->SetActivePageIndex(page);
         shoot(settings, "settings-" + std::to_string(page) + ".bmp");
     }
     UnskinControlsOf(settings.Handle());

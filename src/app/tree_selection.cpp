@@ -1,25 +1,24 @@
-#include "catalogue/tree_selection.h"
+#include "app/tree_selection.h"
 
-#include "catalogue/trace_tree.h"
+#include "app/trace_tree.h"
 #include "ui/application.h"
 
 namespace aw {
 
 namespace {
 
-void SetAllTraces(ui::TreeView& tree, int state)
+void SetAllTraces(const ui::TreeView& tree, TraceSelection& selection, bool ticked)
 {
     ui::TreeNode selected = tree.Selected();
     if (!selected)
         return;
     if (selected.HasChildren()) {
         for (ui::TreeNode child = selected.FirstChild(); child; child = child.NextSibling())
-            child.SetStateIndex(state);
+            if (const std::optional<CategoryId> id = CategoryOfNode(child))
+                selection.Set(*id, ticked);
         return;
     }
-    for (ui::TreeNode group = tree.FirstRoot(); group; group = group.NextSibling())
-        for (ui::TreeNode child = group.FirstChild(); child; child = child.NextSibling())
-            child.SetStateIndex(state);
+    selection.SetAll(ticked);
 }
 
 // True when every child of the node is unticked (a node without children counts as such).
@@ -33,25 +32,20 @@ bool NoneSelected(const ui::TreeNode& node)
 
 } // namespace
 
-void ToggleNodeState(ui::TreeNode node)
+void ToggleNodeCategory(const ui::TreeNode& node, TraceSelection& selection)
 {
-    if (!node)
-        return;
-    int state = node.StateIndex();
-    if (state == StateNotSelected)
-        node.SetStateIndex(StateSelected);
-    else if (state == StateSelected)
-        node.SetStateIndex(StateNotSelected);
+    if (const std::optional<CategoryId> id = CategoryOfNode(node))
+        selection.Flip(*id);
 }
 
-void CheckAllTraces(ui::TreeView& tree)
+void CheckAllTraces(const ui::TreeView& tree, TraceSelection& selection)
 {
-    SetAllTraces(tree, StateSelected);
+    SetAllTraces(tree, selection, true);
 }
 
-void UncheckAllTraces(ui::TreeView& tree)
+void UncheckAllTraces(const ui::TreeView& tree, TraceSelection& selection)
 {
-    SetAllTraces(tree, StateNotSelected);
+    SetAllTraces(tree, selection, false);
 }
 
 void CollapseUnselectedGroups(ui::TreeView& tree)

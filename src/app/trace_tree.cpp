@@ -1,4 +1,4 @@
-#include "catalogue/trace_tree.h"
+#include "app/trace_tree.h"
 
 #include "catalogue/trace_catalogue.h"
 #include "platform/gdi.h"
@@ -49,6 +49,16 @@ HIMAGELIST CreateCheckBoxImages()
     return images;
 }
 
+namespace {
+
+// A node's data: 0 for a group, the category's identity + 1 for a category.
+LPARAM NodeDataOf(CategoryId id)
+{
+    return static_cast<LPARAM>(IndexOf(id) + 1);
+}
+
+} // namespace
+
 void BuildTraceTree(ui::TreeView& tree)
 {
     tree.SetStateImages(CreateCheckBoxImages());
@@ -56,8 +66,10 @@ void BuildTraceTree(ui::TreeView& tree)
     for (const CatalogueGroup& group : TraceCatalogue()) {
         // Groups are bold from the start, as the creation handler would make them anyway.
         ui::TreeNode groupNode = tree.AddSorted(ui::TreeNode(), std::string(group.Text), -1, true);
-        for (std::string_view category : group.Categories)
-            tree.AddSorted(groupNode, std::string(category), StateNotSelected);
+        for (std::string_view category : group.Categories) {
+            const std::optional<CategoryId> id = FindCategory(group.Text, category);
+            tree.AddSorted(groupNode, std::string(category), StateNotSelected, false, id ? NodeDataOf(*id) : 0);
+        }
     }
 }
 
@@ -74,36 +86,46 @@ void BoldGroupNodes(ui::TreeView& tree)
             SetNodeBold(node, true);
 }
 
-bool AnyTraceSelected(ui::TreeView& tree)
+std::optional<CategoryId> CategoryOfNode(const ui::TreeNode& node)
+{
+    if (!node)
+        return std::nullopt;
+    const LPARAM data = node.Data();
+    if (data <= 0 || static_cast<std::size_t>(data) > TraceCategories().size())
+        return std::nullopt;
+    return static_cast<CategoryId>(data - 1);
+}
+
+void ShowSelection(ui::TreeView& tree, const TraceSelection& selection)
 {
     for (ui::TreeNode group = tree.FirstRoot(); group; group = group.NextSibling())
         for (ui::TreeNode child = group.FirstChild(); child; child = child.NextSibling())
-            if (child.StateIndex() == StateSelected)
-                return true;
-    return false;
+            if (const std::optional<CategoryId> id = CategoryOfNode(child)) {
+                const int state = selection.Contains(*id) ? StateSelected : StateNotSelected;
+                if (child.StateIndex() != state)
+                    child.SetStateIndex(state);
+            }
 }
 
-std::vector<TraceCategoryRef> SelectedTraces(ui::TreeView& tree)
+ui::TreeNode FindGroupNode(ui::TreeView& tree, std::string_view group)
 {
-    std::vector<TraceCategoryRef> selected;
-    for (ui::TreeNode group = tree.FirstRoot(); group; group = group.NextSibling()) {
-        std::string groupText = group.Text();
-        for (ui::TreeNode child = group.FirstChild(); child; child = child.NextSibling())
-            if (child.StateIndex() == StateSelected)
-                selected.push_back(TraceCategoryRef{groupText, child.Text()});
-    }
-    return selected;
+    for (ui::TreeNode node = tree.FirstRoot(); node; node = node.NextSibling())
+        if (node.Text() == group)
+            return node;
+    return ui::TreeNode();
 }
 
 ui::TreeNode FindTraceNode(ui::TreeView& tree, const std::string& group, const std::string& category)
 {
-    for (ui::TreeNode groupNode = tree.FirstRoot(); groupNode; groupNode = groupNode.NextSibling()) {
-        if (groupNode.Text() != group)
-            continue;
-        for (ui::TreeNode child = groupNode.FirstChild(); child; child = child.NextSibling())
-            if (child.Text() == category)
-                return child;
-    }
+    const std::optional<CategoryId> id = FindCategory(group, category);
+    if (!id)
+        return ui::TreeNode();
+    const ui::TreeNode groupNode = FindGroupNode(tree, group);
+    if (!groupNode)
+        return ui::TreeNode();
+    for (ui::TreeNode child = groupNode.FirstChild(); child; child = child.NextSibling())
+        if (CategoryOfNode(child) == id)
+            return child;
     return ui::TreeNode();
 }
 
