@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <new>
+
 namespace aw {
 
 namespace {
@@ -89,8 +91,11 @@ void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters,
                 walk.Sink.removeFolder(path);
             }
         }
-    } catch (...) {
-        // Out of memory while building a path: this folder's walk ends, the run goes on.
+    } catch (const std::bad_alloc&) {
+        // Out of memory while building a path: this folder's walk ends, what it holds stays
+        // and is counted as left, and the run goes on.
+        if (walk.Left)
+            walk.Left->countLeft(false);
     }
 }
 

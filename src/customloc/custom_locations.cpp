@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <new>
+
 namespace aw {
 
 namespace {
@@ -92,8 +94,10 @@ void RunCustomLocations(const std::vector<std::string>& lines, bool indexDat, Cl
     for (const std::string& line : lines) {
         try {
             std::visit(runner, ParseScriptLine(line));
-        } catch (...) {
-            // Out of memory on one line: that line is lost, the script goes on.
+        } catch (const std::bad_alloc&) {
+            // Out of memory on one line: what it names stays and is counted as left; the
+            // script goes on.
+            counters.countLeft(false);
         }
     }
 }
