@@ -2,6 +2,7 @@
 
 #include <mutex>
 #include <unordered_map>
+#include <vector>
 
 namespace aw::subclass {
 
@@ -19,8 +20,11 @@ struct Chain {
     bool unicode = false;
     Link* first = nullptr;
     // The link the next CallNext hands the message to; saved and restored around each message
-    // so that messages sent while one is handled start again at the front.
+    // so that messages sent while one is handled start again at the front. The saved positions
+    // of the messages under way are kept here, so that a link removed during a nested message
+    // is never handed an outer one afterwards.
     Link* position = nullptr;
+    std::vector<Link*> savedPositions;
     int running = 0;
 };
 
@@ -68,12 +72,13 @@ LRESULT CALLBACK ChainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     Chain* chain = Find(window);
     if (!chain)
         return 0;
-    Link* saved = chain->position;
+    chain->savedPositions.push_back(chain->position);
     chain->position = chain->first;
     ++chain->running;
     LRESULT result = CallNext(window, message, wParam, lParam);
     --chain->running;
-    chain->position = saved;
+    chain->position = chain->savedPositions.back();
+    chain->savedPositions.pop_back();
     // A destroyed window's chain goes with it, whatever is still installed.
     if (!chain->running && (!chain->first || message == WM_NCDESTROY))
         Dispose(window, chain);
@@ -122,6 +127,9 @@ bool Remove(HWND window, SUBCLASSPROC proc, UINT_PTR id)
             continue;
         if (chain->position == found)
             chain->position = found->next;
+        for (Link*& saved : chain->savedPositions)
+            if (saved == found)
+                saved = found->next;
         *link = found->next;
         delete found;
         if (!chain->first && !chain->running)

@@ -383,7 +383,7 @@ bool WinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     }
 }
 
-LRESULT WinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT WinControl::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     try {
         LRESULT result = 0;
@@ -393,7 +393,8 @@ LRESULT WinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         Application::Instance().HandleException(error);
         return 0;
     }
-    return aw::subclass::CallNext(hwnd_, message, wParam, lParam);
+    // Nothing of the object from here on: the handler may have freed it.
+    return aw::subclass::CallNext(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK WinControl::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -405,7 +406,7 @@ LRESULT CALLBACK WinControl::SubclassProc(HWND window, UINT message, WPARAM wPar
         self->hwnd_ = nullptr;
         return aw::subclass::CallNext(window, message, wParam, lParam);
     }
-    return self->Dispatch(message, wParam, lParam);
+    return self->Dispatch(window, message, wParam, lParam);
 }
 
 const char* EnsureWindowClass(const char* className, UINT style, int background, HICON icon, HICON smallIcon)

@@ -166,7 +166,8 @@ private:
     void AdoptChild(std::unique_ptr<Control> child, const Bounds& bounds);
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     Control* GraphicChildAt(POINT point) const;
-    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    // `window` is taken from the call, never from the object: a handler may free the control.
+    LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
     std::vector<std::unique_ptr<Control>> children_;

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 
 namespace aw::ui {
@@ -326,6 +327,61 @@ TEST(FormLifetime, FreeingFormsTouchesNoFreedControl)
     }
     RemoveVectoredExceptionHandler(handler);
     EXPECT_EQ(accessViolations, 0);
+}
+
+constexpr UINT kFreeYourself = WM_APP + 21;
+int messagesOfTheOwnProcedure = 0;
+
+LRESULT CALLBACK CountingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kFreeYourself)
+        ++messagesOfTheOwnProcedure;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A control whose handler frees the control itself, as a handler that closes its window may.
+class SelfFreeing final : public WinControl {
+public:
+    explicit SelfFreeing(std::unique_ptr<SelfFreeing>& owner) : WinControl("SelfFreeing", "TSelfFreeing"), owner_(owner) {}
+    void Create() { CreateHandleTree(nullptr); }
+
+protected:
+    HWND CreateWindowHandle(HWND) override
+    {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = CountingProcedure;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "AwCountingWindow";
+        RegisterClassA(&wc);
+        return CreateWindowExA(0, "AwCountingWindow", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    }
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message == kFreeYourself) {
+            owner_.reset();
+            return false;
+        }
+        return WinControl::HandleMessage(message, wParam, lParam, result);
+    }
+
+private:
+    std::unique_ptr<SelfFreeing>& owner_;
+};
+
+// The message a handler did not take goes on to the window's own procedure even when the
+// handler freed its control; nothing of the freed control is read to pass it on.
+TEST(FormLifetime, AHandlerMayFreeItsOwnControl)
+{
+    Application::Instance().Initialize();
+    std::unique_ptr<SelfFreeing> control;
+    control = std::make_unique<SelfFreeing>(control);
+    control->Create();
+    HWND window = control->Handle();
+    ASSERT_TRUE(window);
+    messagesOfTheOwnProcedure = 0;
+    SendMessageA(window, kFreeYourself, 0, 0);
+    EXPECT_FALSE(control);
+    EXPECT_EQ(messagesOfTheOwnProcedure, 1);
 }
 
 TEST_F(Framework, BackgroundFollowsTheColourBackToTheDefault)
