@@ -419,10 +419,8 @@ void MainForm::OnSiteLinkClicked()
 
 void MainForm::OnBannerClicked()
 {
-    try {
-        ShellOpen(kProductPage);
-    } catch (...) {
-    }
+    // As the maker's link: a fault on the way reaches the framework's error box.
+    ShellOpen(kProductPage);
 }
 
 } // namespace aw
