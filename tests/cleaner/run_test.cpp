@@ -274,7 +274,7 @@ TEST_F(CleaningRun, AFileHeldOpenIsLeftAndCountedAsInUse)
         test::LockedFile report(reports + "\\AppCrash_1\\memory.hdmp");
         ASSERT_TRUE(held.locked() && report.locked());
         CleanRequest request = Only("Windows", "Thumbnail Cache");
-        request.Selection.push_back({"Windows", "Error Reports"});
+        EXPECT_TRUE(request.Selection.TickNamed("Windows", "Error Reports"));
         RunCleaning(request, counters_);
     }
     EXPECT_TRUE(test::PathExists(explorer + "\\thumbcache_256.db"));
@@ -330,7 +330,7 @@ TEST_F(CleaningRun, AStoppedRunEndsAfterTheEntryInHand)
     CleanLog log;
     RecordingSink recording(stopping, log, Recording::EveryEntry);
     CleanRequest request = Only("Flock", "Cache");
-    request.Selection.push_back({"Windows", "Recent Folder"});
+    EXPECT_TRUE(request.Selection.TickNamed("Windows", "Recent Folder"));
     request.Sink = &recording;
     RunCleaning(request, counters_);
 
