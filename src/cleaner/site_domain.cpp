@@ -1,5 +1,6 @@
 #include "cleaner/site_domain.h"
 
+#include "cleaner/utf_text.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -36,46 +37,6 @@ std::string_view TrimBlanks(std::string_view text)
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-std::optional<std::u32string> DecodeUtf8(std::string_view text)
-{
-    std::u32string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            out.push_back(lead);
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        char32_t value = 0;
-        char32_t smallest = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            length = 2, value = lead & 0x1F, smallest = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3, value = lead & 0x0F, smallest = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4, value = lead & 0x07, smallest = 0x10000;
-        } else {
-            return std::nullopt;
-        }
-        if (text.size() - i < length)
-            return std::nullopt;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return std::nullopt;
-            value = (value << 6) | (next & 0x3F);
-        }
-        if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-            return std::nullopt;
-        out.push_back(value);
-        i += length;
-    }
-    return out;
 }
 
 // Letters of the scripts most domain names are written in, lower-cased; other code points are
@@ -146,25 +107,6 @@ bool IsRefusedCodePoint(char32_t c)
            (c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFE) == 0xFFFE;
 }
 
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 bool IsIpv4Address(std::string_view text)
 {
     int parts = 0;
@@ -185,11 +127,13 @@ bool IsIpv4Address(std::string_view text)
     return parts == 4;
 }
 
-// Hex digits, colons and (for an embedded IPv4 address) dots, with at least two colons.
+// Hex digits, colons and (for an embedded IPv4 address) dots, with at least two colons and no
+// dot at either end (CanonicalHost trims those).
 std::optional<std::string> Ipv6Address(std::string_view text)
 {
     std::string lower = AsciiLower(text);
-    if (lower.empty() || lower.size() > 45 || std::count(lower.begin(), lower.end(), ':') < 2)
+    if (lower.empty() || lower.size() > 45 || std::count(lower.begin(), lower.end(), ':') < 2 ||
+        lower.front() == '.' || lower.back() == '.')
         return std::nullopt;
     const bool plain = std::all_of(lower.begin(), lower.end(), [](char c) {
         return IsAsciiDigit(c) || (c >= 'a' && c <= 'f') || c == ':' || c == '.';
