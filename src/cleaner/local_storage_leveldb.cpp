@@ -104,7 +104,7 @@ LocalStorageOutcome CopyIntoMemory(leveldb::Env* disk, leveldb::Env* memory, con
     return LocalStorageOutcome::Read;
 }
 
-// Walks every key, deciding by the list; `removed` is called with each key of a site that is
+// Walks every key, deciding by the list; `onRemoved` is called with each key of a site that is
 // not kept. False when the walk met damage.
 template <typename OnRemoved>
 bool WalkSites(leveldb::DB& db, const KeepList& keep, LocalStorageSurvey& survey, OnRemoved onRemoved)
@@ -140,7 +140,7 @@ LocalStorageSurvey SurveyOpenDatabase(leveldb::DB& db, const KeepList& keep)
 {
     LocalStorageSurvey survey;
     survey.Outcome = WalkSites(db, keep, survey, [](const leveldb::Slice&) {}) ? LocalStorageOutcome::Read
-                                                                                : LocalStorageOutcome::Unreadable;
+                                                                               : LocalStorageOutcome::Unreadable;
     return survey;
 }
 

@@ -28,7 +28,8 @@ constexpr std::uint64_t kMaxLocalStorageBytes = 128ull * 1024 * 1024;
 
 enum class LocalStorageOutcome {
     NoDatabase,      // the folder holds no database (no CURRENT): nothing opened or created
-    InUse,           // its lock or one of its files could not be taken: a browser holds it
+    InUse,           // its lock or one of its files could not be taken: a browser holds it (or
+                     // its path is one the ANSI calls cannot name)
     TooLarge,        // its files are larger than kMaxLocalStorageBytes: not read
     Unreadable,      // damaged, or in a form this LevelDB does not read: left as it is
     Read,            // read whole (a survey)
@@ -37,11 +38,11 @@ enum class LocalStorageOutcome {
 };
 
 struct LocalStorageSite {
-    std::string Origin;          // as the keys hold it: "https://mail.example.com"
-    std::string Host;            // canonical
+    std::string Origin; // as the keys hold it: "https://mail.example.com"
+    std::string Host;   // canonical
     bool Kept = false;
-    std::size_t Entries = 0;     // keys, the site's metadata included
-    std::uint64_t Bytes = 0;     // of keys and values
+    std::size_t Entries = 0; // keys, the site's metadata included
+    std::uint64_t Bytes = 0; // of keys and values
 };
 
 struct LocalStorageSurvey {

@@ -20,16 +20,6 @@ bool IsHostNameCharacter(char c)
     return (c >= 'a' && c <= 'z') || IsAsciiDigit(c) || c == '-' || c == '_';
 }
 
-bool IsSchemeText(std::string_view text)
-{
-    if (text.empty() || !((text[0] >= 'a' && text[0] <= 'z') || (text[0] >= 'A' && text[0] <= 'Z')))
-        return false;
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsAsciiDigit(c) || c == '+' || c == '-' ||
-               c == '.';
-    });
-}
-
 std::string_view TrimBlanks(std::string_view text)
 {
     const char* blanks = " \t\r\n";
@@ -132,8 +122,8 @@ bool IsIpv4Address(std::string_view text)
 std::optional<std::string> Ipv6Address(std::string_view text)
 {
     std::string lower = AsciiLower(text);
-    if (lower.empty() || lower.size() > 45 || std::count(lower.begin(), lower.end(), ':') < 2 ||
-        lower.front() == '.' || lower.back() == '.')
+    if (lower.empty() || lower.size() > 45 || std::count(lower.begin(), lower.end(), ':') < 2 || lower.front() == '.' ||
+        lower.back() == '.')
         return std::nullopt;
     const bool plain = std::all_of(lower.begin(), lower.end(), [](char c) {
         return IsAsciiDigit(c) || (c >= 'a' && c <= 'f') || c == ':' || c == '.';
@@ -150,7 +140,7 @@ std::optional<std::string_view> HostPartOf(std::string_view text, bool& ipv6)
     ipv6 = false;
     std::size_t scheme = text.find("://");
     if (scheme != std::string_view::npos) {
-        if (!IsSchemeText(text.substr(0, scheme)))
+        if (!IsUrlScheme(text.substr(0, scheme)))
             return std::nullopt;
         text.remove_prefix(scheme + 3);
     }
@@ -186,6 +176,15 @@ std::optional<std::string_view> HostPartOf(std::string_view text, bool& ipv6)
 }
 
 } // namespace
+
+bool IsUrlScheme(std::string_view text)
+{
+    if (text.empty() || !((text[0] >= 'a' && text[0] <= 'z') || (text[0] >= 'A' && text[0] <= 'Z')))
+        return false;
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsAsciiDigit(c) || c == '+' || c == '-' || c == '.';
+    });
+}
 
 std::optional<std::string> PunycodeEncode(std::u32string_view input)
 {

@@ -52,6 +52,9 @@ bool DomainCovers(std::string_view keptDomain, std::string_view canonicalHost);
 // the label is not UTF-8 or its encoding is longer than a label may be.
 std::optional<std::string> LabelToAscii(std::string_view utf8Label);
 
+// A URL scheme: a letter, then letters, digits, '+', '-' or '.'.
+bool IsUrlScheme(std::string_view text);
+
 // RFC 3492 punycode encoding of a sequence of code points (without the "xn--" prefix). Nullopt
 // when a code point is no Unicode scalar value.
 std::optional<std::string> PunycodeEncode(std::u32string_view codePoints);

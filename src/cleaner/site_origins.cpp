@@ -15,16 +15,6 @@ bool IsAsciiDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-bool IsSchemeText(std::string_view text)
-{
-    if (text.empty() || !((text[0] >= 'a' && text[0] <= 'z') || (text[0] >= 'A' && text[0] <= 'Z')))
-        return false;
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsAsciiDigit(c) || c == '+' || c == '-' ||
-               c == '.';
-    });
-}
-
 // A port of 1 to 65535 written in decimal; an empty text when `allowZero` stands for none.
 std::optional<int> PortNumber(std::string_view text, bool allowZero)
 {
@@ -54,8 +44,7 @@ std::optional<std::string> StoredHost(std::string_view host)
         return CanonicalHost(inside);
     }
     const bool plain = std::all_of(host.begin(), host.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsAsciiDigit(c) || c == '.' || c == '-' ||
-               c == '_';
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsAsciiDigit(c) || c == '.' || c == '-' || c == '_';
     });
     if (!plain || host.size() > kMaxDomainLength + 2)
         return std::nullopt;
@@ -64,7 +53,7 @@ std::optional<std::string> StoredHost(std::string_view host)
 
 std::optional<SiteOrigin> MakeOrigin(std::string_view scheme, std::string_view host, int port)
 {
-    if (!IsSchemeText(scheme))
+    if (!IsUrlScheme(scheme))
         return std::nullopt;
     std::optional<std::string> canonical = StoredHost(host);
     if (!canonical)
