@@ -10,8 +10,9 @@
 // compaction pointers); it is written anew from the tables as they are, and the database
 // compacted once more. Keys of no known form and "VERSION" stay.
 //
-// LevelDB's Windows layer opens files with the ANSI calls: a path must be representable in the
-// system's ANSI code page.
+// Paths go to LevelDB as they are. Its Windows layer opens files with the ANSI calls, so a path
+// with characters outside the system's ANSI code page finds no database (or cannot open it):
+// the store is then left as it is.
 #include "cleaner/keep_list.h"
 #include "cleaner/site_origins.h"
 
