@@ -219,6 +219,10 @@ bool WriteManifestOfTheTablesAsTheyAre(leveldb::Env* env, const std::string& fol
 LocalStorageSurvey SurveyLocalStorage(const std::string& folder, const KeepList& keep)
 {
     LocalStorageSurvey survey;
+    if (std::any_of(folder.begin(), folder.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+        survey.Outcome = LocalStorageOutcome::UnsupportedPath;
+        return survey;
+    }
     leveldb::Env* disk = leveldb::Env::Default();
     if (!disk->FileExists(FileIn(folder, "CURRENT")))
         return survey;

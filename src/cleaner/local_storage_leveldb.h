@@ -10,9 +10,9 @@
 // compaction pointers); it is written anew from the tables as they are, and the database
 // compacted once more. Keys of no known form and "VERSION" stay.
 //
-// Paths go to LevelDB as they are. Its Windows layer opens files with the ANSI calls, so a path
-// with characters outside the system's ANSI code page finds no database (or cannot open it):
-// the store is then left as it is.
+// Paths are UTF-8, as everywhere in the program. LevelDB's Windows layer opens files with the
+// ANSI calls, which would read any other character than ASCII as something else: a store whose
+// path holds one is left as it is (UnsupportedPath).
 #include "cleaner/keep_list.h"
 #include "cleaner/site_origins.h"
 
@@ -29,8 +29,8 @@ constexpr std::uint64_t kMaxLocalStorageBytes = 128ull * 1024 * 1024;
 
 enum class LocalStorageOutcome {
     NoDatabase,      // the folder holds no database (no CURRENT): nothing opened or created
-    InUse,           // its lock or one of its files could not be taken: a browser holds it (or
-                     // its path is one the ANSI calls cannot name)
+    UnsupportedPath, // the path holds a character other than ASCII: not read
+    InUse,           // its lock or one of its files could not be taken: a browser holds it
     TooLarge,        // its files are larger than kMaxLocalStorageBytes: not read
     Unreadable,      // damaged, or in a form this LevelDB does not read: left as it is
     Read,            // read whole (a survey)

@@ -279,6 +279,10 @@ TEST_F(LocalStorageLevelDb, AStoreABrowserHoldsOrThatIsDamagedIsLeftAsItIs)
     ASSERT_TRUE(CreateDirectoryA(empty.c_str(), nullptr));
     EXPECT_EQ(CleanLocalStorage(empty, keep).Outcome, LocalStorageOutcome::NoDatabase);
     EXPECT_TRUE(test::FilesBelow(empty).empty());
+
+    // A UTF-8 path LevelDB's ANSI calls would misread ("J\xC3\xBCrgen" is "Jürgen").
+    EXPECT_EQ(CleanLocalStorage(work_ + "\\J\xC3\xBCrgen\\leveldb", keep).Outcome,
+              LocalStorageOutcome::UnsupportedPath);
 }
 
 } // namespace
