@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    aw::skin::DibImage image;
+    aw::skin::PixelImage image;
     const bool decoded = aw::skin::DecodeBmp(data, size, image);
     if (decoded != !image.Empty())
         __builtin_trap();

@@ -32,7 +32,7 @@ void ExerciseLoadedPackage(const TSkinReader& reader)
         Check(entry.Position() == 0);
         // A duplicate name extracts the first entry of that name.
         if (entry.Size() == static_cast<std::size_t>(reader.EntrySizes()[i])) {
-            DibImage image;
+            PixelImage image;
             if (DecodeBmp(entry.Data(), entry.Size(), image))
                 Check(image.pixels.size() == static_cast<std::size_t>(image.width) * image.height);
         }

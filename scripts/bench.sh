@@ -32,10 +32,30 @@ aw_wine "$REPO/build/bench-win/bench/skin_decode_bench.exe" 'R:\res\skin\ashward
 echo "== cleaning against a bare delete loop (time at 20,000 files, memory at 20,000 and 100,000), under Wine"
 aw_wine "$REPO/build/bench-win/bench/cleaning_bench.exe" "${AW_BENCH_ROUNDS:-9}"
 echo "== start-up to a visible main window against a bare window program, under Wine"
-mkdir -p "$AW_WORK/app"
-cp build/bench-win/src/app/Ashwarden.exe build/bench-win/bench/bare_window.exe "$AW_WORK/app/"
 # The programs started from inside Wine are named by their paths on drive R: (the source tree).
 winpath() { local rel=${1#"$REPO"/}; echo "R:\\${rel//\//\\}"; }
-aw_wine "$REPO/build/bench-win/bench/startup_bench.exe" "$(winpath "$AW_WORK/app/Ashwarden.exe")" \
-  "$(winpath "$AW_WORK/app/bare_window.exe")" \
-  "${AW_BENCH_STARTS:-7}" "${AW_BENCH_PAUSE_MS:-0}"
+startup() {
+  mkdir -p "$AW_WORK/app"
+  cp build/bench-win/src/app/Ashwarden.exe build/bench-win/bench/bare_window.exe "$AW_WORK/app/"
+  aw_wine "$REPO/build/bench-win/bench/startup_bench.exe" "$(winpath "$AW_WORK/app/Ashwarden.exe")" \
+    "$(winpath "$AW_WORK/app/bare_window.exe")" \
+    "${AW_BENCH_STARTS:-7}" "${AW_BENCH_PAUSE_MS:-0}"
+}
+startup
+# With AW_BENCH_TRACES=1, again in a prefix of its own holding the sample traces of
+# scripts/seed-traces.sh (Chrome, Firefox, Opera and every browser of the families): the scan at
+# start-up finds them all.
+if [ "${AW_BENCH_TRACES:-0}" = 1 ]; then
+  echo "== start-up with sample traces of the browser groups, under Wine"
+  # Stopping the sandbox ends the display it started; the next one starts its own.
+  [ -n "${AW_XVFB_PID:-}" ] && started_display=1 || started_display=0
+  aw_sandbox_stop
+  [ "$started_display" = 1 ] && unset DISPLAY
+  export AW_WORK=$REPO/build/bench-traces
+  aw_sandbox_init
+  aw_display_ensure
+  aw_prefix_ensure
+  scripts/seed-traces.sh "$WINEPREFIX"
+  aw_wineserver_start
+  startup
+fi

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Pictures of the main window, its system menu, the tree's menu, the message box of a Clean with
-# nothing ticked and the four pages of the settings window, in docs/, taken from
-# the program running in a private sandboxed prefix on Xvfb.
+# Pictures of the main window (also with its tree scrolled to the end), its system menu, the
+# tree's menu, the message box of a Clean with nothing ticked and the four pages of the settings
+# window, in docs/, taken from the program running in a private sandboxed prefix on Xvfb.
 set -euo pipefail
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$REPO"
@@ -11,6 +11,8 @@ scripts/seed-traces.sh "$WINEPREFIX"
 aw_shots_start_program
 shoot main "$AW_WORK/main.bmp"
 convert "$AW_WORK/main.bmp" docs/main-window.png
+shoot treeend "$AW_WORK/treeend.bmp"
+convert "$AW_WORK/treeend.bmp" docs/main-window-tree-end.png
 shoot sysmenu "$AW_WORK/sysmenu.bmp"
 convert "$AW_WORK/sysmenu.bmp" docs/system-menu.png
 shoot treemenu "$AW_WORK/treemenu.bmp"
@@ -23,4 +25,4 @@ for page in 0 1 2 3; do
   convert "$AW_WORK/settings-$page.bmp" "docs/settings-${names[$page]}.png"
 done
 aw_shots_stop_program
-echo "screenshots: docs/main-window.png docs/system-menu.png docs/tree-menu.png docs/message-box.png docs/settings-*.png"
+echo "screenshots: docs/main-window.png docs/main-window-tree-end.png docs/system-menu.png docs/tree-menu.png docs/message-box.png docs/settings-*.png"

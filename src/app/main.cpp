@@ -1,13 +1,9 @@
 #include "app/program.h"
+#include "platform/shell.h"
 
 #include <windows.h>
 
-#include <cstdlib>
-
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    std::vector<std::string> arguments;
-    for (int i = 1; i < __argc; ++i)
-        arguments.emplace_back(__argv[i]);
-    return aw::RunProgram(arguments);
+    return aw::RunProgram(aw::ProgramArguments());
 }

@@ -8,12 +8,11 @@
 #include "customloc/locations_editor.h"
 #include "platform/file_system.h"
 #include "platform/folder_services.h"
+#include "platform/shell.h"
 #include "platform/window_subclass.h"
 #include "settings/settings_store.h"
 #include "skin/forms/win_skin_form.h"
 #include "ui/application.h"
-
-#include <shellapi.h>
 
 #include <utility>
 
@@ -35,8 +34,7 @@ ui::FontSpec SansSerif(bool bold = false, bool underline = false)
 // that fails: the user sees that nothing opened, and there is nothing else to do about it.
 bool ShellOpen(const std::string& target)
 {
-    HINSTANCE result = ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOW);
-    return reinterpret_cast<INT_PTR>(result) > 32;
+    return OpenWithShell(target, SW_SHOW);
 }
 
 constexpr char kSkinResource[] = "SKIN";

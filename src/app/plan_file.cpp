@@ -1,30 +1,13 @@
 #include "app/plan_file.h"
 
 #include "platform/handle.h"
+#include "platform/open_file.h"
 
 #include <windows.h>
 
 namespace aw {
 
 namespace {
-
-// The program's texts are in the system's ANSI code page.
-std::string Utf8(const std::string& ansi)
-{
-    if (ansi.empty())
-        return ansi;
-    const int wideLength = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    if (wideLength <= 0)
-        return ansi;
-    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &wide[0], wideLength);
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    if (length <= 0)
-        return ansi;
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, &utf8[0], length, nullptr, nullptr);
-    return utf8;
-}
 
 void AppendField(std::string& line, const std::string& text)
 {
@@ -48,13 +31,13 @@ std::string PlanCsv(const CleanPlan& plan)
     std::string text = "group,category,kind,path,bytes\r\n";
     for (const PlanEntry& entry : plan.Entries) {
         const TraceCategoryRef& category = plan.Categories[entry.Category];
-        AppendField(text, Utf8(category.Group));
+        AppendField(text, category.Group);
         text += ',';
-        AppendField(text, Utf8(category.Category));
+        AppendField(text, category.Category);
         text += ',';
         text += PlanKindName(entry.Kind);
         text += ',';
-        AppendField(text, Utf8(entry.Path));
+        AppendField(text, entry.Path);
         text += ',';
         text += std::to_string(entry.Bytes);
         text += "\r\n";
@@ -65,7 +48,7 @@ std::string PlanCsv(const CleanPlan& plan)
 bool WritePlanFile(const std::string& path, const CleanPlan& plan)
 {
     const std::string text = PlanCsv(plan);
-    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file = OpenFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
     if (!file)
         return false;
     DWORD written = 0;

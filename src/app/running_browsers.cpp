@@ -2,10 +2,10 @@
 
 #include "catalogue/browser_processes.h"
 #include "platform/handle.h"
+#include "platform/processes.h"
 #include "platform/text.h"
 
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <algorithm>
 #include <memory>
@@ -46,15 +46,12 @@ std::set<std::string> OwnProcessImages()
 {
     std::set<std::string> images;
     const std::vector<unsigned char> self = TokenUserOf(GetCurrentProcess());
-    UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot || self.empty())
+    if (self.empty())
         return images;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot.Get(), &entry); more; more = Process32Next(snapshot.Get(), &entry)) {
-        UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
+    for (const RunningProcess& entry : RunningProcesses()) {
+        UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.Id));
         if (process && SameUser(TokenUserOf(process.Get()), self))
-            images.insert(AsciiLower(entry.szExeFile));
+            images.insert(AsciiLower(entry.Image));
     }
     return images;
 }

@@ -1,5 +1,6 @@
 #include "catalogue/scan_table.h"
 
+#include "cleaner/browser_families.h"
 #include "cleaner/location_table.h"
 #include "cleaner/path_rules.h"
 
@@ -32,6 +33,7 @@ constexpr auto FolderExists = ScanProbe::FolderExists;
 constexpr auto FileExists = ScanProbe::FileExists;
 constexpr auto KeyExists = ScanProbe::KeyExists;
 constexpr auto ClipboardText = ScanProbe::ClipboardText;
+constexpr auto CleanerFinds = ScanProbe::CleanerFinds;
 
 constexpr auto NoBase = BaseFolder::None;
 constexpr auto AppData = BaseFolder::RoamingAppData;
@@ -64,6 +66,10 @@ std::vector<CategoryScanTest> MakeCategoryTests()
         {"Windows", "Recent Docs List", KeyExists, NoBase, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RecentDocs", Untick},
         {"Windows", "Recent Folder", FolderNotEmpty, Recent, "", Untick},
         {"Windows", "DNS Logs", FileExists, System, "dns\\dns.log", Untick},
+        {"Windows", "Error Reports", CleanerFinds, NoBase, "", Untick},
+        {"Windows", "Explorer MRU Lists", CleanerFinds, NoBase, "", Untick},
+        {"Windows", "Jump Lists", CleanerFinds, NoBase, "", Untick},
+        {"Windows", "Thumbnail Cache", CleanerFinds, NoBase, "", Untick},
         {"Windows", "Empty RecycleBin", NotTested, NoBase, "", Unchanged},
     };
 }
@@ -71,7 +77,7 @@ std::vector<CategoryScanTest> MakeCategoryTests()
 std::vector<BrowserScanTest> MakeBrowserTests()
 {
     const std::string qtWeb = std::string(QtWebVendorFolder()) + "\\QtWeb Internet Browser\\";
-    return {
+    std::vector<BrowserScanTest> tests = {
         // group, base folder, relative part of the folder that must exist
         {"Mozilla Firefox", FirefoxProfile, ""},
         {"Lunascape", AppData, "Lunascape\\Lunascape6\\plugins\\"},
@@ -90,6 +96,9 @@ std::vector<BrowserScanTest> MakeBrowserTests()
         {"QtWeb", LocalAppData, qtWeb},
         {"Pale Moon", AppData, "Moonchild Productions\\Pale Moon\\"},
     };
+    for (const FamilyBrowser& browser : FamilyBrowsers())
+        tests.push_back(BrowserScanTest{browser.Group, browser.Base, std::string(browser.Root) + "\\"});
+    return tests;
 }
 
 } // namespace
@@ -121,7 +130,7 @@ bool ShowsBrowserPresence(const TraceAction& action)
 
 bool LooksForFolder(const TraceAction& action)
 {
-    return action.Kind == ActionKind::Files || action.Kind == ActionKind::Tree || action.Kind == ActionKind::TreeKeeping;
+    return action.Kind == ActionKind::Files || action.Kind == ActionKind::Tree;
 }
 
 const std::vector<CategoryScanTest>& CategoryScanTests()

@@ -20,6 +20,9 @@ enum class ScanProbe {
     FileExists,
     KeyExists,      // the key exists under HKEY_CURRENT_USER
     ClipboardText,  // the clipboard's text is not blank
+    CleanerFinds,   // one of the category's own locations in the cleaner's table holds what
+                    // its row would remove: a file, a key, a matching file not kept, or
+                    // anything in a tree's folder
 };
 
 // What happens to the category when its trace is not found (a found trace always ticks it).
@@ -35,7 +38,8 @@ struct CategoryScanTest {
 };
 
 // A browser is present when its folder exists: then every category of its group is ticked,
-// otherwise the group is collapsed and its categories keep their states.
+// otherwise the group is collapsed and its categories keep their states. The browsers of the
+// families are looked for at their data roots.
 struct BrowserScanTest {
     std::string_view Group;
     BaseFolder Base;

@@ -1,12 +1,17 @@
 #include "catalogue/trace_catalogue.h"
 
+#include "cleaner/browser_families.h"
+#include "cleaner/location_table.h"
+
+#include <algorithm>
+
 namespace aw {
 
 namespace {
 
 // Sorted by text at each level the way the tree sorts (ignoring case): "SeaMonkey" comes
 // before "SRWare Iron".
-const std::vector<CatalogueGroup> kCatalogue = {
+const std::vector<CatalogueGroup> kFixedGroups = {
     {"Advanced", {"Custom Locations"}},
     {"Apple Safari", {"Cache", "Cookies", "History", "Last Session", "Web Icons Cache"}},
     {"Avant Browser", {"Closed Tabs", "Recent Tabs", "URLs History"}},
@@ -28,15 +33,27 @@ const std::vector<CatalogueGroup> kCatalogue = {
     {"QtWeb", {"Cache", "Cookies", "History", "Sessions History", "Web Icons Cache"}},
     {"SeaMonkey", {"Cache", "Cookies", "Crash Reports", "Downloads History", "History", "URLs History"}},
     {"SRWare Iron", {"Cache", "Cookies", "Current Session", "Current Tabs", "History"}},
-    {"Windows", {"Clipboard Cache", "DNS Logs", "Empty RecycleBin", "Paint History", "Recent Docs List",
-                 "Recent Folder", "Run MRU List", "Wordpad History"}},
+    {"Windows", {"Clipboard Cache", "DNS Logs", "Empty RecycleBin", "Error Reports", "Explorer MRU Lists",
+                 "Jump Lists", "Paint History", "Recent Docs List", "Recent Folder", "Run MRU List",
+                 "Thumbnail Cache", "Wordpad History"}},
 };
+
+std::vector<CatalogueGroup> MakeCatalogue()
+{
+    std::vector<CatalogueGroup> groups = kFixedGroups;
+    for (const FamilyBrowser& browser : FamilyBrowsers())
+        groups.push_back(CatalogueGroup{browser.Group, FamilyCategories(browser)});
+    std::stable_sort(groups.begin(), groups.end(),
+                     [](const CatalogueGroup& a, const CatalogueGroup& b) { return ComesBeforeInTree(a.Text, b.Text); });
+    return groups;
+}
 
 } // namespace
 
 const std::vector<CatalogueGroup>& TraceCatalogue()
 {
-    return kCatalogue;
+    static const std::vector<CatalogueGroup> catalogue = MakeCatalogue();
+    return catalogue;
 }
 
 } // namespace aw

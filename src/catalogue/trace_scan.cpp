@@ -3,10 +3,13 @@
 #include "catalogue/scan_table.h"
 #include "catalogue/trace_tree.h"
 #include "cleaner/location_table.h"
+#include "cleaner/path_rules.h"
 #include "cleaner/system_location_source.h"
 #include "platform/clipboard.h"
+#include "platform/directory_search.h"
 #include "platform/file_system.h"
 #include "platform/registry_key.h"
+#include "platform/text.h"
 
 #include <windows.h>
 
@@ -56,6 +59,30 @@ std::string ClipboardAsText(HWND owner)
     return std::string(begin, end);
 }
 
+// True when the path is the folder (which ends in a backslash) or lies below it.
+bool LiesWithin(const std::optional<std::string>& path, const std::string& folder)
+{
+    if (!path)
+        return false;
+    const std::string text = AsciiLower(CollapseDoubledBackslashes(WithTrailingBackslash(*path)));
+    return text.rfind(AsciiLower(CollapseDoubledBackslashes(folder)), 0) == 0;
+}
+
+// A file of the folder that the row's mask takes and its keep mask leaves.
+bool HoldsFileToRemove(const TraceAction& action, const std::string& folder)
+{
+    const std::string pattern = WithTrailingBackslash(folder) + std::string(action.Mask);
+    if (!FitsPathLimit(pattern))
+        return false;
+    for (DirectorySearch search(pattern); search.found(); search.next()) {
+        const std::string name = search.name();
+        if (!search.isDirectory() && MatchesMask(name, action.Mask) &&
+            (action.Keep.empty() || !MatchesMask(name, action.Keep)))
+            return true;
+    }
+    return false;
+}
+
 class Scanner {
 public:
     Scanner(ui::TreeView& tree, std::size_t scriptLineCount) : tree_(tree), scriptLines_(scriptLineCount) {}
@@ -70,7 +97,8 @@ public:
             category.SetStateIndex(StateNotSelected);
     }
 
-    // The browser's folder, or else any of the locations the cleaner deletes for it.
+    // The browser's folder, or else any of the locations the cleaner deletes for it. Nothing lies
+    // below a folder that does not exist: the rows within the browser's folder are passed over.
     bool IsPresent(const BrowserScanTest& test)
     {
         std::optional<std::string> folder = ScanPath(test.Base, test.Relative, places_);
@@ -78,6 +106,8 @@ public:
             return true;
         for (const TraceAction& action : TraceLocationTable()) {
             if (action.Group != test.Group || !ShowsBrowserPresence(action))
+                continue;
+            if (folder && LiesWithin(RowFolder(action, places_), *folder))
                 continue;
             for (const std::string& location : BuildLocations(action, places_))
                 if (LooksForFolder(action) ? FolderExists(location) : FileExists(location))
@@ -106,6 +136,8 @@ private:
             return RegKeyExists(HKEY_CURRENT_USER, test.Relative);
         case ScanProbe::ClipboardText:
             return !IsBlankText(ClipboardAsText(tree_.Handle()));
+        case ScanProbe::CleanerFinds:
+            return CleanerFindsTraces(test.Group, test.Category);
         case ScanProbe::FolderNotEmpty:
         case ScanProbe::FolderExists:
         case ScanProbe::FileExists:
@@ -119,6 +151,37 @@ private:
         if (test.Probe == ScanProbe::FolderExists)
             return FolderExists(*path);
         return FileExists(*path);
+    }
+
+    bool CleanerFindsTraces(std::string_view group, std::string_view category)
+    {
+        for (const TraceAction& action : ActionsFor(group, category)) {
+            for (const std::string& location : BuildLocations(action, places_)) {
+                switch (action.Kind) {
+                case ActionKind::Key:
+                    if (RegKeyExists(HKEY_CURRENT_USER, location))
+                        return true;
+                    break;
+                case ActionKind::Value:
+                    if (RegValueExists(HKEY_CURRENT_USER, location))
+                        return true;
+                    break;
+                case ActionKind::Files:
+                    if (HoldsFileToRemove(action, location))
+                        return true;
+                    break;
+                case ActionKind::Tree:
+                    if (!IsFolderEmpty(location))
+                        return true;
+                    break;
+                default:
+                    if (ActsOnFileSystem(action.Kind) && FileExists(location))
+                        return true;
+                    break;
+                }
+            }
+        }
+        return false;
     }
 
     ui::TreeView& tree_;

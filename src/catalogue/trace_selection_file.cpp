@@ -4,6 +4,7 @@
 #include "catalogue/trace_tree.h"
 #include "platform/file_system.h"
 #include "platform/folder_services.h"
+#include "platform/profile_file.h"
 
 #include <windows.h>
 
@@ -15,27 +16,14 @@ namespace aw {
 namespace {
 
 // Section lists longer than this are not read: no file of the program comes near it.
-constexpr DWORD kMaxSectionList = 1 << 20;
+constexpr std::size_t kMaxSectionList = 1 << 20;
 // Longer than any value that can tick a category, so a cut-short value never reads as "True".
-constexpr DWORD kValueBuffer = 64;
+constexpr std::size_t kValueBuffer = 64;
 
 std::vector<std::string> SectionNames(const std::string& path)
 {
-    for (DWORD size = 4096; size <= kMaxSectionList; size *= 2) {
-        std::vector<char> buffer(size, '\0');
-        DWORD length = GetPrivateProfileSectionNamesA(buffer.data(), size, path.c_str());
-        // A list that did not fit comes back cut at size - 2.
-        if (length + 2 < size)
-            return SplitZeroSeparatedList(buffer.data(), buffer.size());
-    }
-    return {};
-}
-
-std::string ProfileValue(const std::string& path, const std::string& section, const std::string& key)
-{
-    char buffer[kValueBuffer] = {};
-    DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, kValueBuffer, path.c_str());
-    return std::string(buffer, length);
+    const std::string list = ProfileSectionList(path, kMaxSectionList);
+    return SplitZeroSeparatedList(list.data(), list.size());
 }
 
 // Full path of a file in the executable's folder, or empty when that folder is unknown.
@@ -51,8 +39,7 @@ void WriteTraceEntry(const std::string& path, const std::string& section, const 
                      std::string_view value)
 {
     try {
-        std::string text(value);
-        WritePrivateProfileStringA(section.c_str(), key.c_str(), text.c_str(), path.c_str());
+        WriteProfileValue(path, section, key, std::string(value));
     } catch (const std::exception&) {
         // The next entry is written as if nothing happened.
     }
@@ -67,7 +54,7 @@ void ReadTraceEntry(const std::string& path, const std::string& section, const s
         for (const std::string& name : SectionNames(path)) {
             if (name != section)
                 continue;
-            bool ticked = IsTickedEntry(ProfileValue(path, name, key));
+            bool ticked = IsTickedEntry(ReadProfileValue(path, name, key, kValueBuffer));
             node.SetStateIndex(ticked ? StateSelected : StateNotSelected);
         }
     } catch (const std::exception&) {

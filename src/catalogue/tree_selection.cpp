@@ -66,6 +66,10 @@ void ExpandSelectedGroups(ui::TreeView& tree)
     for (ui::TreeNode& node : tree.AllNodes())
         if (node.HasChildren() && !NoneSelected(node))
             node.Expand();
+    // Under Wine, expanding a group below the lines in view scrolls its categories into view;
+    // the first line stays in view, as it does for a full expansion of the unshown tree.
+    const HWND handle = tree.Handle();
+    SendMessageA(handle, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, SendMessageA(handle, TVM_GETNEXTITEM, TVGN_ROOT, 0));
 }
 
 void ScrollTreeToTop(ui::TreeView& tree)

@@ -18,7 +18,7 @@ void UncheckAllTraces(ui::TreeView& tree);
 void CollapseUnselectedGroups(ui::TreeView& tree);
 
 // Expands every group with at least one ticked category: the groups a full expansion followed
-// by CollapseUnselectedGroups leaves open.
+// by CollapseUnselectedGroups leaves open. The tree's first line stays the first in view.
 void ExpandSelectedGroups(ui::TreeView& tree);
 
 // Scrolls the tree to its first line, letting the application process its messages between

@@ -6,9 +6,12 @@
 #include "platform/file_system.h"
 #include "platform/folder_services.h"
 #include "platform/handle.h"
+#include "platform/open_file.h"
 #include "platform/registry_key.h"
 
 #include <windows.h>
+
+#include <optional>
 
 namespace aw {
 
@@ -19,17 +22,6 @@ constexpr const char* kShellFoldersAppData = "Software\\Microsoft\\Windows\\Curr
 // A profiles.ini of a few hundred profiles is still far below this; anything larger is not one.
 constexpr DWORD kProfilesIniLimit = 256 * 1024;
 
-std::vector<BrowserProfile> RoamingProfiles(const char* vendorPart)
-{
-    std::string roaming = GetSpecialFolder(kCsidlAppData);
-    if (roaming.empty())
-        return {};
-    return ReadBrowserProfiles(WithTrailingBackslash(roaming) + vendorPart + "profiles.ini");
-}
-
-// Longer than any path the cleaner would use, so that a longer value is seen to be cut short.
-constexpr DWORD kProfileValueChars = 1024;
-
 std::string RoamingProfilePath(const char* vendorPart)
 {
     std::string roaming = GetSpecialFolder(kCsidlAppData);
@@ -38,19 +30,37 @@ std::string RoamingProfilePath(const char* vendorPart)
     return ReadProfile0Path(WithTrailingBackslash(roaming) + vendorPart + "profiles.ini");
 }
 
+// The text of a profiles.ini, as the browser wrote it (UTF-8); nothing when the file is
+// missing, unreadable or larger than any real profiles.ini. Only full paths are read: a name
+// without a folder would be looked for in the current folder.
+std::optional<std::string> ReadProfilesIniText(const std::string& iniPath)
+{
+    if (iniPath.find('\\') == std::string::npos || !FitsPathLimit(iniPath))
+        return std::nullopt;
+    UniqueHandle file = OpenFile(iniPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 OPEN_EXISTING);
+    if (!file)
+        return std::nullopt;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kProfilesIniLimit)
+        return std::nullopt;
+    std::string text(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (!text.empty() && !ReadFile(file.Get(), &text[0], static_cast<DWORD>(text.size()), &read, nullptr))
+        return std::nullopt;
+    text.resize(read);
+    return text;
+}
+
 } // namespace
 
 std::string ReadProfile0Path(const std::string& iniPath)
 {
-    // The profile services look for a file named without a folder in the Windows folder;
-    // only full paths are read.
-    if (iniPath.find('\\') == std::string::npos || !FitsPathLimit(iniPath))
+    std::optional<std::string> text = ReadProfilesIniText(iniPath);
+    if (!text)
         return std::string();
-    char value[kProfileValueChars] = {};
-    DWORD length = GetPrivateProfileStringA("Profile0", "Path", "", value, kProfileValueChars, iniPath.c_str());
-    if (length >= kProfileValueChars - 1)
-        return std::string();
-    return std::string(value, length);
+    std::string path = ProfileZeroPath(*text);
+    return FitsPathLimit(path) ? path : std::string();
 }
 
 std::string GetFirefoxRoot()
@@ -94,47 +104,14 @@ std::string GetSeaMonkeyProfilePath()
 
 std::vector<BrowserProfile> ReadBrowserProfiles(const std::string& iniPath)
 {
-    if (iniPath.find('\\') == std::string::npos || !FitsPathLimit(iniPath))
-        return {};
-    UniqueHandle file(CreateFileA(iniPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return {};
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kProfilesIniLimit)
-        return {};
-    std::string text(static_cast<std::size_t>(size.QuadPart), '\0');
-    DWORD read = 0;
-    if (!text.empty() && !ReadFile(file.Get(), &text[0], static_cast<DWORD>(text.size()), &read, nullptr))
-        return {};
-    text.resize(read);
-    return ParseProfilesIni(text);
+    std::optional<std::string> text = ReadProfilesIniText(iniPath);
+    return text ? ParseProfilesIni(*text) : std::vector<BrowserProfile>();
 }
 
 std::vector<BrowserProfile> FirefoxProfiles()
 {
     std::string root = GetFirefoxRoot();
     return root.empty() ? std::vector<BrowserProfile>() : ReadBrowserProfiles(root + "profiles.ini");
-}
-
-std::vector<BrowserProfile> PaleMoonProfiles()
-{
-    return RoamingProfiles("\\Moonchild Productions\\Pale Moon\\");
-}
-
-std::vector<BrowserProfile> KMeleonProfiles()
-{
-    return RoamingProfiles("\\K-Meleon\\");
-}
-
-std::vector<BrowserProfile> NetscapeProfiles()
-{
-    return RoamingProfiles("\\Netscape\\Navigator\\");
-}
-
-std::vector<BrowserProfile> SeaMonkeyProfiles()
-{
-    return RoamingProfiles("\\Mozilla\\SeaMonkey\\");
 }
 
 std::vector<BrowserProfile> ChromiumProfileFolders(const std::string& userDataFolder)
@@ -152,6 +129,14 @@ std::vector<BrowserProfile> ChromiumProfileFolders(const std::string& userDataFo
         if (FileExists(preferences))
             profiles.push_back(BrowserProfile{search.name(), true});
     }
+    return profiles;
+}
+
+std::vector<BrowserProfile> SideProfileFolders(const std::string& profileFolder)
+{
+    std::vector<BrowserProfile> profiles = ChromiumProfileFolders(WithTrailingBackslash(profileFolder) + "_side_profiles");
+    for (BrowserProfile& profile : profiles)
+        profile.Path = "_side_profiles\\" + profile.Path;
     return profiles;
 }
 

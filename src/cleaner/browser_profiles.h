@@ -1,6 +1,6 @@
 #pragma once
-// The profiles of the browsers: the five that record them in a profiles.ini, and the Chromium
-// family's profile folders. Everything is read afresh at every call.
+// The profiles of the browsers: those a profiles.ini records, and the Chromium family's profile
+// folders. Everything is read afresh at every call.
 #include "cleaner/profiles_ini.h"
 
 #include <string>
@@ -29,15 +29,15 @@ std::string GetSeaMonkeyProfilePath();
 // Every profile the profiles.ini at the given full path lists ("Profile0", "Profile1", ...);
 // empty when the file is missing, unreadable or larger than any real profiles.ini.
 std::vector<BrowserProfile> ReadBrowserProfiles(const std::string& iniPath);
-// The profiles of Firefox and of the four others, from their profiles.ini.
+// The profiles of Firefox, from its profiles.ini.
 std::vector<BrowserProfile> FirefoxProfiles();
-std::vector<BrowserProfile> PaleMoonProfiles();
-std::vector<BrowserProfile> KMeleonProfiles();
-std::vector<BrowserProfile> NetscapeProfiles();
-std::vector<BrowserProfile> SeaMonkeyProfiles();
 
 // The profile folders of a Chromium-family user-data folder: the names of its sub-folders
 // that hold a "Preferences" file ("Default", "Profile 1", ...), links left out.
 std::vector<BrowserProfile> ChromiumProfileFolders(const std::string& userDataFolder);
+
+// The extra profiles of a profile folder that is itself Opera's first profile: the folders of
+// its "_side_profiles" folder that hold a "Preferences" file, as "_side_profiles\<name>".
+std::vector<BrowserProfile> SideProfileFolders(const std::string& profileFolder);
 
 } // namespace aw

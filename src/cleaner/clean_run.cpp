@@ -53,13 +53,13 @@ void DeleteAt(const TraceAction& action, const std::string& location, const Clea
         sink.cleanDatabase(DatabaseClean::AutofillHistory, location, counters);
         break;
     case ActionKind::Files:
-        DeleteFilesInFolder(location, std::string(action.Mask), counters, sink);
+        DeleteFilesInFolderKeeping(location, std::string(action.Mask), std::string(action.Keep), counters, sink);
         break;
     case ActionKind::Tree:
-        DeleteFolderTree(location, "*.*", request.IndexDatOption, counters, sink);
-        break;
-    case ActionKind::TreeKeeping:
-        DeleteFolderTreeKeeping(location, std::string(action.Mask), request.IndexDatOption, counters, sink);
+        if (action.Keep.empty())
+            DeleteFolderTree(location, "*.*", request.IndexDatOption, counters, sink);
+        else
+            DeleteFolderTreeKeeping(location, std::string(action.Keep), request.IndexDatOption, counters, sink);
         break;
     case ActionKind::Key:
         if (sink.removeKey(HKEY_CURRENT_USER, location))

@@ -3,6 +3,7 @@
 #include "cleaner/database_clean.h"
 #include "cleaner/registry_primitives.h"
 #include "cleaner/system_actions.h"
+#include "platform/file_system.h"
 
 namespace aw {
 
@@ -19,7 +20,7 @@ Removal DeletingSink::removeFile(const FolderAnchor& folder, const std::string& 
 
 bool DeletingSink::removeFolder(const std::string& path)
 {
-    return RemoveDirectoryA(path.c_str()) != FALSE;
+    return RemoveFolder(path);
 }
 
 bool DeletingSink::removeKey(HKEY root, const std::string& keyPath)

@@ -7,8 +7,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 namespace aw {
 
 bool IsOwnFile(const std::string& path)
@@ -53,13 +51,7 @@ bool DeleteFileAtReboot(const std::string& path)
     std::string folder, name;
     if (!SplitFilePath(path, folder, name) || !IsOwnEntry(FolderAnchor(folder), path, name))
         return false;
-    int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-    if (length <= 0)
-        return false;
-    std::vector<wchar_t> wide(static_cast<std::size_t>(length));
-    if (MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length) != length)
-        return false;
-    return MoveFileExW(wide.data(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+    return DeleteAtNextStart(path);
 }
 
 bool DeleteTraceFile(const std::string& path, CleanCounters& counters, CleanSink& sink)
@@ -86,7 +78,13 @@ void DeleteDatabaseFiles(const std::string& path, CleanCounters& counters, Clean
 void DeleteFilesInFolder(const std::string& folder, const std::string& mask, CleanCounters& counters,
                          CleanSink& sink)
 {
-    if (!IsSafeFolderTarget(folder) || !IsPlainMask(mask))
+    DeleteFilesInFolderKeeping(folder, mask, std::string(), counters, sink);
+}
+
+void DeleteFilesInFolderKeeping(const std::string& folder, const std::string& mask, const std::string& keep,
+                                CleanCounters& counters, CleanSink& sink)
+{
+    if (!IsSafeFolderTarget(folder) || !IsPlainMask(mask) || (!keep.empty() && !IsPlainMask(keep)))
         return;
     const std::string base = WithTrailingBackslash(folder);
     if (!FitsPathLimit(base + mask))
@@ -99,12 +97,12 @@ void DeleteFilesInFolder(const std::string& folder, const std::string& mask, Cle
         if (search.isDirectory())
             continue;
         const std::string name = search.name();
-        if (!MatchesMask(name, mask))
+        if (!MatchesMask(name, mask) || (!keep.empty() && MatchesMask(name, keep)))
             continue;
         const std::string path = base + name;
         if (!FitsPathLimit(path))
             continue;
-        if (sink.removeFile(anchor, path, name, search.entry().dwFileAttributes, search.size()) == Removal::Removed) {
+        if (sink.removeFile(anchor, path, name, search.attributes(), search.size()) == Removal::Removed) {
             counters.FilesDeleted += 1;
             counters.BytesCleaned += search.size();
         }

@@ -1,7 +1,7 @@
 #pragma once
 // Deleting files and asking about folders. Every operation is silent: a missing location is
-// the normal case, a file that cannot be deleted is left and not counted. Paths are ANSI
-// texts; a folder may be given with or without its trailing backslash.
+// the normal case, a file that cannot be deleted is left and not counted. Paths are UTF-8 of
+// any length; a folder may be given with or without its trailing backslash.
 #include "cleaner/clean_counters.h"
 #include "cleaner/clean_sink.h"
 
@@ -38,5 +38,8 @@ void DeleteDatabaseFiles(const std::string& path, CleanCounters& counters, Clean
 // root.
 void DeleteFilesInFolder(const std::string& folder, const std::string& mask, CleanCounters& counters,
                          CleanSink& sink = DefaultSink());
+// The same, leaving the files whose names also match `keep`.
+void DeleteFilesInFolderKeeping(const std::string& folder, const std::string& mask, const std::string& keep,
+                                CleanCounters& counters, CleanSink& sink = DefaultSink());
 
 } // namespace aw

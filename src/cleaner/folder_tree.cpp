@@ -18,25 +18,29 @@ struct TreeWalk {
     CleanSink& Sink;
 };
 
-// Deletes one file found by the walk; the top level counts it when it is gone afterwards.
+// Deletes one file found by the walk; the top level counts it when the walk removed it.
 void DeleteWalkedFile(const FolderAnchor& anchor, const std::string& path, std::string_view name,
                       const DirectorySearch& entry, const TreeWalk& walk, CleanCounters* counters)
 {
-    const Removal removal = walk.Sink.removeFile(anchor, path, name, entry.entry().dwFileAttributes, entry.size());
+    const Removal removal = walk.Sink.removeFile(anchor, path, name, entry.attributes(), entry.size());
     if (removal == Removal::NotOwnEntry)
         return;  // a link: neither it nor what it leads to is touched or counted
     if (removal == Removal::Failed && walk.IndexDat && IsIndexDatName(name))
         DeleteFileAtReboot(path);
-    // A file only registered for deletion at the next start still exists, and is not counted.
-    if (counters && (removal == Removal::Removed || !PathExists(path))) {
+    // Only a file this walk removed counts. One that merely cannot be found by its path now (a
+    // name the path cannot reach, or one that went meanwhile) may still be there; one only
+    // registered for deletion at the next start still is.
+    if (counters && removal == Removal::Removed) {
         counters->FilesDeleted += 1;
         counters->BytesCleaned += entry.size();
     }
 }
 
-// `keep` names the entries of this level that stay (only ever given at the top level).
-void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters, const std::string& keep = std::string())
+// `keep` names what stays: a mask for entries of this level, or masks joined by backslashes for
+// entries further down, whose folders then stay with them.
+void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters, std::string_view keep = {})
 {
+    const MaskLevel kept = SplitMaskPath(keep);
     // base ends in a backslash. The location table joins folders and fragments with doubled
     // separators; the walk works on the cleaned text.
     base = CollapseDoubledBackslashes(base);
@@ -49,20 +53,27 @@ void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters,
             return;
         // One path buffer for the whole level: the entry's name replaces the previous one.
         std::string path;
-        path.reserve(kPathLimit);
+        path.reserve(base.size() + MAX_PATH);
         path = base;
         for (DirectorySearch search(pattern); search.found(); search.next()) {
-            const std::string_view name = search.entry().cFileName;
+            const std::string& name = search.name();
             if (search.isDirectory() && IsDotEntry(name))
                 continue;
             if (!MatchesMask(name, walk.Mask))
-                continue;
-            if (!keep.empty() && MatchesMask(name, keep))
                 continue;
             path.resize(base.size());
             path.append(name);
             if (!FitsPathLimit(path))
                 continue;
+            if (!keep.empty() && MatchesMask(name, kept.Here)) {
+                if (kept.Below.empty())
+                    continue;
+                if (search.isDirectory() && !search.isReparsePoint()) {
+                    // Emptied of all but what stays, and left in place.
+                    WalkFolder(path + "\\", walk, nullptr, kept.Below);
+                    continue;
+                }
+            }
             if (!search.isDirectory()) {
                 DeleteWalkedFile(anchor, path, name, search, walk, counters);
             } else if (search.isReparsePoint()) {
@@ -97,7 +108,7 @@ void DeleteFolderTree(const std::string& folder, const std::string& mask, bool i
 void DeleteFolderTreeKeeping(const std::string& folder, const std::string& keep, bool indexDat, CleanCounters& counters,
                              CleanSink& sink)
 {
-    if (IsWalkableFolder(folder) && IsPlainMask(keep))
+    if (IsWalkableFolder(folder) && IsPlainMaskPath(keep))
         WalkFolder(WithTrailingBackslash(folder), TreeWalk{"*.*", indexDat, sink}, &counters, keep);
 }
 

@@ -9,7 +9,7 @@ namespace aw {
 
 // Deletes everything below the folder whose names match the mask (the program always passes
 // "*.*"): files at every depth, and the sub-folders once emptied. The folder itself stays.
-// Only the files that lay directly in the folder are counted. With the index.dat flag, a file
+// Only the files that lay directly in the folder, and that the walk removed, are counted. With the index.dat flag, a file
 // named exactly "index.dat" that cannot be deleted is registered for deletion at the next
 // system start (and not counted).
 //
@@ -19,8 +19,10 @@ namespace aw {
 void DeleteFolderTree(const std::string& folder, const std::string& mask, bool indexDat, CleanCounters& counters,
                       CleanSink& sink = DefaultSink());
 
-// DeleteFolderTree with mask "*.*", except that the entries directly in the folder whose names
-// match `keep` stay, with everything below them.
+// DeleteFolderTree with mask "*.*", except that what `keep` names stays: the entries directly in
+// the folder whose names match it, with everything below them; or, for masks joined by
+// backslashes ("AutomaticDestinations\\f01b*"), the matching entries of the matching
+// sub-folders, which stay with them while everything else in them goes.
 void DeleteFolderTreeKeeping(const std::string& folder, const std::string& keep, bool indexDat, CleanCounters& counters,
                              CleanSink& sink = DefaultSink());
 

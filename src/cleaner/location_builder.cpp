@@ -28,7 +28,19 @@ std::string BaseText(BaseFolder base, const LocationSource& source)
 
 bool IsFolderAction(ActionKind kind)
 {
-    return kind == ActionKind::Files || kind == ActionKind::Tree || kind == ActionKind::TreeKeeping;
+    return kind == ActionKind::Files || kind == ActionKind::Tree;
+}
+
+// The folder a profile part lists its profiles in: the row's own folder, or for the parts that
+// keep their list below the roaming folder, that folder + the same literal.
+std::string ProfileListFolder(const TraceAction& action, ProfilePart part, const std::string& prefix,
+                              const LocationSource& source)
+{
+    const bool roamingList = part == ProfilePart::ProfilesIni || part == ProfilePart::SideProfiles;
+    if (!roamingList || action.Base == BaseFolder::RoamingAppData)
+        return prefix;
+    std::string roaming = BaseText(BaseFolder::RoamingAppData, source);
+    return roaming.empty() ? roaming : roaming + std::string(action.Literal);
 }
 
 // The same path written with other separators or letter case (profiles.ini may list one
@@ -78,9 +90,10 @@ std::vector<std::string> BuildLocations(const TraceAction& action, const Locatio
         Add(locations, std::move(prefix), action.Kind);
         return locations;
     }
-    if (!FitsPathLimit(prefix))
+    const std::string listFolder = ProfileListFolder(action, part, prefix, source);
+    if (!FitsPathLimit(prefix) || listFolder.empty() || !FitsPathLimit(listFolder))
         return locations;
-    for (const BrowserProfile& profile : source.profiles(part, prefix)) {
+    for (const BrowserProfile& profile : source.profiles(part, listFolder)) {
         std::optional<std::string> folder = ProfileFolderIn(prefix, profile);
         if (!folder)
             continue;
@@ -90,6 +103,21 @@ std::vector<std::string> BuildLocations(const TraceAction& action, const Locatio
             Add(locations, *folder + std::string(action.Tail), action.Kind);
     }
     return locations;
+}
+
+std::optional<std::string> RowFolder(const TraceAction& action, const LocationSource& source)
+{
+    if (action.Base == BaseFolder::None || action.Base == BaseFolder::FirefoxProfile ||
+        action.Profile == ProfilePart::Firefox)
+        return std::nullopt;
+    std::string prefix = BaseText(action.Base, source);
+    if (prefix.empty())
+        return std::nullopt;
+    prefix += action.Literal;
+    if (action.Profile == ProfilePart::None || action.Profile == ProfilePart::ChromiumProfiles)
+        return prefix;
+    std::string list = ProfileListFolder(action, action.Profile, prefix, source);
+    return list.empty() ? std::nullopt : std::optional<std::string>(list);
 }
 
 std::optional<std::string> BuildLocation(const TraceAction& action, const LocationSource& source)

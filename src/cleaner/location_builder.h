@@ -16,9 +16,10 @@ class LocationSource {
 public:
     virtual ~LocationSource() = default;
     virtual std::string folder(BaseFolder base) const = 0;
-    // The profiles of a browser. For ChromiumProfiles, the names of the profile folders found
-    // in `userDataFolder` (relative paths); the other parts ignore it.
-    virtual std::vector<BrowserProfile> profiles(ProfilePart part, const std::string& userDataFolder) const = 0;
+    // The profiles of a browser, listed in `folder` (it ends in a backslash): for ProfilesIni
+    // those of its profiles.ini, for ChromiumProfiles and SideProfiles the names of the profile
+    // folders found in it (relative paths). Firefox's part finds its own folder and ignores it.
+    virtual std::vector<BrowserProfile> profiles(ProfilePart part, const std::string& folder) const = 0;
 };
 
 // Every location of a file, folder or registry action, one per profile for a row with a
@@ -31,6 +32,12 @@ public:
 //  - the text reaches the platform's path limit;
 //  - a folder location ("files" and "tree") is not a folder below a drive or share root.
 std::vector<std::string> BuildLocations(const TraceAction& action, const LocationSource& source);
+
+// The folder that every location of the row lies in, or that its profiles are listed from:
+// base + literal, or for ProfilesIni and SideProfiles the folder below the roaming folder they
+// are listed in. Nothing for the rows of Firefox's profiles, which may lie anywhere, and for
+// registry rows and unresolvable folders.
+std::optional<std::string> RowFolder(const TraceAction& action, const LocationSource& source);
 
 // The first of BuildLocations, or nothing.
 std::optional<std::string> BuildLocation(const TraceAction& action, const LocationSource& source);

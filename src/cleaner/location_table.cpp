@@ -1,5 +1,9 @@
 #include "cleaner/location_table.h"
 
+#include "cleaner/browser_families.h"
+
+#include <algorithm>
+
 namespace aw {
 
 namespace {
@@ -12,7 +16,6 @@ constexpr auto Places = ActionKind::PlacesHistory;
 constexpr auto Autofill = ActionKind::AutofillHistory;
 constexpr auto Files = ActionKind::Files;
 constexpr auto Tree = ActionKind::Tree;
-constexpr auto TreeKeeping = ActionKind::TreeKeeping;
 constexpr auto Key = ActionKind::Key;
 constexpr auto Value = ActionKind::Value;
 
@@ -24,10 +27,12 @@ constexpr auto FfProfile = BaseFolder::FirefoxProfile;
 
 constexpr auto NoProfile = ProfilePart::None;
 constexpr auto FirefoxPath = ProfilePart::Firefox;
-constexpr auto PaleMoonPath = ProfilePart::PaleMoon;
-constexpr auto KMeleonPath = ProfilePart::KMeleon;
-constexpr auto NetscapePath = ProfilePart::Netscape;
-constexpr auto SeaMonkeyPath = ProfilePart::SeaMonkey;
+// Each of these browsers lists its profiles in the profiles.ini below the roaming folder,
+// where the row's literal leads.
+constexpr auto PaleMoonPath = ProfilePart::ProfilesIni;
+constexpr auto KMeleonPath = ProfilePart::ProfilesIni;
+constexpr auto NetscapePath = ProfilePart::ProfilesIni;
+constexpr auto SeaMonkeyPath = ProfilePart::ProfilesIni;
 constexpr auto EachProfile = ProfilePart::ChromiumProfiles;
 
 constexpr auto NoTest = ExistenceTest::None;
@@ -59,9 +64,12 @@ constexpr auto ValueExists = ExistenceTest::ValueExists;
 // Opera's user-data folder is its one profile; its caches are kept apart, below the local
 // application-data folder.
 #define OPERA_STABLE "\\Opera Software\\Opera Stable\\"
+#define EXPLORER_KEY "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\"
+// The jump list of Explorer's Quick Access: the folders the user pinned.
+#define QUICK_ACCESS_PINS "f01b4d95cf55d32a.automaticDestinations-ms"
 
 const std::vector<TraceAction> kTable = {
-    // group, category, kind, base, literal, profile part, tail, mask, test
+    // group, category, kind, base, literal, profile part, tail, mask, test, what stays
     {"Advanced", "Custom Locations", ActionKind::Script, NoBase, "", NoProfile, "", "", NoTest},
 
     {"Apple Safari", "Cache", None, NoBase, "", NoProfile, "", "", NoTest},
@@ -94,11 +102,11 @@ const std::vector<TraceAction> kTable = {
     {"ChromePlus", "Cookies", Db, ProgFiles, CHROMEPLUS_DATA, EachProfile, "\\DIPS", "", FileExists},
     {"ChromePlus", "Cookies", Tree, ProgFiles, CHROMEPLUS_DATA, EachProfile, "\\Local Storage\\", "", FolderExists},
     {"ChromePlus", "Cookies", Tree, ProgFiles, CHROMEPLUS_DATA, EachProfile, "\\Session Storage\\", "", FolderExists},
-    {"ChromePlus", "Cookies", TreeKeeping, ProgFiles, CHROMEPLUS_DATA, EachProfile, "\\IndexedDB\\", "chrome-extension_*", FolderExists},
+    {"ChromePlus", "Cookies", Tree, ProgFiles, CHROMEPLUS_DATA, EachProfile, "\\IndexedDB\\", "", FolderExists, "chrome-extension_*"},
     {"ChromePlus", "Cookies", Tree, ProgFiles, CHROMEPLUS_DATA, EachProfile, "\\Service Worker\\", "", FolderExists},
     {"ChromePlus", "Cookies", Tree, ProgFiles, CHROMEPLUS_DATA, EachProfile, "\\WebStorage\\", "", FolderExists},
     {"ChromePlus", "Cookies", Tree, ProgFiles, CHROMEPLUS_DATA, EachProfile, "\\File System\\", "", FolderExists},
-    {"ChromePlus", "Cookies", TreeKeeping, ProgFiles, CHROMEPLUS_DATA, EachProfile, "\\databases\\", "chrome-extension_*", FolderExists},
+    {"ChromePlus", "Cookies", Tree, ProgFiles, CHROMEPLUS_DATA, EachProfile, "\\databases\\", "", FolderExists, "chrome-extension_*"},
     {"ChromePlus", "Cookies", Tree, ProgFiles, CHROMEPLUS_DATA, EachProfile, "\\blob_storage\\", "", FolderExists},
     {"ChromePlus", "Cookies", Tree, ProgFiles, CHROMEPLUS_DATA, EachProfile, "\\Shared Dictionary\\", "", FolderExists},
     {"ChromePlus", "Current Session", File, ProgFiles, CHROMEPLUS_DEFAULT "Current Session", NoProfile, "", "", FileExists},
@@ -134,11 +142,11 @@ const std::vector<TraceAction> kTable = {
     {"Comodo Dragon", "Cookies", Db, Local, DRAGON_DATA, EachProfile, "\\DIPS", "", FileExists},
     {"Comodo Dragon", "Cookies", Tree, Local, DRAGON_DATA, EachProfile, "\\Local Storage\\", "", FolderExists},
     {"Comodo Dragon", "Cookies", Tree, Local, DRAGON_DATA, EachProfile, "\\Session Storage\\", "", FolderExists},
-    {"Comodo Dragon", "Cookies", TreeKeeping, Local, DRAGON_DATA, EachProfile, "\\IndexedDB\\", "chrome-extension_*", FolderExists},
+    {"Comodo Dragon", "Cookies", Tree, Local, DRAGON_DATA, EachProfile, "\\IndexedDB\\", "", FolderExists, "chrome-extension_*"},
     {"Comodo Dragon", "Cookies", Tree, Local, DRAGON_DATA, EachProfile, "\\Service Worker\\", "", FolderExists},
     {"Comodo Dragon", "Cookies", Tree, Local, DRAGON_DATA, EachProfile, "\\WebStorage\\", "", FolderExists},
     {"Comodo Dragon", "Cookies", Tree, Local, DRAGON_DATA, EachProfile, "\\File System\\", "", FolderExists},
-    {"Comodo Dragon", "Cookies", TreeKeeping, Local, DRAGON_DATA, EachProfile, "\\databases\\", "chrome-extension_*", FolderExists},
+    {"Comodo Dragon", "Cookies", Tree, Local, DRAGON_DATA, EachProfile, "\\databases\\", "", FolderExists, "chrome-extension_*"},
     {"Comodo Dragon", "Cookies", Tree, Local, DRAGON_DATA, EachProfile, "\\blob_storage\\", "", FolderExists},
     {"Comodo Dragon", "Cookies", Tree, Local, DRAGON_DATA, EachProfile, "\\Shared Dictionary\\", "", FolderExists},
     {"Comodo Dragon", "Current Session", File, Local, DRAGON_DEFAULT "Current Session", NoProfile, "", "", FileExists},
@@ -181,11 +189,11 @@ const std::vector<TraceAction> kTable = {
     {"Flock", "Cookies", Db, Local, FLOCK_DATA, EachProfile, "\\DIPS", "", FileExists},
     {"Flock", "Cookies", Tree, Local, FLOCK_DATA, EachProfile, "\\Local Storage\\", "", FolderExists},
     {"Flock", "Cookies", Tree, Local, FLOCK_DATA, EachProfile, "\\Session Storage\\", "", FolderExists},
-    {"Flock", "Cookies", TreeKeeping, Local, FLOCK_DATA, EachProfile, "\\IndexedDB\\", "chrome-extension_*", FolderExists},
+    {"Flock", "Cookies", Tree, Local, FLOCK_DATA, EachProfile, "\\IndexedDB\\", "", FolderExists, "chrome-extension_*"},
     {"Flock", "Cookies", Tree, Local, FLOCK_DATA, EachProfile, "\\Service Worker\\", "", FolderExists},
     {"Flock", "Cookies", Tree, Local, FLOCK_DATA, EachProfile, "\\WebStorage\\", "", FolderExists},
     {"Flock", "Cookies", Tree, Local, FLOCK_DATA, EachProfile, "\\File System\\", "", FolderExists},
-    {"Flock", "Cookies", TreeKeeping, Local, FLOCK_DATA, EachProfile, "\\databases\\", "chrome-extension_*", FolderExists},
+    {"Flock", "Cookies", Tree, Local, FLOCK_DATA, EachProfile, "\\databases\\", "", FolderExists, "chrome-extension_*"},
     {"Flock", "Cookies", Tree, Local, FLOCK_DATA, EachProfile, "\\blob_storage\\", "", FolderExists},
     {"Flock", "Cookies", Tree, Local, FLOCK_DATA, EachProfile, "\\Shared Dictionary\\", "", FolderExists},
     {"Flock", "Crash Reports", Files, Local, "\\Flock\\CrashReports\\", NoProfile, "", "*.*", FolderExists},
@@ -222,11 +230,11 @@ const std::vector<TraceAction> kTable = {
     {"Google Chrome", "Cookies", Db, Local, CHROME_DATA, EachProfile, "\\DIPS", "", FileExists},
     {"Google Chrome", "Cookies", Tree, Local, CHROME_DATA, EachProfile, "\\Local Storage\\", "", FolderExists},
     {"Google Chrome", "Cookies", Tree, Local, CHROME_DATA, EachProfile, "\\Session Storage\\", "", FolderExists},
-    {"Google Chrome", "Cookies", TreeKeeping, Local, CHROME_DATA, EachProfile, "\\IndexedDB\\", "chrome-extension_*", FolderExists},
+    {"Google Chrome", "Cookies", Tree, Local, CHROME_DATA, EachProfile, "\\IndexedDB\\", "", FolderExists, "chrome-extension_*"},
     {"Google Chrome", "Cookies", Tree, Local, CHROME_DATA, EachProfile, "\\Service Worker\\", "", FolderExists},
     {"Google Chrome", "Cookies", Tree, Local, CHROME_DATA, EachProfile, "\\WebStorage\\", "", FolderExists},
     {"Google Chrome", "Cookies", Tree, Local, CHROME_DATA, EachProfile, "\\File System\\", "", FolderExists},
-    {"Google Chrome", "Cookies", TreeKeeping, Local, CHROME_DATA, EachProfile, "\\databases\\", "chrome-extension_*", FolderExists},
+    {"Google Chrome", "Cookies", Tree, Local, CHROME_DATA, EachProfile, "\\databases\\", "", FolderExists, "chrome-extension_*"},
     {"Google Chrome", "Cookies", Tree, Local, CHROME_DATA, EachProfile, "\\blob_storage\\", "", FolderExists},
     {"Google Chrome", "Cookies", Tree, Local, CHROME_DATA, EachProfile, "\\Shared Dictionary\\", "", FolderExists},
     {"Google Chrome", "Current Session", File, Local, CHROME_DEFAULT "Current Session", NoProfile, "", "", FileExists},
@@ -276,7 +284,7 @@ const std::vector<TraceAction> kTable = {
     {"Mozilla Firefox", "Cookies", Db, FfProfile, "cookies.sqlite", NoProfile, "", "", FileExists},
     {"Mozilla Firefox", "Cookies", Db, FfProfile, "webappsstore.sqlite", NoProfile, "", "", FileExists},
     {"Mozilla Firefox", "Cookies", Db, FfProfile, "bounce-tracking-protection.sqlite", NoProfile, "", "", FileExists},
-    {"Mozilla Firefox", "Cookies", TreeKeeping, FfProfile, "storage\\default\\", NoProfile, "", "moz-extension*", FolderExists},
+    {"Mozilla Firefox", "Cookies", Tree, FfProfile, "storage\\default\\", NoProfile, "", "", FolderExists, "moz-extension*"},
     {"Mozilla Firefox", "Cookies", Tree, FfProfile, "storage\\temporary\\", NoProfile, "", "", FolderExists},
     {"Mozilla Firefox", "Cookies", Db, FfProfile, "storage\\ls-archive.sqlite", NoProfile, "", "", FileExists},
     {"Mozilla Firefox", "Cookies", File, FfProfile, "serviceworker.txt", NoProfile, "", "", FileExists},
@@ -320,7 +328,7 @@ const std::vector<TraceAction> kTable = {
     {"Opera", "Cookies", Db, Roaming, OPERA_STABLE "Cookies", NoProfile, "", "", FileExists},
     {"Opera", "Cookies", Tree, Roaming, OPERA_STABLE "Local Storage\\", NoProfile, "", "", FolderExists},
     {"Opera", "Cookies", Tree, Roaming, OPERA_STABLE "Session Storage\\", NoProfile, "", "", FolderExists},
-    {"Opera", "Cookies", TreeKeeping, Roaming, OPERA_STABLE "IndexedDB\\", NoProfile, "", "chrome-extension_*", FolderExists},
+    {"Opera", "Cookies", Tree, Roaming, OPERA_STABLE "IndexedDB\\", NoProfile, "", "", FolderExists, "chrome-extension_*"},
     {"Opera", "Cookies", Tree, Roaming, OPERA_STABLE "Service Worker\\", NoProfile, "", "", FolderExists},
     {"Opera", "Downloads History", File, Roaming, "\\Opera\\Opera\\download.dat", NoProfile, "", "", FileExists},
     {"Opera", "Search Field History", File, Roaming, "\\Opera\\Opera\\search_field_history.dat", NoProfile, "", "", FileExists},
@@ -344,7 +352,7 @@ const std::vector<TraceAction> kTable = {
     {"Pale Moon", "Content History", Places, Roaming, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\places.sqlite", "", FileExists},
     {"Pale Moon", "Cookies", Db, Roaming, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\cookies.sqlite", "", FileExists},
     {"Pale Moon", "Cookies", Db, Roaming, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\webappsstore.sqlite", "", FileExists},
-    {"Pale Moon", "Cookies", TreeKeeping, Roaming, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\storage\\default\\", "moz-extension*", FolderExists},
+    {"Pale Moon", "Cookies", Tree, Roaming, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\storage\\default\\", "", FolderExists, "moz-extension*"},
     {"Pale Moon", "Downloads History", Db, Roaming, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\downloads.sqlite", "", FileExists},
     {"Pale Moon", "Form History", Db, Roaming, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\formhistory.sqlite", "", FileExists},
     {"Pale Moon", "History", Db, Roaming, "\\Moonchild Productions\\Pale Moon\\", PaleMoonPath, "\\content-prefs.sqlite", "", FileExists},
@@ -362,7 +370,7 @@ const std::vector<TraceAction> kTable = {
     {"SeaMonkey", "Cache", Tree, Local, "\\Mozilla\\SeaMonkey\\", SeaMonkeyPath, "\\startupCache\\", "", FolderExists},
     {"SeaMonkey", "Cookies", Db, Roaming, "\\Mozilla\\SeaMonkey\\", SeaMonkeyPath, "\\cookies.sqlite", "", FileExists},
     {"SeaMonkey", "Cookies", Db, Roaming, "\\Mozilla\\SeaMonkey\\", SeaMonkeyPath, "\\webappsstore.sqlite", "", FileExists},
-    {"SeaMonkey", "Cookies", TreeKeeping, Roaming, "\\Mozilla\\SeaMonkey\\", SeaMonkeyPath, "\\storage\\default\\", "moz-extension*", FolderExists},
+    {"SeaMonkey", "Cookies", Tree, Roaming, "\\Mozilla\\SeaMonkey\\", SeaMonkeyPath, "\\storage\\default\\", "", FolderExists, "moz-extension*"},
     {"SeaMonkey", "Crash Reports", Files, Roaming, "\\Mozilla\\SeaMonkey\\Crash Reports\\", NoProfile, "", "*.*", FolderExists},
     {"SeaMonkey", "Crash Reports", Tree, Roaming, "\\Mozilla\\SeaMonkey\\Crash Reports\\pending\\", NoProfile, "", "", FolderExists},
     {"SeaMonkey", "Crash Reports", Tree, Roaming, "\\Mozilla\\SeaMonkey\\Crash Reports\\submitted\\", NoProfile, "", "", FolderExists},
@@ -389,11 +397,11 @@ const std::vector<TraceAction> kTable = {
     {"SRWare Iron", "Cookies", Db, Local, IRON_DATA, EachProfile, "\\DIPS", "", FileExists},
     {"SRWare Iron", "Cookies", Tree, Local, IRON_DATA, EachProfile, "\\Local Storage\\", "", FolderExists},
     {"SRWare Iron", "Cookies", Tree, Local, IRON_DATA, EachProfile, "\\Session Storage\\", "", FolderExists},
-    {"SRWare Iron", "Cookies", TreeKeeping, Local, IRON_DATA, EachProfile, "\\IndexedDB\\", "chrome-extension_*", FolderExists},
+    {"SRWare Iron", "Cookies", Tree, Local, IRON_DATA, EachProfile, "\\IndexedDB\\", "", FolderExists, "chrome-extension_*"},
     {"SRWare Iron", "Cookies", Tree, Local, IRON_DATA, EachProfile, "\\Service Worker\\", "", FolderExists},
     {"SRWare Iron", "Cookies", Tree, Local, IRON_DATA, EachProfile, "\\WebStorage\\", "", FolderExists},
     {"SRWare Iron", "Cookies", Tree, Local, IRON_DATA, EachProfile, "\\File System\\", "", FolderExists},
-    {"SRWare Iron", "Cookies", TreeKeeping, Local, IRON_DATA, EachProfile, "\\databases\\", "chrome-extension_*", FolderExists},
+    {"SRWare Iron", "Cookies", Tree, Local, IRON_DATA, EachProfile, "\\databases\\", "", FolderExists, "chrome-extension_*"},
     {"SRWare Iron", "Cookies", Tree, Local, IRON_DATA, EachProfile, "\\blob_storage\\", "", FolderExists},
     {"SRWare Iron", "Cookies", Tree, Local, IRON_DATA, EachProfile, "\\Shared Dictionary\\", "", FolderExists},
     {"SRWare Iron", "Current Session", File, Local, IRON_DEFAULT "Current Session", NoProfile, "", "", FileExists},
@@ -413,24 +421,57 @@ const std::vector<TraceAction> kTable = {
     {"Windows", "Clipboard Cache", ActionKind::Clipboard, NoBase, "", NoProfile, "", "", NoTest},
     {"Windows", "DNS Logs", File, BaseFolder::SystemDir, "\\dns\\dns.log", NoProfile, "", "", FileExists},
     {"Windows", "Empty RecycleBin", ActionKind::RecycleBin, NoBase, "", NoProfile, "", "", NoTest},
+    // The reports Windows Error Reporting keeps for the user, one folder per report.
+    {"Windows", "Error Reports", Tree, Local, "\\Microsoft\\Windows\\WER\\ReportArchive\\", NoProfile, "", "", FolderExists},
+    {"Windows", "Error Reports", Tree, Local, "\\Microsoft\\Windows\\WER\\ReportQueue\\", NoProfile, "", "", FolderExists},
+    // What Explorer's file dialogs opened and saved, and what was typed into its search and
+    // address boxes.
+    {"Windows", "Explorer MRU Lists", Key, NoBase, EXPLORER_KEY "ComDlg32\\OpenSavePidlMRU", NoProfile, "", "", KeyExists},
+    {"Windows", "Explorer MRU Lists", Key, NoBase, EXPLORER_KEY "ComDlg32\\LastVisitedPidlMRU", NoProfile, "", "", KeyExists},
+    {"Windows", "Explorer MRU Lists", Key, NoBase, EXPLORER_KEY "WordWheelQuery", NoProfile, "", "", KeyExists},
+    {"Windows", "Explorer MRU Lists", Key, NoBase, EXPLORER_KEY "TypedPaths", NoProfile, "", "", KeyExists},
+    {"Windows", "Jump Lists", Files, BaseFolder::Recent, "AutomaticDestinations\\", NoProfile, "", "*.automaticDestinations-ms", FolderExists, QUICK_ACCESS_PINS},
+    {"Windows", "Jump Lists", Files, BaseFolder::Recent, "CustomDestinations\\", NoProfile, "", "*.customDestinations-ms", FolderExists},
     {"Windows", "Paint History", Key, NoBase, "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Paint\\Recent File List", NoProfile, "", "", KeyExists},
-    {"Windows", "Recent Docs List", Key, NoBase, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RecentDocs", NoProfile, "", "", KeyExists},
-    {"Windows", "Recent Folder", Tree, BaseFolder::Recent, "", NoProfile, "", "", FolderExists},
-    {"Windows", "Run MRU List", Key, NoBase, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU", NoProfile, "", "", KeyExists},
+    {"Windows", "Recent Docs List", Key, NoBase, EXPLORER_KEY "RecentDocs", NoProfile, "", "", KeyExists},
+    {"Windows", "Recent Folder", Tree, BaseFolder::Recent, "", NoProfile, "", "", FolderExists, "AutomaticDestinations\\" QUICK_ACCESS_PINS},
+    {"Windows", "Run MRU List", Key, NoBase, EXPLORER_KEY "RunMRU", NoProfile, "", "", KeyExists},
+    // Explorer holds these open while it runs: what it holds stays until the next clean.
+    {"Windows", "Thumbnail Cache", Files, Local, "\\Microsoft\\Windows\\Explorer\\", NoProfile, "", "thumbcache_*.db", FolderExists},
+    {"Windows", "Thumbnail Cache", Files, Local, "\\Microsoft\\Windows\\Explorer\\", NoProfile, "", "iconcache_*.db", FolderExists},
     {"Windows", "Wordpad History", Key, NoBase, "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Wordpad\\Recent File List", NoProfile, "", "", KeyExists},
 };
+
+std::vector<TraceAction> MakeTable()
+{
+    std::vector<TraceAction> table = kTable;
+    const std::vector<TraceAction>& families = FamilyLocationRows();
+    table.insert(table.end(), families.begin(), families.end());
+    // Groups never share a text, and each group's rows are already in order.
+    std::stable_sort(table.begin(), table.end(),
+                     [](const TraceAction& a, const TraceAction& b) { return ComesBeforeInTree(a.Group, b.Group); });
+    return table;
+}
 
 } // namespace
 
 const std::vector<TraceAction>& TraceLocationTable()
 {
-    return kTable;
+    static const std::vector<TraceAction> table = MakeTable();
+    return table;
+}
+
+bool ComesBeforeInTree(std::string_view a, std::string_view b)
+{
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [&](char x, char y) { return lower(x) < lower(y); });
 }
 
 ActionRange ActionsFor(std::string_view group, std::string_view category)
 {
     ActionRange range;
-    for (const TraceAction& action : kTable) {
+    for (const TraceAction& action : TraceLocationTable()) {
         if (action.Group == group && action.Category == category) {
             if (range.Count == 0)
                 range.First = &action;
@@ -448,7 +489,6 @@ bool ActsOnFileSystem(ActionKind kind)
     case ActionKind::File:
     case ActionKind::Files:
     case ActionKind::Tree:
-    case ActionKind::TreeKeeping:
     case ActionKind::Database:
     case ActionKind::PlacesHistory:
     case ActionKind::PlacesDownloads:

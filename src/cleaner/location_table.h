@@ -18,10 +18,10 @@ enum class ActionKind {
     AutofillHistory, // the values typed into forms and the search engines taken from visited
                      // sites, kept in a Chromium "Web Data" database, cleaned in place:
                      // addresses, cards and the user's search engines stay
-    Files,      // DeleteFilesInFolder(location, mask): that folder's matching files only
-    Tree,       // DeleteFolderTree(location, "*.*", index.dat option): everything below
-    TreeKeeping, // a tree but for the entries at its top whose names match the mask (the
-                 // storage that belongs to the browser's extensions)
+    Files,      // DeleteFilesInFolder(location, mask): that folder's matching files only,
+                // but for those matching Keep
+    Tree,       // DeleteFolderTree(location, "*.*", index.dat option): everything below,
+                // but for what Keep names (the storage of the browser's extensions, say)
     Key,        // RegRemoveKeyTree(HKEY_CURRENT_USER, location)
     Value,      // RegRemoveValue(HKEY_CURRENT_USER, location), location a ValuePath
     RecycleBin, // empty every drive's recycle bin
@@ -46,10 +46,17 @@ enum class BaseFolder {
     FirefoxRoot,     // Firefox's own folder, where its profiles.ini lies; ends in a backslash
 };
 
-// A browser's profiles, each inserted into a location in turn: every profile its profiles.ini
-// lists, or, for ChromiumProfiles, every sub-folder of the user-data folder (base + literal)
-// that holds a "Preferences" file.
-enum class ProfilePart { None, Firefox, PaleMoon, KMeleon, Netscape, SeaMonkey, ChromiumProfiles };
+// A browser's profiles, each inserted into a location in turn:
+//  - Firefox: every profile of Firefox's profiles.ini (its root read from the registry);
+//  - ProfilesIni: every profile of the profiles.ini in the roaming application-data folder +
+//    Literal, whatever the row's own base: a Mozilla-family browser keeps its profiles there
+//    and its caches under the same names below the local folder;
+//  - ChromiumProfiles: every sub-folder of the user-data folder (base + literal) that holds a
+//    "Preferences" file;
+//  - SideProfiles: every "_side_profiles" sub-folder of the profile folder in the roaming
+//    application-data folder + Literal that holds a "Preferences" file (Opera's extra
+//    profiles, beside the one the folder itself is).
+enum class ProfilePart { None, Firefox, ProfilesIni, ChromiumProfiles, SideProfiles };
 
 enum class ExistenceTest { None, FileExists, FolderExists, KeyExists, ValueExists };
 
@@ -64,16 +71,25 @@ struct TraceAction {
     std::string_view Literal;
     ProfilePart Profile;
     std::string_view Tail;
-    std::string_view Mask; // Files: what is deleted; TreeKeeping: what stays
+    std::string_view Mask; // Files: what is deleted
     ExistenceTest Test;
+    // Files: the matching files that stay. Tree: what stays below the folder: a mask for
+    // entries at its top, or masks joined by backslashes for entries of a sub-folder, which
+    // then stays with them (a jump-list folder keeping its one file of pinned folders).
+    std::string_view Keep = {};
 };
 
 // True for the kinds that act on files and folders (as opposed to registry entries and the
 // system actions).
 bool ActsOnFileSystem(ActionKind kind);
 
-// Every row, in tree order.
+// Every row, in tree order: the fixed rows and those of the browser families.
 const std::vector<TraceAction>& TraceLocationTable();
+
+// The order of the trace tree's siblings: their texts compared ignoring case, as the tree
+// sorts them. The catalogue's texts hold only letters, digits, spaces and hyphens, for which
+// this is the platform's comparison too.
+bool ComesBeforeInTree(std::string_view a, std::string_view b);
 
 // The rows of one category, found by its (group, category) texts compared whole and
 // case-sensitively; empty for a pair the table does not know.

@@ -1,6 +1,7 @@
 #include "cleaner/path_rules.h"
 
 #include "platform/text.h"
+#include "platform/unicode_text.h"
 
 #include <vector>
 
@@ -8,22 +9,12 @@ namespace aw {
 
 namespace {
 
-bool IsSeparator(char c)
-{
-    return c == '\\' || c == '/';
-}
-
-bool IsDriveLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 std::vector<std::string_view> SplitComponents(std::string_view path)
 {
     std::vector<std::string_view> parts;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= path.size(); ++i) {
-        if (i == path.size() || IsSeparator(path[i])) {
+        if (i == path.size() || IsPathSeparator(path[i])) {
             if (i > start)
                 parts.push_back(path.substr(start, i - start));
             start = i + 1;
@@ -69,12 +60,15 @@ int DepthBelowRoot(const std::vector<std::string_view>& parts, std::size_t first
 
 bool FitsPathLimit(std::string_view path)
 {
-    return path.size() < kPathLimit;
+    // "\\?\UNC\" takes the place of a share's "\\": six more units at most. A UTF-8 text
+    // has at least as many bytes as UTF-16 units, so most paths need no counting.
+    constexpr std::size_t kLongFormRoom = 6;
+    return path.size() + kLongFormRoom < kPathLimit || Utf16Length(path) + kLongFormRoom < kPathLimit;
 }
 
 std::string WithTrailingBackslash(std::string path)
 {
-    if (path.empty() || !IsSeparator(path.back()))
+    if (path.empty() || !IsPathSeparator(path.back()))
         path += '\\';
     return path;
 }
@@ -100,16 +94,16 @@ bool IsSafeFolderTarget(std::string_view path)
 {
     // Device and long-path prefixes: "\\?\C:\x", "\\.\C:\x", "\\?\UNC\server\share\x".
     bool unc = false;
-    if (path.size() >= 4 && IsSeparator(path[0]) && IsSeparator(path[1]) && (path[2] == '?' || path[2] == '.') &&
-        IsSeparator(path[3])) {
+    if (path.size() >= 4 && IsPathSeparator(path[0]) && IsPathSeparator(path[1]) && (path[2] == '?' || path[2] == '.') &&
+        IsPathSeparator(path[3])) {
         path.remove_prefix(4);
-        if (path.size() >= 4 && (path.substr(0, 3) == "UNC" || path.substr(0, 3) == "unc") && IsSeparator(path[3])) {
+        if (path.size() >= 4 && (path.substr(0, 3) == "UNC" || path.substr(0, 3) == "unc") && IsPathSeparator(path[3])) {
             path.remove_prefix(4);
             unc = true;
         } else if (!(path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':')) {
             return false; // a device or volume name, never a folder to clean
         }
-    } else if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+    } else if (path.size() >= 2 && IsPathSeparator(path[0]) && IsPathSeparator(path[1])) {
         path.remove_prefix(2);
         unc = true;
     }
@@ -123,7 +117,7 @@ bool IsSafeFolderTarget(std::string_view path)
     }
 
     // "X:\..." only: "X:folder" is relative to that drive's current directory.
-    if (path.size() < 3 || !IsDriveLetter(path[0]) || path[1] != ':' || !IsSeparator(path[2]))
+    if (path.size() < 3 || !IsDriveLetter(path[0]) || path[1] != ':' || !IsPathSeparator(path[2]))
         return false;
     return DepthBelowRoot(SplitComponents(path.substr(3)), 0) > 0;
 }
@@ -163,6 +157,24 @@ bool IsPlainMask(std::string_view mask)
     return !mask.empty() && mask.find_first_of("\\/:") == std::string_view::npos;
 }
 
+MaskLevel SplitMaskPath(std::string_view path)
+{
+    const std::size_t separator = path.find('\\');
+    if (separator == std::string_view::npos)
+        return {path, {}};
+    return {path.substr(0, separator), path.substr(separator + 1)};
+}
+
+bool IsPlainMaskPath(std::string_view path)
+{
+    for (MaskLevel level = SplitMaskPath(path);; level = SplitMaskPath(level.Below)) {
+        if (!IsPlainMask(level.Here) || IsDotEntry(level.Here))
+            return false;
+        if (level.Below.empty())
+            return path.back() != '\\';
+    }
+}
+
 bool IsIndexDatName(std::string_view name)
 {
     return name == "index.dat";
@@ -173,7 +185,7 @@ bool IsEntryOfFolder(std::string_view resolvedFolder, std::string_view name, std
     if (resolvedFolder.empty() || name.empty() || IsDotEntry(name))
         return false;
     // A drive root is reported with its separator, every other folder without one.
-    const bool separated = IsSeparator(resolvedFolder.back());
+    const bool separated = IsPathSeparator(resolvedFolder.back());
     const std::size_t expected = resolvedFolder.size() + (separated ? 0 : 1) + name.size();
     if (resolved.size() != expected)
         return false;

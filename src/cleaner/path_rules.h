@@ -5,9 +5,10 @@
 
 namespace aw {
 
-// The platform's path limit (MAX_PATH, terminating zero included). Longer paths are skipped,
+// The longest path the system's wide calls take, in UTF-16 units, terminating zero included.
+// A path fits when it does in its "\\?\" form (paths are UTF-8). Longer paths are skipped,
 // never cut down to some other, shorter path.
-constexpr std::size_t kPathLimit = 260;
+constexpr std::size_t kPathLimit = 32767;
 bool FitsPathLimit(std::string_view path);
 
 // Adds a backslash unless the text already ends in one (or in a forward slash).
@@ -35,6 +36,15 @@ bool MatchesMask(std::string_view name, std::string_view mask);
 
 // A mask names files of one folder: not empty, no separator, no drive.
 bool IsPlainMask(std::string_view mask);
+
+// Plain masks joined by single backslashes ("sub*\\name.*"): entries of nested folders.
+bool IsPlainMaskPath(std::string_view path);
+// The first mask of such a path, and what follows its backslash (empty for the last mask).
+struct MaskLevel {
+    std::string_view Here;
+    std::string_view Below;
+};
+MaskLevel SplitMaskPath(std::string_view path);
 
 // "index.dat", whole name, case-sensitive: only this name is ever registered for deletion at
 // the next system start.

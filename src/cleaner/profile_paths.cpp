@@ -50,7 +50,7 @@ bool IsUsableAbsoluteProfilePath(std::string_view path)
     bool letter = path.size() >= 3 && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
     if (!letter || path[1] != ':' || (path[2] != '\\' && path[2] != '/'))
         return false;
-    if (path.size() >= kPathLimit)
+    if (!FitsPathLimit(path))
         return false;
     // What follows the drive root is held to the rules of a relative profile path.
     return IsUsableProfilePath(path.substr(3));

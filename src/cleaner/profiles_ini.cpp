@@ -33,9 +33,8 @@ struct Section {
     BrowserProfile Profile;
 };
 
-} // namespace
-
-std::vector<BrowserProfile> ParseProfilesIni(std::string_view text)
+// The "Profile<digits>" sections in the order of the file.
+std::vector<Section> ReadProfileSections(std::string_view text)
 {
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
@@ -80,11 +79,27 @@ std::vector<BrowserProfile> ParseProfilesIni(std::string_view text)
             current->Profile.Relative = value != "0";
         }
     }
+    return sections;
+}
+
+} // namespace
+
+std::vector<BrowserProfile> ParseProfilesIni(std::string_view text)
+{
+    std::vector<Section> sections = ReadProfileSections(text);
     std::vector<BrowserProfile> profiles;
     for (Section& section : sections)
         if (section.HasPath)
             profiles.push_back(std::move(section.Profile));
     return profiles;
+}
+
+std::string ProfileZeroPath(std::string_view text)
+{
+    for (const Section& section : ReadProfileSections(text))
+        if (section.Name == "profile0")
+            return section.HasPath ? section.Profile.Path : std::string();
+    return std::string();
 }
 
 } // namespace aw

@@ -1,6 +1,7 @@
 #pragma once
 // The profiles a Mozilla-family browser lists in its profiles.ini. The file is written by
 // another program, so it is read as untrusted text; the paths are checked where they are used.
+// The browsers write it in UTF-8, which is how the program keeps every path.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,5 +20,8 @@ struct BrowserProfile {
 // appears twice is read once (its first "Path" and "IsRelative" win). At most kMaxProfiles.
 constexpr std::size_t kMaxProfiles = 64;
 std::vector<BrowserProfile> ParseProfilesIni(std::string_view text);
+
+// The "Path" of section "Profile0", as stored; empty when the section or the key is missing.
+std::string ProfileZeroPath(std::string_view text);
 
 } // namespace aw

@@ -10,14 +10,13 @@ namespace {
 // Deleting asks for KEY_WRITE, and for a tree also KEY_ENUMERATE_SUB_KEYS to walk it.
 constexpr REGSAM kWriteAccess = KEY_WRITE;                            // 0x20006
 constexpr REGSAM kTreeAccess = KEY_WRITE | KEY_ENUMERATE_SUB_KEYS;    // 0x2000E
-constexpr DWORD kSubKeyNameChars = 1024;
 
 } // namespace
 
 bool RegRemoveValue(HKEY root, const std::string& valuePath)
 {
     ValueKey value = OpenValueKey(root, valuePath, kWriteAccess);
-    return value.Key && RegDeleteValueA(value.Key.Get(), value.Name.c_str()) == ERROR_SUCCESS;
+    return value.Key && value.Key.DeleteValue(value.Name);
 }
 
 bool RegRemoveKeyTree(HKEY root, const std::string& keyPath)
@@ -29,19 +28,18 @@ bool RegRemoveKeyTree(HKEY root, const std::string& keyPath)
         return false;
     for (;;) {
         // Always the first sub-key: the one before it has just been deleted.
-        char name[kSubKeyNameChars] = {};
-        DWORD length = kSubKeyNameChars;
-        LONG result = RegEnumKeyExA(key.Get(), 0, name, &length, nullptr, nullptr, nullptr, nullptr);
+        std::string name;
+        LONG result = key.SubKeyName(0, name);
         if (result == ERROR_NO_MORE_ITEMS)
             break;
         if (result != ERROR_SUCCESS)
             return false;
         std::string child = keyPath.back() == '\\' ? keyPath : keyPath + "\\";
-        if (!RegRemoveKeyTree(root, child + std::string(name, length)))
+        if (!RegRemoveKeyTree(root, child + name))
             return false;
     }
     key.Reset();
-    return RegDeleteKeyA(root, keyPath.c_str()) == ERROR_SUCCESS;
+    return DeleteRegistryKey(root, keyPath);
 }
 
 } // namespace aw

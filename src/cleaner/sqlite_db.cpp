@@ -1,6 +1,8 @@
 #include "cleaner/sqlite_db.h"
 
 #include "platform/handle.h"
+#include "platform/long_path.h"
+#include "platform/open_file.h"
 
 #include <windows.h>
 
@@ -8,30 +10,30 @@
 
 namespace aw {
 
-std::string AnsiToUtf8(const std::string& ansi)
+namespace {
+
+// SQLite's Windows file system for paths of any length: the same as its default one but for
+// the room it keeps for a name. It opens "\\?\" names as they stand.
+constexpr const char* kLongPathVfs = "win32-longpath";
+
+const char* FileSystemFor()
 {
-    if (ansi.empty())
-        return std::string();
-    int wideLength = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
-    if (wideLength <= 0)
-        return std::string();
-    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, &wide[0], wideLength);
-    int length = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 0)
-        return std::string();
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, &utf8[0], length, nullptr, nullptr);
-    utf8.resize(static_cast<std::size_t>(length - 1));
-    return utf8;
+    static const char* const vfs = sqlite3_vfs_find(kLongPathVfs) ? kLongPathVfs : nullptr;
+    return vfs;
 }
 
-bool LooksLikeSqliteDatabase(const std::string& ansiPath)
+} // namespace
+
+std::string SqliteFileName(const std::string& path)
+{
+    return WideCallPath(path).value_or(std::string());
+}
+
+bool LooksLikeSqliteDatabase(const std::string& path)
 {
     static const char kMagic[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f', 'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
     constexpr LONGLONG kSmallestDatabase = 512; // one page of the smallest page size
-    UniqueHandle file(CreateFileA(ansiPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart < kSmallestDatabase)
         return false;
@@ -41,20 +43,20 @@ bool LooksLikeSqliteDatabase(const std::string& ansiPath)
            std::memcmp(header, kMagic, sizeof kMagic) == 0;
 }
 
-bool IsSoundDatabase(const std::string& ansiPath)
+bool IsSoundDatabase(const std::string& path)
 {
-    if (!LooksLikeSqliteDatabase(ansiPath))
+    if (!LooksLikeSqliteDatabase(path))
         return false;
-    std::string path = AnsiToUtf8(ansiPath);
-    if (path.empty())
+    const std::string name = SqliteFileName(path);
+    if (name.empty())
         return false;
-    std::string uri = "file:///";
+    // A URI without an authority ("file:" and the path at once) takes the path as it stands
+    // once its escapes are read, a "\\?\" form included.
+    std::string uri = "file:";
     const char* hex = "0123456789ABCDEF";
-    for (char c : path) {
+    for (char c : name) {
         unsigned char u = static_cast<unsigned char>(c);
-        if (c == '\\')
-            uri += '/';
-        else if (u <= ' ' || c == '%' || c == '?' || c == '#' || u >= 0x80)
+        if (u <= ' ' || c == '%' || c == '?' || c == '#' || c == '/' || u >= 0x80)
             uri += std::string{'%', hex[u >> 4], hex[u & 15]};
         else
             uri += c;
@@ -62,7 +64,7 @@ bool IsSoundDatabase(const std::string& ansiPath)
     uri += "?immutable=1";
     sqlite3* db = nullptr;
     bool sound = false;
-    if (sqlite3_open_v2(uri.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) == SQLITE_OK) {
+    if (sqlite3_open_v2(uri.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, FileSystemFor()) == SQLITE_OK) {
         SqliteStatement check(db, "PRAGMA quick_check(1)");
         sound = check.valid() && check.step() == SQLITE_ROW && check.text(0) == "ok";
     }
@@ -91,16 +93,16 @@ void SqliteStatement::bind(int index, const std::string& value)
     sqlite3_bind_text(statement_, index, value.data(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
 }
 
-SqliteDb::SqliteDb(const std::string& ansiPath)
+SqliteDb::SqliteDb(const std::string& path)
 {
     // SQLite itself would take a file of less than a page for an empty database and delete
     // the write-ahead log beside it.
-    if (!LooksLikeSqliteDatabase(ansiPath))
+    if (!LooksLikeSqliteDatabase(path))
         return;
-    std::string path = AnsiToUtf8(ansiPath);
-    if (path.empty())
+    const std::string name = SqliteFileName(path);
+    if (name.empty())
         return;
-    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(name.c_str(), &db_, SQLITE_OPEN_READWRITE, FileSystemFor()) != SQLITE_OK) {
         sqlite3_close_v2(db_);
         db_ = nullptr;
         return;

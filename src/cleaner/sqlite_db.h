@@ -1,6 +1,7 @@
 #pragma once
 // A thin owner of one SQLite connection and its statements, for cleaning browser databases in
-// place. Paths are ANSI texts, as everywhere in the cleaner.
+// place. Paths are UTF-8 of any length, as everywhere in the cleaner, which is what SQLite
+// takes; long ones are opened in the "\\?\" form through SQLite's long-path file system.
 #include <sqlite3.h>
 
 #include <string>
@@ -31,7 +32,7 @@ public:
     // Opens an existing database (a file that starts like one, see LooksLikeSqliteDatabase) for reading and writing, in exclusive locking mode; never
     // creates one. The connection gives up at once on a lock another connection or process
     // holds.
-    explicit SqliteDb(const std::string& ansiPath);
+    explicit SqliteDb(const std::string& path);
     ~SqliteDb() { sqlite3_close_v2(db_); }
     SqliteDb(const SqliteDb&) = delete;
     SqliteDb& operator=(const SqliteDb&) = delete;
@@ -52,15 +53,15 @@ private:
 
 // True for a file of at least one page that starts with SQLite's header text. Anything else
 // is never handed to SQLite.
-bool LooksLikeSqliteDatabase(const std::string& ansiPath);
+bool LooksLikeSqliteDatabase(const std::string& path);
 
 // True when the database passes SQLite's quick integrity check, read as an unchanging file (no
 // lock taken, nothing written, no "-wal" or "-shm" opened or created). A damaged database is
 // never opened for writing: SQLite would fold or drop the write-ahead log beside it.
-bool IsSoundDatabase(const std::string& ansiPath);
+bool IsSoundDatabase(const std::string& path);
 
-// The UTF-8 form of an ANSI path, which is what SQLite expects; empty when it cannot be
-// converted.
-std::string AnsiToUtf8(const std::string& ansi);
+// The name SQLite is given for a database file: the path in the form the system's wide calls
+// take it ("\\?\" when it is long); empty when it names nothing.
+std::string SqliteFileName(const std::string& path);
 
 } // namespace aw

@@ -16,14 +16,14 @@ std::string SystemLocationSource::folder(BaseFolder base) const
     return found->second;
 }
 
-std::vector<BrowserProfile> SystemLocationSource::profiles(ProfilePart part, const std::string& userDataFolder) const
+std::vector<BrowserProfile> SystemLocationSource::profiles(ProfilePart part, const std::string& folder) const
 {
     if (!remember_)
-        return AskProfiles(part, userDataFolder);
-    auto key = std::make_pair(part, userDataFolder);
+        return AskProfiles(part, folder);
+    auto key = std::make_pair(part, folder);
     auto found = profiles_.find(key);
     if (found == profiles_.end())
-        found = profiles_.emplace(std::move(key), AskProfiles(part, userDataFolder)).first;
+        found = profiles_.emplace(std::move(key), AskProfiles(part, folder)).first;
     return found->second;
 }
 
@@ -46,16 +46,14 @@ std::string SystemLocationSource::AskFolder(BaseFolder base) const
     return std::string();
 }
 
-std::vector<BrowserProfile> SystemLocationSource::AskProfiles(ProfilePart part, const std::string& userDataFolder) const
+std::vector<BrowserProfile> SystemLocationSource::AskProfiles(ProfilePart part, const std::string& folder) const
 {
     switch (part) {
     case ProfilePart::None: return {};
     case ProfilePart::Firefox: return FirefoxProfiles();
-    case ProfilePart::PaleMoon: return PaleMoonProfiles();
-    case ProfilePart::KMeleon: return KMeleonProfiles();
-    case ProfilePart::Netscape: return NetscapeProfiles();
-    case ProfilePart::SeaMonkey: return SeaMonkeyProfiles();
-    case ProfilePart::ChromiumProfiles: return ChromiumProfileFolders(userDataFolder);
+    case ProfilePart::ProfilesIni: return ReadBrowserProfiles(folder + "profiles.ini");
+    case ProfilePart::ChromiumProfiles: return ChromiumProfileFolders(folder);
+    case ProfilePart::SideProfiles: return SideProfileFolders(folder);
     }
     return {};
 }

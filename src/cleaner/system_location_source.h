@@ -21,11 +21,11 @@ public:
     }
 
     std::string folder(BaseFolder base) const override;
-    std::vector<BrowserProfile> profiles(ProfilePart part, const std::string& userDataFolder) const override;
+    std::vector<BrowserProfile> profiles(ProfilePart part, const std::string& folder) const override;
 
 private:
     std::string AskFolder(BaseFolder base) const;
-    std::vector<BrowserProfile> AskProfiles(ProfilePart part, const std::string& userDataFolder) const;
+    std::vector<BrowserProfile> AskProfiles(ProfilePart part, const std::string& folder) const;
 
     SpecialFolderScope specialFolders_;
     bool remember_;

@@ -29,11 +29,7 @@ std::string QualifyRootRelative(const std::string& folder)
 {
     if (folder.size() < 2 || !IsSeparator(folder[0]) || IsSeparator(folder[1]))
         return folder;
-    char full[MAX_PATH] = {};
-    DWORD length = GetFullPathNameA(folder.c_str(), MAX_PATH, full, nullptr);
-    if (length == 0 || length >= MAX_PATH)
-        return std::string();
-    return std::string(full, length);
+    return FullPathOf(folder);
 }
 
 HKEY RootHandle(const std::string& rootName)

@@ -4,10 +4,9 @@
 #include "customloc/script_parser.h"
 #include "platform/file_system.h"
 #include "platform/folder_services.h"
+#include "platform/shell.h"
 
 #include <windows.h>
-
-#include <shellapi.h>
 
 #include <algorithm>
 
@@ -39,7 +38,7 @@ void Button3Click()
 {
     const std::string examples = BesideExe(kExamplesFileName);
     if (FileExists(examples))
-        ShellExecuteA(nullptr, "open", examples.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        OpenWithShell(examples, SW_SHOWNORMAL);
 }
 
 void Button4Click(ui::Memo& memo1)

@@ -1,7 +1,10 @@
 #include "customloc/script_file.h"
 
 #include "platform/handle.h"
+#include "platform/open_file.h"
 #include "platform/text.h"
+#include "platform/unicode_text.h"
+#include "platform/wide_text.h"
 
 #include <windows.h>
 
@@ -20,7 +23,7 @@ std::string SystemMessage(DWORD error)
     DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                       FORMAT_MESSAGE_IGNORE_INSERTS,
                                   nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text = length && buffer ? std::string(buffer, length) : "error " + std::to_string(error);
+    std::string text = length && buffer ? Utf8FromAnsi(std::string_view(buffer, length)) : "error " + std::to_string(error);
     if (buffer)
         LocalFree(buffer);
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ' || text.back() == '.'))
@@ -38,8 +41,7 @@ std::string SystemMessage(DWORD error)
 
 bool LoadLinesFromFile(std::vector<std::string>& lines, const std::string& path)
 {
-    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
     if (!file)
         return false;
     LARGE_INTEGER size{};
@@ -56,15 +58,18 @@ bool LoadLinesFromFile(std::vector<std::string>& lines, const std::string& path)
         done += got;
     }
     text.resize(done);
-    lines = SplitLines(text);
+    if (std::optional<std::string_view> utf8 = Utf8TextOf(text))
+        lines = SplitLines(*utf8);
+    else
+        lines = SplitLines(Utf8FromAnsi(text));
     return true;
 }
 
 void SaveLinesToFile(const std::vector<std::string>& lines, const std::string& path)
 {
-    const std::string text = JoinLines(lines);
-    UniqueHandle file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const std::string joined = JoinLines(lines);
+    const std::string text = AnsiFromUtf8(joined).value_or(joined);
+    UniqueHandle file = OpenFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
     if (!file)
         ThrowFileError("Cannot create file", path);
     std::size_t done = 0;

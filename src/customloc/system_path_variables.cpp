@@ -2,25 +2,11 @@
 
 #include "platform/folder_services.h"
 
-#include <windows.h>
-
-#include <cstring>
-
 namespace aw {
-
-namespace {
-
-constexpr DWORD kUserNameBuffer = 255;
-
-} // namespace
 
 std::string CurrentUserName()
 {
-    char name[kUserNameBuffer] = {};
-    DWORD size = kUserNameBuffer;
-    if (!GetUserNameA(name, &size))
-        return "Unknown";
-    return std::string(name, strnlen(name, kUserNameBuffer));
+    return LoggedOnUserName().value_or("Unknown");
 }
 
 std::string PathVariableValue(PathVariable variable)

@@ -1,5 +1,6 @@
 #pragma once
-// Directory searches (FindFirstFileA / FindNextFileA) whose find handle is always closed.
+// Directory searches (FindFirstFileW / FindNextFileW) whose find handle is always closed.
+// Patterns and names are UTF-8; a long pattern is searched in the "\\?\" form.
 #include "platform/handle.h"
 
 #include <windows.h>
@@ -9,7 +10,7 @@
 namespace aw {
 
 // One search over a pattern such as "C:\folder\*.*". Usage:
-//   for (DirectorySearch s(pattern); s.found(); s.next()) { use s.entry(); }
+//   for (DirectorySearch s(pattern); s.found(); s.next()) { use s.name(); }
 // The platform returns every kind of entry (hidden, system, read-only, directories); callers
 // filter what they need.
 class DirectorySearch {
@@ -17,8 +18,9 @@ public:
     explicit DirectorySearch(const std::string& pattern);
 
     bool found() const { return found_; }
-    const WIN32_FIND_DATAA& entry() const { return data_; }
-    std::string name() const { return data_.cFileName; }
+    // The entry's name exactly as the system holds it, whatever the code page.
+    const std::string& name() const { return name_; }
+    DWORD attributes() const { return data_.dwFileAttributes; }
     bool isDirectory() const { return (data_.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
     // Junctions, symbolic links and mount points: a walk must never enter them.
     bool isReparsePoint() const { return (data_.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
@@ -32,9 +34,11 @@ public:
     bool next();
 
 private:
-    // Declared first: the search fills it while handle_ is being initialised.
-    WIN32_FIND_DATAA data_{};
+    void takeEntry();
+
+    WIN32_FIND_DATAW data_{};
     UniqueFindHandle handle_;
+    std::string name_;
     bool found_ = false;
 };
 

@@ -1,14 +1,18 @@
 #include "platform/file_system.h"
 
 #include "platform/directory_search.h"
+#include "platform/wide_text.h"
+
+#include <vector>
 
 namespace aw {
 
 DWORD FileAttributesOf(const std::string& path)
 {
-    if (path.empty() || path.size() >= MAX_PATH)
+    std::optional<std::wstring> wide = path.empty() ? std::nullopt : WidePath(path);
+    if (!wide)
         return INVALID_FILE_ATTRIBUTES;
-    return GetFileAttributesA(path.c_str());
+    return GetFileAttributesW(wide->c_str());
 }
 
 bool PathExists(const std::string& path)
@@ -43,8 +47,6 @@ bool IsFolderEmpty(const std::string& folder)
     if (!FolderExists(folder))
         return true;
     const std::string pattern = folder + (folder.back() == '\\' || folder.back() == '/' ? "*.*" : "\\*.*");
-    if (pattern.size() >= MAX_PATH)
-        return false;
     DirectorySearch search(pattern);
     if (!search.found())
         return false;
@@ -52,6 +54,37 @@ bool IsFolderEmpty(const std::string& folder)
         if (search.name() != "." && search.name() != "..")
             return false;
     return true;
+}
+
+bool RemoveFolder(const std::string& path)
+{
+    std::optional<std::wstring> wide = path.empty() ? std::nullopt : WidePath(path);
+    return wide && RemoveDirectoryW(wide->c_str()) != FALSE;
+}
+
+bool DeleteAtNextStart(const std::string& path)
+{
+    std::optional<std::wstring> wide = path.empty() ? std::nullopt : WidePath(path);
+    return wide && MoveFileExW(wide->c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+}
+
+std::string FullPathOf(const std::string& path)
+{
+    std::optional<std::wstring> wide = path.empty() ? std::nullopt : WideFromUtf8(path);
+    if (!wide)
+        return std::string();
+    std::vector<wchar_t> buffer(MAX_PATH + 1);
+    // A second answer that does not fit either means the current folder changed meanwhile.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const DWORD size = static_cast<DWORD>(buffer.size());
+        const DWORD length = GetFullPathNameW(wide->c_str(), size, buffer.data(), nullptr);
+        if (length == 0)
+            return std::string();
+        if (length < size)
+            return Utf8FromWide(std::wstring_view(buffer.data(), length));
+        buffer.resize(length + 1); // the size it needs, its terminator included
+    }
+    return std::string();
 }
 
 } // namespace aw

@@ -1,7 +1,8 @@
 #pragma once
-// What lies at a path. Every answer is for the entry the path names: a link (junction,
-// symbolic link, mount point) answers for itself, not for what it leads to. A path that is
-// empty or too long for the ANSI calls (MAX_PATH characters or more) names nothing.
+// What lies at a path, and the few changes the program makes to folders and files by name.
+// Paths are UTF-8 of any length (long ones go to the system in the "\\?\" form). Every answer
+// is for the entry the path names: a link (junction, symbolic link, mount point) answers for
+// itself, not for what it leads to. A path that is empty or cannot be a name names nothing.
 #include <windows.h>
 
 #include <string>
@@ -25,5 +26,13 @@ bool PlainFolderExists(const std::string& path);
 // True when the folder does not exist or holds no entry but "." and "..". A folder that
 // cannot be searched is not known to be empty. The folder may end in a backslash or not.
 bool IsFolderEmpty(const std::string& folder);
+
+// Removes an empty folder, or a link to a folder (never what it leads to).
+bool RemoveFolder(const std::string& path);
+// Asks the system to delete the file at its next start.
+bool DeleteAtNextStart(const std::string& path);
+// The path made absolute as the system does it (against the current drive and folder); empty
+// when the system cannot.
+std::string FullPathOf(const std::string& path);
 
 } // namespace aw

@@ -1,25 +1,32 @@
 #include "platform/folder_services.h"
 
+#include "platform/wide_text.h"
+
 #include <windows.h>
 #include <shlobj.h>
 
-#include <cstring>
 #include <vector>
 
 namespace aw {
 
 namespace {
 
-// Calls that fill a MAX_PATH buffer and return the length, 0 on failure, or the size they
-// need when the buffer is too small. A result that did not fit is no folder at all.
+// Calls that fill a buffer and return the length, 0 on failure, or the size they need (their
+// terminator included) when the buffer is too small: the buffer grows until the answer fits.
 template <typename Call>
-std::string FromPathCall(Call call)
+std::string FromGrowingCall(Call call)
 {
-    char buffer[MAX_PATH + 1] = {};
-    UINT length = call(buffer, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return std::string();
-    return std::string(buffer, length);
+    std::vector<wchar_t> buffer(MAX_PATH + 1, L'\0');
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const UINT size = static_cast<UINT>(buffer.size());
+        const UINT length = call(buffer.data(), size);
+        if (length == 0)
+            return std::string();
+        if (length < size)
+            return Utf8FromWide(std::wstring_view(buffer.data(), length));
+        buffer.assign(length + 1, L'\0');
+    }
+    return std::string();
 }
 
 thread_local SpecialFolderScope* t_scope = nullptr;
@@ -27,13 +34,14 @@ thread_local SpecialFolderScope* t_scope = nullptr;
 // The folder's path as the shell knows it now. Asking for the path directly gives the same
 // answer as asking for the folder's item list and then for the list's path (a folder that does
 // not exist, or has no path, is no folder either way), without the item list, whose handling
-// loads the COM libraries at the first call: a start-up cost of several milliseconds.
+// loads the COM libraries at the first call: a start-up cost of several milliseconds. The
+// shell's answer is at most MAX_PATH characters: it makes no longer special folders.
 std::string AskShell(int csidl)
 {
-    char buffer[MAX_PATH + 1] = {};
-    if (SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, buffer) != S_OK)
+    wchar_t buffer[MAX_PATH + 1] = {};
+    if (SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, buffer) != S_OK)
         return std::string();
-    return std::string(buffer, strnlen(buffer, MAX_PATH));
+    return Utf8FromWide(std::wstring_view(buffer, wcsnlen(buffer, MAX_PATH)));
 }
 
 } // namespace
@@ -62,43 +70,51 @@ std::string GetSpecialFolder(int csidl)
 
 std::string GetWindowsFolder()
 {
-    return FromPathCall([](char* b, UINT n) { return GetWindowsDirectoryA(b, n); });
+    return FromGrowingCall([](wchar_t* b, UINT n) { return GetWindowsDirectoryW(b, n); });
 }
 
 std::string GetSystemFolder()
 {
-    return FromPathCall([](char* b, UINT n) { return GetSystemDirectoryA(b, n); });
+    return FromGrowingCall([](wchar_t* b, UINT n) { return GetSystemDirectoryW(b, n); });
 }
 
 std::string GetTempFolder()
 {
-    return FromPathCall([](char* b, UINT n) { return static_cast<UINT>(GetTempPathA(n, b)); });
+    return FromGrowingCall([](wchar_t* b, UINT n) { return static_cast<UINT>(GetTempPathW(n, b)); });
 }
 
 std::string GetExePath()
 {
-    std::vector<char> buffer(MAX_PATH + 1, '\0');
+    // GetModuleFileNameW says nothing of the size it needs: it fills the buffer and cuts.
+    std::vector<wchar_t> buffer(MAX_PATH + 1, L'\0');
     for (;;) {
-        DWORD size = static_cast<DWORD>(buffer.size());
-        DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
+        const DWORD size = static_cast<DWORD>(buffer.size());
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), size);
         if (length == 0)
             return std::string();
         if (length < size)
-            return std::string(buffer.data(), length);
+            return Utf8FromWide(std::wstring_view(buffer.data(), length));
         if (buffer.size() >= 32768)
             return std::string();
-        buffer.assign(buffer.size() * 2, '\0');
+        buffer.assign(buffer.size() * 2, L'\0');
     }
 }
 
 std::string GetExeFolder()
 {
-    // A folder that does not fit the ANSI calls' limit is no folder to keep files in.
     std::string path = GetExePath();
-    if (path.empty() || path.size() >= MAX_PATH)
-        return std::string();
     auto slash = path.rfind('\\');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::optional<std::string> LoggedOnUserName()
+{
+    constexpr DWORD kNameChars = 255;
+    wchar_t name[kNameChars] = {};
+    DWORD size = kNameChars;
+    if (!GetUserNameW(name, &size))
+        return std::nullopt;
+    return Utf8FromWide(std::wstring_view(name, wcsnlen(name, kNameChars)));
 }
 
 } // namespace aw

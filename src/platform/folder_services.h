@@ -1,7 +1,9 @@
 #pragma once
-// Where the user's folders lie on this machine. Every call asks the system again, except
-// within a SpecialFolderScope. A folder the system cannot name is the empty string.
+// Where the user's folders lie on this machine, and who the user is. Every call asks the system
+// again, except within a SpecialFolderScope. Paths and names are UTF-8, whatever the code page;
+// a folder the system cannot name is the empty string.
 #include <map>
+#include <optional>
 #include <string>
 
 namespace aw {
@@ -46,8 +48,11 @@ std::string GetTempFolder();
 // The running executable's full path, however long. The buffer grows until the name fits: a
 // cut path would name some other program, or none.
 std::string GetExePath();
-// The folder of the running executable, ending in a backslash; empty when the executable's
-// path is MAX_PATH characters or longer.
+// The folder of the running executable, ending in a backslash.
 std::string GetExeFolder();
+
+// The logged-on user's name (asked for with room for 255 characters); nothing when the system
+// does not say.
+std::optional<std::string> LoggedOnUserName();
 
 } // namespace aw

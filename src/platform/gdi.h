@@ -1,8 +1,8 @@
 #pragma once
 // Owning wrappers for GDI objects and image lists, and scope guards for device contexts:
-// every bitmap, brush, font, image list, memory DC, selection and stretch mode is undone by a
-// destructor, so an early return or an exception in a painter never leaks a handle or leaves
-// an object selected into a DC.
+// every bitmap, brush, font, image list, memory DC, saved DC state, selection and stretch mode
+// is undone by a destructor, so an early return or an exception in a painter never leaks a
+// handle or leaves an object selected into a DC.
 #include "platform/handle.h"
 
 #include <windows.h>
@@ -65,6 +65,28 @@ public:
 private:
     HWND window_;
     HDC dc_;
+};
+
+// A DC of a whole window, its non-client area included (GetWindowDC), released on scope exit.
+class WholeWindowDC : public WindowDC {
+public:
+    explicit WholeWindowDC(HWND window) : WindowDC(window, true) {}
+};
+
+// Saves a DC's state (clip region, selections, modes) and restores it on scope exit.
+class SavedDC {
+public:
+    explicit SavedDC(HDC dc) : dc_(dc), saved_(dc ? ::SaveDC(dc) : 0) {}
+    ~SavedDC()
+    {
+        if (saved_) ::RestoreDC(dc_, saved_);
+    }
+    SavedDC(const SavedDC&) = delete;
+    SavedDC& operator=(const SavedDC&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
 };
 
 // Selects an object into a DC and puts the previous one back on scope exit.

@@ -1,5 +1,6 @@
 #pragma once
-// Registry keys and values.
+// Registry keys and values. Key paths, value names and string values are UTF-8 here and go to
+// the system's wide calls, so any name the registry holds can be read and removed.
 #include "platform/handle.h"
 
 #include <windows.h>
@@ -16,14 +17,23 @@ class RegistryKey : public UniqueResource<ClosedWith<HKEY, &::RegCloseKey>> {
 public:
     using UniqueResource::UniqueResource;
 
-    // RegOpenKeyExA; an empty key on failure.
+    // RegOpenKeyExW; an empty key on failure.
     static RegistryKey Open(HKEY root, const std::string& path, REGSAM access);
-    // RegCreateKeyExA (no class, non-volatile); an empty key on failure.
+    // RegCreateKeyExW (no class, non-volatile); an empty key on failure.
     static RegistryKey Create(HKEY root, const std::string& path, REGSAM access);
 
     // Whether the open key holds a value of that name ("" is the default value).
     bool HasValue(const std::string& name) const;
+    // Writes a REG_SZ value; false when it cannot.
+    bool SetString(const std::string& name, const std::string& text) const;
+    bool DeleteValue(const std::string& name) const;
+    // The name of the sub-key at `index`: ERROR_SUCCESS with the name, ERROR_NO_MORE_ITEMS past
+    // the last one, or the system's error.
+    LONG SubKeyName(DWORD index, std::string& name) const;
 };
+
+// Deletes a key that has no sub-keys.
+bool DeleteRegistryKey(HKEY root, const std::string& path);
 
 // Reading and writing single values addressed by a value path ("key path\value name", see
 // platform/registry_path.h). Every one is silent: it returns false or nothing and leaves
@@ -37,6 +47,7 @@ struct ValueKey {
 };
 ValueKey OpenValueKey(HKEY root, const std::string& valuePath, REGSAM access, bool create = false);
 
+// Stores the bytes as they are (a REG_SZ value's bytes are UTF-16 units).
 bool RegWriteValue(HKEY root, const std::string& valuePath, DWORD type, const void* data, DWORD size);
 bool RegWriteString(HKEY root, const std::string& valuePath, const std::string& text);
 

@@ -7,6 +7,11 @@
 
 namespace aw {
 
+// "\\" or "/": both separate the levels of a path the system reads.
+bool IsPathSeparator(char c);
+// An ASCII letter, as a drive's name is.
+bool IsDriveLetter(char c);
+
 char AsciiLower(char c);
 std::string AsciiLower(std::string_view text);
 std::string AsciiUpper(std::string_view text);

@@ -12,11 +12,9 @@ namespace aw {
 
 namespace {
 
-void WriteCommand(HKEY key, const std::string& name, const std::string& command)
+void WriteCommand(const RegistryKey& key, const std::string& name, const std::string& command)
 {
-    LONG result = RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                                 static_cast<DWORD>(command.size() + 1));
-    if (result != ERROR_SUCCESS)
+    if (!key.SetString(name, command))
         throw std::runtime_error("Failed to set data for '" + name + "'");
 }
 
@@ -45,7 +43,7 @@ void SetAutostart(const std::string& valueName, bool enable, int mode)
         return;
     if (!enable) {
         if (run.HasValue(valueName))
-            RegDeleteValueA(run.Get(), valueName.c_str());
+            run.DeleteValue(valueName);
         return;
     }
     if (mode != AutostartClean && mode != AutostartStartup)
@@ -53,7 +51,7 @@ void SetAutostart(const std::string& valueName, bool enable, int mode)
     const std::string exePath = GetExePath();
     if (exePath.empty())
         throw std::runtime_error("Failed to set data for '" + valueName + "'");
-    WriteCommand(run.Get(), valueName, AutostartCommand(exePath, mode));
+    WriteCommand(run, valueName, AutostartCommand(exePath, mode));
 }
 
 void CheckBox3Click(const ui::CheckBox& checkBox3)

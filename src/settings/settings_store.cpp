@@ -2,6 +2,7 @@
 
 #include "platform/file_system.h"
 #include "platform/folder_services.h"
+#include "platform/profile_file.h"
 #include "settings/option_value.h"
 
 #include <windows.h>
@@ -13,13 +14,8 @@ namespace {
 constexpr char kSettingsFile[] = "Settings.ini";
 constexpr char kSection[] = "Options";
 
-std::string ReadProfileString(const std::string& path, const std::string& section, const std::string& key)
-{
-    // Values of the program's own keys are short; a longer one is no boolean anyway.
-    char buffer[256] = {};
-    GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, sizeof buffer, path.c_str());
-    return buffer;
-}
+// Values of the program's own keys are short; a longer one is no boolean anyway.
+constexpr std::size_t kValueChars = 256;
 
 } // namespace
 
@@ -36,7 +32,7 @@ void ReadOption(ui::CheckBox& box, const std::string& fileName, const std::strin
     std::string path = GetExeFolder() + fileName;
     if (!PathExists(path))
         return;
-    std::optional<bool> value = ParseOptionValue(ReadProfileString(path, section, key), UserDecimalSeparator());
+    std::optional<bool> value = ParseOptionValue(ReadProfileValue(path, section, key, kValueChars), UserDecimalSeparator());
     if (!value)
         return;
     // An error raised by the box's click handler while loading is swallowed, so that the
@@ -51,7 +47,7 @@ void WriteOption(const std::string& fileName, const std::string& section, const 
                  const std::string& value)
 {
     std::string path = GetExeFolder() + fileName;
-    WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str());
+    WriteProfileValue(path, section, key, value);
 }
 
 void LoadSettings(SettingsForm& form)

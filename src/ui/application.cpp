@@ -1,5 +1,6 @@
 #include "ui/application.h"
 
+#include "platform/wide_text.h"
 #include "ui/form.h"
 
 #include <commctrl.h>
@@ -15,10 +16,11 @@ Application& Application::Instance()
 Application::Application()
 {
     seams_.MessageBox = [](const std::string& text, const std::string& caption, unsigned style) {
-        return ::MessageBoxA(nullptr, text.c_str(), caption.c_str(), style);
+        return ::MessageBoxA(nullptr, AnsiForDisplay(text).c_str(), caption.c_str(), style);
     };
     seams_.ErrorBox = [this](const std::string& text) {
-        ::MessageBoxA(mainForm_ ? mainForm_->Handle() : nullptr, text.c_str(), title_.c_str(),
+        // Error texts may name a file, in UTF-8.
+        ::MessageBoxA(mainForm_ ? mainForm_->Handle() : nullptr, AnsiForDisplay(text).c_str(), title_.c_str(),
                       MB_OK | MB_ICONSTOP);
     };
     seams_.ExitProcess = [](unsigned code) { ::ExitProcess(code); };

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "platform/wide_text.h"
 #include "platform/window_subclass.h"
 #include "ui/application.h"
 
@@ -192,7 +193,11 @@ void WinControl::Attach(HWND window)
 void WinControl::SetCaption(const std::string& caption)
 {
     caption_ = caption;
-    if (hwnd_)
+    if (!hwnd_)
+        return;
+    if (wideText_)
+        SetWindowTextW(hwnd_, WideFromUtf8(caption).value_or(std::wstring()).c_str());
+    else
         SetWindowTextA(hwnd_, caption.c_str());
 }
 
@@ -200,6 +205,13 @@ std::string WinControl::Caption() const
 {
     if (!hwnd_)
         return caption_;
+    if (wideText_) {
+        const int length = GetWindowTextLengthW(hwnd_);
+        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+        const int got = GetWindowTextW(hwnd_, text.data(), length + 1);
+        text.resize(static_cast<size_t>(got > 0 ? got : 0));
+        return Utf8FromWide(text);
+    }
     int length = GetWindowTextLengthA(hwnd_);
     std::string text(static_cast<size_t>(length) + 1, '\0');
     int got = GetWindowTextA(hwnd_, text.data(), length + 1);
@@ -242,6 +254,15 @@ void WinControl::SetFocus()
 {
     if (hwnd_)
         ::SetFocus(hwnd_);
+}
+
+HWND WinControl::CreateWideTextChild(const wchar_t* windowClass, DWORD style, DWORD exStyle, HWND parent)
+{
+    wideText_ = true;
+    const std::wstring text = WideFromUtf8(caption_).value_or(std::wstring());
+    const Bounds& b = bounds_;
+    return CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, b.Left, b.Top, b.Width,
+                           b.Height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 LRESULT WinControl::CallDefault(UINT message, WPARAM wParam, LPARAM lParam)

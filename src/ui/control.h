@@ -149,12 +149,18 @@ protected:
     virtual HBRUSH OnControlColor(HDC dc) { return nullptr; }
 
     LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam);
+    // Creates the child window of a control whose text is the user's own (a path, a script
+    // line): a Unicode window, whose caption is set and read through the wide calls, so that no
+    // name the ANSI code page cannot spell is lost. Other controls keep the ANSI calls.
+    HWND CreateWideTextChild(const wchar_t* windowClass, DWORD style, DWORD exStyle, HWND parent);
     // Paints the background and the graphic children; containers call it from WM_PAINT.
     void PaintGraphicChildren(HDC dc);
     bool HasGraphicChildren() const;
     void FillBackground(HDC dc, const RECT& area);
 
     HWND hwnd_ = nullptr;
+    // Set by controls whose window is made with CreateWideTextChild.
+    bool wideText_ = false;
 
 private:
     void AdoptChild(std::unique_ptr<Control> child, const Bounds& bounds);

@@ -89,17 +89,17 @@ Edit::Edit(std::string name) : WinControl(std::move(name), "TEdit") {}
 
 HWND Edit::CreateWindowHandle(HWND parent)
 {
-    return CreateChild("EDIT", *this, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, parent, caption_);
+    return CreateWideTextChild(L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, parent);
 }
 
 Memo::Memo(std::string name) : WinControl(std::move(name), "TMemo") {}
 
 HWND Memo::CreateWindowHandle(HWND parent)
 {
-    return CreateChild("EDIT", *this,
-                       WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL |
-                           WS_HSCROLL,
-                       WS_EX_CLIENTEDGE, parent, caption_);
+    return CreateWideTextChild(L"EDIT",
+                               WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN |
+                                   WS_VSCROLL | WS_HSCROLL,
+                               WS_EX_CLIENTEDGE, parent);
 }
 
 std::vector<std::string> Memo::Lines() const

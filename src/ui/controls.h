@@ -35,6 +35,8 @@ private:
     bool checked_;
 };
 
+// The two edits hold the user's own text (script lines, paths) in UTF-16 windows: their text is
+// UTF-8 here, whatever the code page.
 class Edit : public WinControl {
 public:
     explicit Edit(std::string name);

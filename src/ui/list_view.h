@@ -1,6 +1,7 @@
 #pragma once
 // A report-style list view whose rows are not stored in the control: it asks for each visible
-// cell's text, so a list of any length opens at once.
+// cell's text, so a list of any length opens at once. Cells are UTF-8 and shown through the
+// wide messages, so a path shows exactly whatever the code page.
 #include "ui/control.h"
 
 #include <functional>
@@ -28,7 +29,7 @@ protected:
     bool OnNotify(NMHDR* header, LRESULT& result) override;
 
 private:
-    std::string cell_; // the text last handed to the control, alive until its next request
+    std::wstring cell_; // the text last handed to the control, alive until its next request
 };
 
 } // namespace aw::ui

@@ -14,8 +14,13 @@ namespace aw::test {
 std::string ExeFolderFile(const std::string& name);
 void RemoveProgramFiles();
 void RemoveFirstRunMarker();
+// The UTF-16 form of a UTF-8 text.
+std::wstring Wide(const std::string& text);
+// Files named in UTF-8, as the program names them (through the wide calls).
 void WriteTextFile(const std::string& path, const std::string& text);
 std::string ReadTextFile(const std::string& path);
+bool FileThere(const std::string& path);
+void RemoveFile(const std::string& path);
 bool TrayIconPresent(HWND window);
 void Pump();
 

@@ -116,8 +116,8 @@ TEST_F(MainWindow, TreeHoldsTheCatalogueWithBoldGroups)
         ++groups;
     }
     EXPECT_FALSE(group);
-    EXPECT_EQ(groups, 19);
-    EXPECT_EQ(categories, 106);
+    EXPECT_EQ(groups, kTraceGroupCount);
+    EXPECT_EQ(categories, kTraceCategoryCount);
     EXPECT_EQ(SendMessageA(tree.Handle(), TVM_GETINDENT, 0, 0), 19);
 }
 

@@ -56,6 +56,30 @@ TEST_F(PreviewWindow, PreviewWindowOpensCategoriesSortsBySizeAndCleansThroughThe
     EXPECT_FALSE(preview.IsVisible());
 }
 
+// Paths the ANSI code page cannot spell, and one longer than the list's own text buffer, are
+// shown exactly as the plan holds them.
+TEST_F(PreviewWindow, PathsShowExactlyWhateverTheirScriptAndLength)
+{
+    CleanPlan plan;
+    plan.Categories = {{"Windows", "Recent Folder"}};
+    plan.Entries = {{0, PlanKind::File, "C:\\r\\\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.docx", 5},
+                    {0, PlanKind::File, "C:\\" + std::string(300, 'x') + "\\\xF0\x9F\x98\x80.png", 7}};
+    PreviewForm preview(plan, [] {});
+    preview.Build();
+    preview.ToggleRow(0);
+    ASSERT_EQ(preview.RowCount(), 3);
+    const auto shown = [&](int row) {
+        wchar_t text[512] = {};
+        LVITEMW item{};
+        item.pszText = text;
+        item.cchTextMax = 512;
+        SendMessageW(preview.List->Handle(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        return std::wstring(text);
+    };
+    EXPECT_EQ(shown(1), L"      C:\\r\\\u043E\u0442\u0447\u0451\u0442.docx");
+    EXPECT_EQ(shown(2), L"      C:\\" + std::wstring(300, L'x') + L"\\\xD83D\xDE00.png");
+}
+
 // The window opens while its plan is still being worked out; closing it then stops the work.
 TEST_F(PreviewWindow, OpensBeforeThePlanIsCompleteAndClosingStopsTheLooking)
 {

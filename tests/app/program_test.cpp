@@ -5,6 +5,8 @@
 #include "platform/folder_services.h"
 #include "platform/handle.h"
 
+#include <algorithm>
+
 namespace aw::test {
 namespace {
 
@@ -15,12 +17,12 @@ struct Started {
 
 Started StartProgram(const std::string& arguments)
 {
-    std::string command = "\"" + ExeFolderFile("Ashwarden.exe") + "\" " + arguments;
-    STARTUPINFOA startup{};
+    std::wstring command = Wide("\"" + ExeFolderFile("Ashwarden.exe") + "\" " + arguments);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     Started started;
-    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
         CloseHandle(info.hThread);
         started.Process.Reset(info.hProcess);
         started.Id = info.dwProcessId;
@@ -84,7 +86,7 @@ std::string SeedRecentTrace(const std::string& name)
 
 bool Exists(const std::string& path)
 {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return FileThere(path);
 }
 
 DWORD RunToEnd(const std::string& arguments)
@@ -166,35 +168,38 @@ TEST_F(Program, PreviewWritesThePlanOfTheCleanAndDeletesNothing)
     const std::string settingsText = "[Options]\r\nCheckBox8=-1\r\n";
     WriteTextFile(ExeFolderFile("Settings.ini"), settingsText);
     WriteTextFile(ExeFolderFile("Traces.ini"), "[Windows]\r\nRecent Folder=True\r\n");
-    // "\xE9" is an e with an acute accent in the ANSI code page, two bytes in UTF-8.
-    const std::string odd = SeedRecentTrace("a,b \xE9.lnk");
-    const std::string plain = SeedRecentTrace("plain.lnk");
-    const std::string planFile = ExeFolderFile("plan.csv");
+    // Names in UTF-8, as the program keeps them: an e with an acute accent (in the ANSI code
+    // page too), and Cyrillic, Chinese and an emoji (in no ANSI code page of the prefix).
+    const std::vector<std::string> traces = {
+        SeedRecentTrace("a,b \xC3\xA9.lnk"), SeedRecentTrace("plain.lnk"),
+        SeedRecentTrace("\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.docx.lnk"),
+        SeedRecentTrace("\xE5\xA0\xB1\xE5\x91\x8A.txt.lnk"), SeedRecentTrace("\xF0\x9F\x98\x80.png.lnk")};
+    // The plan's own name is one too: the command line is read as the wide text it is.
+    const std::string planFile = ExeFolderFile("plan \xD0\xBF\xD0\xBB\xD0\xB0\xD0\xBD.csv");
 
     EXPECT_EQ(RunToEnd("-preview \"" + planFile + "\""), 0u);
-    EXPECT_TRUE(Exists(odd));
-    EXPECT_TRUE(Exists(plain));
+    for (const std::string& trace : traces)
+        EXPECT_TRUE(Exists(trace)) << trace;
     EXPECT_EQ(ReadTextFile(ExeFolderFile("Settings.ini")), settingsText);
 
     const auto rows = ParseCsv(ReadTextFile(planFile));
-    DeleteFileA(planFile.c_str());
-    DeleteFileA(odd.c_str());
-    DeleteFileA(plain.c_str());
+    RemoveFile(planFile);
+    for (const std::string& trace : traces)
+        RemoveFile(trace);
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows[0], (std::vector<std::string>{"group", "category", "kind", "path", "bytes"}));
-    std::string oddUtf8 = odd.substr(0, odd.size() - 5) + "\xC3\xA9.lnk";
-    int seen = 0;
+    std::size_t seen = 0;
     for (std::size_t i = 1; i < rows.size(); ++i) {
         ASSERT_EQ(rows[i].size(), 5u) << i;
         EXPECT_EQ(rows[i][0], "Windows");
         EXPECT_EQ(rows[i][1], "Recent Folder");
-        if (rows[i][3] == oddUtf8 || rows[i][3] == plain) {
+        if (std::find(traces.begin(), traces.end(), rows[i][3]) != traces.end()) {
             ++seen;
             EXPECT_EQ(rows[i][2], "file");
             EXPECT_EQ(rows[i][4], "5");
         }
     }
-    EXPECT_EQ(seen, 2);
+    EXPECT_EQ(seen, traces.size());
 }
 
 TEST(PlanFile, QuotesWhatNeedsQuotingAndRoundTrips)
@@ -218,7 +223,7 @@ TEST_F(Program, PreviewToAFileThatCannotBeWrittenEndsWithOne)
     EXPECT_EQ(RunToEnd("-preview \"" + planFile + "\""), 1u);
     EXPECT_FALSE(Exists(planFile));
     EXPECT_TRUE(Exists(trace));
-    DeleteFileA(trace.c_str());
+    RemoveFile(trace);
 }
 
 TEST_F(Program, CleanAsksNothingWhileATickedBrowserRuns)

@@ -1,9 +1,10 @@
 // The question before a Clean while a browser with a ticked category runs, with a stand-in
-// process under Firefox's image name.
+// process under a browser's image name.
 #include "app_fixture.h"
 
 #include "app/running_browsers.h"
 #include "catalogue/trace_tree.h"
+#include "platform/folder_services.h"
 #include "platform/handle.h"
 
 namespace aw::test {
@@ -11,9 +12,9 @@ namespace {
 
 class StandIn {
 public:
-    StandIn()
+    explicit StandIn(const std::string& image = "firefox.exe")
     {
-        std::string command = "\"" + ExeFolderFile("firefox.exe") + "\"";
+        std::string command = "\"" + ExeFolderFile(image) + "\"";
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info{};
@@ -104,6 +105,36 @@ TEST_F(RunningBrowser, RetryLooksAgainAndIgnoreCleans)
     main->CleanCommand();
     EXPECT_EQ(Questions(), 1);
     EXPECT_TRUE(Cleaned());
+}
+
+// Edge keeps a process running in the background: the question names it, and Ignore still
+// cleans everything else that is ticked.
+TEST_F(RunningBrowser, TheQuestionNamesTheBrowserAndIgnoreCleansTheRest)
+{
+    firefox_.end();
+    StandIn edge("msedge.exe");
+    ASSERT_TRUE(edge.running());
+    const std::string local = GetSpecialFolder(kCsidlLocalAppData);
+    ASSERT_FALSE(local.empty());
+    const std::string operaCache = local + "\\Opera\\Opera\\cache";
+    CreateDirectoryA((local + "\\Opera").c_str(), nullptr);
+    CreateDirectoryA((local + "\\Opera\\Opera").c_str(), nullptr);
+    CreateDirectoryA(operaCache.c_str(), nullptr);
+    WriteTextFile(operaCache + "\\opr1.tmp", "cached");
+    Node("Microsoft Edge", "Cache").SetStateIndex(StateSelected);
+    Node("Opera", "Cache").SetStateIndex(StateSelected);
+    seams->Answers = {IDIGNORE};
+    main->CleanCommand();
+    ASSERT_FALSE(seams->Messages.empty());
+    EXPECT_EQ(seams->Messages[0].Text, RunningBrowserQuestion("Microsoft Edge"));
+    EXPECT_EQ(seams->Messages[0].Text.rfind("Microsoft Edge is running.", 0), 0u);
+    for (std::size_t i = 1; i < seams->Messages.size(); ++i)
+        EXPECT_EQ(seams->Messages[i].Text.find("is running."), std::string::npos) << "asked again";
+    EXPECT_TRUE(Cleaned());
+    EXPECT_EQ(GetFileAttributesA((operaCache + "\\opr1.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    RemoveDirectoryA(operaCache.c_str());
+    RemoveDirectoryA((local + "\\Opera\\Opera").c_str());
+    RemoveDirectoryA((local + "\\Opera").c_str());
 }
 
 TEST_F(RunningBrowser, NoQuestionWithoutATickedCategoryOfThatBrowser)

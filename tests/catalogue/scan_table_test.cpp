@@ -3,6 +3,7 @@
 #include "catalogue/scan_table.h"
 #include "catalogue/trace_catalogue.h"
 #include "catalogue/trace_selection_file_text.h"
+#include "cleaner/browser_families.h"
 #include "cleaner/location_table.h"
 #include "cleaner/path_rules.h"
 
@@ -48,7 +49,7 @@ TEST(ScanTable, EveryNonBrowserCategoryHasExactlyOneTestAndEveryBrowserOneFolder
         browsers.insert(row.Group);
     for (const CatalogueGroup& group : TraceCatalogue())
         EXPECT_EQ(browsers.count(group.Text), IsBrowser(group.Text) ? 1u : 0u) << group.Text;
-    EXPECT_EQ(BrowserScanTests().size(), 16u);
+    EXPECT_EQ(BrowserScanTests().size(), 25u);
 }
 
 TEST(ScanTable, LooksWhereTheCleanerDeletesForTheTwoChosenFolderNames)
@@ -98,8 +99,28 @@ TEST(ScanTable, PathsAreTheFolderOneBackslashAndTheRelativePart)
         {"QtWeb", "C:\\u\\Local\\" + std::string(QtWebVendorFolder()) + "\\QtWeb Internet Browser\\"},
         {"Pale Moon", "C:\\u\\Roaming\\Moonchild Productions\\Pale Moon\\"},
     };
-    for (const BrowserScanTest& row : BrowserScanTests())
-        EXPECT_EQ(ScanPath(row.Base, row.Relative, source).value_or("<none>"), expected[row.Group]) << row.Group;
+    for (const BrowserScanTest& row : BrowserScanTests()) {
+        if (expected.count(row.Group)) {
+            EXPECT_EQ(ScanPath(row.Base, row.Relative, source).value_or("<none>"), expected[row.Group]) << row.Group;
+        }
+    }
+    // A browser of a family is looked for at its data root, where the cleaner's rows on the
+    // same base folder start.
+    for (const FamilyBrowser& browser : FamilyBrowsers()) {
+        const BrowserScanTest* row = BrowserScanTestFor(browser.Group);
+        ASSERT_NE(row, nullptr) << browser.Group;
+        const std::string root = ScanPath(row->Base, row->Relative, source).value_or("<none>");
+        EXPECT_EQ(root.back(), '\\') << root;
+        int rows = 0;
+        for (const TraceAction& action : TraceLocationTable()) {
+            if (action.Group != browser.Group || action.Base != row->Base)
+                continue;
+            ++rows;
+            for (const std::string& location : BuildLocations(action, source))
+                EXPECT_EQ(CollapseDoubledBackslashes(location).rfind(root, 0), 0u) << location;
+        }
+        EXPECT_GT(rows, 0) << browser.Group;
+    }
 
     auto path = [&](std::string_view group, std::string_view category) {
         const CategoryScanTest* row = CategoryScanTestsFor(group, category).at(0);
@@ -124,7 +145,7 @@ TEST(ScanTable, AFolderThatCannotBeResolvedOrIsTooLongNamesNothing)
     EXPECT_EQ(ScanPath(BaseFolder::Recent, "", source), std::nullopt);
     EXPECT_EQ(ScanPath(BaseFolder::FirefoxProfile, "", source), std::nullopt);
 
-    source.Folders[BaseFolder::RoamingAppData] = "C:\\" + std::string(250, 'r');
+    source.Folders[BaseFolder::RoamingAppData] = "C:\\" + std::string(kPathLimit, 'r');
     EXPECT_EQ(ScanPath(BaseFolder::RoamingAppData, "Opera\\Opera\\", source), std::nullopt);
     // A drive root keeps its one backslash.
     source.Folders[BaseFolder::RoamingAppData] = "D:\\";

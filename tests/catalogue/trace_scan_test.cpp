@@ -25,6 +25,8 @@ constexpr const char* kPaintKey = "Software\\Microsoft\\Windows\\CurrentVersion\
 constexpr const char* kWordpadKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Wordpad\\Recent File List";
 constexpr const char* kRunMruKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
 constexpr const char* kRecentDocsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RecentDocs";
+constexpr const char* kWordWheelKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\WordWheelQuery";
+constexpr const char* kQuickAccessPins = "\\AutomaticDestinations\\f01b4d95cf55d32a.automaticDestinations-ms";
 
 std::string Roaming() { return test::ShellFolder(CSIDL_APPDATA); }
 std::string Local() { return test::ShellFolder(CSIDL_LOCAL_APPDATA); }
@@ -59,6 +61,16 @@ std::map<std::string, std::string> BrowserFolders()
         {"QtWeb", Local() + "\\" + std::string(QtWebVendorFolder()) + "\\QtWeb Internet Browser"},
         {"Pale Moon", Roaming() + "\\Moonchild Productions\\Pale Moon"},
         {"Mozilla Firefox", FirefoxRoot() + "\\Profiles\\scan.default"},
+        // The data roots of the families' browsers.
+        {"Brave", Local() + "\\BraveSoftware\\Brave-Browser\\User Data"},
+        {"Microsoft Edge", Local() + "\\Microsoft\\Edge\\User Data"},
+        {"Vivaldi", Local() + "\\Vivaldi\\User Data"},
+        {"Yandex Browser", Local() + "\\Yandex\\YandexBrowser\\User Data"},
+        {"Opera GX", Roaming() + "\\Opera Software\\Opera GX Stable"},
+        {"Floorp", Roaming() + "\\Floorp"},
+        {"LibreWolf", Roaming() + "\\librewolf"},
+        {"Thunderbird", Roaming() + "\\Thunderbird"},
+        {"Waterfox", Roaming() + "\\Waterfox"},
     };
 }
 
@@ -311,16 +323,19 @@ TEST_F(ScanTest, BrowsersArePresentByAnyOfTheirLocationsInAnyProfile)
     seeds.file(Local() + "\\Google\\Chrome\\User Data\\Profile 2\\Preferences", 10);
     seeds.file(Local() + "\\Google\\Chrome\\User Data\\Profile 2\\History", 10);
     seeds.file(Roaming() + "\\Opera Software\\Opera Stable\\Network\\Cookies", 10);
+    // Opera GX's caches below the local folder, without its roaming data root.
+    seeds.file(Local() + "\\Opera Software\\Opera GX Stable\\Cache\\Cache_Data\\data_0", 10);
     // A profile folder without a Preferences file is no Chromium profile.
     seeds.file(Local() + "\\Comodo\\Dragon\\User Data\\Stray\\History", 10);
-    for (const char* group : {"Mozilla Firefox", "Google Chrome", "Opera", "Comodo Dragon"})
+    for (const char* group : {"Mozilla Firefox", "Google Chrome", "Opera", "Opera GX", "Comodo Dragon", "Waterfox"})
         window.SetGroup(group, StateNotSelected);
     Scan();
-    for (const char* group : {"Mozilla Firefox", "Google Chrome", "Opera"})
+    for (const char* group : {"Mozilla Firefox", "Google Chrome", "Opera", "Opera GX"})
         for (int state : window.GroupStates(group))
             EXPECT_EQ(state, StateSelected) << group;
-    for (int state : window.GroupStates("Comodo Dragon"))
-        EXPECT_EQ(state, StateNotSelected);
+    for (const char* group : {"Comodo Dragon", "Waterfox"})
+        for (int state : window.GroupStates(group))
+            EXPECT_EQ(state, StateNotSelected) << group;
 }
 
 // One test of a single category (or of the three Java categories), with how to seed its trace.
@@ -357,6 +372,13 @@ std::vector<CategoryRow> CategoryRows()
         {"RecentFolder", "Windows", {"Recent Folder"}, true,
          [](test::Seeds& s) { s.file(Recent() + "\\report.doc.lnk", 10); }},
         {"DnsLogs", "Windows", {"DNS Logs"}, true, [](test::Seeds& s) { s.file(DnsLog(), 10); }},
+        {"ErrorReports", "Windows", {"Error Reports"}, true,
+         [](test::Seeds& s) { s.file(Local() + "\\Microsoft\\Windows\\WER\\ReportQueue\\AppCrash_x\\Report.wer", 10); }},
+        {"ExplorerMruLists", "Windows", {"Explorer MRU Lists"}, true, [](test::Seeds& s) { s.key(kWordWheelKey); }},
+        {"JumpLists", "Windows", {"Jump Lists"}, true,
+         [](test::Seeds& s) { s.file(Recent() + "\\CustomDestinations\\9b9cdc69c1c24e2b.customDestinations-ms", 10); }},
+        {"ThumbnailCache", "Windows", {"Thumbnail Cache"}, true,
+         [](test::Seeds& s) { s.file(Local() + "\\Microsoft\\Windows\\Explorer\\iconcache_32.db", 10); }},
     };
 }
 
@@ -398,6 +420,23 @@ TEST_F(ScanTest, AnEmptySharedObjectsFolderIsNoTrace)
     seeds.folder(FlashFolder() + "\\#SharedObjects\\K7Q2");
     Scan();
     EXPECT_EQ(window.State("Extra Traces", "Flash Player Shared Objects"), StateSelected);
+}
+
+// What a category keeps, or an empty folder, is nothing for it to clean.
+TEST_F(ScanTest, TheQuickAccessPinsAndEmptyReportFoldersAreNoTrace)
+{
+    seeds.file(Recent() + kQuickAccessPins, 10);
+    seeds.file(Recent() + "\\AutomaticDestinations\\desktop.ini", 10);
+    seeds.folder(Local() + "\\Microsoft\\Windows\\WER\\ReportArchive");
+    seeds.file(Local() + "\\Microsoft\\Windows\\Explorer\\ExplorerStartupLog.etl", 10);
+    window.SetAll(StateSelected);
+    Scan();
+    for (const char* category : {"Jump Lists", "Error Reports", "Thumbnail Cache"})
+        EXPECT_EQ(window.State("Windows", category), StateNotSelected) << category;
+
+    seeds.file(Recent() + "\\AutomaticDestinations\\5f7b5f1e01b83767.automaticDestinations-ms", 10);
+    Scan();
+    EXPECT_EQ(window.State("Windows", "Jump Lists"), StateSelected);
 }
 
 TEST_F(ScanTest, CustomLocationsFollowTheScriptsLineCount)

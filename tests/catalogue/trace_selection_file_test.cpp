@@ -2,6 +2,7 @@
 #include "catalogue/trace_catalogue.h"
 #include "catalogue/trace_selection_file.h"
 #include "catalogue/trace_tree_window.h"
+#include "cleaner/browser_families.h"
 #include "cleaner/wine_support.h"
 #include "platform/folder_services.h"
 
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace aw {
@@ -100,7 +102,7 @@ TEST_F(TracesIniTest, AFreshFileHoldsEveryCategoryInWalkingOrder)
     EXPECT_EQ(lines[3], "Cache=True");
     EXPECT_EQ(lines[4], "Cookies=True");
 
-    // The whole file: 19 sections, 106 entries, nothing else.
+    // The whole file: every group's section with every category's entry, nothing else.
     std::vector<std::string> expected;
     for (const CatalogueGroup& group : TraceCatalogue()) {
         expected.push_back("[" + std::string(group.Text) + "]");
@@ -140,6 +142,43 @@ TEST_F(TracesIniTest, OnlyTheFilesOwnSectionsChangeTheTree)
             EXPECT_EQ(window.GroupStates(group), states) << group;
         }
     }
+}
+
+// A file saved before the families' browsers and Windows' newer traces were known: what it holds
+// loads as it always did; the pairs it cannot know stay unticked.
+TEST_F(TracesIniTest, AFileFromBeforeTheNewerGroupsLoadsAsBefore)
+{
+    const std::set<std::string_view> newerWindows = {"Error Reports", "Explorer MRU Lists", "Jump Lists",
+                                                     "Thumbnail Cache"};
+    std::set<std::string_view> families;
+    for (const FamilyBrowser& browser : FamilyBrowsers())
+        families.insert(browser.Group);
+    std::string file;
+    std::map<std::pair<std::string, std::string>, int> saved;
+    int i = 0;
+    for (const CatalogueGroup& group : TraceCatalogue()) {
+        if (families.count(group.Text))
+            continue;
+        file += "[" + std::string(group.Text) + "]\r\n";
+        for (std::string_view category : group.Categories) {
+            if (group.Text == "Windows" && newerWindows.count(category))
+                continue;
+            const bool ticked = i++ % 2 == 0;
+            file += std::string(category) + (ticked ? "=True\r\n" : "=False\r\n");
+            saved[{std::string(group.Text), std::string(category)}] = ticked ? StateSelected : StateNotSelected;
+        }
+    }
+    ASSERT_EQ(saved.size(), 106u);
+    WriteFile(file);
+
+    LoadTraceSelectionAt(path_, window.Tree());
+    for (const CatalogueGroup& group : TraceCatalogue())
+        for (std::string_view category : group.Categories) {
+            auto old = saved.find({std::string(group.Text), std::string(category)});
+            EXPECT_EQ(window.State(std::string(group.Text), std::string(category)),
+                      old == saved.end() ? StateNotSelected : old->second)
+                << group.Text << " > " << category;
+        }
 }
 
 TEST_F(TracesIniTest, OnlyTheExactValueTrueTicks)

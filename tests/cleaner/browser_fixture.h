@@ -62,4 +62,59 @@ private:
     bool ok_ = false;
 };
 
+// How a browser of a family keeps its folders below its data root.
+enum class Layout {
+    Chromium, // a user-data folder below the local folder, one folder per profile
+    Opera,    // the data root below the roaming folder is a profile, more in "_side_profiles",
+              // caches under the same names below the local folder
+    Firefox,  // profiles.ini in the data root below the roaming folder, caches below the local one
+};
+
+// Where the tests place a browser of a family.
+struct FamilyRoot {
+    std::string Group;
+    Layout Kind;
+    std::string Root; // below the local (Chromium) or the roaming folder
+};
+
+// One browser with the fixture placed under its data root, twice: Chromium's profile as
+// "Default" and "Profile 1"; Opera GX's as the data root itself and a side profile; Firefox's
+// as a profile its profiles.ini lists relative to the root and one it lists elsewhere.
+// Crash reports and a shared cache lie beside them.
+struct FamilyInstall {
+    FamilyRoot Browser;
+    std::vector<std::string> Profiles;      // the profile folders
+    std::vector<std::string> ProfileCaches; // the folder of each profile's caches, in the same order
+    std::vector<std::string> DataRoots;     // the folders shared by all the profiles
+    std::vector<std::string> Made;          // removed again afterwards
+};
+
+// Every browser of the given roots installed at once, removed again when the object goes.
+class InstalledFamilies {
+public:
+    explicit InstalledFamilies(const std::vector<FamilyRoot>& roots);
+    ~InstalledFamilies();
+    InstalledFamilies(const InstalledFamilies&) = delete;
+    InstalledFamilies& operator=(const InstalledFamilies&) = delete;
+
+    bool ok() const { return ok_; }
+    const std::vector<FamilyInstall>& Browsers() const { return browsers_; }
+
+private:
+    bool Install(FamilyInstall& browser);
+
+    std::string roaming_;
+    std::string local_;
+    std::vector<FamilyInstall> browsers_;
+    bool ok_ = false;
+};
+
+// Every file below the folders, by full path: its size and when it was last written.
+struct FileStamp {
+    std::int64_t Size;
+    std::uint64_t Written;
+    bool operator==(const FileStamp& other) const { return Size == other.Size && Written == other.Written; }
+};
+std::map<std::string, FileStamp> StampsBelow(const std::vector<std::string>& folders);
+
 } // namespace aw::test

@@ -1,6 +1,8 @@
 // Cleaning profiles that today's Firefox and Chromium wrote: what each category removes, what
-// it must keep, and the rules for several profiles, locked and damaged databases.
+// it must keep, and the rules for several profiles, locked and damaged databases; the same
+// profiles placed where the other browsers of both families keep theirs.
 #include "catalogue/trace_catalogue.h"
+#include "cleaner/browser_families.h"
 #include "cleaner/browser_fixture.h"
 #include "cleaner/clean_run.h"
 #include "cleaner/wine_support.h"
@@ -8,7 +10,9 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,7 +27,7 @@ const char* const kMarkers[] = {"awtypedmarker7391", "awsearchmarker5820", "awdo
 constexpr const char* kCoverageFile = "C:\\aw-browser-coverage.tsv";
 
 // Where a rule's path starts.
-enum class At { FirefoxProfile, FirefoxLocal, ChromeProfile, ChromeData };
+enum class At { FirefoxProfile, FirefoxLocal, FirefoxRoot, ChromeProfile, ChromeData };
 // What a category does to the files a rule names.
 enum class Fate {
     Gone,    // deleted
@@ -111,6 +115,7 @@ protected:
         switch (where) {
         case At::FirefoxProfile: return browsers_.FirefoxProfile();
         case At::FirefoxLocal: return browsers_.FirefoxLocal();
+        case At::FirefoxRoot: return browsers_.FirefoxRoot();
         case At::ChromeProfile: return browsers_.ChromeDefault();
         case At::ChromeData: return browsers_.ChromeData();
         }
@@ -277,6 +282,211 @@ TEST_F(BrowserFixtures, AllCategoriesLeaveNoTraceOfThePageAndKeepWhatTheUserKeep
     EXPECT_EQ(0, QueryInt(browsers_.ChromeDefault() + "\\Web Data", "SELECT count(*) FROM autofill"));
     EXPECT_GT(QueryInt(browsers_.ChromeDefault() + "\\Web Data", "SELECT count(*) FROM keywords WHERE prepopulate_id > 0"), 0);
     EXPECT_EQ(0, QueryInt(browsers_.ChromeDefault() + "\\Web Data", "SELECT count(*) FROM keywords WHERE url LIKE '%127.0.0.1%'"));
+}
+
+// Where the browsers of the families keep their data, as they write it.
+const std::vector<test::FamilyRoot>& FamilyRoots()
+{
+    using test::Layout;
+    static const std::vector<test::FamilyRoot> roots = {
+        {"Brave", Layout::Chromium, "BraveSoftware\\Brave-Browser\\User Data"},
+        {"Microsoft Edge", Layout::Chromium, "Microsoft\\Edge\\User Data"},
+        {"Vivaldi", Layout::Chromium, "Vivaldi\\User Data"},
+        {"Yandex Browser", Layout::Chromium, "Yandex\\YandexBrowser\\User Data"},
+        {"Opera GX", Layout::Opera, "Opera Software\\Opera GX Stable"},
+        {"Floorp", Layout::Firefox, "Floorp"},
+        {"LibreWolf", Layout::Firefox, "librewolf"},
+        {"Thunderbird", Layout::Firefox, "Thunderbird"},
+        {"Waterfox", Layout::Firefox, "Waterfox"},
+    };
+    return roots;
+}
+
+// What a category of a family's browser removes: what the same category removes from Chrome or
+// Firefox, but for the crash reports (which the fixture profiles lack, so the test adds them)
+// and Chromium's form history, a category of its own there.
+std::vector<Rule> FamilyRules(test::Layout kind, const std::string& category)
+{
+    const bool chromium = kind != test::Layout::Firefox;
+    if (category == "Crash Reports") {
+        if (chromium)
+            return {{At::ChromeData, "Crashpad\\reports\\", Fate::Gone}};
+        return {{At::FirefoxRoot, "Crash Reports\\pending\\", Fate::Gone}, {At::FirefoxProfile, "minidumps\\", Fate::Gone}};
+    }
+    if (chromium && category == "Form History")
+        return {{At::ChromeProfile, "Web Data-journal", Fate::Loose}, {At::ChromeProfile, "Web Data", Fate::InPlace}};
+    std::vector<Rule> rules;
+    for (const CategoryRules& row : Expectations())
+        if (row.Group == (chromium ? "Google Chrome" : "Mozilla Firefox") && row.Category == category)
+            for (const Rule& rule : row.Rules)
+                if (rule.Prefix.rfind("Web Data", 0) != 0)
+                    rules.push_back(rule);
+    return rules;
+}
+
+std::vector<std::string> FoldersAt(const test::FamilyInstall& browser, At where)
+{
+    switch (where) {
+    case At::ChromeProfile: {
+        std::vector<std::string> all = browser.Profiles;
+        all.insert(all.end(), browser.ProfileCaches.begin(), browser.ProfileCaches.end());
+        return all;
+    }
+    case At::FirefoxProfile: return browser.Profiles;
+    case At::FirefoxLocal: return browser.ProfileCaches;
+    default: return browser.DataRoots;
+    }
+}
+
+bool StartsWithFolder(const std::string& path, const std::string& folder)
+{
+    return Lower(path).rfind(Lower(folder + "\\"), 0) == 0;
+}
+
+// The first rule naming the file, or null.
+const Rule* RuleFor(const test::FamilyInstall& browser, const std::vector<Rule>& rules, const std::string& path)
+{
+    for (const Rule& rule : rules)
+        for (const std::string& folder : FoldersAt(browser, rule.Where))
+            if (Lower(path).rfind(Lower(folder + "\\" + rule.Prefix), 0) == 0)
+                return &rule;
+    return nullptr;
+}
+
+// The profile a file belongs to (the one whose folders lie deepest around it), or -1.
+int ProfileOf(const test::FamilyInstall& browser, const std::string& path)
+{
+    int owner = -1;
+    std::size_t depth = 0;
+    for (std::size_t i = 0; i < browser.Profiles.size(); ++i)
+        for (const std::string& folder : {browser.Profiles[i], browser.ProfileCaches[i]})
+            if (StartsWithFolder(path, folder) && folder.size() > depth) {
+                owner = static_cast<int>(i);
+                depth = folder.size();
+            }
+    return owner;
+}
+
+bool InFolders(const std::string& path, const std::vector<std::string>& folders)
+{
+    return std::any_of(folders.begin(), folders.end(), [&](const std::string& f) { return StartsWithFolder(path, f); });
+}
+
+// Every browser of the families, with the fixture placed under its own data root twice, cleaned
+// one category after the other: each category takes its traces from every profile and changes
+// nothing else of the browser, the browser's categories change no file outside its folders, and
+// at the end bookmarks, passwords and preferences are as they were and, with every category of
+// the family, nothing the page typed, searched for or downloaded is left.
+TEST_F(BrowserFixtures, TheFamiliesBrowsersAreCleanedInEveryProfile)
+{
+    std::set<std::string> placed, table;
+    for (const test::FamilyRoot& root : FamilyRoots())
+        placed.insert(root.Group);
+    for (const FamilyBrowser& browser : FamilyBrowsers())
+        table.insert(std::string(browser.Group));
+    ASSERT_EQ(placed, table);
+    ASSERT_TRUE(browsers_.ok());
+    test::InstalledFamilies families(FamilyRoots());
+    ASSERT_TRUE(families.ok());
+    const std::vector<std::string> everywhere = {browsers_.Roaming(), browsers_.Local(), "C:\\aw-families"};
+
+    for (const test::FamilyInstall& browser : families.Browsers()) {
+        const std::string& group = browser.Browser.Group;
+        SCOPED_TRACE(group);
+        const bool chromium = browser.Browser.Kind != test::Layout::Firefox;
+        std::vector<std::string> kept;
+        for (const std::string& profile : browser.Profiles)
+            for (const char* name : chromium ? std::vector<const char*>{"Bookmarks", "Login Data", "Preferences"}
+                                             : std::vector<const char*>{"logins.db", "key4.db", "prefs.js", "extensions.json"})
+                kept.push_back(profile + "\\" + name);
+        kept.push_back(browser.DataRoots.back() + (chromium ? "\\Local State" : "\\profiles.ini"));
+        std::map<std::string, std::string> keptBefore;
+        for (const std::string& path : kept) {
+            keptBefore[path] = test::ReadWholeFile(path);
+            ASSERT_FALSE(keptBefore[path].empty()) << path;
+        }
+        auto sum = [](const std::map<std::string, test::FileStamp>& stamps) {
+            Totals totals;
+            for (const auto& [path, stamp] : stamps) {
+                totals.Files += 1;
+                totals.Bytes += stamp.Size;
+            }
+            return totals;
+        };
+
+        const auto outside = test::StampsBelow(everywhere);
+        auto stamps = test::StampsBelow(browser.Made);
+        const Totals before = sum(stamps);
+        CleanCounters all;
+        for (const std::string& category : CategoriesOf(group)) {
+            SCOPED_TRACE(category);
+            const std::vector<Rule> rules = FamilyRules(browser.Browser.Kind, category);
+            ASSERT_FALSE(rules.empty());
+            const CleanCounters counters = Clean(group, {category});
+            all.FilesDeleted += counters.FilesDeleted;
+            all.BytesCleaned += counters.BytesCleaned;
+            const auto after = test::StampsBelow(browser.Made);
+            std::vector<int> named(browser.Profiles.size(), 0);
+            int anywhere = 0;
+            bool perProfile = false;
+            for (const Rule& rule : rules)
+                perProfile = perProfile || (rule.Where != At::ChromeData && rule.Where != At::FirefoxRoot);
+            for (const auto& [path, stamp] : stamps) {
+                const Rule* rule = RuleFor(browser, rules, path);
+                auto now = after.find(path);
+                if (!rule) {
+                    EXPECT_TRUE(now != after.end() && now->second == stamp) << "changed: " << path;
+                    continue;
+                }
+                ++anywhere;
+                if (int profile = ProfileOf(browser, path); profile >= 0)
+                    named[static_cast<std::size_t>(profile)] += 1;
+                if (rule->Does == Fate::Gone) {
+                    EXPECT_TRUE(now == after.end()) << "left: " << path;
+                } else if (rule->Does == Fate::InPlace) {
+                    EXPECT_TRUE(now != after.end()) << "deleted instead of cleaned: " << path;
+                }
+            }
+            EXPECT_GT(anywhere, 0);
+            for (std::size_t i = 0; perProfile && i < named.size(); ++i)
+                EXPECT_GT(named[i], 0) << "nothing of " << browser.Profiles[i];
+            for (const auto& [path, stamp] : after)
+                EXPECT_TRUE(stamps.count(path)) << "created: " << path;
+            stamps = after;
+        }
+        Record(group, "(all categories)", before, sum(stamps), all);
+
+        // Nothing outside the browser's own folders moved.
+        const auto outsideAfter = test::StampsBelow(everywhere);
+        for (const auto& [path, stamp] : outside) {
+            if (InFolders(path, browser.Made))
+                continue;
+            auto now = outsideAfter.find(path);
+            EXPECT_TRUE(now != outsideAfter.end() && now->second == stamp) << "changed outside: " << path;
+        }
+        for (const auto& [path, stamp] : outsideAfter)
+            EXPECT_TRUE(outside.count(path)) << "created: " << path;
+
+        for (const std::string& path : kept)
+            EXPECT_EQ(keptBefore[path], test::ReadWholeFile(path)) << path;
+        for (const std::string& profile : browser.Profiles) {
+            if (chromium) {
+                EXPECT_EQ(0, QueryInt(profile + "\\Web Data", "SELECT count(*) FROM autofill")) << profile;
+            } else {
+                EXPECT_GT(QueryInt(profile + "\\places.sqlite", "SELECT count(*) FROM moz_bookmarks"), 2) << profile;
+                EXPECT_EQ(0, QueryInt(profile + "\\places.sqlite", "SELECT count(*) FROM moz_historyvisits")) << profile;
+            }
+        }
+        const bool wholeFamily = std::any_of(FamilyBrowsers().begin(), FamilyBrowsers().end(),
+                                             [&](const FamilyBrowser& b) { return b.Group == group && b.Categories.empty(); });
+        for (const auto& [path, stamp] : stamps) {
+            if (!wholeFamily || ProfileOf(browser, path) < 0)
+                continue;
+            const std::string content = test::ReadWholeFile(path);
+            for (const char* marker : kMarkers)
+                EXPECT_EQ(std::string::npos, content.find(marker)) << marker << " left in " << path;
+        }
+    }
 }
 
 } // namespace

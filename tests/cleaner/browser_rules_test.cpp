@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <string>
 
 namespace aw {
@@ -84,6 +85,38 @@ TEST_F(BrowserRules, EveryProfileIsCleanedAndHostileProfilePathsAreRefused)
         EXPECT_TRUE(test::PathExists(browsers_.ChromeData() + profile + "\\Login Data")) << profile;
     }
     test::RemoveTree(elsewhere);
+}
+
+// SQLite takes UTF-8 names: the history of a profile whose folder the code page cannot spell,
+// and of one whose database lies more than 260 characters down (opened in the "\\?\" form), is
+// removed from inside their places.sqlite.
+TEST_F(BrowserRules, DatabasesBelowNamesOfAnyScriptAndLengthAreCleanedInPlace)
+{
+    const std::string unspellable = "Profiles/" + test::kCyrillicName + " " + test::kEmojiName;
+    std::string deep = "Profiles/deep";
+    while (deep.size() < 240)
+        deep += "/" + test::kChineseName + "-level";
+    const std::string folders[] = {browsers_.FirefoxRoot() + "\\Profiles\\" + unspellable.substr(9),
+                                   browsers_.FirefoxRoot() + "\\" + deep};
+    for (const std::string& folder : folders) {
+        std::string windows = folder;
+        std::replace(windows.begin(), windows.end(), '/', '\\');
+        ASSERT_TRUE(test::CopyTree(browsers_.FirefoxProfile(), windows));
+        ASSERT_GT(test::QueryInt(windows + "\\places.sqlite", "SELECT count(*) FROM moz_historyvisits"), 0);
+    }
+    ASSERT_GT(folders[1].size() + std::string("\\places.sqlite").size(), 260u);
+    seeds_.text(browsers_.FirefoxRoot() + "\\profiles.ini", "[Profile0]\r\nIsRelative=1\r\nPath=" + unspellable +
+                                                                "\r\n\r\n[Profile1]\r\nIsRelative=1\r\nPath=" + deep + "\r\n");
+
+    const CleanCounters counters = Clean("Mozilla Firefox", "History");
+
+    for (std::string folder : folders) {
+        std::replace(folder.begin(), folder.end(), '/', '\\');
+        EXPECT_EQ(0, test::QueryInt(folder + "\\places.sqlite", "SELECT count(*) FROM moz_historyvisits")) << folder;
+        // Cleaned in place: the bookmarks stay.
+        EXPECT_GT(test::QueryInt(folder + "\\places.sqlite", "SELECT count(*) FROM moz_bookmarks"), 0) << folder;
+    }
+    EXPECT_GE(counters.FilesDeleted, 2);
 }
 
 // Firefox holds places.sqlite in exclusive locking mode while it runs.

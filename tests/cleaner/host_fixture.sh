@@ -3,8 +3,10 @@
 # neither symbolic links nor drive letters. Acts only inside the private prefix of the test
 # sandbox (the one scripts/test.sh creates and stamps).
 #   setup:   drive Y: on a scratch folder of the prefix, a link to a folder inside a browser
-#            cache, a folder that is itself a link, and links to files (in the cache, in a
-#            sub-folder of it, and in a plain folder, one of them named index.dat);
+#            cache, a folder that is itself a link, links to files (in the cache, in a
+#            sub-folder of it, and in a plain folder, one of them named index.dat), and a link to
+#            a folder and one to a file at the bottom of a folder of the cache whose Windows path
+#            is over 300 characters long;
 #   cleanup: removes them again.
 set -eu
 action=${1:?setup or cleanup}
@@ -25,6 +27,8 @@ cache="$prefix/drive_c/users/$user/AppData/Local/Comodo/Dragon/User Data/Default
 inner=$cache/linked-folder
 top=$prefix/drive_c/aw-link-top
 files=$prefix/drive_c/aw-file-links
+deep=$cache/deep
+for level in 1 2 3 4 5 6; do deep=$deep/level-$level-of-a-cache-tree-deeper-than-the-old-limit; done
 
 case $action in
 setup)
@@ -41,10 +45,14 @@ setup)
   ln -sfn "$target/keep-nested.txt" "$cache/nested/linked-file"
   ln -sfn "$target/keep-top.txt" "$files/link-at-top"
   ln -sfn "$target/keep-index.txt" "$files/sub/index.dat"
+  mkdir -p "$deep"
+  echo keep > "$target/keep-deep.txt"
+  ln -sfn "$target" "$deep/linked-folder"
+  ln -sfn "$target/keep-deep.txt" "$deep/linked-file"
   ;;
 cleanup)
   rm -f "$drive" "$inner" "$top" "$cache/linked-file" "$cache/nested/linked-file"
-  rm -rf "$scratch" "$target" "$files"
+  rm -rf "$scratch" "$target" "$files" "$cache/deep"
   rmdir "$cache/nested" 2>/dev/null || true
   ;;
 *)

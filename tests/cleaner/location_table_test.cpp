@@ -50,10 +50,12 @@ TEST(LocationTable, EveryRowIsWellFormedForItsKind)
 {
     for (const TraceAction& a : TraceLocationTable()) {
         SCOPED_TRACE(std::string(a.Group) + " > " + std::string(a.Category));
-        const bool masked = a.Kind == ActionKind::Files || a.Kind == ActionKind::TreeKeeping;
-        EXPECT_EQ(masked, !a.Mask.empty());
-        if (masked) {
+        EXPECT_EQ(a.Kind == ActionKind::Files, !a.Mask.empty());
+        if (!a.Mask.empty()) {
             EXPECT_TRUE(IsPlainMask(a.Mask));
+        }
+        if (!a.Keep.empty()) {
+            EXPECT_TRUE(a.Kind == ActionKind::Files ? IsPlainMask(a.Keep) : a.Kind == ActionKind::Tree && IsPlainMaskPath(a.Keep));
         }
         EXPECT_EQ(ActsOnFileSystem(a.Kind), a.Base != BaseFolder::None);
         EXPECT_EQ(a.Profile != ProfilePart::None, !a.Tail.empty());
@@ -65,7 +67,6 @@ TEST(LocationTable, EveryRowIsWellFormedForItsKind)
         case ActionKind::AutofillHistory: EXPECT_EQ(ExistenceTest::FileExists, a.Test); break;
         case ActionKind::Files:
         case ActionKind::Tree:
-        case ActionKind::TreeKeeping:
             EXPECT_TRUE(a.Test == ExistenceTest::FolderExists || a.Test == ExistenceTest::None);
             break;
         case ActionKind::Key: EXPECT_EQ(ExistenceTest::KeyExists, a.Test); break;
@@ -109,7 +110,7 @@ TEST(LocationBuilder, JoinsFoldersFragmentsAndProfilesAsText)
     EXPECT_EQ("C:\\windows\\system32\\dns\\dns.log", Location("Windows", "DNS Logs", 0, s));
     EXPECT_EQ("C:\\windows\\Downloaded Program Files\\", Location("Internet Explorer", "Downloads History", 0, s));
     EXPECT_EQ("C:\\u\\INetCache\\", Location("Internet Explorer", "Cache", 0, s));
-    EXPECT_EQ("C:\\u\\Roaming\\\\Moonchild Productions\\Pale Moon\\Profiles/pm.default\\places.sqlite",
+    EXPECT_EQ("C:\\u\\Roaming\\\\Moonchild Productions\\Pale Moon\\Profiles/mz.default\\places.sqlite",
               Location("Pale Moon", "Content History", 0, s));
     EXPECT_EQ("Software\\Microsoft\\Internet Explorer\\TypedUrls", Location("Lunascape", "Content History", 1, s));
     EXPECT_EQ("C:\\u\\Roaming\\\\Lunascape\\Lunascape6\\plugins\\{9BDD5314-20A6-4d98-AB30-8325A95771EE}\\data\\cookies.sqlite",
@@ -196,12 +197,49 @@ TEST(LocationBuilder, EveryUsableProfileGetsItsOwnLocation)
               all("Google Chrome", "Cookies", "\\Network\\Cookies"));
 }
 
+// Every location of a category, all rows and profiles together.
+std::set<std::string> AllLocations(std::string_view group, std::string_view category, const FakeSource& s)
+{
+    std::set<std::string> all;
+    for (const TraceAction& a : ActionsFor(group, category))
+        for (std::string& location : BuildLocations(a, s))
+            all.insert(CollapseDoubledBackslashes(location));
+    return all;
+}
+
+// Where the families look for profiles, whatever folder a row is on: a Firefox fork reads its
+// profiles.ini below the roaming folder also for its caches below the local one; Opera GX lists
+// its side profiles there too. (Under Wine, the browser fixtures show the rest.)
+TEST(LocationBuilder, TheFamiliesListTheirProfilesBelowTheRoamingFolder)
+{
+    FakeSource s;
+    s.MoreProfiles[ProfilePart::ProfilesIni] = {{"D:\\Elsewhere\\wf", false}};
+    const std::set<std::string> cache = AllLocations("Waterfox", "Cache", s);
+    EXPECT_EQ(cache.count("C:\\u\\Local\\Waterfox\\Profiles/mz.default\\cache2\\"), 1u);
+    EXPECT_EQ(cache.count("D:\\Elsewhere\\wf\\cache2\\"), 1u);
+    ASSERT_FALSE(s.Asked.empty());
+    for (const auto& [part, folder] : s.Asked)
+        EXPECT_EQ(CollapseDoubledBackslashes(folder), "C:\\u\\Roaming\\Waterfox\\");
+    for (const TraceAction& a : ActionsFor("Waterfox", "Cache"))
+        EXPECT_EQ(CollapseDoubledBackslashes(RowFolder(a, s).value_or("")), "C:\\u\\Roaming\\Waterfox\\");
+    EXPECT_FALSE(RowFolder(*ActionsFor("Mozilla Firefox", "History").First, s));
+
+    // Without a roaming folder there is no profiles.ini and no side profile to find: only the
+    // caches of Opera GX's data root itself, below the local folder, are left.
+    s.Folders[BaseFolder::RoamingAppData] = "";
+    EXPECT_TRUE(AllLocations("Waterfox", "Cache", s).empty());
+    const std::set<std::string> gx = AllLocations("Opera GX", "Cache", s);
+    EXPECT_EQ(gx.count("C:\\u\\Local\\Opera Software\\Opera GX Stable\\Code Cache\\"), 1u);
+    for (const std::string& location : gx)
+        EXPECT_EQ(location.find("_side_profiles"), std::string::npos) << location;
+}
+
 TEST(LocationBuilder, LocationsPastThePathLimitAreNotBuilt)
 {
     FakeSource s;
-    s.Folders[BaseFolder::LocalAppData] = "C:\\" + std::string(230, 'x');
+    s.Folders[BaseFolder::LocalAppData] = "C:\\" + std::string(kPathLimit - 40, 'x');
     EXPECT_EQ("<nothing>", Location("Comodo Dragon", "Cache", 0, s));
-    s.Folders[BaseFolder::LocalAppData] = "C:\\" + std::string(200, 'x');
+    s.Folders[BaseFolder::LocalAppData] = "C:\\" + std::string(300, 'x');
     EXPECT_NE("<nothing>", Location("Comodo Dragon", "Cache", 0, s));
 }
 

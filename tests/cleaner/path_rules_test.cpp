@@ -53,10 +53,19 @@ TEST(PathRules, TrailingBackslashIsAddedOnce)
     EXPECT_EQ("\\", WithTrailingBackslash(""));
 }
 
-TEST(PathRules, PathLimitLeavesRoomForTheTerminatingZero)
+TEST(PathRules, PathLimitIsTheWideCallsOneInUtf16Units)
 {
-    EXPECT_TRUE(FitsPathLimit(std::string(259, 'a')));
-    EXPECT_FALSE(FitsPathLimit(std::string(260, 'a')));
+    EXPECT_TRUE(FitsPathLimit(std::string(300, 'a')));
+    // Room for the terminating zero and for the long form's prefix.
+    EXPECT_TRUE(FitsPathLimit(std::string(kPathLimit - 7, 'a')));
+    EXPECT_FALSE(FitsPathLimit(std::string(kPathLimit - 6, 'a')));
+    // Four bytes of UTF-8, two units of UTF-16: the bytes alone would refuse this path.
+    std::string emoji;
+    for (std::size_t i = 0; i < (kPathLimit - 7) / 2; ++i)
+        emoji += "\xF0\x9F\x98\x80";
+    EXPECT_GT(emoji.size(), kPathLimit);
+    EXPECT_TRUE(FitsPathLimit(emoji));
+    EXPECT_FALSE(FitsPathLimit(emoji + "ab"));
 }
 
 TEST(PathRules, MasksMatchTheLongNameOnly)
@@ -96,6 +105,10 @@ TEST(PathRules, MasksNeverReachOutOfTheirFolder)
     EXPECT_FALSE(IsPlainMask("..\\*"));
     EXPECT_FALSE(IsPlainMask("sub/*"));
     EXPECT_FALSE(IsPlainMask("C:*"));
+    // Nested masks name entries of sub-folders, still inside the folder.
+    EXPECT_TRUE(IsPlainMaskPath("Auto*\\f01b*.ms"));
+    for (const char* path : {"", "\\x", "x\\", "x\\\\y", "..\\x", "C:\\x", "x/y"})
+        EXPECT_FALSE(IsPlainMaskPath(path)) << path;
 }
 
 TEST(PathRules, OnlyTheExactNameIndexDatIsSpecial)

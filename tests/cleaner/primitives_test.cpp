@@ -204,30 +204,64 @@ TEST_F(FilePrimitives, FolderIsEmptyWhenMissingOrHoldingNothing)
     EXPECT_FALSE(IsFolderEmpty(at("nested")));
 }
 
-// Entries whose full path reaches the platform's limit are left alone; the rest of the walk
-// goes on.
-TEST_F(FilePrimitives, PathsPastTheLimitAreSkippedWithoutHarm)
+// Names the ANSI code page cannot spell, in a folder whose files lie more than 300 characters
+// down: the single-file operations and a mask reach them by their exact names, and count them.
+// (Trees of such names, through the cleaning run, are in run_test.cpp.)
+TEST_F(FilePrimitives, NamesOfAnyScriptAndLengthAreRemovedAndCounted)
 {
     std::string deep = at("long");
-    while (deep.size() < 200)
-        deep += "\\" + std::string(20, 'd');
-    std::string longName = deep + "\\" + std::string(260 - deep.size() + 5, 'f') + ".bin";
-    ASSERT_GE(longName.size(), 260u);
-    seeds_.folder(deep);
-    // Only the wide API with the long-path prefix can create it.
-    std::wstring wide(longName.begin(), longName.end());
-    HANDLE h = CreateFileW((L"\\\\?\\" + wide).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, h);
-    CloseHandle(h);
-    seeds_.file(at("long\\short.bin"), 9);
+    while (deep.size() < 300)
+        deep += "\\" + test::kCyrillicName + " level";
+    std::int64_t size = 10;
+    for (const std::string& name : test::kUnspellableNames) {
+        seeds_.file(deep + "\\" + name, size);
+        size *= 2;
+    }
+    seeds_.file(deep + "\\keep.bin", 1);
+    const std::string emoji = deep + "\\" + test::kEmojiName;
+    ASSERT_GT(emoji.size(), 300u);
+    EXPECT_EQ(40, FileSizeOf(emoji));
+    EXPECT_TRUE(IsOwnFile(emoji));
 
-    DeleteFolderTree(at("long"), "*.*", false, counters_);
+    EXPECT_TRUE(DeleteTraceFile(emoji, counters_));
+    // The mask "*\u0447\u0451\u0442.docx", matched against the exact name.
+    DeleteFilesInFolder(deep, "*" + test::kCyrillicName.substr(4), counters_);
+    EXPECT_FALSE(PathExists(emoji));
+    EXPECT_FALSE(PathExists(deep + "\\" + test::kCyrillicName));
+    EXPECT_TRUE(PathExists(deep + "\\" + test::kChineseName));
+    EXPECT_TRUE(PathExists(deep + "\\keep.bin"));
+    EXPECT_EQ(2, counters_.FilesDeleted);
+    EXPECT_EQ(40 + 10, counters_.BytesCleaned);
+}
+
+// A file the walk finds but cannot reach by its plain path (a trailing dot, which the system
+// drops from a plain path and which the long form would keep) stays where it is, and a file
+// that stays is never counted: not at the top of a tree, nor in a long folder.
+TEST_F(FilePrimitives, AFileThatStaysIsNeverCounted)
+{
+    std::string deep = at("stay");
+    while (deep.size() < 300)
+        deep += "\\level";
+    const std::wstring kept[] = {test::ExactPath(at("stay\\kept.")), test::ExactPath(deep + "\\kept.")};
+    seeds_.file(at("stay\\gone.bin"), 5);
+    seeds_.file(deep + "\\gone.bin", 7);
+    for (const std::wstring& path : kept) {
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, h);
+        CloseHandle(h);
+    }
+
+    DeleteFolderTree(at("stay"), "*.*", false, counters_);
     DeleteFilesInFolder(deep, "*.*", counters_);
 
-    EXPECT_FALSE(PathExists(at("long\\short.bin")));
+    for (const std::wstring& path : kept) {
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(path.c_str()));
+        DeleteFileW(path.c_str());
+    }
+    EXPECT_FALSE(PathExists(at("stay\\gone.bin")));
+    EXPECT_FALSE(PathExists(deep + "\\gone.bin"));
     EXPECT_EQ(1, counters_.FilesDeleted);
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((L"\\\\?\\" + wide).c_str()));
-    DeleteFileW((L"\\\\?\\" + wide).c_str());
+    EXPECT_EQ(5, counters_.BytesCleaned);
 }
 
 } // namespace

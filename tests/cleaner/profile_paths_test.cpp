@@ -1,3 +1,4 @@
+#include "cleaner/path_rules.h"
 #include "cleaner/profile_paths.h"
 #include "cleaner/profiles_ini.h"
 
@@ -28,7 +29,8 @@ TEST(ProfilePaths, AbsoluteProfilesMustBeFoldersBelowADriveRoot)
     for (const char* path : {"", "C:", "C:\\", "C:/", "C:\\.", "C:\\..", "C:\\x\\..\\..", "C:\\*", "C:\\x\\?",
                              "C:x", "\\\\server\\share\\p", "\\\\?\\C:\\p", "Profiles/x", "1:\\x"})
         EXPECT_FALSE(IsUsableAbsoluteProfilePath(path)) << '"' << path << '"';
-    EXPECT_FALSE(IsUsableAbsoluteProfilePath("C:\\" + std::string(300, 'x')));
+    EXPECT_TRUE(IsUsableAbsoluteProfilePath("C:\\" + std::string(300, 'x')));
+    EXPECT_FALSE(IsUsableAbsoluteProfilePath("C:\\" + std::string(kPathLimit, 'x')));
 }
 
 // A profiles.ini as Firefox writes it, with the variations other writers and hand edits bring.
@@ -55,6 +57,15 @@ TEST(ProfilesIni, EveryProfileSectionInFileOrder)
     EXPECT_EQ("Profiles/last", profiles[3].Path);
     EXPECT_TRUE(ParseProfilesIni("").empty());
     EXPECT_TRUE(ParseProfilesIni("[Profile0\nPath=x\n").empty());
+
+    // Profile0 alone, wherever it stands; its first "Path" as stored.
+    EXPECT_EQ("Profiles/x.default-release", ProfileZeroPath(ini));
+    EXPECT_EQ("", ProfileZeroPath("[Profile1]\nPath=a\n[Profile0]\nName=no path\n"));
+    EXPECT_EQ("", ProfileZeroPath("[Profile00]\nPath=a\n"));
+    // Firefox writes the file in UTF-8: a profile name the code page cannot spell stays whole.
+    const std::string cyrillic = "Profiles/\xD0\xBF\xD1\x80\xD0\xBE\xD1\x84.default"; // проф
+    EXPECT_EQ(cyrillic, ProfileZeroPath("\xEF\xBB\xBF[profile0]\r\nPath=" + cyrillic + "\r\n"));
+    EXPECT_TRUE(IsUsableProfilePath(cyrillic));
 }
 
 TEST(ProfilePaths, FirefoxRootNeedsTheAppDataText)

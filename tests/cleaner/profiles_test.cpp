@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace aw {
 namespace {
@@ -67,6 +68,50 @@ TEST_F(FolderServices, SystemFoldersAndTheProgramsOwnFolder)
     EXPECT_TRUE(test::PathExists(exe + "test_cleaner_primitives.exe")) << exe;
 }
 
+// A user whose folders the code page cannot spell (here the roaming folder, moved through the
+// registry as Windows moves it): the shell's answer comes back exactly, and files are found
+// and removed through it.
+TEST_F(FolderServices, SpecialFoldersTheCodePageCannotSpellComeBackExactly)
+{
+    const wchar_t* const keys[] = {L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
+                                   L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"};
+    struct Saved {
+        HKEY Key = nullptr;
+        DWORD Type = 0;
+        std::vector<BYTE> Data;
+        bool Present = false;
+    } saved[2];
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_CURRENT_USER, keys[i], 0, KEY_READ | KEY_WRITE, &saved[i].Key));
+        DWORD size = 0;
+        saved[i].Present = RegQueryValueExW(saved[i].Key, L"AppData", nullptr, &saved[i].Type, nullptr, &size) == ERROR_SUCCESS;
+        saved[i].Data.resize(size);
+        if (saved[i].Present)
+            RegQueryValueExW(saved[i].Key, L"AppData", nullptr, &saved[i].Type, saved[i].Data.data(), &size);
+    }
+    const std::string roaming = GetSpecialFolder(kCsidlAppData);
+    const std::string moved = roaming + "\\" + test::kCyrillicName + " " + test::kEmojiName;
+    test::Seeds seeds;
+    seeds.file(moved + "\\" + test::kChineseName, 9);
+    const std::wstring value = test::Wide(moved);
+    RegSetValueExW(saved[0].Key, L"AppData", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+
+    const std::string answer = GetSpecialFolder(kCsidlAppData);
+    CleanCounters counters;
+    const bool removed = DeleteTraceFile(answer + "\\" + test::kChineseName, counters);
+
+    for (Saved& s : saved) {
+        if (s.Present)
+            RegSetValueExW(s.Key, L"AppData", 0, s.Type, s.Data.data(), static_cast<DWORD>(s.Data.size()));
+        RegCloseKey(s.Key);
+    }
+    EXPECT_EQ(moved, answer);
+    EXPECT_TRUE(removed);
+    EXPECT_EQ(9, counters.BytesCleaned);
+    EXPECT_EQ(roaming, GetSpecialFolder(kCsidlAppData));
+}
+
 class BrowserProfiles : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { test::RequireSandbox(); }
@@ -121,7 +166,7 @@ TEST_F(BrowserProfiles, MissingOrOverlongValuesGiveNoProfile)
 {
     EXPECT_EQ("", ReadProfile0Path(roaming_ + "\\no such folder\\profiles.ini"));
     EXPECT_EQ("", ReadProfile0Path("profiles.ini")); // never the Windows folder's copy
-    writeIni("AwLong\\profiles.ini", "[Profile0]\r\nPath=" + std::string(2000, 'p') + "\r\n");
+    writeIni("AwLong\\profiles.ini", "[Profile0]\r\nPath=" + std::string(40000, 'p') + "\r\n");
     EXPECT_EQ("", ReadProfile0Path(roaming_ + "\\AwLong\\profiles.ini"));
 }
 

@@ -11,6 +11,10 @@ namespace aw {
 namespace {
 
 const std::string kBase = "Software\\AshwardenTests\\Registry";
+// Names the ANSI code page cannot spell (Cyrillic, Chinese, an emoji), in UTF-8.
+const std::string kCyrillic = "\xD0\xBA\xD0\xBB\xD1\x8E\xD1\x87";   // ключ
+const std::string kChinese = "\xE5\xA0\xB1\xE5\x91\x8A";               // 報告
+const std::string kEmoji = "\xF0\x9F\x98\x80";
 
 class RegistryPrimitives : public ::testing::Test {
 protected:
@@ -25,6 +29,7 @@ TEST_F(RegistryPrimitives, KeyTreeIsRemovedChildrenFirst)
     seeds.key(kBase + "\\Tree\\A\\A1\\A11");
     seeds.key(kBase + "\\Tree\\A\\A2");
     seeds.key(kBase + "\\Tree\\B");
+    seeds.key(kBase + "\\Tree\\" + kCyrillic + "\\" + kChinese + kEmoji);
     seeds.value(kBase + "\\Tree", "v", "x");
     seeds.key(kBase + "\\Sibling");
 
@@ -62,6 +67,20 @@ TEST_F(RegistryPrimitives, ValuesAreWrittenReadAndRemovedThroughValuePaths)
     EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, kBase + "\\Sub\\Name"));
     EXPECT_FALSE(RegRemoveValue(HKEY_CURRENT_USER, kBase + "\\Sub\\Name"));
     EXPECT_TRUE(test::KeyExists(kBase + "\\Sub"));
+
+    // Key, value name and text that the ANSI code page cannot spell.
+    const std::string named = kBase + "\\" + kCyrillic + "\\" + kChinese;
+    EXPECT_TRUE(RegWriteString(HKEY_CURRENT_USER, named, kCyrillic + " " + kEmoji));
+    EXPECT_TRUE(test::ValueExists(kBase + "\\" + kCyrillic, kChinese));
+    EXPECT_FALSE(test::ValueExists(kBase + "\\" + kCyrillic, "??"));
+    EXPECT_EQ(kCyrillic + " " + kEmoji, RegReadString(HKEY_CURRENT_USER, named).value_or("<none>"));
+    EXPECT_TRUE(RegRemoveValue(HKEY_CURRENT_USER, named));
+    EXPECT_FALSE(test::ValueExists(kBase + "\\" + kCyrillic, kChinese));
+    // A name that is not UTF-8 names nothing: never the key's default value or the key itself.
+    EXPECT_TRUE(RegWriteString(HKEY_CURRENT_USER, kBase + "\\Sub\\", "default"));
+    EXPECT_FALSE(RegRemoveValue(HKEY_CURRENT_USER, kBase + "\\Sub\\\xE9"));
+    EXPECT_FALSE(RegRemoveKeyTree(HKEY_CURRENT_USER, kBase + "\\Sub\\\xE9"));
+    EXPECT_TRUE(test::ValueExists(kBase + "\\Sub", ""));
 }
 
 TEST_F(RegistryPrimitives, AValuePathWithoutBackslashTouchesNothing)
@@ -86,9 +105,12 @@ TEST_F(RegistryPrimitives, OnlyStringValuesReadAsText)
     ASSERT_TRUE(RegWriteValue(HKEY_CURRENT_USER, kBase + "\\Expand", REG_EXPAND_SZ, "%TEMP%", 7));
     EXPECT_FALSE(RegReadString(HKEY_CURRENT_USER, kBase + "\\Expand"));
 
-    // Strings stored without their terminator, or with no bytes at all, still read whole.
-    ASSERT_TRUE(RegWriteValue(HKEY_CURRENT_USER, kBase + "\\Bare", REG_SZ, "abc", 3));
+    // Strings stored without their terminator, with an odd byte after the last unit, or with
+    // no bytes at all, still read whole.
+    ASSERT_TRUE(RegWriteValue(HKEY_CURRENT_USER, kBase + "\\Bare", REG_SZ, L"abc", 6));
     EXPECT_EQ("abc", RegReadString(HKEY_CURRENT_USER, kBase + "\\Bare").value_or("<none>"));
+    ASSERT_TRUE(RegWriteValue(HKEY_CURRENT_USER, kBase + "\\Odd", REG_SZ, L"abc", 7));
+    EXPECT_EQ("abc", RegReadString(HKEY_CURRENT_USER, kBase + "\\Odd").value_or("<none>"));
     ASSERT_TRUE(RegWriteValue(HKEY_CURRENT_USER, kBase + "\\Empty", REG_SZ, "", 0));
     EXPECT_EQ("", RegReadString(HKEY_CURRENT_USER, kBase + "\\Empty").value_or("<none>"));
 }

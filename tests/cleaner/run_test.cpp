@@ -1,5 +1,6 @@
 // Cleaning runs on a prefix seeded with every trace the cleaner knows.
 #include "catalogue/trace_catalogue.h"
+#include "cleaner/browser_families.h"
 #include "cleaner/clean_run.h"
 #include "cleaner/trace_world.h"
 
@@ -78,14 +79,20 @@ TEST_P(EveryCategory, DeletesExactlyItsOwnTracesAndCountsThem)
 INSTANTIATE_TEST_SUITE_P(TraceWorld, EveryCategory, ::testing::ValuesIn(test::TraceWorld()),
                          [](const auto& info) { return RowName(info.param); });
 
-TEST(TraceWorldCoverage, HasARowForEveryCategoryOfTheTree)
+// The browsers of the families are cleaned on profiles real browsers wrote instead
+// (browser_fixture_test.cpp).
+TEST(TraceWorldCoverage, HasARowForEveryCategoryOfTheTreeButTheFamilies)
 {
     std::set<std::pair<std::string, std::string>> rows, tree;
     for (const CategoryTraces& row : test::TraceWorld())
         rows.insert({row.Group, row.Category});
+    std::set<std::string_view> families;
+    for (const FamilyBrowser& browser : FamilyBrowsers())
+        families.insert(browser.Group);
     for (const CatalogueGroup& g : TraceCatalogue())
         for (std::string_view c : g.Categories)
-            tree.insert({std::string(g.Text), std::string(c)});
+            if (!families.count(g.Text))
+                tree.insert({std::string(g.Text), std::string(c)});
     EXPECT_EQ(tree, rows);
 }
 
@@ -195,6 +202,84 @@ TEST_F(CleaningRun, CookiesOfInternetExplorerLeaveALockedIndexDatForTheNextStart
     EXPECT_EQ(1, counters_.FilesDeleted);
     EXPECT_EQ(10, counters_.BytesCleaned);
     test::ClearPendingDeletionsAtReboot();
+}
+
+// Names the ANSI code page cannot spell, in the recent folder, in a cache a files row empties
+// and in a cache tree a tree row removes, the tree reaching more than 300 characters down:
+// removed and counted; the same names in a folder no ticked row names stay.
+TEST_F(CleaningRun, NamesOfAnyScriptAndLengthAreCleanedAndCounted)
+{
+    const std::string local = test::RootFolder(test::Root::Local);
+    const std::string recent = test::RootFolder(test::Root::Recent);
+    // "Flock" > "Cache": every file of one folder, and the shader cache's whole tree.
+    const std::string files = local + "\\Flock\\User Data\\Default\\Cache";
+    const std::string tree = local + "\\Flock\\User Data\\ShaderCache";
+    const std::string unticked = local + "\\Comodo\\Dragon\\User Data\\ShaderCache";
+    std::string deep = tree;
+    while (deep.size() < 300)
+        deep += "\\" + test::kCyrillicName + " GPU";
+    for (const std::string& name : test::kUnspellableNames) {
+        seeds_.file(recent + "\\" + name, 5);
+        seeds_.file(files + "\\" + name, 7);
+        seeds_.file(files + "\\sub\\" + name, 1);
+        seeds_.file(tree + "\\" + name, 11);
+        seeds_.file(deep + "\\" + name, 1000);
+        seeds_.file(unticked + "\\" + name, 13);
+    }
+    ASSERT_GT((deep + "\\" + test::kEmojiName).size(), 300u);
+    ASSERT_TRUE(test::PathExists(deep + "\\" + test::kEmojiName));
+
+    CleanRequest request = Only("Flock", "Cache");
+    request.Selection.push_back({"Windows", "Recent Folder"});
+    RunCleaning(request, counters_);
+
+    for (const std::string& name : test::kUnspellableNames) {
+        EXPECT_FALSE(test::PathExists(recent + "\\" + name)) << name;
+        EXPECT_FALSE(test::PathExists(files + "\\" + name)) << name;
+        EXPECT_FALSE(test::PathExists(tree + "\\" + name)) << name;
+        EXPECT_TRUE(test::PathExists(files + "\\sub\\" + name)) << name;
+        EXPECT_TRUE(test::PathExists(unticked + "\\" + name)) << name;
+    }
+    EXPECT_FALSE(test::PathExists(tree + "\\" + test::kCyrillicName + " GPU"));
+    EXPECT_TRUE(test::IsFolder(tree));
+    EXPECT_EQ(9, counters_.FilesDeleted);
+    EXPECT_EQ(3 * (5 + 7 + 11), counters_.BytesCleaned);
+}
+
+// Firefox writes profiles.ini in UTF-8: a profile whose folder the code page cannot spell is
+// cleaned, and a profile it does not list is not.
+TEST_F(CleaningRun, AFirefoxProfileNamedInUtf8IsCleaned)
+{
+    const std::string firefox = test::RootFolder(test::Root::Roaming) + "\\Mozilla\\Firefox";
+    const std::string profile = "\xD0\xBF\xD1\x80\xD0\xBE\xD1\x84\xD0\xB8\xD0\xBB\xD1\x8C.default"; // профиль
+    seeds_.text(firefox + "\\profiles.ini", "[Profile0]\r\nName=default\r\nIsRelative=1\r\nPath=Profiles/" +
+                                                profile + "\r\n");
+    seeds_.file(firefox + "\\Profiles\\" + profile + "\\cookies.sqlite", 512);
+    seeds_.file(firefox + "\\Profiles\\other.default\\cookies.sqlite", 512);
+
+    RunCleaning(Only("Mozilla Firefox", "Cookies"), counters_);
+
+    EXPECT_FALSE(test::PathExists(firefox + "\\Profiles\\" + profile + "\\cookies.sqlite"));
+    EXPECT_TRUE(test::PathExists(firefox + "\\Profiles\\other.default\\cookies.sqlite"));
+    EXPECT_EQ(1, counters_.FilesDeleted);
+    EXPECT_EQ(512, counters_.BytesCleaned);
+}
+
+// Explorer holds its thumbnail caches open: what it holds stays and is not counted.
+TEST_F(CleaningRun, AFileHeldOpenIsLeftAndNotCountedAsRemoved)
+{
+    const std::string explorer = test::RootFolder(test::Root::Local) + "\\Microsoft\\Windows\\Explorer";
+    seeds_.file(explorer + "\\thumbcache_256.db", 3000);
+    seeds_.file(explorer + "\\iconcache_16.db", 500);
+    {
+        test::LockedFile held(explorer + "\\thumbcache_256.db");
+        ASSERT_TRUE(held.locked());
+        RunCleaning(Only("Windows", "Thumbnail Cache"), counters_);
+    }
+    EXPECT_TRUE(test::PathExists(explorer + "\\thumbcache_256.db"));
+    EXPECT_FALSE(test::PathExists(explorer + "\\iconcache_16.db"));
+    EXPECT_EQ(1, counters_.FilesDeleted);
+    EXPECT_EQ(500, counters_.BytesCleaned);
 }
 
 } // namespace

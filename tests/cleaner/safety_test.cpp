@@ -164,6 +164,16 @@ TEST_F(Safety, ALinkInsideACacheIsNeverFollowed)
     ASSERT_TRUE(PathExists("C:\\aw-link-target\\keep.txt"));
     seeds_.file(cache + "\\data_0", 40);
     seeds_.file(cache + "\\index-dir\\index", 50);
+    // Links at the bottom of a folder more than 300 characters down, beside a file of its own.
+    std::string deep = cache + "\\deep";
+    for (int level = 1; level <= 6; ++level)
+        deep += "\\level-" + std::to_string(level) + "-of-a-cache-tree-deeper-than-the-old-limit";
+    ASSERT_GT(deep.size(), 300u);
+    const DWORD deepLink = GetFileAttributesW(test::Wide(deep + "\\linked-folder").c_str());
+    ASSERT_TRUE(deepLink != INVALID_FILE_ATTRIBUTES && (deepLink & FILE_ATTRIBUTE_REPARSE_POINT));
+    ASSERT_TRUE(PathExists(deep + "\\linked-file"));
+    seeds_.file(deep + "\\f_000001", 60);
+    ASSERT_TRUE(PathExists(deep + "\\f_000001"));
 
     CleanRequest request;
     request.Selection = {{"Comodo Dragon", "Cache"}};
@@ -171,8 +181,11 @@ TEST_F(Safety, ALinkInsideACacheIsNeverFollowed)
 
     EXPECT_FALSE(PathExists(cache + "\\data_0"));
     EXPECT_FALSE(PathExists(cache + "\\index-dir"));
+    EXPECT_FALSE(PathExists(deep + "\\f_000001"));
+    EXPECT_TRUE(PathExists(deep + "\\linked-file"));
     EXPECT_TRUE(PathExists("C:\\aw-link-target\\keep.txt"));
     EXPECT_TRUE(PathExists("C:\\aw-link-target\\sub\\keep.txt"));
+    EXPECT_TRUE(PathExists("C:\\aw-link-target\\keep-deep.txt"));
     EXPECT_EQ(1, counters_.FilesDeleted);
 }
 

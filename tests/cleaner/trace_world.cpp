@@ -41,6 +41,10 @@ const std::string QT = "QtWeb.NET\\QtWeb Internet Browser\\";
 const std::string TYPED = "Software\\Microsoft\\Internet Explorer\\TypedUrls";
 const std::string APPLETS = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\";
 const std::string EXPLORER = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
+const std::string JUMP = "AutomaticDestinations\\";
+const std::string PINS = JUMP + "f01b4d95cf55d32a.automaticDestinations-ms"; // Quick Access
+const std::string WER = "Microsoft\\Windows\\WER\\";
+const std::string THUMBS = "Microsoft\\Windows\\Explorer\\";
 
 // The Internet Explorer folders, which Lunascape cleans too.
 std::vector<Item> IeCache()
@@ -290,12 +294,27 @@ std::vector<CategoryTraces> BuildWorld()
         {"Windows", "Clipboard Cache", {}},
         {"Windows", "DNS Logs", {T(R::System, "dns\\dns.log"), K(R::System, "dns\\dns.log.old")}},
         {"Windows", "Empty RecycleBin", {}},
+        {"Windows", "Error Reports",
+         {T(R::Local, WER + "ReportQueue\\q.wer"), U(R::Local, WER + "ReportArchive\\AppCrash_a.exe_1\\Report.wer"),
+          G(R::Local, WER + "ReportArchive\\AppCrash_a.exe_1"), KD(R::Local, WER + "ReportArchive"),
+          KD(R::Local, WER + "ReportQueue"), K(R::Local, WER + "Temp\\t.xml")}},
+        {"Windows", "Explorer MRU Lists",
+         {RK(EXPLORER + "ComDlg32\\OpenSavePidlMRU"), RK(EXPLORER + "ComDlg32\\LastVisitedPidlMRU"),
+          RK(EXPLORER + "WordWheelQuery"), RK(EXPLORER + "TypedPaths"), KK(EXPLORER + "ComDlg32\\CIDSizeMRU")}},
+        {"Windows", "Jump Lists",
+         {T(R::Recent, JUMP + "5f7b5f1e01b83767.automaticDestinations-ms"), K(R::Recent, PINS),
+          T(R::Recent, "CustomDestinations\\x.customDestinations-ms")}},
         {"Windows", "Paint History", {RK(APPLETS + "Paint\\Recent File List"), KK(APPLETS + "Paint\\Settings")}},
         {"Windows", "Recent Docs List", {RK(EXPLORER + "RecentDocs")}},
+        // Everything but the Quick Access pins, whose folder stays with them.
         {"Windows", "Recent Folder",
          {T(R::Recent, "doc.lnk"), U(R::Recent, "CustomDestinations\\x.customDestinations-ms"),
-          G(R::Recent, "CustomDestinations"), KD(R::Recent, "")}},
+          G(R::Recent, "CustomDestinations"), U(R::Recent, JUMP + "5f7b5f1e01b83767.automaticDestinations-ms"),
+          U(R::Recent, JUMP + "notes.txt"), K(R::Recent, PINS), KD(R::Recent, "AutomaticDestinations"), KD(R::Recent, "")}},
         {"Windows", "Run MRU List", {RK(EXPLORER + "RunMRU"), KK(EXPLORER + "AwKeep")}},
+        {"Windows", "Thumbnail Cache",
+         {T(R::Local, THUMBS + "thumbcache_96.db"), T(R::Local, THUMBS + "iconcache_32.db"),
+          K(R::Local, THUMBS + "ExplorerStartupLog.etl")}},
         {"Windows", "Wordpad History", {RK(APPLETS + "Wordpad\\Recent File List")}},
     });
     return w;

@@ -10,8 +10,8 @@ namespace aw::test {
 
 namespace {
 
-constexpr const char* kPendingKey = "System\\CurrentControlSet\\Control\\Session Manager";
-constexpr const char* kPendingValue = "PendingFileRenameOperations";
+constexpr const wchar_t* kPendingKey = L"System\\CurrentControlSet\\Control\\Session Manager";
+constexpr const wchar_t* kPendingValue = L"PendingFileRenameOperations";
 
 std::string ParentOf(const std::string& path)
 {
@@ -26,11 +26,51 @@ std::string TrimSlash(std::string path)
     return path;
 }
 
+std::wstring Convert(const std::string& text)
+{
+    if (text.empty())
+        return std::wstring();
+    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0)
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), wide.data(),
+                            length);
+    return wide;
+}
+
 } // namespace
+
+std::wstring Wide(const std::string& path)
+{
+    std::wstring wide = Convert(path);
+    const bool drivePath = wide.size() >= 3 && wide[1] == L':' && wide[2] == L'\\';
+    if (wide.size() >= 240 && drivePath)
+        return L"\\\\?\\" + wide;
+    return wide;
+}
+
+std::wstring ExactPath(const std::string& path)
+{
+    return L"\\\\?\\" + Convert(path);
+}
+
+std::string Utf8(const std::wstring& text)
+{
+    if (text.empty())
+        return std::string();
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    if (length > 0)
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), length, nullptr,
+                            nullptr);
+    return utf8;
+}
 
 void RequireSandbox()
 {
-    if (GetFileAttributesA("Z:\\") != INVALID_FILE_ATTRIBUTES || !std::getenv("AW_SOURCE_DIR")) {
+    if (GetFileAttributesW(L"Z:\\") != INVALID_FILE_ATTRIBUTES || !std::getenv("AW_SOURCE_DIR")) {
         std::fprintf(stderr, "refusing to run: not inside the test sandbox (drive Z: present or AW_SOURCE_DIR unset)\n");
         std::fflush(stderr);
         std::exit(2);
@@ -39,27 +79,27 @@ void RequireSandbox()
 
 std::string ShellFolder(int csidl)
 {
-    char path[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, csidl | CSIDL_FLAG_CREATE, nullptr, 0, path)))
+    wchar_t path[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, csidl | CSIDL_FLAG_CREATE, nullptr, 0, path)))
         return std::string();
-    return path;
+    return Utf8(path);
 }
 
 bool PathExists(const std::string& path)
 {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool IsFolder(const std::string& path)
 {
-    DWORD a = GetFileAttributesA(path.c_str());
+    DWORD a = GetFileAttributesW(Wide(path).c_str());
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::int64_t SizeOnDisk(const std::string& path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+    if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data))
         return -1;
     return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
@@ -70,14 +110,14 @@ void Seeds::folder(const std::string& path)
     if (folder.empty() || IsFolder(folder))
         return;
     this->folder(ParentOf(folder));
-    if (CreateDirectoryA(folder.c_str(), nullptr))
+    if (CreateDirectoryW(Wide(folder).c_str(), nullptr))
         folders_.push_back(folder);
 }
 
 void Seeds::file(const std::string& path, std::int64_t size, DWORD attributes)
 {
     folder(ParentOf(path));
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return;
     LARGE_INTEGER end;
@@ -87,14 +127,14 @@ void Seeds::file(const std::string& path, std::int64_t size, DWORD attributes)
     SetEndOfFile(h);
     CloseHandle(h);
     if (attributes != FILE_ATTRIBUTE_NORMAL)
-        SetFileAttributesA(path.c_str(), attributes);
+        SetFileAttributesW(Wide(path).c_str(), attributes);
     files_.push_back(path);
 }
 
 void Seeds::text(const std::string& path, const std::string& content)
 {
     folder(ParentOf(path));
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return;
     DWORD written = 0;
@@ -117,14 +157,7 @@ static std::string FirstMissingKey(const std::string& path)
 
 void Seeds::key(const std::string& path)
 {
-    std::string missing = FirstMissingKey(path);
-    if (!missing.empty())
-        keys_.push_back(missing);
-    HKEY k;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr) == ERROR_SUCCESS) {
-        RegSetValueExA(k, "seed", 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2);
-        RegCloseKey(k);
-    }
+    value(path, "seed", "x");
 }
 
 void Seeds::value(const std::string& keyPath, const std::string& name, const std::string& data)
@@ -133,9 +166,11 @@ void Seeds::value(const std::string& keyPath, const std::string& name, const std
     if (!missing.empty())
         keys_.push_back(missing);
     HKEY k;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr) == ERROR_SUCCESS) {
-        RegSetValueExA(k, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                       static_cast<DWORD>(data.size() + 1));
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, Convert(keyPath).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr) ==
+        ERROR_SUCCESS) {
+        const std::wstring text = Convert(data);
+        RegSetValueExW(k, Convert(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
         RegCloseKey(k);
     }
 }
@@ -143,13 +178,13 @@ void Seeds::value(const std::string& keyPath, const std::string& name, const std
 void Seeds::clean()
 {
     for (auto it = files_.rbegin(); it != files_.rend(); ++it) {
-        SetFileAttributesA(it->c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(it->c_str());
+        SetFileAttributesW(Wide(*it).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(Wide(*it).c_str());
     }
     for (auto it = folders_.rbegin(); it != folders_.rend(); ++it)
         RemoveTree(*it);
     for (auto it = keys_.rbegin(); it != keys_.rend(); ++it)
-        SHDeleteKeyA(HKEY_CURRENT_USER, it->c_str());
+        SHDeleteKeyW(HKEY_CURRENT_USER, Convert(*it).c_str());
     files_.clear();
     folders_.clear();
     keys_.clear();
@@ -158,7 +193,7 @@ void Seeds::clean()
 bool KeyExists(const std::string& path)
 {
     HKEY k;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, Convert(path).c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS)
         return false;
     RegCloseKey(k);
     return true;
@@ -167,9 +202,9 @@ bool KeyExists(const std::string& path)
 bool ValueExists(const std::string& keyPath, const std::string& name)
 {
     HKEY k;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, Convert(keyPath).c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS)
         return false;
-    bool found = RegQueryValueExA(k, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    bool found = RegQueryValueExW(k, Convert(name).c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
     RegCloseKey(k);
     return found;
 }
@@ -177,39 +212,39 @@ bool ValueExists(const std::string& keyPath, const std::string& name)
 void EmptyFolder(const std::string& folder)
 {
     std::string base = TrimSlash(folder) + "\\";
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((base + "*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(Wide(base + "*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE)
         return;
     do {
-        std::string name = data.cFileName;
+        std::string name = Utf8(data.cFileName);
         if (name == "." || name == "..")
             continue;
         std::string path = base + name;
         if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
             RemoveTree(path);
         } else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            RemoveDirectoryA(path.c_str());
+            RemoveDirectoryW(Wide(path).c_str());
         } else {
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(path.c_str());
+            SetFileAttributesW(Wide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(Wide(path).c_str());
         }
-    } while (FindNextFileA(find, &data));
+    } while (FindNextFileW(find, &data));
     FindClose(find);
 }
 
 void RemoveTree(const std::string& folder)
 {
-    DWORD a = GetFileAttributesA(folder.c_str());
+    DWORD a = GetFileAttributesW(Wide(folder).c_str());
     if (a == INVALID_FILE_ATTRIBUTES || !(a & FILE_ATTRIBUTE_DIRECTORY))
         return;
     if (!(a & FILE_ATTRIBUTE_REPARSE_POINT))
         EmptyFolder(folder);
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(Wide(folder).c_str());
 }
 
 LockedFile::LockedFile(const std::string& path)
-    : handle_(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr))
+    : handle_(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr))
 {
 }
 
@@ -223,19 +258,16 @@ std::vector<std::string> PendingDeletionsAtReboot()
 {
     std::vector<std::string> entries;
     HKEY k;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kPendingKey, 0, KEY_READ, &k) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kPendingKey, 0, KEY_READ, &k) != ERROR_SUCCESS)
         return entries;
     DWORD size = 0, type = 0;
-    if (RegQueryValueExW(k, L"PendingFileRenameOperations", nullptr, &type, nullptr, &size) == ERROR_SUCCESS && size) {
+    if (RegQueryValueExW(k, kPendingValue, nullptr, &type, nullptr, &size) == ERROR_SUCCESS && size) {
         std::vector<wchar_t> data(size / sizeof(wchar_t) + 2, L'\0');
-        if (RegQueryValueExW(k, L"PendingFileRenameOperations", nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                             &size) == ERROR_SUCCESS) {
+        if (RegQueryValueExW(k, kPendingValue, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) ==
+            ERROR_SUCCESS) {
             for (const wchar_t* p = data.data(); *p || p[1]; p += wcslen(p) + 1) {
-                if (!*p)
-                    continue;
-                char narrow[1024] = {};
-                WideCharToMultiByte(CP_ACP, 0, p, -1, narrow, sizeof narrow - 1, nullptr, nullptr);
-                entries.emplace_back(narrow);
+                if (*p)
+                    entries.push_back(Utf8(p));
             }
         }
     }
@@ -246,8 +278,8 @@ std::vector<std::string> PendingDeletionsAtReboot()
 void ClearPendingDeletionsAtReboot()
 {
     HKEY k;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kPendingKey, 0, KEY_WRITE, &k) == ERROR_SUCCESS) {
-        RegDeleteValueA(k, kPendingValue);
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kPendingKey, 0, KEY_WRITE, &k) == ERROR_SUCCESS) {
+        RegDeleteValueW(k, kPendingValue);
         RegCloseKey(k);
     }
 }

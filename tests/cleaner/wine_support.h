@@ -1,7 +1,9 @@
 #pragma once
 // Helpers for the cleaner's tests under Wine: seeding real files and keys in the prefix's own
 // user folders, and removing what a test created. They use the plain Win32 calls, never the
-// code under test.
+// code under test. Paths and names are UTF-8, as in the program; they reach the system through
+// the wide calls (absolute paths of 240 characters or more in the "\\?\" form), so a test can
+// seed names the ANSI code page cannot spell and paths of any length.
 #include <windows.h>
 
 #include <cstdint>
@@ -13,6 +15,18 @@ namespace aw::test {
 // Stops the program unless it runs in the test sandbox: the cleaning code must never see the
 // host's files (drive Z: is the host's root in an ordinary Wine prefix).
 void RequireSandbox();
+
+// File names the ANSI code page of the test prefix (1252) cannot spell, in UTF-8.
+inline const std::string kCyrillicName = "\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.docx"; // отчёт.docx
+inline const std::string kChineseName = "\xE5\xA0\xB1\xE5\x91\x8A.txt";                    // 報告.txt
+inline const std::string kEmojiName = "\xF0\x9F\x98\x80 smile.png";                         // U+1F600
+inline const std::string kUnspellableNames[] = {kCyrillicName, kChineseName, kEmojiName};
+
+// The UTF-16 form a helper hands to the system.
+std::wstring Wide(const std::string& path);
+// The "\\?\" form of an absolute path, taken literally by the system whatever its length.
+std::wstring ExactPath(const std::string& path);
+std::string Utf8(const std::wstring& text);
 
 // A special folder by CSIDL, created when missing; empty if the system has none.
 std::string ShellFolder(int csidl);

@@ -115,6 +115,36 @@ TEST_F(LocationsEditor, SaveWritesEveryLineWithCrLfAndLoadReadsAnyLineEnd)
     EXPECT_EQ((Lines{"only"}), form_.Memo1->Lines());
 }
 
+// Lines the ANSI code page cannot spell: a UTF-8 file (with or without its mark) shows in the
+// editor exactly, typed lines are kept exactly, and the file is written in UTF-8 only when a
+// line needs it. A file in the code page ("Café" in 1252) reads and writes as it always did.
+TEST_F(LocationsEditor, LinesTheCodePageCannotSpellShowAndSaveWithoutLoss)
+{
+    const std::string cyrillic = "FIL:%TEMP%" + test::kCyrillicName;
+    const std::string emoji = "DIR:C:\\" + test::kEmojiName + "|*.*";
+    WriteBytes(path_, "\xEF\xBB\xBF" + cyrillic + "\r\n" + emoji + "\r\n");
+    Click(*form_.Button4);
+    EXPECT_EQ((Lines{cyrillic, emoji}), form_.Memo1->Lines());
+    wchar_t shown[64] = {};
+    GetWindowTextW(form_.Memo1->Handle(), shown, 64);
+    EXPECT_STREQ(L"FIL:%TEMP%\u043E\u0442\u0447\u0451\u0442.docx\r\nDIR:C:\\\xD83D\xDE00 smile.png|*.*", shown);
+
+    // Typed by the user into the line to add.
+    SetWindowTextW(form_.Edit1->Handle(), L"  FIL:C:\\\u5831\u544A.txt ");
+    Click(*form_.Button2);
+    const std::string chinese = "FIL:C:\\" + test::kChineseName;
+    EXPECT_EQ((Lines{cyrillic, emoji, chinese}), form_.Memo1->Lines());
+    Click(*form_.Button5);
+    EXPECT_EQ(cyrillic + "\r\n" + emoji + "\r\n" + chinese + "\r\n", ReadBytes(path_));
+
+    WriteBytes(path_, "DIR:C:\\Caf\xE9|*.*\r\n");
+    Click(*form_.Button4);
+    EXPECT_EQ((Lines{"DIR:C:\\Caf\xC3\xA9|*.*"}), form_.Memo1->Lines());
+    Click(*form_.Button5);
+    EXPECT_EQ("DIR:C:\\Caf\xE9|*.*\r\n", ReadBytes(path_));
+    EXPECT_TRUE(errors_.empty());
+}
+
 TEST_F(LocationsEditor, SaveWithAnEmptyEditorAndLoadWithoutAFileChangeNothing)
 {
     WriteBytes(path_, "kept\r\n");

@@ -3,6 +3,7 @@
 #include "cleaner/clean_run.h"
 #include "cleaner/wine_support.h"
 #include "customloc/custom_locations.h"
+#include "customloc/script_file.h"
 
 #include <gtest/gtest.h>
 
@@ -104,6 +105,46 @@ TEST_F(CustomLocationRun, AFileLineDeletesExactlyThatFileSpacesAndAll)
     EXPECT_TRUE(PathExists(app + "\\other.log"));
     EXPECT_TRUE(test::IsFolder(app));
     EXPECT_EQ(0, counters.FilesDeleted);
+}
+
+// Locations.txt in UTF-8 names files and folders the ANSI code page cannot spell; one written
+// in the code page by an earlier version keeps naming what it named ("Café" in code page 1252).
+TEST_F(CustomLocationRun, LocationsTxtInUtf8OrInTheCodePageNamesItsFilesExactly)
+{
+    const std::string temp = TempFolder();
+    const std::string names = temp + "aw-" + test::kChineseName;
+    for (const std::string& name : test::kUnspellableNames) {
+        seeds_.file(names + "\\" + name, 3);
+        seeds_.file(names + "\\tree\\" + name, 5);
+        seeds_.file(names + "\\tree\\sub\\" + name, 7);
+        seeds_.file(temp + "aw-decoy\\" + name, 11);
+    }
+    seeds_.text(temp + "aw-utf8.txt", "\xEF\xBB\xBF" "FIL:%TEMP%aw-" + test::kChineseName + "\\" + test::kCyrillicName +
+                                          "\r\nDIR:%TEMP%aw-" + test::kChineseName + "|*.png\r\n" +
+                                          "DIR:\"%TEMP%aw-" + test::kChineseName + "\\tree\"|RECURSIVE\r\n");
+    std::vector<std::string> lines;
+    ASSERT_TRUE(LoadLinesFromFile(lines, temp + "aw-utf8.txt"));
+    CleanCounters counters = Run(lines);
+    EXPECT_FALSE(PathExists(names + "\\" + test::kCyrillicName));
+    EXPECT_FALSE(PathExists(names + "\\" + test::kEmojiName));
+    EXPECT_TRUE(PathExists(names + "\\" + test::kChineseName));
+    EXPECT_FALSE(PathExists(names + "\\tree\\sub"));
+    for (const std::string& name : test::kUnspellableNames)
+        EXPECT_TRUE(PathExists(temp + "aw-decoy\\" + name)) << name;
+    EXPECT_EQ(2 + 3, counters.FilesDeleted);
+    EXPECT_EQ(3 + 3 + 3 * 5, counters.BytesCleaned);
+
+    const std::string cafe = temp + "aw-Caf\xC3\xA9";
+    seeds_.file(cafe + "\\menu.txt", 13);
+    seeds_.file(temp + "aw-Cafe\\menu.txt", 17);
+    seeds_.text(temp + "aw-ansi.txt", "DIR:%TEMP%aw-Caf\xE9|*.*\r\n");
+    ASSERT_TRUE(LoadLinesFromFile(lines, temp + "aw-ansi.txt"));
+    EXPECT_EQ(std::vector<std::string>{"DIR:%TEMP%aw-Caf\xC3\xA9|*.*"}, lines);
+    counters = Run(lines);
+    EXPECT_FALSE(PathExists(cafe + "\\menu.txt"));
+    EXPECT_TRUE(PathExists(temp + "aw-Cafe\\menu.txt"));
+    EXPECT_EQ(1, counters.FilesDeleted);
+    EXPECT_EQ(13, counters.BytesCleaned);
 }
 
 TEST_F(CustomLocationRun, TemporaryFolderVariableIgnoresCaseAndBringsItsBackslash)

@@ -188,5 +188,28 @@ TEST_F(SettingsStore, OtherKeysSurviveASave)
     EXPECT_EQ(text.find("True"), std::string::npos);
 }
 
+// The program's folder may have a name the code page cannot spell: its options are still
+// written and read, and the file stays the plain text it always was.
+TEST_F(SettingsStore, AFolderNamedInAnyScriptHoldsTheSameFile)
+{
+    const std::string folder = "\xD0\xBF\xD0\xB0\xD0\xBF\xD0\xBA\xD0\xB0 \xE5\xA0\xB1"; // "папка 報"
+    const std::string exe = GetExeFolder(); // ASCII in the test prefix
+    const std::wstring wideFolder = std::wstring(exe.begin(), exe.end()) + L"\u043F\u0430\u043F\u043A\u0430 \u5831";
+    const std::wstring file = wideFolder + L"\\Settings.ini";
+    ASSERT_TRUE(CreateDirectoryW(wideFolder.c_str(), nullptr));
+    WriteOption(folder + "\\Settings.ini", "Options", "CheckBox6", "-1");
+    ReadOption(form.Option(OptionId::NoMessageAfterCleaning), folder + "\\Settings.ini", "Options", "CheckBox6");
+    EXPECT_TRUE(form.Option(OptionId::NoMessageAfterCleaning).Checked());
+
+    HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    char bytes[64] = {};
+    DWORD got = 0;
+    ReadFile(handle, bytes, sizeof bytes, &got, nullptr);
+    CloseHandle(handle);
+    EXPECT_EQ(std::string(bytes, got), "[Options]\r\nCheckBox6=-1\r\n");
+    DeleteFileW(file.c_str());
+    RemoveDirectoryW(wideFolder.c_str());
+}
+
 } // namespace
 } // namespace aw

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace aw::test {
@@ -24,11 +25,12 @@ public:
         {BaseFolder::FirefoxProfile, "C:\\u\\Roaming\\Mozilla\\Firefox\\Profiles/ff.default\\"},
         {BaseFolder::FirefoxRoot, "C:\\u\\Roaming\\Mozilla\\Firefox\\"},
     };
-    // The first profile of each browser (a relative path); empty for none.
+    // The first profile of each kind of browser (a relative path); empty for none.
     std::map<ProfilePart, std::string> Profiles = {
-        {ProfilePart::Firefox, "Profiles/ff.default"}, {ProfilePart::PaleMoon, "Profiles/pm.default"},
-        {ProfilePart::KMeleon, "Profiles/km.default"}, {ProfilePart::Netscape, "Profiles/ns.default"},
-        {ProfilePart::SeaMonkey, "Profiles/sm.default"}, {ProfilePart::ChromiumProfiles, "Default"},
+        {ProfilePart::Firefox, "Profiles/ff.default"},
+        {ProfilePart::ProfilesIni, "Profiles/mz.default"},
+        {ProfilePart::ChromiumProfiles, "Default"},
+        {ProfilePart::SideProfiles, "_side_profiles\\side"},
     };
     // Further profiles, after the first.
     std::map<ProfilePart, std::vector<BrowserProfile>> MoreProfiles;
@@ -37,8 +39,12 @@ public:
         auto it = Folders.find(base);
         return it == Folders.end() ? std::string() : it->second;
     }
-    std::vector<BrowserProfile> profiles(ProfilePart part, const std::string&) const override
+    // The folders profiles were asked for, in order.
+    mutable std::vector<std::pair<ProfilePart, std::string>> Asked;
+
+    std::vector<BrowserProfile> profiles(ProfilePart part, const std::string& folder) const override
     {
+        Asked.emplace_back(part, folder);
         std::vector<BrowserProfile> all;
         auto first = Profiles.find(part);
         if (first != Profiles.end())

@@ -3,6 +3,8 @@
 // window from the screen into a BMP file.
 //
 //   winshot main <out.bmp>              the main window
+//   winshot treeend <out.bmp>           the main window with its tree scrolled to the end (and
+//                                       back to the top afterwards)
 //   winshot settings <page> <out.bmp>   opens the settings window, shows page <page> (0-3)
 //   winshot sysmenu <out.bmp>           the main window with its system menu open
 //   winshot treemenu <out.bmp>          the main window with the tree's context menu open
@@ -278,6 +280,17 @@ int main(int argc, char** argv)
         SetForegroundWindow(main);
         Sleep(500);
         return SaveWindow(main, argv[2]) ? 0 : 4;
+    }
+    if (what == "treeend") {
+        HWND tree = FindChild(main, WC_TREEVIEWA, nullptr);
+        if (!tree)
+            return 5;
+        SendMessageA(tree, WM_VSCROLL, SB_BOTTOM, 0);
+        SetForegroundWindow(main);
+        Sleep(500);
+        const bool saved = SaveWindow(main, argv[2]);
+        SendMessageA(tree, WM_VSCROLL, SB_TOP, 0);
+        return saved ? 0 : 4;
     }
     if (what == "preview")
         return PreviewShot(main, argv[2]);

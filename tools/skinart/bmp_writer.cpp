@@ -53,8 +53,8 @@ void PadRow(std::vector<std::uint8_t>& out, std::size_t rowStart, std::uint32_t 
 std::vector<std::uint8_t> EncodeBmp(const skin::PixelImage& image)
 {
     std::map<skin::Colour, std::uint8_t> palette;
-    for (skin::Colour c : image.pixels) {
-        palette.emplace(c & 0xFFFFFF, 0);
+    for (const skin::DibPixel p : image.pixels) {
+        palette.emplace(skin::FromDibPixel(p), 0);
         if (palette.size() > 256) break;
     }
     std::vector<std::uint8_t> out;

@@ -69,7 +69,7 @@ std::string SkinEntriesProblem(const std::vector<PackageEntry>& entries)
         }
         if (lowered.find(".ini") != std::string::npos)
             ++descriptions;
-        aw::skin::DibImage image;
+        aw::skin::PixelImage image;
         if (lowered.size() > 4 && lowered.compare(lowered.size() - 4, 4, ".bmp") == 0 &&
             !aw::skin::DecodeBmp(entries[i].body.data(), entries[i].body.size(), image))
             return "entry \"" + entries[i].name + "\" is not a readable bitmap";

@@ -29,7 +29,7 @@ int FrameIn(const TDataSkinObject* element, ControlState state)
 
 void Ring(HDC dc, const RECT& rect, Colour colour)
 {
-    Brush brush(::CreateSolidBrush(colour));
+    UniqueBrush brush(::CreateSolidBrush(colour));
     ::FrameRect(dc, &rect, brush.Get());
 }
 

@@ -49,7 +49,7 @@ protected:
 private:
     // A horizontal thumb image turned to stand upright, made when first needed.
     HBITMAP TurnedThumb(const TDataSkinObject* thumb);
-    Bitmap turned_;
+    UniqueBitmap turned_;
     HBITMAP turnedFrom_ = nullptr;
 };
 

@@ -125,7 +125,7 @@ private:
     int width_;
     int height_;
     MemoryDC dc_;
-    Bitmap bitmap_;
+    UniqueBitmap bitmap_;
     HGDIOBJ previous_ = nullptr;
 };
 

@@ -313,8 +313,8 @@ void TSkinMP::DrawControl(HDC dc, int width, int height)
         if (state == ControlState::Pressed && button.HasPressedColour2) colour = button.PressedColour2;
         if (state == ControlState::Hot && button.HasMouseOverColour2) colour = button.MouseOverColour2;
         if (state == ControlState::Disabled) colour = SkinColour(csButtonShadow);
-        Brush brush(::CreateSolidBrush(ResolveColour(colour)));
-        Pen pen(::CreatePen(PS_SOLID, 1, ResolveColour(colour)));
+        UniqueBrush brush(::CreateSolidBrush(ResolveColour(colour)));
+        UniquePen pen(::CreatePen(PS_SOLID, 1, ResolveColour(colour)));
         SelectedObject useBrush(dc, brush.Get());
         SelectedObject usePen(dc, pen.Get());
         DrawPlayerSign(dc, shown[i], r);

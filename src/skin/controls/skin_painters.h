@@ -110,7 +110,7 @@ private:
     // The page image turned to the tabs' side, made when first needed.
     HBITMAP PaneFor(HBITMAP pane, int side);
     bool closeBoxes_ = false;
-    Bitmap turnedPane_;
+    UniqueBitmap turnedPane_;
     HBITMAP turnedFrom_ = nullptr;
     int turnedSide_ = 0;
 };

@@ -18,7 +18,7 @@ namespace {
 
 void FrameRing(HDC dc, const RECT& rect, COLORREF colour)
 {
-    Brush brush(::CreateSolidBrush(colour));
+    UniqueBrush brush(::CreateSolidBrush(colour));
     ::FrameRect(dc, &rect, brush.Get());
 }
 
@@ -30,7 +30,7 @@ constexpr LPARAM kEngineMarker = 16802;
 RECT Shrunk(const RECT& rect, int by) { return RECT{rect.left + by, rect.top + by, rect.right - by, rect.bottom - by}; }
 
 // The font with bold, italic and underline taken off.
-Font PlainFont(HFONT font)
+UniqueFont PlainFont(HFONT font)
 {
     LOGFONTA log{};
     ::GetObjectA(font, sizeof log, &log);
@@ -38,7 +38,7 @@ Font PlainFont(HFONT font)
     log.lfItalic = FALSE;
     log.lfUnderline = FALSE;
     log.lfStrikeOut = FALSE;
-    return Font(::CreateFontIndirectA(&log));
+    return UniqueFont(::CreateFontIndirectA(&log));
 }
 
 }  // namespace
@@ -72,7 +72,7 @@ void TSkinStatusBar::Draw(HDC dc, const RECT& rect)
     const RECT area{0, 0, width, height};
 
     TDataSkinObject* edges = data_->Slot(SkinSlot::StatusBarEdges);
-    Font plain = PlainFont(ControlFont());
+    UniqueFont plain = PlainFont(ControlFont());
     SelectedObject font(b, plain.Get());
     ::SetBkMode(b, TRANSPARENT);
     ::SetTextColor(b, edges ? ResolveColour(edges->NormalColour2) : ::GetSysColor(COLOR_BTNTEXT));

@@ -29,7 +29,7 @@ SIZE FrameSize(const TDataSkinObject* element)
 
 void Ring(HDC dc, const RECT& rect, Colour colour)
 {
-    Brush brush(::CreateSolidBrush(colour));
+    UniqueBrush brush(::CreateSolidBrush(colour));
     ::FrameRect(dc, &rect, brush.Get());
 }
 
@@ -175,7 +175,7 @@ void TSkinProgress::DrawControl(HDC dc, int width, int height)
             DrawElementFrame(dc, ToRECT(r), bar->image.Get(), false, bar->Tile != 0, bar->Trans != 0, Frames(bar), 2,
                              bar->GetMargins());
         else {
-            Brush fill(::CreateSolidBrush(SkinColour(csHilight)));
+            UniqueBrush fill(::CreateSolidBrush(SkinColour(csHilight)));
             const RECT rr = ToRECT(r);
             ::FillRect(dc, &rr, fill.Get());
         }
@@ -215,7 +215,7 @@ void TSkinTrackBar::DrawControl(HDC dc, int width, int height)
 
     // Tick marks in the shadow colour on the side (or sides) the control puts them.
     if (!(style & TBS_NOTICKS)) {
-        Brush tick(::CreateSolidBrush(SkinColour(csButtonShadow)));
+        UniqueBrush tick(::CreateSolidBrush(SkinColour(csButtonShadow)));
         const bool both = (style & TBS_BOTH) != 0;
         const bool before = both || (style & TBS_TOP) != 0;
         const bool after = both || (style & TBS_TOP) == 0;
@@ -293,7 +293,7 @@ HBITMAP TSkinTrackBar::TurnedThumb(const TDataSkinObject* thumb)
 {
     HBITMAP source = thumb->image.Get();
     if (turned_ && turnedFrom_ == source) return turned_.Get();
-    turned_ = CreateBitmap24(FramesRotated(ReadPixels(source), Frames(thumb), false));
+    turned_ = CreateBitmap32(FramesRotated(ReadPixels(source), Frames(thumb), false));
     turnedFrom_ = source;
     return turned_.Get();
 }

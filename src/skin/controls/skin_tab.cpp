@@ -92,7 +92,7 @@ HBITMAP TSkinTab::PaneFor(HBITMAP pane, int side)
     PixelImage image = ReadPixels(pane);
     if (side == 1) MirrorVertically(image);
     else image = Rotated(image, side == 3);
-    turnedPane_ = CreateBitmap24(image);
+    turnedPane_ = CreateBitmap32(image);
     turnedFrom_ = pane;
     turnedSide_ = side;
     return turnedPane_.Get();
@@ -100,23 +100,26 @@ HBITMAP TSkinTab::PaneFor(HBITMAP pane, int side)
 
 namespace {
 
-// The pixels of an area of a DIB, as they are (no colour conversion), and back.
+// The pixels of an area of a DIB, and back: both are in the one pixel format, so each row is
+// copied as it is.
 PixelImage ReadArea(const Dib32& dib, const Rect& area)
 {
     ::GdiFlush();
     PixelImage image(area.Width(), area.Height());
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0; x < image.width; ++x)
-            image.Set(x, y, dib.bits[static_cast<std::size_t>(area.top + y) * dib.width + area.left + x]);
+    for (int y = 0; y < image.height; ++y) {
+        const DibPixel* row = dib.bits + static_cast<std::ptrdiff_t>(area.top + y) * dib.width + area.left;
+        std::copy(row, row + image.width, image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.width);
+    }
     return image;
 }
 
 void WriteArea(Dib32& dib, const PixelImage& image, int left, int top)
 {
     ::GdiFlush();
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0; x < image.width; ++x)
-            dib.bits[static_cast<std::size_t>(top + y) * dib.width + left + x] = image.At(x, y);
+    for (int y = 0; y < image.height; ++y) {
+        const auto row = image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.width;
+        std::copy(row, row + image.width, dib.bits + static_cast<std::ptrdiff_t>(top + y) * dib.width + left);
+    }
 }
 
 // The strip as it lies on the control turned to lie on top, or the other way round.
@@ -167,7 +170,7 @@ void TSkinTab::Draw(HDC dc, const RECT& rect)
         if (auto colour = control_->PublishedProperty("Color")) face = static_cast<COLORREF>(std::stoul(*colour));
     }
     {
-        Brush brush(::CreateSolidBrush(face));
+        UniqueBrush brush(::CreateSolidBrush(face));
         ::FillRect(b, &client, brush.Get());
     }
 
@@ -249,7 +252,7 @@ void TSkinTab::Draw(HDC dc, const RECT& rect)
         }
     }
     if (closeBoxes_ && tabs->image) {
-        Pen pen(::CreatePen(PS_SOLID, 1, ResolveColour(tabs->NormalColour2)));
+        UniquePen pen(::CreatePen(PS_SOLID, 1, ResolveColour(tabs->NormalColour2)));
         SelectedObject usePen(b, pen.Get());
         for (const RECT& tab : items) {
             const RECT box = ToRECT(TabCloseBox(ToRect(tab)));

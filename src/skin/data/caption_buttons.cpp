@@ -28,7 +28,7 @@ PixelImage CutColumns(const PixelImage& source, int left, int width)
     if (width <= 0 || left < 0 || left + width > source.width) return PixelImage{};
     PixelImage strip(width, source.height);
     for (int y = 0; y < source.height; ++y)
-        for (int x = 0; x < width; ++x) strip.Set(x, y, source.At(left + x, y));
+        for (int x = 0; x < width; ++x) strip.PixelAt(x, y) = source.PixelAt(left + x, y);
     return strip;
 }
 

@@ -11,7 +11,7 @@ namespace {
 void CopyCommon(const SkinModel::Object& from, TDataSkinObject& to)
 {
     static_cast<ElementFields&>(to) = from;
-    to.image = CreateBitmap24(from.image);
+    to.image = CreateBitmap32(from.image);
 }
 
 std::unique_ptr<TDataSkinObject> ConvertObject(const SkinModel::Object& from)
@@ -19,7 +19,7 @@ std::unique_ptr<TDataSkinObject> ConvertObject(const SkinModel::Object& from)
     std::unique_ptr<TDataSkinObject> to;
     if (auto* border = dynamic_cast<const SkinModel::Border*>(&from)) {
         auto b = std::make_unique<TDataSkinBorder>();
-        b->image2 = CreateBitmap24(border->image2);
+        b->image2 = CreateBitmap32(border->image2);
         to = std::move(b);
     } else if (auto* box = dynamic_cast<const SkinModel::BoxLabel*>(&from)) {
         auto b = std::make_unique<TDataSkinBoxLabel>();
@@ -46,15 +46,15 @@ void ConvertToGdi(const SkinModel& loaded, GdiSkinModel& target)
     }
     for (std::size_t side = 0; side < 4; ++side) {
         CopyCommon(loaded.borders[side], target.borders[side]);
-        target.borders[side].image2 = CreateBitmap24(loaded.borders[side].image2);
+        target.borders[side].image2 = CreateBitmap32(loaded.borders[side].image2);
     }
     CopyCommon(loaded.title, target.title);
     static_cast<TitleFields&>(target.title) = loaded.title;
 
     CopyCommon(loaded.buttons, target.buttons);
     static_cast<ButtonFields&>(target.buttons) = loaded.buttons;
-    target.buttons.checkImage = CreateBitmap24(loaded.buttons.checkImage);
-    target.buttons.radioImage = CreateBitmap24(loaded.buttons.radioImage);
+    target.buttons.checkImage = CreateBitmap32(loaded.buttons.checkImage);
+    target.buttons.radioImage = CreateBitmap32(loaded.buttons.radioImage);
 
     target.captionButtons.clear();
     for (const auto& button : loaded.captionButtons) {
@@ -68,7 +68,7 @@ void ConvertToGdi(const SkinModel& loaded, GdiSkinModel& target)
 PixelImage ResourceBitmapPixels(HINSTANCE module, const char* name)
 {
     if (!::FindResourceA(module, name, MAKEINTRESOURCEA(2) /* RT_BITMAP */)) return PixelImage{};
-    Bitmap bitmap(static_cast<HBITMAP>(::LoadImageA(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageA(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     return ReadPixels(bitmap.Get());
 }
 

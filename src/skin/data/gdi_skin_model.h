@@ -1,20 +1,20 @@
 #pragma once
 // The loaded skin over GDI bitmaps: the element objects the painters read.
 
+#include "platform/gdi.h"
 #include "skin/data/skin_model.h"
-#include "skin/draw/gdi_objects.h"
 
 namespace aw::skin {
 
-using TDataSkinObject = BasicSkinObject<Bitmap>;
-using TDataSkinBorder = BasicSkinBorder<Bitmap>;
-using TDataSkinButton = BasicSkinButton<Bitmap>;
-using TDataSkinTitle = BasicSkinTitle<Bitmap>;
-using TDataSkinSysButton = BasicSkinSysButton<Bitmap>;
-using TDataSkinBoxLabel = BasicSkinBoxLabel<Bitmap>;
-using GdiSkinModel = BasicSkinModel<Bitmap>;
+using TDataSkinObject = BasicSkinObject<UniqueBitmap>;
+using TDataSkinBorder = BasicSkinBorder<UniqueBitmap>;
+using TDataSkinButton = BasicSkinButton<UniqueBitmap>;
+using TDataSkinTitle = BasicSkinTitle<UniqueBitmap>;
+using TDataSkinSysButton = BasicSkinSysButton<UniqueBitmap>;
+using TDataSkinBoxLabel = BasicSkinBoxLabel<UniqueBitmap>;
+using GdiSkinModel = BasicSkinModel<UniqueBitmap>;
 
-// Moves a loaded model into `target`, every image becoming a 24-bit DIB section. The old
+// Moves a loaded model into `target`, every image becoming a 32-bit top-down DIB section. The old
 // objects of `target` are freed first; its reserved colour slots take the loaded values.
 void ConvertToGdi(const SkinModel& loaded, GdiSkinModel& target);
 

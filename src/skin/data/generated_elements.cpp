@@ -40,7 +40,7 @@ void CopyBlock(PixelImage& target, int x, int y, const PixelImage& image, const 
     for (int sy = inside.top; sy < inside.bottom; ++sy)
         for (int sx = inside.left; sx < inside.right; ++sx) {
             const int tx = x + sx - source.left, ty = y + sy - source.top;
-            if (target.Contains(tx, ty)) target.Set(tx, ty, image.At(sx, sy));
+            if (target.Contains(tx, ty)) target.PixelAt(tx, ty) = image.PixelAt(sx, sy);
         }
 }
 

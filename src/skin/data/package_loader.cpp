@@ -8,21 +8,13 @@
 
 namespace aw::skin {
 
-PixelImage ToPixelImage(const DibImage& dib)
-{
-    if (dib.Empty()) return PixelImage{};
-    PixelImage image(dib.width, dib.height);
-    for (std::size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = FromDibPixel(dib.pixels[i]);
-    return image;
-}
-
 ImageSource PackageImageSource(const TSkinReader& reader)
 {
     auto scratch = std::make_shared<MemoryStream>();
     return [&reader, scratch](std::string_view value) {
-        DibImage dib;
-        LoadEntryBitmap(dib, value, reader, *scratch);
-        return ToPixelImage(dib);
+        PixelImage image;
+        LoadEntryBitmap(image, value, reader, *scratch);
+        return image;
     };
 }
 

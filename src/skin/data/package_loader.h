@@ -11,9 +11,6 @@
 
 namespace aw::skin {
 
-// A decoded BMP entry (0x00RRGGBB pixels) as a PixelImage (colours with red in the low byte).
-PixelImage ToPixelImage(const DibImage& dib);
-
 // An ImageSource that loads image values from the package's entries with LoadEntryBitmap.
 ImageSource PackageImageSource(const TSkinReader& reader);
 

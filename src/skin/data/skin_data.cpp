@@ -209,7 +209,7 @@ void TSkinData::MakeAppIconCopy()
 {
     const int width = ::GetSystemMetrics(SM_CXSMICON);
     const int height = ::GetSystemMetrics(SM_CYSMICON);
-    Bitmap copy = CreateBitmap24(PixelImage(width, height, kMagenta));
+    UniqueBitmap copy = CreateBitmap32(PixelImage(width, height, kMagenta));
     if (!copy) return;
     if (const HICON icon = OwnerIcon(owner_)) {
         MemoryDC dc;
@@ -223,7 +223,7 @@ void TSkinData::LoadMenuGlyphs()
 {
     menuGlyphs_.Reset(::ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 16));
     if (!menuGlyphs_ || !::FindResourceA(resources_, kMenuGlyphResource, MAKEINTRESOURCEA(2) /* RT_BITMAP */)) return;
-    Bitmap glyphs(static_cast<HBITMAP>(::LoadImageA(resources_, kMenuGlyphResource, IMAGE_BITMAP, 0, 0, 0)));
+    UniqueBitmap glyphs(static_cast<HBITMAP>(::LoadImageA(resources_, kMenuGlyphResource, IMAGE_BITMAP, 0, 0, 0)));
     if (glyphs) ::ImageList_AddMasked(menuGlyphs_.Get(), glyphs.Get(), RGB(255, 255, 255));
 }
 

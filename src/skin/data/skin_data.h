@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdi.h"
 #include "skin/data/control_painter.h"
 #include "skin/data/gdi_skin_model.h"
 #include "skin/data/skin_manager_link.h"
 #include "skin/data/skin_options.h"
-#include "skin/draw/gdi_objects.h"
 
 namespace aw::skin {
 
@@ -141,9 +141,9 @@ private:
     mutable bool decodePending_ = false;
     mutable bool noSkinReady_ = true;
     mutable GdiSkinModel skin_;
-    mutable Brush buttonFaceBrush_;
-    Font captionFont_;
-    Bitmap appIcon_;
+    mutable UniqueBrush buttonFaceBrush_;
+    UniqueFont captionFont_;
+    UniqueBitmap appIcon_;
     UniqueImageList menuGlyphs_;
     std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter> hintWindow_;
     SIZE maximizedSize_{};

@@ -9,29 +9,29 @@ namespace aw::skin {
 namespace {
 
 template <typename Operation>
-void Rewrite(Bitmap& bitmap, Operation operation)
+void Rewrite(UniqueBitmap& bitmap, Operation operation)
 {
     PixelImage pixels = ReadPixels(bitmap.Get());
     if (pixels.Empty()) return;
     operation(pixels);
-    Bitmap rewritten = CreateBitmap24(pixels);
+    UniqueBitmap rewritten = CreateBitmap32(pixels);
     if (rewritten) bitmap = std::move(rewritten);
 }
 
 }  // namespace
 
-void ReplaceMagenta(Bitmap& bitmap, Colour colour)
+void ReplaceMagenta(UniqueBitmap& bitmap, Colour colour)
 {
     const Colour replacement = ResolveColour(colour);
     Rewrite(bitmap, [replacement](PixelImage& pixels) { ReplaceColour(pixels, kMagenta, replacement); });
 }
 
-void MirrorHorizontally(Bitmap& bitmap)
+void MirrorHorizontally(UniqueBitmap& bitmap)
 {
     Rewrite(bitmap, [](PixelImage& pixels) { MirrorHorizontally(pixels); });
 }
 
-void MirrorVertically(Bitmap& bitmap)
+void MirrorVertically(UniqueBitmap& bitmap)
 {
     Rewrite(bitmap, [](PixelImage& pixels) { MirrorVertically(pixels); });
 }

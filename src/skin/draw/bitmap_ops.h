@@ -1,17 +1,18 @@
 #pragma once
-// Whole-bitmap operations the skin loader applies to element images. Each replaces the
-// bitmap with a 24-bit copy holding the result; an empty bitmap stays empty.
+// Whole-bitmap operations on element images. Each replaces the bitmap with a copy holding the
+// result, a 32-bit top-down DIB section like every bitmap of the skin; an empty bitmap stays
+// empty.
 
+#include "platform/gdi.h"
 #include "skin/draw/colour.h"
-#include "skin/draw/gdi_objects.h"
 
 namespace aw::skin {
 
 // Every pixel exactly (255, 0, 255) becomes `colour` (a system colour is resolved first).
-void ReplaceMagenta(Bitmap& bitmap, Colour colour);
+void ReplaceMagenta(UniqueBitmap& bitmap, Colour colour);
 
 // Left to right, and top to bottom.
-void MirrorHorizontally(Bitmap& bitmap);
-void MirrorVertically(Bitmap& bitmap);
+void MirrorHorizontally(UniqueBitmap& bitmap);
+void MirrorVertically(UniqueBitmap& bitmap);
 
 }  // namespace aw::skin

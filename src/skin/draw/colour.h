@@ -36,12 +36,15 @@ Colour ResolveColour(Colour colour, SystemColourLookup lookup);
 // Weights outside 0..1000 are clamped, so no channel can leave 0..255.
 Colour Blend(Colour c1, Colour c2, int weight, SystemColourLookup lookup);
 
-// Device-independent-bitmap pixels hold blue in the low byte.
-constexpr std::uint32_t ToDibPixel(Colour c)
+// A pixel of the skin's images and of 32-bit device-independent bitmaps: 0x00RRGGBB, blue in
+// the low byte (see pixel_image.h).
+using DibPixel = std::uint32_t;
+
+constexpr DibPixel ToDibPixel(Colour c)
 {
-    return static_cast<std::uint32_t>(BlueOf(c) | (GreenOf(c) << 8) | (RedOf(c) << 16));
+    return static_cast<DibPixel>(BlueOf(c) | (GreenOf(c) << 8) | (RedOf(c) << 16));
 }
-constexpr Colour FromDibPixel(std::uint32_t pixel)
+constexpr Colour FromDibPixel(DibPixel pixel)
 {
     return Rgb(static_cast<int>((pixel >> 16) & 0xFF), static_cast<int>((pixel >> 8) & 0xFF),
                static_cast<int>(pixel & 0xFF));

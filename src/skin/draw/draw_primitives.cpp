@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/gdi.h"
 #include "skin/draw/frame_geometry.h"
 #include "skin/draw/gdi_colour.h"
-#include "skin/draw/gdi_objects.h"
 #include "skin/draw/gdi_pixels.h"
 
 namespace aw::skin {
@@ -146,7 +146,8 @@ void DrawTransparent(HDC target, const RECT& rect, HBITMAP bitmap, Colour key)
     SelectedObject selected(bufferDC.Get(), buffer.bitmap.Get());
     if (!buffer || !selected.Ok()) return;
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) buffer.bits[static_cast<std::size_t>(y) * width + x] = ToDibPixel(source.At(x, y));
+        const auto row = source.pixels.begin() + static_cast<std::ptrdiff_t>(y) * source.width;
+        std::copy(row, row + width, buffer.bits + static_cast<std::ptrdiff_t>(y) * width);
     }
     PutOnTarget(target, MakeRect(area.left, area.top, width, height), buffer, bufferDC.Get(), true, ResolveColour(key));
 }

@@ -1,6 +1,6 @@
 #include "skin/draw/gdi_colour.h"
 
-#include "skin/draw/gdi_objects.h"
+#include "platform/gdi.h"
 #include "skin/draw/gdi_pixels.h"
 #include "skin/draw/gradient.h"
 

@@ -1,11 +1,12 @@
 #pragma once
-// Moving pixels between GDI bitmaps and plain memory.
+// Moving pixels between GDI bitmaps and plain memory. Both hold the skin's one pixel format
+// (see pixel_image.h), so each move is one copy of the rows.
 
 #include <windows.h>
 
 #include <cstdint>
 
-#include "skin/draw/gdi_objects.h"
+#include "platform/gdi.h"
 #include "skin/draw/pixel_image.h"
 
 namespace aw::skin {
@@ -14,8 +15,8 @@ namespace aw::skin {
 // (blue in the low byte, rows without padding). Call GdiFlush before touching `bits` after
 // GDI has drawn into it.
 struct Dib32 {
-    Bitmap bitmap;
-    std::uint32_t* bits = nullptr;
+    UniqueBitmap bitmap;
+    DibPixel* bits = nullptr;
     int width = 0;
     int height = 0;
 
@@ -31,7 +32,7 @@ SIZE BitmapSize(HBITMAP bitmap);
 // when the bitmap is null or cannot be read. The bitmap must not be selected into a DC.
 PixelImage ReadPixels(HBITMAP bitmap);
 
-// A new 24-bit bottom-up DIB section holding the image, as the skin's own bitmaps are.
-Bitmap CreateBitmap24(const PixelImage& image);
+// A new 32-bit top-down DIB section holding the image, as every bitmap of the skin is.
+UniqueBitmap CreateBitmap32(const PixelImage& image);
 
 }  // namespace aw::skin

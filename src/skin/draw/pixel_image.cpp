@@ -16,7 +16,7 @@ void StretchInto(const PixelImage& image, const Rect& source, const Rect& dest, 
         const int sy = source.top + static_cast<int>((y - dest.top) * sh / dh);
         for (int x = visible.left; x < visible.right; ++x) {
             const int sx = source.left + static_cast<int>((x - dest.left) * sw / dw);
-            if (image.Contains(sx, sy)) buffer.Set(x, y, image.At(sx, sy));
+            if (image.Contains(sx, sy)) buffer.PixelAt(x, y) = image.PixelAt(sx, sy);
         }
     }
 }
@@ -32,7 +32,7 @@ void TileInto(const PixelImage& image, const Rect& source, const Rect& dest, Pix
                                      : source.top + (y - dest.top) % sh;
         for (int x = visible.left; x < visible.right; ++x) {
             const int sx = source.left + (x - dest.left) % sw;
-            if (image.Contains(sx, sy)) buffer.Set(x, y, image.At(sx, sy));
+            if (image.Contains(sx, sy)) buffer.PixelAt(x, y) = image.PixelAt(sx, sy);
         }
     }
 }
@@ -40,11 +40,12 @@ void TileInto(const PixelImage& image, const Rect& source, const Rect& dest, Pix
 void CopyOntoImpl(PixelImage& target, const PixelImage& source, int x, int y, const Colour* key)
 {
     const Rect visible = Intersect(MakeRect(x, y, source.width, source.height), MakeRect(0, 0, target.width, target.height));
+    const DibPixel keyPixel = key ? ToDibPixel(*key) : 0;
     for (int ty = visible.top; ty < visible.bottom; ++ty) {
         for (int tx = visible.left; tx < visible.right; ++tx) {
-            const Colour c = source.At(tx - x, ty - y);
-            if (key && (c & 0xFFFFFF) == (*key & 0xFFFFFF)) continue;
-            target.Set(tx, ty, c);
+            const DibPixel p = source.PixelAt(tx - x, ty - y);
+            if (key && (p & 0xFFFFFF) == keyPixel) continue;
+            target.PixelAt(tx, ty) = p;
         }
     }
 }
@@ -52,14 +53,16 @@ void CopyOntoImpl(PixelImage& target, const PixelImage& source, int x, int y, co
 }  // namespace
 
 PixelImage::PixelImage(int w, int h, Colour fill)
-    : width(w > 0 ? w : 0), height(h > 0 ? h : 0), pixels(static_cast<std::size_t>(width) * height, fill)
+    : width(w > 0 ? w : 0), height(h > 0 ? h : 0), pixels(static_cast<std::size_t>(width) * height, ToDibPixel(fill))
 {
 }
 
 void ReplaceColour(PixelImage& image, Colour from, Colour to)
 {
-    for (Colour& c : image.pixels) {
-        if ((c & 0xFFFFFF) == (from & 0xFFFFFF)) c = to;
+    const DibPixel match = ToDibPixel(from);
+    const DibPixel replacement = ToDibPixel(to);
+    for (DibPixel& p : image.pixels) {
+        if ((p & 0xFFFFFF) == match) p = replacement;
     }
 }
 
@@ -85,8 +88,8 @@ PixelImage Rotated(const PixelImage& image, bool clockwise)
     PixelImage out(image.height, image.width);
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x) {
-            if (clockwise) out.Set(image.height - 1 - y, x, image.At(x, y));
-            else out.Set(y, image.width - 1 - x, image.At(x, y));
+            if (clockwise) out.PixelAt(image.height - 1 - y, x) = image.PixelAt(x, y);
+            else out.PixelAt(y, image.width - 1 - x) = image.PixelAt(x, y);
         }
     return out;
 }
@@ -100,7 +103,7 @@ PixelImage FramesRotated(const PixelImage& image, int frameCount, bool clockwise
     for (int f = 0; f < count; ++f) {
         PixelImage frame(frameWidth, image.height);
         for (int y = 0; y < image.height; ++y)
-            for (int x = 0; x < frameWidth; ++x) frame.Set(x, y, image.At(f * frameWidth + x, y));
+            for (int x = 0; x < frameWidth; ++x) frame.PixelAt(x, y) = image.PixelAt(f * frameWidth + x, y);
         CopyOnto(out, Rotated(frame, clockwise), f * image.height, 0);
     }
     return out;
@@ -125,9 +128,9 @@ void CopyOntoKeyed(PixelImage& target, const PixelImage& source, int x, int y, C
     CopyOntoImpl(target, source, x, y, &key);
 }
 
-void CopyDibPixelsUnlessKey(const std::uint32_t* source, std::uint32_t* target, std::size_t count, Colour key)
+void CopyDibPixelsUnlessKey(const DibPixel* source, DibPixel* target, std::size_t count, Colour key)
 {
-    const std::uint32_t keyPixel = ToDibPixel(key);
+    const DibPixel keyPixel = ToDibPixel(key);
     for (std::size_t i = 0; i < count; ++i) {
         if ((source[i] & 0xFFFFFF) != keyPixel) target[i] = source[i];
     }

@@ -155,12 +155,12 @@ int CaptionButtonPaintFrame(bool active, bool enabled, int frameCount)
     return FrameFor(kCaptionButtonFrames, state, frameCount);
 }
 
-int CaptionButtonMouseFrame(int objectState, bool enabled, bool mdiButton, int frameCount)
+int CaptionButtonMouseFrame(NcState objectState, bool enabled, bool mdiButton, int frameCount)
 {
     ElementState state = ElementState::Normal;
     if (!enabled) state = ElementState::Disabled;
-    else if (objectState == 2) state = ElementState::Pressed;
-    else if (objectState == 3) state = ElementState::Hot;
+    else if (objectState == NcState::Pressed) state = ElementState::Pressed;
+    else if (objectState == NcState::Hover) state = ElementState::Hot;
     return FrameFor(mdiButton ? kMdiButtonStateFrames : kCaptionButtonFrames, state, frameCount);
 }
 
@@ -250,18 +250,17 @@ namespace {
 bool NearKey(int channel, int key) { return channel >= key && channel <= key + 1; }
 }  // namespace
 
-std::vector<Rect> OpaqueRuns(const std::vector<Colour>& pixels, int width, int height, const Rect& area, Colour key)
+std::vector<Rect> OpaqueRuns(const PixelImage& image, const Rect& area, Colour key)
 {
     std::vector<Rect> runs;
-    const Rect clipped = Intersect(area, Rect{0, 0, width, height});
-    if (clipped.IsEmpty() || pixels.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
-        return runs;
+    const Rect clipped = Intersect(area, Rect{0, 0, image.width, image.height});
+    if (clipped.IsEmpty()) return runs;
     for (int y = clipped.top; y < clipped.bottom; ++y) {
         int start = -1;
         for (int x = clipped.left; x <= clipped.right; ++x) {
             bool opaque = false;
             if (x < clipped.right) {
-                const Colour c = pixels[static_cast<std::size_t>(y) * width + x];
+                const Colour c = image.At(x, y);
                 opaque = !(NearKey(RedOf(c), RedOf(key)) && NearKey(GreenOf(c), GreenOf(key)) &&
                            NearKey(BlueOf(c), BlueOf(key)));
             }

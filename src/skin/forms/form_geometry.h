@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "skin/draw/colour.h"
+#include "skin/draw/pixel_image.h"
 #include "skin/draw/rect.h"
+#include "skin/forms/hot_tracker.h"
 
 namespace aw::skin {
 
@@ -124,7 +126,7 @@ Rect CaptionButtonRect(const CaptionButtonTraits& button, int buttonWidth, int b
 
 // The frame a caption button shows: in a full repaint, and while the mouse acts on it.
 int CaptionButtonPaintFrame(bool active, bool enabled, int frameCount);
-int CaptionButtonMouseFrame(int objectState, bool enabled, bool mdiButton, int frameCount);
+int CaptionButtonMouseFrame(NcState objectState, bool enabled, bool mdiButton, int frameCount);
 
 // The hint shown under a hovered caption button; empty for actions that have none.
 std::string CaptionButtonHint(int action);
@@ -175,9 +177,8 @@ int CorrectHitTest(int previous, int y, const FrameMetrics& metrics, bool hasMen
 
 // The rectangles (rows of runs) of `area` whose pixels are not the key colour: the opaque part
 // of a transparent border. A pixel counts as key when each channel lies within the key's value
-// and that value plus one. `pixels` is width x height, rows top to bottom.
-std::vector<Rect> OpaqueRuns(const std::vector<Colour>& pixels, int width, int height, const Rect& area,
-                             Colour key);
+// and that value plus one.
+std::vector<Rect> OpaqueRuns(const PixelImage& image, const Rect& area, Colour key);
 
 // The parts of a window's region: the base rectangle inside the frame, and each border's
 // rectangle with whether its opaque pixels alone count.

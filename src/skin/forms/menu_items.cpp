@@ -7,6 +7,7 @@
 #include "skin/draw/draw_primitives.h"
 #include "skin/draw/gdi_colour.h"
 #include "skin/draw/gdi_pixels.h"
+#include "skin/forms/window_queries.h"
 #include "skin/manager/skin_manager.h"
 
 namespace aw::skin {
@@ -17,20 +18,12 @@ constexpr UINT_PTR kPopupSubclassId = 0x534D;  // 'SM'
 // The ring the platform draws round a menu's items, which the backdrop replaces.
 constexpr int kMenuEdge = 3;
 
-Font MenuFont()
-{
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = offsetof(NONCLIENTMETRICSA, lfMessageFont) + sizeof metrics.lfMessageFont;
-    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return Font();
-    return Font(::CreateFontIndirectA(&metrics.lfMenuFont));
-}
-
-Font BoldOf(HFONT font)
+UniqueFont BoldOf(HFONT font)
 {
     LOGFONTA log{};
-    if (!::GetObjectA(font, sizeof log, &log)) return Font();
+    if (!::GetObjectA(font, sizeof log, &log)) return UniqueFont();
     log.lfWeight = FW_BOLD;
-    return Font(::CreateFontIndirectA(&log));
+    return UniqueFont(::CreateFontIndirectA(&log));
 }
 
 COLORREF Resolved(const TSkinData& data, ColourSlot slot) { return ResolveColour(data.SkinColour(slot)); }
@@ -134,8 +127,8 @@ bool MeasureSkinMenuItem(const TSkinData& data, const MenuItemStore& store, MEAS
     if (!item) return false;
     WindowDC screen;
     MemoryDC dc(screen.Get());
-    Font font = MenuFont();
-    Font bold = item->isDefault ? BoldOf(font.Get()) : Font();
+    UniqueFont font = SystemMenuFont();
+    UniqueFont bold = item->isDefault ? BoldOf(font.Get()) : UniqueFont();
     SelectedObject selected(dc.Get(), bold ? bold.Get() : font.Get());
     if (item->separator) {
         measure.itemWidth = 10;
@@ -176,7 +169,7 @@ bool DrawSkinMenuItem(const TSkinData& data, const MenuItemStore& store, const D
     if (width <= 0 || height <= 0) return true;
 
     // The item is composed off screen and copied to its place once.
-    Bitmap buffer(::CreateCompatibleBitmap(draw.hDC, width, height));
+    UniqueBitmap buffer(::CreateCompatibleBitmap(draw.hDC, width, height));
     MemoryDC dc(draw.hDC);
     SelectedObject bufferSelected(dc.Get(), buffer.Get());
     if (!bufferSelected.Ok()) return true;
@@ -187,7 +180,7 @@ bool DrawSkinMenuItem(const TSkinData& data, const MenuItemStore& store, const D
     const TDataSkinObject* element = data.Slot(SkinSlot::MenuItem);
 
     if (!element || !element->image) {
-        Brush fill(::CreateSolidBrush(Resolved(data, selected ? csHilight : csMenu)));
+        UniqueBrush fill(::CreateSolidBrush(Resolved(data, selected ? csHilight : csMenu)));
         ::FillRect(dc.Get(), &area, fill.Get());
     } else {
         // The backdrop the menu window shows, at this item's place.
@@ -200,7 +193,7 @@ bool DrawSkinMenuItem(const TSkinData& data, const MenuItemStore& store, const D
         if (!haveWindow ||
             !PaintMenuBackdrop(data, dc.Get(), menuRect.right - menuRect.left, menuRect.bottom - menuRect.top,
                                place.left + client.x - menuRect.left, place.top + client.y - menuRect.top)) {
-            Brush fill(::CreateSolidBrush(Resolved(data, csMenu)));
+            UniqueBrush fill(::CreateSolidBrush(Resolved(data, csMenu)));
             ::FillRect(dc.Get(), &area, fill.Get());
         }
         const int frames = std::max(element->FrameCount, 1);
@@ -221,7 +214,7 @@ bool DrawSkinMenuItem(const TSkinData& data, const MenuItemStore& store, const D
             const int sourceTop = last + 1 - rows;
             const int y = (height - rows) / 2;
             const RECT line{0, y, width, y + rows};
-            Bitmap strip = CreateBitmap24(PixelImage(frameWidth, rows, kMagenta));
+            UniqueBitmap strip = CreateBitmap32(PixelImage(frameWidth, rows, kMagenta));
             {
                 MemoryDC stripDC;
                 MemoryDC sourceDC;
@@ -237,8 +230,8 @@ bool DrawSkinMenuItem(const TSkinData& data, const MenuItemStore& store, const D
         }
     }
 
-    Font font = MenuFont();
-    Font bold = item->isDefault ? BoldOf(font.Get()) : Font();
+    UniqueFont font = SystemMenuFont();
+    UniqueFont bold = item->isDefault ? BoldOf(font.Get()) : UniqueFont();
     SelectedObject fontSelected(dc.Get(), bold ? bold.Get() : font.Get());
     ::SetBkMode(dc.Get(), TRANSPARENT);
 
@@ -333,7 +326,7 @@ void TWinSkinPopMenu::PaintBorder(HDC dc)
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return;
-    Bitmap buffer(::CreateCompatibleBitmap(dc, width, height));
+    UniqueBitmap buffer(::CreateCompatibleBitmap(dc, width, height));
     MemoryDC bufferDC(dc);
     SelectedObject selected(bufferDC.Get(), buffer.Get());
     if (!selected.Ok() || !PaintMenuBackdrop(data_, bufferDC.Get(), width, height, 0, 0)) return;

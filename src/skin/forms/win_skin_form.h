@@ -5,17 +5,32 @@
 // the system menu with an owner-drawn one. Its subclass stacks on whatever subclass the window
 // already has and is removed again on unskin, which also restores the styles, the region, the
 // menu and the size of the frame.
+//
+// The form coordinates its parts: FormFrame (styles, size and region), CaptionButtonSet and
+// CaptionHint, TWinSkinMenu (the menu bar), SystemMenu, MdiClientSkin (an MDI frame's client),
+// and the HotTracker of its clickable objects. Its message handler dispatches each message to
+// one of its handlers.
 
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "skin/data/skin_data.h"
-#include "skin/draw/gdi_objects.h"
+#include "skin/forms/caption_buttons.h"
+#include "skin/forms/caption_hint.h"
+#include "skin/forms/form_frame.h"
 #include "skin/forms/form_geometry.h"
+#include "skin/forms/form_kinds.h"
+#include "skin/forms/form_messages.h"
+#include "skin/forms/hot_tracker.h"
+#include "skin/forms/mdi_client.h"
+#include "skin/forms/menu_bar.h"
 #include "skin/forms/menu_items.h"
+#include "skin/forms/nc_objects.h"
+#include "skin/forms/system_menu.h"
 #include "skin/manager/skinned_window.h"
 
 namespace aw::ui {
@@ -23,90 +38,6 @@ class Control;
 }
 
 namespace aw::skin {
-
-class TWinSkinForm;
-
-// Engine-private messages of the form skinning.
-inline constexpr UINT kMsgRepaintFrame = 0x3502;       // repaint the non-client area
-inline constexpr UINT kMsgRedrawMdiFrame = 0x3516;     // to the MDI client: redraw the frame window
-inline constexpr UINT kMsgReplaceScrollPainter = 0x3517;
-inline constexpr UINT kMsgEngineHello = 0xBC4E;        // sent after set-up, lParam 16802
-inline constexpr LPARAM kEngineHelloLParam = 16802;
-// The undocumented message with which themed systems redraw a caption.
-inline constexpr UINT kMsgThemedCaptionRedraw = 0xAE;
-
-// Set-up states of a skinned form.
-enum FormState { fsCreated = 0, fsSetUp = 1, fsPaintable = 3, fsDestroying = 4, fsApplyingFrame = 5, fsDestroyed = 6 };
-
-// A clickable object in the non-client area.
-class TNCObject {
-public:
-    explicit TNCObject(TWinSkinForm& form) : form_(form) {}
-    virtual ~TNCObject() = default;
-    TNCObject(const TNCObject&) = delete;
-    TNCObject& operator=(const TNCObject&) = delete;
-
-    virtual void Press();
-    virtual void Release();
-    virtual void Hover();
-    virtual void Leave();
-    virtual void Draw(HDC buffer) = 0;
-
-    Rect rect;  // window coordinates
-    bool visible = false;
-    int state = 1;  // 1 normal, 2 pressed, 3 hover
-    bool enabled = true;
-
-protected:
-    TWinSkinForm& form_;
-};
-
-// A caption button.
-class TWinSysButton : public TNCObject {
-public:
-    TWinSysButton(TWinSkinForm& form, const TDataSkinSysButton& element) : TNCObject(form), element_(element) {}
-    void Draw(HDC buffer) override;
-    const TDataSkinSysButton& Element() const { return element_; }
-    CaptionButtonTraits Traits() const;
-    bool IsMdiButton() const { return element_.Align == 100; }
-
-private:
-    const TDataSkinSysButton& element_;
-};
-
-// An item of the skinned menu bar.
-class TMenuBtn : public TNCObject {
-public:
-    TMenuBtn(TWinSkinForm& form, std::string text, UINT id, HMENU submenu, bool itemEnabled)
-        : TNCObject(form), text(std::move(text)), id(id), submenu(submenu)
-    {
-        enabled = itemEnabled;
-        visible = true;
-    }
-    void Draw(HDC buffer) override;
-
-    std::string text;
-    UINT id;
-    HMENU submenu;
-};
-
-// The skinned menu bar: the window's native menu taken off the window and drawn in the band
-// under the title.
-class TWinSkinMenu {
-public:
-    explicit TWinSkinMenu(TWinSkinForm& form) : form_(form) {}
-    // Reads `menu` item by item and lays the items out; the window keeps no native menu bar.
-    void Build(HMENU menu);
-    void Layout(const Rect& band, HDC measure);
-    void Paint(HDC buffer, const Rect& band, bool active);
-    HMENU Menu() const { return menu_; }
-    std::vector<std::unique_ptr<TMenuBtn>>& Items() { return items_; }
-
-private:
-    TWinSkinForm& form_;
-    HMENU menu_ = nullptr;
-    std::vector<std::unique_ptr<TMenuBtn>> items_;
-};
 
 class TWinSkinForm final : public SkinnedForm {
 public:
@@ -118,9 +49,9 @@ public:
     // SkinnedForm
     HWND Handle() const override { return window_; }
     TSkinData& SkinData() const override { return data_; }
-    int State() const override { return state_; }
-    void SetState(int state) override { state_ = state; }
-    bool IsMdiChild() const override { return windowKind_ == 2; }
+    FormState State() const override { return state_; }
+    void SetState(FormState state) override { state_ = state; }
+    bool IsMdiChild() const override { return kind_ == WindowKind::MdiChild; }
     void Unskin() override;
     void ReloadSkinObjects() override;
     void RecomputeFrame() override;
@@ -128,7 +59,7 @@ public:
     void TakeSizeGrip(HWND grip) override { sizeGrip_ = grip; }
     void ShowMdiMaximized(bool maximized) override;
 
-    // What the painters and tests read.
+    // What the parts, the painters and tests read.
     const FrameMetrics& Metrics() const { return metrics_; }
     BorderKind Border() const { return border_; }
     bool StandardDialog() const { return standardDialog_; }
@@ -136,101 +67,122 @@ public:
     bool FrameSkinning() const { return frameSkinning_; }
     bool Active() const { return active_; }
     bool RightToLeft() const { return rightToLeft_; }
-    int WindowState() const { return windowState_; }
-    const std::vector<std::unique_ptr<TWinSysButton>>& Buttons() const { return buttons_; }
+    WindowKind Kind() const { return kind_; }
+    WindowState GetWindowState() const { return windowState_; }
+    const std::vector<std::unique_ptr<TWinSysButton>>& Buttons() const { return buttons_.All(); }
+    const CaptionButtonSet& CaptionButtons() const { return buttons_; }
     TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
     const Rect& TitleRect() const { return titleRect_; }
-    TNCObject* Hot() const { return hot_; }
-    void SetHot(TNCObject* object) { hot_ = object; }
+    TNCObject* Hot() const { return hot_.Hot(); }
+    HotTracker<TNCObject>& HotObjects() { return hot_; }
     CaptionState GetCaptionState() const;
     // The hint text showing now (empty when none).
-    const std::string& ShownHint() const { return shownHint_; }
+    const std::string& ShownHint() const { return hint_.Shown(); }
 
+    // Carries out what a change of the hot object asks.
+    void ApplyHotEffects(const HotEffects& effects);
     // Paints the whole non-client area through one buffer; a full repaint forgets the hot
     // object, an object's own redraw does not.
     void PaintNonClient(bool forgetHot);
-    void HideHint();
     // Opens the skinned system menu at a screen point.
     void OpenSystemMenu(POINT screen);
+    // The MDI client's news: a new menu was set, or the last child has gone.
+    void TakeNewMenu();
+    void RestoreMenuBar();
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    static LRESULT CALLBACK MdiClientProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT MdiClientMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // Takes the window's native menu into the skinned menu bar and off the window.
-    void TakeNativeMenu();
-    LRESULT FrameMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
-    LRESULT Previous(UINT message, WPARAM wParam, LPARAM lParam);
+    static constexpr UINT_PTR kHoverTimerId = 0x3550;
+    static constexpr int kHoverIntervalMs = 250;
 
+    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Previous(UINT message, WPARAM wParam, LPARAM lParam);
+    // Each returns the result of a message it has handled, nothing for one the previous
+    // procedure is to handle.
+    std::optional<LRESULT> AnyStateMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> FrameMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Set-up and the parts of attaching.
     void SetUp();
-    void ReadWindowState();
-    void RemoveCaptionStyles();
-    void RestoreCaptionStyles();
-    void ComputeFrameMetrics();
-    void CreateCaptionButtons();
-    void LayoutButtons(int windowWidth);
-    void BuildIconBitmap();
+    void ReadStyles();
+    void SetUpFrame();
     void FinishAttach();
     void SkinControls();
     void ApplyFrame();
     void BuildRegion();
-    void DrawFrameParts(HDC buffer, int width, int height);
-    void DrawTitle(HDC buffer, int width);
+    void TakeNativeMenu();
+    void ReadWindowState();
+    // The state a minimize, maximize or restore command brings, taken before it is carried out.
+    void TakeStateOfCommand(UINT command);
+    // The frame metrics from the border images, and the caption buttons anew.
+    void RecomputeMetrics();
+    bool IsSetUp() const { return state_ == FormState::SetUp || state_ == FormState::Paintable; }
+    bool IsMaximizedMdiChild() const { return IsMdiChild() && windowState_ == WindowState::Maximized; }
+
+    // Painting.
+    void DrawMenuBand(HDC buffer, int width);
+    void DrawTitleAndButtons(HDC buffer, int width);
+
+    // Message handlers (the non-client mouse ones are in form_mouse.cpp).
+    LRESULT OnEraseBackground(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
+    LRESULT OnControlColour(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCaptionChanged(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> OnCommand(WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> OnSysCommand(WPARAM wParam, LPARAM lParam);
+    bool OpenFromKeyboard(char key);
+    LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> OnNcPaint();
+    LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> OnNcMouseMove(LPARAM lParam);
+    std::optional<LRESULT> OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> OnNcLButtonUp(LPARAM lParam);
+    std::optional<LRESULT> OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> OnNcRButton(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnHoverTimer();
+
+    // What the mouse acts on, and what caption buttons do.
     TNCObject* ObjectAt(POINT windowPoint) const;
     POINT ToWindowPoint(LPARAM screenPoint) const;
     void RunAction(TWinSysButton& button, POINT screen);
     void SysCommand(WPARAM command);
-    void OnHoverTimer();
-    void ShowHint(const std::string& text, POINT at);
-    void OpenMenuBarItem(TMenuBtn& item);
-    static std::string ClassNameOf(HWND window);
+    void StartHoverTimer();
+    void StopHoverTimer();
 
     HWND window_;
     ui::Control* form_;
     std::string className_;
     TSkinData& data_;
-    int state_ = fsCreated;
+    FormState state_ = FormState::Created;
     bool subclassed_ = false;
     bool frameSkinning_ = false;
-    int windowKind_ = 0;  // 0 ordinary, 1 MDI frame, 2 MDI child
+    WindowKind kind_ = WindowKind::Ordinary;
     BorderKind border_ = bkFixed;
     bool standardDialog_ = false;
     int caps_ = 0;
     bool rightToLeft_ = false;
-    int windowState_ = 0;  // 0 normal, 1 maximized, 2 minimized
+    WindowState windowState_ = WindowState::Normal;
     bool active_ = false;
     FrameMetrics metrics_;
     int extraTop_ = 0;
-    std::vector<std::unique_ptr<TWinSysButton>> buttons_;
-    TNCObject* hot_ = nullptr;
-    int hoverTime_ = 0;
-    bool hoverTimerOn_ = false;
-    std::string shownHint_;
-    Bitmap iconBitmap_;
     Rect titleRect_;
-    std::unique_ptr<TWinSkinMenu> menuBar_;
-    HMENU nativeMenu_ = nullptr;   // the menu the window had, given back on unskin
-    HMENU systemMenu_ = nullptr;   // the window's system menu (owned by the window)
-    MenuItemStore menuItems_;      // owner-drawn items of the menus open now
-    HMENU openSystemPopup_ = nullptr;
-    std::vector<std::unique_ptr<ControlPainter>> painters_;  // supplied by OnSkinControl
-    DWORD lastSystemMenuTick_ = 0;
-    bool systemMenuOpenedOnce_ = false;
-    HWND sizeGrip_ = nullptr;
-    HWND mdiClient_ = nullptr;
-    bool savedMenuUpdate_ = true;
+    bool hoverTimerOn_ = false;
 
-    // What unskinning gives back.
-    std::uint32_t originalStyle_ = 0;
-    SIZE clientSize_{};
-    SIZE originalWindowSize_{};
-    SIZE skinnedClientSize_{-1, -1};
-    bool captionStylesRemoved_ = false;
-    bool regionSet_ = false;
-    SIZE regionSize_{-1, -1};
-    bool widened_ = false;
-    int childShift_ = 0;
+    FormFrame frame_;
+    SystemMenu systemMenu_;
+    CaptionButtonSet buttons_;
+    CaptionHint hint_;
+    HotTracker<TNCObject> hot_;
+    std::unique_ptr<TWinSkinMenu> menuBar_;
+    HMENU nativeMenu_ = nullptr;  // the menu the window had, given back on unskin
+    MenuItemStore menuItems_;     // owner-drawn items of the menus open now
+    std::unique_ptr<MdiClientSkin> mdiClient_;
+    std::vector<std::unique_ptr<ControlPainter>> painters_;  // supplied by OnSkinControl
+    HWND sizeGrip_ = nullptr;
 };
 
 // The factory the skin manager makes its per-window objects with.

@@ -316,7 +316,7 @@ void TSkinManage::RunOperation(DeferredOp op, TSkinData& data)
         reskinWindow_ = nullptr;
         if (SkinnedForm* form = FindForm(window)) {
             form->Unskin();
-            form->SetState(kFormStateDestroyed);
+            form->SetState(FormState::Destroyed);
         }
         Purge();
         AttachWindow(window);
@@ -369,9 +369,9 @@ void TSkinManage::RunFormLocalOperation(DeferredOp op, TSkinData& data)
 void TSkinManage::Purge()
 {
     // Each form object is owned here alone, so an entry can only be stale by its window having
-    // gone (its state is kFormStateDestroyed); those are dropped and freed.
+    // gone (its state is FormState::Destroyed); those are dropped and freed.
     forms_.erase(std::remove_if(forms_.begin(), forms_.end(),
-                                [](const auto& form) { return form->State() == kFormStateDestroyed; }),
+                                [](const auto& form) { return form->State() == FormState::Destroyed; }),
                  forms_.end());
 }
 
@@ -379,7 +379,7 @@ void TSkinManage::UnskinAndFree(std::size_t index)
 {
     std::unique_ptr<SkinnedForm> form = std::move(forms_[index]);
     forms_.erase(forms_.begin() + static_cast<std::ptrdiff_t>(index));
-    if (form->State() != kFormStateDestroyed) form->Unskin();
+    if (form->State() != FormState::Destroyed) form->Unskin();
 }
 
 }  // namespace aw::skin

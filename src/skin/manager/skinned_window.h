@@ -24,16 +24,18 @@ inline constexpr UINT kMsgCaptionButtonVisible = 0x3515; // is a caption button 
 inline constexpr UINT kMsgSkinnedQuery = 0x3523;         // a skinned window answers 1
 inline constexpr LPARAM kFinishAttachLParam = 1000;
 
-// A skinned form whose window has been destroyed; it only waits to be freed.
-inline constexpr int kFormStateDestroyed = 6;
+// The set-up state of a skinned form: created, set up (its frame applied), set up with
+// painting allowed, being destroyed, applying its frame, and destroyed (its window is gone; it
+// only waits for the manager to free it).
+enum class FormState { Created = 0, SetUp = 1, Paintable = 3, Destroying = 4, ApplyingFrame = 5, Destroyed = 6 };
 
 class SkinnedForm {
 public:
     virtual ~SkinnedForm() = default;
     virtual HWND Handle() const = 0;
     virtual TSkinData& SkinData() const = 0;
-    virtual int State() const = 0;
-    virtual void SetState(int state) = 0;
+    virtual FormState State() const = 0;
+    virtual void SetState(FormState state) = 0;
     virtual bool IsMdiChild() const = 0;
     // Restores the window's own procedure and look.
     virtual void Unskin() = 0;

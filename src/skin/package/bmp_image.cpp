@@ -198,14 +198,7 @@ void DecodeRow(const BmpLayout& layout, const std::uint8_t* row, std::uint32_t* 
 
 }  // namespace
 
-void DibImage::Clear()
-{
-    width = 0;
-    height = 0;
-    pixels.clear();
-}
-
-bool DecodeBmp(const std::uint8_t* data, std::size_t size, DibImage& image)
+bool DecodeBmp(const std::uint8_t* data, std::size_t size, PixelImage& image)
 {
     image.Clear();
     BmpLayout layout;
@@ -228,7 +221,7 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, DibImage& image)
 
     const bool bottomUp = layout.height > 0;
     image.width = layout.width;
-    image.height = static_cast<std::int32_t>(rows);
+    image.height = static_cast<int>(rows);
     image.pixels.resize(static_cast<std::size_t>(layout.width) * rows);
     for (std::size_t y = 0; y < rows; ++y) {
         const std::size_t sourceRow = bottomUp ? rows - 1 - y : y;

@@ -1,6 +1,7 @@
 #pragma once
-// Decoding of the bitmap entries of a skin package (Windows BMP files) into a plain pixel
-// buffer. The window-system side turns a DibImage into a device bitmap.
+// Decoding of the bitmap entries of a skin package (Windows BMP files) straight into the skin's
+// one pixel format (PixelImage: 32-bit, top-down, 0x00RRGGBB), which the window-system side
+// copies into a DIB section as it is.
 //
 // Accepted: BITMAPCOREHEADER and BITMAPINFOHEADER (and its longer V4/V5 forms), 1-, 4- and
 // 8-bit palettised, 16-bit (5-5-5 or bit fields), 24-bit and 32-bit (plain or bit fields),
@@ -8,7 +9,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+
+#include "skin/draw/pixel_image.h"
 
 namespace aw::skin {
 
@@ -16,19 +18,7 @@ namespace aw::skin {
 inline constexpr std::int32_t kMaxBmpDimension = 16384;
 inline constexpr std::int64_t kMaxBmpPixels = 16 * 1024 * 1024;
 
-// A 32-bit image, rows top-down, each pixel 0x00RRGGBB: in memory the bytes B, G, R, 0,
-// which is the layout of a 32-bit top-down device-independent bitmap.
-struct DibImage {
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    std::vector<std::uint32_t> pixels;
-
-    bool Empty() const { return pixels.empty(); }
-    void Clear();
-    std::uint32_t Pixel(std::int32_t x, std::int32_t y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-};
-
 // Decodes a BMP file. On failure `image` is left empty and false is returned.
-bool DecodeBmp(const std::uint8_t* data, std::size_t size, DibImage& image);
+bool DecodeBmp(const std::uint8_t* data, std::size_t size, PixelImage& image);
 
 }  // namespace aw::skin

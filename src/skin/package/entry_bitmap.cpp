@@ -14,7 +14,7 @@ std::optional<std::string> BitmapEntryName(std::string_view value)
     return std::string(fileName);
 }
 
-bool LoadEntryBitmap(DibImage& bitmap, std::string_view value, const TSkinReader& reader, MemoryStream& scratch)
+bool LoadEntryBitmap(PixelImage& bitmap, std::string_view value, const TSkinReader& reader, MemoryStream& scratch)
 {
     bitmap.Clear();
     const std::optional<std::string> name = BitmapEntryName(value);

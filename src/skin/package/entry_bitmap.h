@@ -19,6 +19,6 @@ std::optional<std::string> BitmapEntryName(std::string_view value);
 // Loads the bitmap an image value refers to, using `scratch` for the extracted entry.
 // `bitmap` is emptied when the value names no ".bmp" entry, the entry is missing or empty,
 // or it is not a readable BMP. Returns whether a bitmap was loaded.
-bool LoadEntryBitmap(DibImage& bitmap, std::string_view value, const TSkinReader& reader, MemoryStream& scratch);
+bool LoadEntryBitmap(PixelImage& bitmap, std::string_view value, const TSkinReader& reader, MemoryStream& scratch);
 
 }  // namespace aw::skin

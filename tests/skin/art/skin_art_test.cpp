@@ -76,9 +76,9 @@ protected:
     }
     void SetUp() override { ASSERT_TRUE(loaded_) << "res/skin/ashwarden.skin does not load"; }
 
-    static DibImage Image(const std::string& value)
+    static PixelImage Image(const std::string& value)
     {
-        DibImage image;
+        PixelImage image;
         MemoryStream scratch;
         LoadEntryBitmap(image, value, *reader_, scratch);
         return image;
@@ -127,7 +127,7 @@ TEST_F(ShippedSkin, EveryBitmapDecodesAndIsPalettisedOrTrueColour)
         ASSERT_GE(entry.Size(), 30u) << kEntryOrder[i];
         const int bitCount = entry.Data()[28] | (entry.Data()[29] << 8);
         EXPECT_TRUE(bitCount == 8 || bitCount == 24) << kEntryOrder[i] << " has " << bitCount << " bits per pixel";
-        DibImage image;
+        PixelImage image;
         EXPECT_TRUE(DecodeBmp(entry.Data(), entry.Size(), image)) << kEntryOrder[i];
         EXPECT_GT(image.width, 0) << kEntryOrder[i];
         EXPECT_GT(image.height, 0) << kEntryOrder[i];
@@ -201,7 +201,7 @@ TEST_F(ShippedSkin, ImagesDivideIntoTheirFramesAndMarginsFitInside)
 {
     for (const FrameCase& c : kFrameCases) {
         SCOPED_TRACE(std::string(c.section) + " " + c.imageKey);
-        const DibImage image = Image(Value(c.section, c.imageKey));
+        const PixelImage image = Image(Value(c.section, c.imageKey));
         ASSERT_FALSE(image.Empty());
         const int frames = c.frames ? c.frames : Int(c.section, c.frameKey);
         ASSERT_GT(frames, 0);
@@ -217,10 +217,10 @@ TEST_F(ShippedSkin, ImagesDivideIntoTheirFramesAndMarginsFitInside)
 
 TEST_F(ShippedSkin, FramePiecesMeetAndCaptionButtonsSitInTheTitleBar)
 {
-    const DibImage left = Image(Value("Personality", "Left"));
-    const DibImage right = Image(Value("Personality", "Right"));
-    const DibImage top = Image(Value("Personality", "Top"));
-    const DibImage bottom = Image(Value("Personality", "Bottom"));
+    const PixelImage left = Image(Value("Personality", "Left"));
+    const PixelImage right = Image(Value("Personality", "Right"));
+    const PixelImage top = Image(Value("Personality", "Top"));
+    const PixelImage bottom = Image(Value("Personality", "Bottom"));
     const int border = left.width / Int("Personality", "LeftFrame");
     const int title = top.height / Int("Personality", "TopFrame");
     EXPECT_EQ(right.width / Int("Personality", "RightFrame"), border);
@@ -234,7 +234,7 @@ TEST_F(ShippedSkin, FramePiecesMeetAndCaptionButtonsSitInTheTitleBar)
 
     for (const char* button : {"BUTTON0", "BUTTON1", "BUTTON2", "BUTTON3"}) {
         SCOPED_TRACE(button);
-        const DibImage image = Image(Value(button, "ButtonImage"));
+        const PixelImage image = Image(Value(button, "ButtonImage"));
         EXPECT_GT(image.width * 10, image.height * 38);  // wide enough to count as six frames
         EXPECT_GE(Int(button, "Ycoord"), 0);
         EXPECT_LE(Int(button, "Ycoord") + image.height, title);
@@ -254,7 +254,7 @@ TEST_F(ShippedSkin, ElementsDrawnOpaqueHaveNoTransparentKeyPixels)
     for (const auto& element : opaque) {
         SCOPED_TRACE(element[0]);
         ASSERT_EQ(Int(element[0], element[0] == std::string("Personality") ? "BottomTrans" : "Trans"), 0);
-        const DibImage image = Image(Value(element[0], element[1]));
+        const PixelImage image = Image(Value(element[0], element[1]));
         ASSERT_FALSE(image.Empty());
         EXPECT_EQ(std::count(image.pixels.begin(), image.pixels.end(), 0xFF00FFu), 0);
     }

@@ -28,7 +28,7 @@ PixelImage FromDib(const Dib32& dib)
 {
     ::GdiFlush();
     PixelImage image(dib.width, dib.height);
-    for (int i = 0; i < dib.width * dib.height; ++i) image.pixels[static_cast<std::size_t>(i)] = FromDibPixel(dib.bits[i]) & 0xFFFFFF;
+    for (int i = 0; i < dib.width * dib.height; ++i) image.pixels[static_cast<std::size_t>(i)] = dib.bits[i] & 0xFFFFFF;
     return image;
 }
 

@@ -57,7 +57,7 @@ PixelImage ShootDropped(TSkinData* data)
     }
     ::GdiFlush();
     PixelImage image(dib.width, dib.height);
-    for (int i = 0; i < dib.width * dib.height; ++i) image.pixels[static_cast<std::size_t>(i)] = FromDibPixel(dib.bits[i]) & 0xFFFFFF;
+    for (int i = 0; i < dib.width * dib.height; ++i) image.pixels[static_cast<std::size_t>(i)] = dib.bits[i] & 0xFFFFFF;
     ::SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
     test::Pump();
     return image;

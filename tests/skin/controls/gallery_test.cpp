@@ -401,7 +401,7 @@ TEST_F(GalleryTest, CheckedToolButtonIsFramedWithTheSkinsCheckedFrame)
     ASSERT_FALSE(data->Slot(SkinSlot::ToolBars) && data->Slot(SkinSlot::ToolBars)->image);
     auto framed = [&](int frame) {
         return test::Drawn(under.width, under.height, [&](HDC dc) {
-            Bitmap background = CreateBitmap24(under);
+            UniqueBitmap background = CreateBitmap32(under);
             MemoryDC source(dc);
             SelectedObject select(source.Get(), background.Get());
             ::BitBlt(dc, 0, 0, under.width, under.height, source.Get(), 0, 0, SRCCOPY);

@@ -37,9 +37,9 @@ protected:
         MemoryStream stream(compressed_->data(), compressed_->size());
         if (!reader.LoadPackage(stream)) return PixelImage{};
         MemoryStream scratch;
-        DibImage dib;
-        LoadEntryBitmap(dib, name, reader, scratch);
-        return ToPixelImage(dib);
+        PixelImage image;
+        LoadEntryBitmap(image, name, reader, scratch);
+        return image;
     }
 
     static const SkinModel& M() { return *model_; }

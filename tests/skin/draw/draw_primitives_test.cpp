@@ -4,9 +4,9 @@
 
 #include <memory>
 
+#include "platform/gdi.h"
 #include "skin/draw/bitmap_ops.h"
 #include "skin/draw/gdi_colour.h"
-#include "skin/draw/gdi_objects.h"
 #include "skin/draw/gdi_pixels.h"
 
 namespace aw::skin {
@@ -55,7 +55,7 @@ RECT MakeRECT(int x, int y, int w, int h) { return RECT{x, y, x + w, y + h}; }
 TEST(DrawElementFrame, NinePartCornersLandInTheDestinationCorners)
 {
     const Margins m{3, 2, 4, 5};
-    Bitmap image = CreateBitmap24(NineColourStrip(3, 12, 12, m));
+    UniqueBitmap image = CreateBitmap32(NineColourStrip(3, 12, 12, m));
     ASSERT_TRUE(image);
     Canvas canvas(60, 50);
     ASSERT_TRUE(canvas.Ready());
@@ -83,7 +83,7 @@ TEST(DrawElementFrame, StackedFramesAndTiledCentre)
         for (int x = 0; x < 11; ++x) strip.Set(x, y, Rgb(10 + Band(x, 2, 9), 20 + Band(y % 11, 2, 9), 1 + y / 11));
     for (int y = 13; y < 20; ++y)
         for (int x = 2; x < 9; ++x) strip.Set(x, y, Rgb(100 + x - 2, 0, 2));
-    Bitmap image = CreateBitmap24(strip);
+    UniqueBitmap image = CreateBitmap32(strip);
     Canvas canvas(220, 20);
     DrawElementFrame(canvas.Dc(), MakeRECT(0, 0, 204, 11), image.Get(), true, true, false, 2, 2, Margins{2, 2, 2, 2});
 
@@ -101,7 +101,7 @@ TEST(DrawElementFrame, TransparentFramesKeepTheTargetExactlyWhereTheImageIsMagen
     pixels.Set(1, 0, Rgb(254, 0, 255));
     pixels.Set(2, 0, Rgb(255, 0, 254));
     pixels.Set(3, 0, Rgb(40, 50, 60));
-    Bitmap image = CreateBitmap24(pixels);
+    UniqueBitmap image = CreateBitmap32(pixels);
     Canvas canvas(6, 3);
     DrawElementFrame(canvas.Dc(), MakeRECT(1, 1, 4, 1), image.Get(), false, false, true, 1, 1, Margins{});
     EXPECT_EQ(canvas.At(1, 1), kBackground);
@@ -116,7 +116,7 @@ TEST(DrawElementFrame, TransparentFramesKeepTheTargetExactlyWhereTheImageIsMagen
 
 TEST(DrawElementFrame, InvertedDestinationDrawsNothing)
 {
-    Bitmap image = CreateBitmap24(PixelImage(4, 4, kWhite));
+    UniqueBitmap image = CreateBitmap32(PixelImage(4, 4, kWhite));
     Canvas canvas(10, 10);
     DrawElementFrame(canvas.Dc(), RECT{8, 2, 2, 8}, image.Get(), false, false, false, 1, 1, Margins{});
     for (int y = 0; y < 10; ++y)
@@ -128,7 +128,7 @@ TEST(DrawThreePart, StackedFrameIsRepeatedAcrossAtFullHeight)
     // Two stacked frames 7×2; frame 2's columns are numbered 0..6 in red.
     PixelImage strip(7, 4, kBlack);
     for (int x = 0; x < 7; ++x) strip.Set(x, 2, Rgb(x, 9, 0)), strip.Set(x, 3, Rgb(x, 9, 0));
-    Bitmap image = CreateBitmap24(strip);
+    UniqueBitmap image = CreateBitmap32(strip);
     Canvas canvas(14, 8);
     DrawThreePart(canvas.Dc(), MakeRECT(1, 1, 12, 6), image.Get(), true, false, 2, 2, Margins{2, 0, 2, 0});
     const int expected[12] = {0, 1, 2, 3, 4, 2, 3, 4, 2, 3, 5, 6};
@@ -144,7 +144,7 @@ TEST(DrawStretchedAndCentredFrame, PlaceTheChosenFrame)
     PixelImage strip(6, 3);
     for (int x = 0; x < 6; ++x)
         for (int y = 0; y < 3; ++y) strip.Set(x, y, x < 3 ? Rgb(200, 0, 0) : (x == 4 && y == 1 ? kMagenta : Rgb(0, 200, 0)));
-    Bitmap image = CreateBitmap24(strip);
+    UniqueBitmap image = CreateBitmap32(strip);
 
     Canvas stretched(20, 20);
     DrawStretchedFrame(stretched.Dc(), MakeRECT(2, 2, 12, 12), image.Get(), true, 2, 2);
@@ -180,7 +180,7 @@ TEST(DrawTransparent, AnyKeyColourAndPalettisedBitmaps)
     info.colours[1] = RGBQUAD{0, 128, 0, 0};     // the key (0, 128, 0)
     info.colours[2] = RGBQUAD{255, 0, 255, 0};   // magenta, an ordinary colour here
     void* bits = nullptr;
-    Bitmap image(::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap image(::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
     ASSERT_TRUE(image);
     auto* row = static_cast<std::uint8_t*>(bits);
     row[0] = 0, row[1] = 1, row[2] = 2;
@@ -194,36 +194,36 @@ TEST(DrawTransparent, AnyKeyColourAndPalettisedBitmaps)
     EXPECT_EQ(canvas.At(1, 0), kBackground);
 }
 
-TEST(BitmapOperations, MirrorAndReplaceMagentaGiveTwentyFourBitCopies)
+TEST(BitmapOperations, MirrorAndReplaceMagentaGiveCopiesInTheSkinsPixelFormat)
 {
     PixelImage pixels(3, 2);
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x) pixels.Set(x, y, Rgb(x * 50, y * 50, 7));
     pixels.Set(2, 1, kMagenta);
 
-    Bitmap mirrored = CreateBitmap24(pixels);
+    UniqueBitmap mirrored = CreateBitmap32(pixels);
     MirrorHorizontally(mirrored);
     PixelImage h = ReadPixels(mirrored.Get());
     ASSERT_EQ(h.width, 3);
     EXPECT_EQ(h.At(0, 0), Rgb(100, 0, 7));
     EXPECT_EQ(h.At(0, 1), kMagenta);
 
-    Bitmap flipped = CreateBitmap24(pixels);
+    UniqueBitmap flipped = CreateBitmap32(pixels);
     MirrorVertically(flipped);
     PixelImage v = ReadPixels(flipped.Get());
     EXPECT_EQ(v.At(0, 0), Rgb(0, 50, 7));
     EXPECT_EQ(v.At(2, 0), kMagenta);
 
-    Bitmap replaced = CreateBitmap24(pixels);
+    UniqueBitmap replaced = CreateBitmap32(pixels);
     ReplaceMagenta(replaced, Rgb(9, 8, 7));
     PixelImage r = ReadPixels(replaced.Get());
     EXPECT_EQ(r.At(2, 1), Rgb(9, 8, 7));
     EXPECT_EQ(r.At(1, 1), Rgb(50, 50, 7));
     BITMAP info;
     ASSERT_EQ(::GetObjectA(replaced.Get(), sizeof info, &info), static_cast<int>(sizeof info));
-    EXPECT_EQ(info.bmBitsPixel, 24);
+    EXPECT_EQ(info.bmBitsPixel, 32);
 
-    Bitmap empty;
+    UniqueBitmap empty;
     MirrorHorizontally(empty);
     EXPECT_FALSE(empty);
 }
@@ -240,7 +240,7 @@ TEST(GradientFill, LineColoursAndClipping)
     EXPECT_EQ(canvas.At(1, 5), Rgb(10, 10, 200));
 
     // Only the part inside the clip box is painted.
-    Region clip(::CreateRectRgn(5, 5, 7, 10));
+    UniqueRegion clip(::CreateRectRgn(5, 5, 7, 10));
     ::SelectClipRgn(canvas.Dc(), clip.Get());
     GradientFill(canvas.Dc(), MakeRECT(4, 4, 6, 6), kBlack, true, Rgb(0, 0, 250));
     ::SelectClipRgn(canvas.Dc(), nullptr);

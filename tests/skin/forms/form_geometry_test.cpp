@@ -120,10 +120,10 @@ TEST(FormGeometry, TheProgramsFormsShowAMaximizeButtonThatIsDisabled)
     EXPECT_EQ(CaptionButtonPaintFrame(true, false, 3), 1);
     EXPECT_EQ(CaptionButtonPaintFrame(false, true, 6), 4);
     EXPECT_EQ(CaptionButtonPaintFrame(true, true, 6), 1);
-    EXPECT_EQ(CaptionButtonMouseFrame(3, true, false, 6), 3);
-    EXPECT_EQ(CaptionButtonMouseFrame(3, true, true, 4), 4);
-    EXPECT_EQ(CaptionButtonMouseFrame(2, false, false, 6), 4);
-    EXPECT_EQ(CaptionButtonMouseFrame(2, false, false, 3), 1);
+    EXPECT_EQ(CaptionButtonMouseFrame(NcState::Hover, true, false, 6), 3);
+    EXPECT_EQ(CaptionButtonMouseFrame(NcState::Hover, true, true, 4), 4);
+    EXPECT_EQ(CaptionButtonMouseFrame(NcState::Pressed, false, false, 6), 4);
+    EXPECT_EQ(CaptionButtonMouseFrame(NcState::Pressed, false, false, 3), 1);
 }
 
 TEST(FormGeometry, SpecialVisibilityCodes)
@@ -246,15 +246,17 @@ TEST(FormGeometry, RegionRunsSkipTheKeyColour)
     // A 6 x 3 border whose top corners are transparent; magenta with green 1 still counts as
     // the key, a colour one below the key in red does not.
     const Colour k = kMagenta, o = 0x303030, near = Rgb(255, 1, 255), off = Rgb(254, 0, 255);
-    const std::vector<Colour> pixels = {k, k, o, o, k, k,
-                                        near, o, o, o, o, off,
-                                        o, o, o, o, o, o};
-    const std::vector<Rect> runs = OpaqueRuns(pixels, 6, 3, Rect{0, 0, 6, 3}, kMagenta);
+    const std::vector<Colour> colours = {k, k, o, o, k, k,
+                                         near, o, o, o, o, off,
+                                         o, o, o, o, o, o};
+    PixelImage pixels(6, 3);
+    for (int i = 0; i < 18; ++i) pixels.Set(i % 6, i / 6, colours[static_cast<std::size_t>(i)]);
+    const std::vector<Rect> runs = OpaqueRuns(pixels, Rect{0, 0, 6, 3}, kMagenta);
     const std::vector<Rect> expected = {{2, 0, 4, 1}, {1, 1, 6, 2}, {0, 2, 6, 3}};
     EXPECT_EQ(runs, expected);
     // Only the asked area, clipped to the image.
-    EXPECT_EQ(OpaqueRuns(pixels, 6, 3, Rect{4, 1, 10, 2}, kMagenta), (std::vector<Rect>{{4, 1, 6, 2}}));
-    EXPECT_TRUE(OpaqueRuns(pixels, 6, 4, Rect{0, 0, 6, 4}, kMagenta).empty());  // too few pixels
+    EXPECT_EQ(OpaqueRuns(pixels, Rect{4, 1, 10, 2}, kMagenta), (std::vector<Rect>{{4, 1, 6, 2}}));
+    EXPECT_TRUE(OpaqueRuns(PixelImage{}, Rect{0, 0, 6, 4}, kMagenta).empty());
 }
 
 TEST(FormGeometry, RegionParts)

@@ -219,7 +219,7 @@ TEST_F(FormSkin, AFormIsSkinnedOnActivationAndKeepsItsClientArea)
     Activate(form.Handle());
     TWinSkinForm* skin = Skin(form.Handle());
     ASSERT_NE(skin, nullptr);
-    EXPECT_EQ(skin->State(), fsSetUp);
+    EXPECT_EQ(skin->State(), FormState::SetUp);
     // The shipped skin's borders: 8-pixel side images and a 60-pixel title image, two frames each.
     EXPECT_EQ(skin->Metrics(), (FrameMetrics{4, 30, 4, 4, 0}));
     EXPECT_EQ(skin->Border(), bkFixed);
@@ -356,7 +356,7 @@ TEST_F(FormSkin, AHoveredCaptionButtonNamesItself)
     ::PostMessageA(window.get(), WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(at.x, at.y));
     Pump(100);
     EXPECT_EQ(skin->Hot(), close);
-    EXPECT_EQ(close->state, 3);
+    EXPECT_EQ(close->state, NcState::Hover);
     EXPECT_EQ(skin->ShownHint(), "");  // not at once: after twice the hint pause
     EXPECT_TRUE(PumpUntil([&] { return skin->ShownHint() == "Close"; }));
     ::SetCursorPos(r.left + 150, r.top + 120);

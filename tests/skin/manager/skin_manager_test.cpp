@@ -36,8 +36,8 @@ public:
     }
     HWND Handle() const override { return window_; }
     TSkinData& SkinData() const override { return data_; }
-    int State() const override { return state_; }
-    void SetState(int state) override { state_ = state; }
+    FormState State() const override { return state_; }
+    void SetState(FormState state) override { state_ = state; }
     bool IsMdiChild() const override { return false; }
     void Unskin() override
     {
@@ -61,7 +61,7 @@ private:
         if (message == kMsgFinishAttach && wParam == 0 && lParam == kFinishAttachLParam)
             form->log_.push_back("finish " + Hex(window));
         if (message == WM_NCDESTROY) {
-            form->state_ = kFormStateDestroyed;
+            form->state_ = FormState::Destroyed;
             form->subclassed_ = false;
             aw::subclass::Remove(window, &RecordingForm::Proc, 1);
         }
@@ -71,7 +71,7 @@ private:
     HWND window_;
     TSkinData& data_;
     Log& log_;
-    int state_ = 0;
+    FormState state_ = FormState::Created;
     bool subclassed_ = true;
 };
 

@@ -15,9 +15,9 @@ using test::MakeBmp;
 
 constexpr std::uint32_t kMagenta = 0xFF00FF;
 
-DibImage Decode(const Bytes& file)
+PixelImage Decode(const Bytes& file)
 {
-    DibImage image;
+    PixelImage image;
     EXPECT_TRUE(DecodeBmp(file.data(), file.size(), image));
     return image;
 }
@@ -26,22 +26,22 @@ TEST(BmpImage, DecodesEightBitPalettisedBottomUp)
 {
     // 3x2, rows stored bottom row first, each padded to 4 bytes.
     const Bytes rows = {2, 1, 0, 0, /* bottom */ 0, 1, 2, 0 /* top */};
-    const DibImage image = Decode(MakeBmp(3, 2, 8, {kMagenta, 0x102030, 0xFFFFFF}, rows));
+    const PixelImage image = Decode(MakeBmp(3, 2, 8, {kMagenta, 0x102030, 0xFFFFFF}, rows));
     ASSERT_EQ(image.width, 3);
     ASSERT_EQ(image.height, 2);
-    EXPECT_EQ(image.Pixel(0, 0), kMagenta);
-    EXPECT_EQ(image.Pixel(1, 0), 0x102030u);
-    EXPECT_EQ(image.Pixel(2, 0), 0xFFFFFFu);
-    EXPECT_EQ(image.Pixel(0, 1), 0xFFFFFFu);
-    EXPECT_EQ(image.Pixel(2, 1), kMagenta);
+    EXPECT_EQ(image.PixelAt(0, 0), kMagenta);
+    EXPECT_EQ(image.PixelAt(1, 0), 0x102030u);
+    EXPECT_EQ(image.PixelAt(2, 0), 0xFFFFFFu);
+    EXPECT_EQ(image.PixelAt(0, 1), 0xFFFFFFu);
+    EXPECT_EQ(image.PixelAt(2, 1), kMagenta);
 }
 
 TEST(BmpImage, IndexBeyondAShortPaletteIsBlack)
 {
     const Bytes rows = {0, 5, 0, 0};
-    const DibImage image = Decode(MakeBmp(2, 1, 8, {0x123456}, rows));
-    EXPECT_EQ(image.Pixel(0, 0), 0x123456u);
-    EXPECT_EQ(image.Pixel(1, 0), 0u);
+    const PixelImage image = Decode(MakeBmp(2, 1, 8, {0x123456}, rows));
+    EXPECT_EQ(image.PixelAt(0, 0), 0x123456u);
+    EXPECT_EQ(image.PixelAt(1, 0), 0u);
 }
 
 TEST(BmpImage, DecodesTwentyFourBitTopDownWithRowPadding)
@@ -49,40 +49,40 @@ TEST(BmpImage, DecodesTwentyFourBitTopDownWithRowPadding)
     // 2x2 top-down; each row is 6 bytes of B,G,R plus 2 bytes of padding.
     const Bytes rows = {0x01, 0x02, 0x03, 0xFF, 0x00, 0xFF, 0xEE, 0xEE,
                         0x10, 0x20, 0x30, 0x00, 0x00, 0x00, 0xEE, 0xEE};
-    const DibImage image = Decode(MakeBmp(2, -2, 24, {}, rows));
+    const PixelImage image = Decode(MakeBmp(2, -2, 24, {}, rows));
     ASSERT_EQ(image.height, 2);
-    EXPECT_EQ(image.Pixel(0, 0), 0x030201u);
-    EXPECT_EQ(image.Pixel(1, 0), kMagenta);
-    EXPECT_EQ(image.Pixel(0, 1), 0x302010u);
-    EXPECT_EQ(image.Pixel(1, 1), 0u);
+    EXPECT_EQ(image.PixelAt(0, 0), 0x030201u);
+    EXPECT_EQ(image.PixelAt(1, 0), kMagenta);
+    EXPECT_EQ(image.PixelAt(0, 1), 0x302010u);
+    EXPECT_EQ(image.PixelAt(1, 1), 0u);
 }
 
 TEST(BmpImage, DecodesOneAndFourBitPixels)
 {
-    const DibImage mono = Decode(MakeBmp(10, 1, 1, {0x000000, 0xFFFFFF}, {0xA5, 0x40, 0, 0}));
+    const PixelImage mono = Decode(MakeBmp(10, 1, 1, {0x000000, 0xFFFFFF}, {0xA5, 0x40, 0, 0}));
     const std::uint32_t expected[10] = {1, 0, 1, 0, 0, 1, 0, 1, 0, 1};
     for (int x = 0; x < 10; ++x)
-        EXPECT_EQ(mono.Pixel(x, 0), expected[x] ? 0xFFFFFFu : 0u) << x;
+        EXPECT_EQ(mono.PixelAt(x, 0), expected[x] ? 0xFFFFFFu : 0u) << x;
 
-    const DibImage nibbles = Decode(MakeBmp(3, 1, 4, {0x000001, 0x000002, 0x000003}, {0x12, 0x00, 0, 0}));
-    EXPECT_EQ(nibbles.Pixel(0, 0), 0x000002u);
-    EXPECT_EQ(nibbles.Pixel(1, 0), 0x000003u);
-    EXPECT_EQ(nibbles.Pixel(2, 0), 0x000001u);
+    const PixelImage nibbles = Decode(MakeBmp(3, 1, 4, {0x000001, 0x000002, 0x000003}, {0x12, 0x00, 0, 0}));
+    EXPECT_EQ(nibbles.PixelAt(0, 0), 0x000002u);
+    EXPECT_EQ(nibbles.PixelAt(1, 0), 0x000003u);
+    EXPECT_EQ(nibbles.PixelAt(2, 0), 0x000001u);
 }
 
 TEST(BmpImage, DecodesSixteenAndThirtyTwoBitPixels)
 {
     // 5-5-5: pure red 0x7C00, pure blue 0x001F.
-    const DibImage rgb555 = Decode(MakeBmp(2, 1, 16, {}, {0x00, 0x7C, 0x1F, 0x00}));
-    EXPECT_EQ(rgb555.Pixel(0, 0), 0xFF0000u);
-    EXPECT_EQ(rgb555.Pixel(1, 0), 0x0000FFu);
+    const PixelImage rgb555 = Decode(MakeBmp(2, 1, 16, {}, {0x00, 0x7C, 0x1F, 0x00}));
+    EXPECT_EQ(rgb555.PixelAt(0, 0), 0xFF0000u);
+    EXPECT_EQ(rgb555.PixelAt(1, 0), 0x0000FFu);
     // 5-6-5 bit fields: pure green 0x07E0.
-    const DibImage rgb565 = Decode(MakeBmp(2, 1, 16, {}, {0xE0, 0x07, 0x00, 0x00}, 3, {0xF800, 0x07E0, 0x001F}));
-    EXPECT_EQ(rgb565.Pixel(0, 0), 0x00FF00u);
-    EXPECT_EQ(rgb565.Pixel(1, 0), 0u);
+    const PixelImage rgb565 = Decode(MakeBmp(2, 1, 16, {}, {0xE0, 0x07, 0x00, 0x00}, 3, {0xF800, 0x07E0, 0x001F}));
+    EXPECT_EQ(rgb565.PixelAt(0, 0), 0x00FF00u);
+    EXPECT_EQ(rgb565.PixelAt(1, 0), 0u);
     // 32-bit B,G,R,X: the fourth byte is dropped.
-    const DibImage rgb32 = Decode(MakeBmp(1, 1, 32, {}, {0x33, 0x22, 0x11, 0x99}));
-    EXPECT_EQ(rgb32.Pixel(0, 0), 0x112233u);
+    const PixelImage rgb32 = Decode(MakeBmp(1, 1, 32, {}, {0x33, 0x22, 0x11, 0x99}));
+    EXPECT_EQ(rgb32.PixelAt(0, 0), 0x112233u);
 }
 
 TEST(BmpImage, DecodesTheCoreHeaderWithThreeBytePalette)
@@ -99,9 +99,9 @@ TEST(BmpImage, DecodesTheCoreHeaderWithThreeBytePalette)
     test::PutInt16(file, 1);
     file.insert(file.end(), {0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00});   // red, blue
     file.insert(file.end(), {0x40, 0, 0, 0});
-    const DibImage image = Decode(file);
-    EXPECT_EQ(image.Pixel(0, 0), 0xFF0000u);
-    EXPECT_EQ(image.Pixel(1, 0), 0x0000FFu);
+    const PixelImage image = Decode(file);
+    EXPECT_EQ(image.PixelAt(0, 0), 0xFF0000u);
+    EXPECT_EQ(image.PixelAt(1, 0), 0x0000FFu);
 }
 
 TEST(BmpImage, RefusesDamagedOrUnsupportedFiles)
@@ -132,8 +132,9 @@ TEST(BmpImage, RefusesDamagedOrUnsupportedFiles)
     cases.push_back({"header size past the file", hugeHeader});
 
     for (const Case& c : cases) {
-        DibImage image;
+        PixelImage image;
         image.width = 5;
+        image.height = 1;
         image.pixels.assign(5, 1);
         EXPECT_FALSE(DecodeBmp(c.file.data(), c.file.size(), image)) << c.what;
         EXPECT_TRUE(image.Empty()) << c.what;
@@ -179,9 +180,9 @@ protected:
     }
 
     // Starts from a non-empty bitmap so that emptying it shows.
-    DibImage Load(std::string_view value)
+    PixelImage Load(std::string_view value)
     {
-        DibImage bitmap;
+        PixelImage bitmap;
         bitmap.width = bitmap.height = 1;
         bitmap.pixels = {7};
         LoadEntryBitmap(bitmap, value, reader, scratch);
@@ -195,10 +196,10 @@ protected:
 TEST_F(LoadEntryBitmapTest, LoadsANamedBitmapEntryInAnyPathOrLetterCase)
 {
     for (const char* value : {"buttons.bmp", "BUTTONS.bmp", "c:\\old\\skin\\Buttons.bmp"}) {
-        const DibImage bitmap = Load(value);
+        const PixelImage bitmap = Load(value);
         ASSERT_EQ(bitmap.width, 2) << value;
-        EXPECT_EQ(bitmap.Pixel(0, 0), kMagenta) << value;
-        EXPECT_EQ(bitmap.Pixel(1, 0), 0xFF0000u) << value;
+        EXPECT_EQ(bitmap.PixelAt(0, 0), kMagenta) << value;
+        EXPECT_EQ(bitmap.PixelAt(1, 0), 0xFF0000u) << value;
     }
 }
 

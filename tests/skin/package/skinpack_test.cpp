@@ -79,16 +79,16 @@ TEST(SkinPack, PackedSkinReadsBackThroughTheSkinStreamProperty)
     EXPECT_EQ(ini.ReadInteger("buttons", "leftwidth", 0), 3);
     EXPECT_EQ(ini.ReadInteger("Buttons", "RightWidth", 0), 3);
 
-    DibImage buttons;
+    PixelImage buttons;
     ASSERT_TRUE(LoadEntryBitmap(buttons, ini.ReadString("Buttons", "Bitmap", ""), reader, scratch));
     ASSERT_EQ(buttons.width, 4);
-    EXPECT_EQ(buttons.Pixel(0, 0), 0xFF00FFu);
-    EXPECT_EQ(buttons.Pixel(2, 1), 0xC0C0C0u);
-    DibImage frame;
+    EXPECT_EQ(buttons.PixelAt(0, 0), 0xFF00FFu);
+    EXPECT_EQ(buttons.PixelAt(2, 1), 0xC0C0C0u);
+    PixelImage frame;
     ASSERT_TRUE(LoadEntryBitmap(frame, ini.ReadString("Personality", "Left", ""), reader, scratch));
     // Bottom-up: the first stored row (red first) is the bottom one.
-    EXPECT_EQ(frame.Pixel(0, 0), 0x0000FFu);
-    EXPECT_EQ(frame.Pixel(0, 1), 0xFF0000u);
+    EXPECT_EQ(frame.PixelAt(0, 0), 0x0000FFu);
+    EXPECT_EQ(frame.PixelAt(0, 1), 0xFF0000u);
 }
 
 TEST(SkinPack, SameInputsGiveTheSameBytes)
