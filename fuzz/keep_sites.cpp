@@ -1,10 +1,12 @@
-// Feeds arbitrary bytes through the keep list's reader, the site-name rules and every parser
-// of the origins of browsers' site storage. Beyond memory errors it checks what the cleaning
-// relies on: a list that is not usable keeps nothing and decides nothing, every kept name is
+// Feeds arbitrary bytes through the keep list's reader, the site-name rules, every parser of the
+// origins of browsers' site storage and the reader of Internet Explorer's cookie files. Beyond
+// memory errors it checks what the cleaning relies on: a list that is not usable keeps nothing and decides nothing, every kept name is
 // canonical and survives being written and read again, and an origin's host is canonical.
+#include "cleaner/ie_cookie_file.h"
 #include "cleaner/keep_list.h"
 #include "cleaner/site_domain.h"
 #include "cleaner/site_origins.h"
+#include "cleaner/site_stores.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -75,5 +77,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const aw::LocalStorageKey key = aw::ClassifyLocalStorageKey(text);
     if (key.Kind == aw::LocalStorageKeyKind::SiteEntry || key.Kind == aw::LocalStorageKeyKind::SiteMetadata)
         CheckOrigin(key.Origin);
+
+    // Internet Explorer's cookie files: a file read whole names a host in every record, and a
+    // file not read whole stays, whatever the list.
+    const aw::IeCookieFile cookies = aw::ParseIeCookieFile(text);
+    Check(!cookies.Whole || !cookies.Hosts.empty());
+    for (const std::string& cookieHost : cookies.Hosts)
+        Check(!cookieHost.empty() && cookieHost.find('/') == std::string::npos);
+    if (!cookies.Whole)
+        Check(aw::KeepsIeCookieFile(text, aw::KeepList()));
     return 0;
 }

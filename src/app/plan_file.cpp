@@ -36,6 +36,9 @@ std::string PlanCsv(const CleanPlan& plan)
         AppendField(text, category.Category);
         text += ',';
         text += PlanKindName(entry.Kind);
+        // A database cleaned in place says how many of its rows go.
+        if (entry.Kind == PlanKind::Rows)
+            text += ':' + std::to_string(entry.Rows);
         text += ',';
         AppendField(text, entry.Path);
         text += ',';

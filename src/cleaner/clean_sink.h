@@ -3,7 +3,9 @@
 // entry itself; the sink either removes it (a Clean) or writes it down (a preview), so that
 // both follow exactly the same decisions.
 #include "cleaner/clean_counters.h"
+#include "cleaner/database_clean.h"
 #include "cleaner/file_removal.h"
+#include "cleaner/keep_list.h"
 
 #include <windows.h>
 
@@ -35,6 +37,16 @@ public:
     virtual bool removeValue(HKEY root, const std::string& valuePath) = 0;
     virtual void cleanDatabase(DatabaseClean clean, const std::string& path, CleanCounters& counters) = 0;
     virtual void runSystemAction(SystemAction action, HWND owner) = 0;
+
+    // With sites to keep: a database of every site's cookies or storage, cleaned of the rows of
+    // the sites not kept. The rows removed; -1 when it was left whole.
+    virtual std::int64_t cleanSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep,
+                                           CleanCounters& counters) = 0;
+    // Chromium's Local Storage database (the "leveldb" folder), cleaned of the entries of the
+    // sites not kept. The entries removed; -1 when it was left whole.
+    virtual std::int64_t cleanLocalStorage(const std::string& folder, const KeepList& keep, CleanCounters& counters) = 0;
+    // A kept site's storage, or a store left whole because a kept site's data may be in it.
+    virtual void keepSiteStorage(const std::string& path) = 0;
 };
 
 // What a run has got through so far, written by the worker and read by the window while it
@@ -58,6 +70,10 @@ public:
     bool removeValue(HKEY root, const std::string& valuePath) override;
     void cleanDatabase(DatabaseClean clean, const std::string& path, CleanCounters& counters) override;
     void runSystemAction(SystemAction action, HWND owner) override;
+    std::int64_t cleanSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep,
+                                   CleanCounters& counters) override;
+    std::int64_t cleanLocalStorage(const std::string& folder, const KeepList& keep, CleanCounters& counters) override;
+    void keepSiteStorage(const std::string&) override {}
 
 private:
     CleanProgress* progress_;

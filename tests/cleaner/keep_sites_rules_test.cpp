@@ -1,9 +1,11 @@
 // The rules of the sites to keep: what a typed or stored site becomes, which hosts a kept site
 // covers, Keep.ini as a user or a hostile program may write it, and whose data each form of
 // site storage a browser writes is.
+#include "cleaner/ie_cookie_file.h"
 #include "cleaner/keep_list.h"
 #include "cleaner/site_domain.h"
 #include "cleaner/site_origins.h"
+#include "cleaner/site_stores.h"
 
 #include <gtest/gtest.h>
 
@@ -298,6 +300,63 @@ TEST(SiteOrigins, FirefoxFolderNamesAndOriginKeys)
     for (const char* bad : {"moc.elpmaxe", "moc.elpmaxe:https:443", "moc.elpmaxe.:https:x", "moc elpmaxe.:https:443",
                             ":443", ".:443"})
         EXPECT_FALSE(OriginOfWebappsstoreKey(bad)) << bad;
+}
+
+// A row of the location table is a site store by where it points, whichever browser's it is.
+TEST(SiteStores, TheStoresOfManySitesAreToldByTheirLocation)
+{
+    EXPECT_EQ(SiteStore::ChromiumCookies, SiteStoreOf(ActionKind::Database, "C:\\u\\Edge\\User Data\\\\Default\\Network\\Cookies"));
+    EXPECT_EQ(SiteStore::ChromiumCookies, SiteStoreOf(ActionKind::Database, "C:\\u\\Opera Stable\\Cookies"));
+    EXPECT_EQ(SiteStore::FirefoxCookies, SiteStoreOf(ActionKind::Database, "C:\\p\\x.default\\cookies.sqlite"));
+    EXPECT_EQ(SiteStore::Webappsstore, SiteStoreOf(ActionKind::Database, "C:\\p\\x.default\\webappsstore.sqlite"));
+    EXPECT_EQ(SiteStore::ChromiumLocalStorage, SiteStoreOf(ActionKind::Tree, "C:\\d\\Default\\\\Local Storage\\"));
+    EXPECT_EQ(SiteStore::FirefoxOrigins, SiteStoreOf(ActionKind::Tree, "C:\\p\\x.default\\storage\\default\\"));
+    EXPECT_EQ(SiteStore::KeptWhole, SiteStoreOf(ActionKind::Tree, "C:\\d\\Default\\Service Worker\\"));
+    EXPECT_EQ(SiteStore::IeCookieFiles, SiteStoreOf(ActionKind::Tree, "C:\\u\\Microsoft\\Windows\\Cookies\\"));
+    // Not the stores themselves: a cookie database's journal, Safari's cookie files (one file
+    // for every site), the session's storage, and a database named like a folder store.
+    EXPECT_EQ(SiteStore::None, SiteStoreOf(ActionKind::Database, "C:\\d\\Default\\Network\\Cookies-journal"));
+    EXPECT_EQ(SiteStore::None, SiteStoreOf(ActionKind::Files, "C:\\u\\Apple Computer\\Safari\\Cookies\\"));
+    EXPECT_EQ(SiteStore::None, SiteStoreOf(ActionKind::Tree, "C:\\d\\Default\\Session Storage\\"));
+    EXPECT_EQ(SiteStore::None, SiteStoreOf(ActionKind::Database, "C:\\d\\Default\\IndexedDB"));
+    EXPECT_EQ(SiteStore::None, SiteStoreOf(ActionKind::Database, "C:\\d\\Default\\NotCookies"));
+}
+
+TEST(SiteStores, AnOriginFolderStaysWhenItsSiteIsKeptOrItsOwnerUnknown)
+{
+    KeepList keep;
+    ASSERT_EQ(KeepList::AddResult::Added, keep.Add("example.org"));
+    EXPECT_TRUE(KeepsOriginEntry(SiteStore::ChromiumIndexedDb, "https_www.example.org_0.indexeddb.leveldb", keep));
+    EXPECT_FALSE(KeepsOriginEntry(SiteStore::ChromiumIndexedDb, "https_badexample.org_0.indexeddb.leveldb", keep));
+    EXPECT_TRUE(KeepsOriginEntry(SiteStore::FirefoxOrigins, "https+++example.org^userContextId=2", keep));
+    EXPECT_FALSE(KeepsOriginEntry(SiteStore::FirefoxOrigins, "http+++127.0.0.1+8417", keep));
+    EXPECT_TRUE(KeepsOriginEntry(SiteStore::FirefoxOrigins, "something-newer", keep));
+    EXPECT_FALSE(KeepsOriginEntry(SiteStore::ChromiumCookies, "https_example.org_0", keep));
+}
+
+// Records as Internet Explorer writes them: LF-ended lines, each record closed by "*".
+TEST(IeCookieFiles, AFileStaysWhenOneOfItsCookiesIsAKeptSites)
+{
+    const std::string record1 = "SID\nabc\nmail.example.org/\n1536\n2821312768\n31100559\n3349876480\n31060001\n*\n";
+    const std::string record2 = "pref\n1\nads.other.test/path/\n9728\n1\n2\n3\n4\n*\n";
+    const IeCookieFile both = ParseIeCookieFile(record1 + record2);
+    EXPECT_TRUE(both.Whole);
+    EXPECT_EQ((std::vector<std::string>{"mail.example.org", "ads.other.test"}), both.Hosts);
+    EXPECT_TRUE(ParseIeCookieFile("a\r\nb\r\nhost.test/\r\n0\r\n1\r\n2\r\n3\r\n4\r\n*\r\n").Whole);
+
+    KeepList keep;
+    ASSERT_EQ(KeepList::AddResult::Added, keep.Add("example.org"));
+    EXPECT_TRUE(KeepsIeCookieFile(record2 + record1, keep));
+    EXPECT_FALSE(KeepsIeCookieFile(record2, keep));
+    // Whose a damaged file is cannot be told: it stays. A truncated record, a missing "*", a
+    // time that is no number, no host, an empty file and one too large to be a cookie file.
+    for (const std::string& damaged :
+         {record2 + "x\ny\n", record2.substr(0, record2.size() - 2) + "#\n",
+          std::string("a\nb\nother.test/\n1\nz\n2\n3\n4\n*\n"), std::string("a\nb\n/path\n1\n1\n2\n3\n4\n*\n"),
+          std::string(), std::string(kMaxIeCookieFileBytes + 1, '\n')}) {
+        EXPECT_FALSE(ParseIeCookieFile(damaged).Whole) << damaged.substr(0, 40);
+        EXPECT_TRUE(KeepsIeCookieFile(damaged, keep));
+    }
 }
 
 } // namespace

@@ -1,0 +1,38 @@
+#pragma once
+// Which rows of the location table hold the cookies or the site data of many sites, and so are
+// cleaned around the kept sites instead of being deleted whole when the keep list is not empty.
+// Pure: decided from the row's kind, base folder and location text.
+#include "cleaner/keep_list.h"
+#include "cleaner/location_table.h"
+
+#include <string_view>
+
+namespace aw {
+
+enum class SiteStore {
+    None,                 // not site data: deleted as always
+    ChromiumCookies,      // "Network\Cookies" and the older "Cookies": a SQLite database
+    FirefoxCookies,       // "cookies.sqlite"
+    Webappsstore,         // Firefox's "webappsstore.sqlite"
+    ChromiumLocalStorage, // "Local Storage\": one LevelDB database for every site ("leveldb")
+    ChromiumIndexedDb,    // "IndexedDB\": a folder per origin
+    FirefoxOrigins,       // "storage\default\" and "storage\temporary\": a folder per origin
+    KeptWhole,            // "File System\" and "Service Worker\": every site's data tied
+                          // together by one index; with a keep list the folder stays as it is
+    IeCookieFiles,        // Internet Explorer's "Cookies\": a text file per site
+};
+
+// The store a row's location is. Only the kinds that delete (Database, Tree) are site stores.
+SiteStore SiteStoreOf(ActionKind kind, std::string_view location);
+
+// Whether an entry directly in a per-origin store's folder stays: the folder of a kept site, or
+// one whose name gives no origin this program reads (it may be a kept site's, in a form a
+// newer browser writes). Only for ChromiumIndexedDb and FirefoxOrigins; false for every other
+// store.
+bool KeepsOriginEntry(SiteStore store, std::string_view entryName, const KeepList& keep);
+
+// Whether an Internet Explorer cookie file stays: one of its cookies is a kept site's, or it is not
+// a whole cookie file (ParseIeCookieFile), so that whose it is cannot be told.
+bool KeepsIeCookieFile(std::string_view fileText, const KeepList& keep);
+
+} // namespace aw
