@@ -5,6 +5,9 @@
 #include "platform/folder_services.h"
 #include "platform/handle.h"
 
+#include <shlobj.h>
+#include <sqlite3.h>
+
 #include <algorithm>
 
 namespace aw::test {
@@ -200,6 +203,95 @@ TEST_F(Program, PreviewWritesThePlanOfTheCleanAndDeletesNothing)
         }
     }
     EXPECT_EQ(seen, traces.size());
+}
+
+// A cookie database as a Chromium browser keeps it, in a profile of its own.
+struct ChromiumCookies {
+    std::string Profile;
+    std::string Database;
+    ChromiumCookies()
+        : Profile(GetSpecialFolder(kCsidlLocalAppData) + "\\Google\\Chrome\\User Data\\Keep Test"),
+          Database(Profile + "\\Network\\Cookies")
+    {
+        SHCreateDirectoryExA(nullptr, (Profile + "\\Network").c_str(), nullptr);
+        WriteTextFile(Profile + "\\Preferences", "{}");
+    }
+    ~ChromiumCookies()
+    {
+        for (const char* name : {"\\Network\\Cookies", "\\Network\\Cookies-journal", "\\Preferences"})
+            DeleteFileA((Profile + name).c_str());
+        RemoveDirectoryA((Profile + "\\Network").c_str());
+        RemoveDirectoryA(Profile.c_str());
+    }
+    bool Exec(const std::string& sql) const
+    {
+        sqlite3* db = nullptr;
+        const bool ok = sqlite3_open(Database.c_str(), &db) == SQLITE_OK &&
+                        sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+        sqlite3_close(db);
+        return ok;
+    }
+    std::string Rows(const char* sql) const
+    {
+        std::string rows;
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(Database.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
+            sqlite3_exec(db, sql, [](void* out, int n, char** values, char**) {
+                for (int i = 0; i < n; ++i)
+                    *static_cast<std::string*>(out) += std::string(values[i] ? values[i] : "") + (i + 1 < n ? "|" : "\n");
+                return 0;
+            }, &rows, nullptr);
+        sqlite3_close(db);
+        return rows;
+    }
+    std::int64_t Size() const
+    {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        return GetFileAttributesExA(Database.c_str(), GetFileExInfoStandard, &data) ? data.nFileSizeLow : -1;
+    }
+};
+
+// With Keep.ini beside the program, -preview lists the cookie database as cleaned in place with
+// the rows it loses and the bytes it will shrink by, and the -clean that follows removes exactly
+// those rows, keeps the kept site's as they were and shrinks the file by what was said.
+TEST_F(Program, APreviewWithAKeepListSaysWhatEachCookieDatabaseLosesAndTheCleanDoesIt)
+{
+    WriteTextFile(ExeFolderFile("Keep.ini"), "[Sites]\r\nkept.test\r\n");
+    WriteTextFile(ExeFolderFile("Traces.ini"), "[Google Chrome]\r\nCookies=True\r\n");
+    ChromiumCookies cookies;
+    std::string fill = "CREATE TABLE cookies (host_key TEXT NOT NULL, name TEXT NOT NULL, value TEXT NOT NULL);"
+                       "INSERT INTO cookies VALUES ('kept.test', 'a', 'one'), ('.kept.test', 'b', 'two'),"
+                       " ('mail.kept.test', 'c', 'three');";
+    for (int i = 0; i < 6; ++i)
+        fill += "INSERT INTO cookies VALUES ('ads" + std::to_string(i) + ".gone.test', 'x', hex(randomblob(3000)));";
+    ASSERT_TRUE(cookies.Exec(fill));
+    const char* keptRows = "SELECT host_key, name, value FROM cookies WHERE host_key LIKE '%kept.test' ORDER BY name";
+    const std::string keptBefore = cookies.Rows(keptRows);
+    const std::int64_t sizeBefore = cookies.Size();
+    const std::string planFile = ExeFolderFile("keep-plan.csv");
+
+    EXPECT_EQ(RunToEnd("-preview \"" + planFile + "\""), 0u);
+    const auto rows = ParseCsv(ReadTextFile(planFile));
+    RemoveFile(planFile);
+    EXPECT_EQ(cookies.Size(), sizeBefore);
+    std::int64_t said = -1;
+    for (const auto& row : rows)
+        if (row.size() == 5 && row[3] == cookies.Database) {
+            EXPECT_EQ(row[2], "rows:6");
+            said = std::stoll(row[4]);
+        }
+    ASSERT_GT(said, 6 * 3000);
+
+    EXPECT_EQ(RunToEnd("-clean"), 0u);
+    EXPECT_EQ(cookies.Rows(keptRows), keptBefore);
+    EXPECT_EQ(cookies.Rows("SELECT count(*) FROM cookies"), "3\n");
+    EXPECT_EQ(sizeBefore - cookies.Size(), said);
+    EXPECT_EQ(cookies.Rows("PRAGMA integrity_check"), "ok\n");
+
+    // An empty list: the database goes whole, as without Keep.ini.
+    WriteTextFile(ExeFolderFile("Keep.ini"), "; nothing kept\r\n[Sites]\r\n");
+    EXPECT_EQ(RunToEnd("-clean"), 0u);
+    EXPECT_FALSE(FileThere(cookies.Database));
 }
 
 TEST(PlanFile, QuotesWhatNeedsQuotingAndRoundTrips)
