@@ -44,7 +44,7 @@ bool CleanAroundKeptSites(const TraceAction& action, const std::string& location
 {
     if (request.KeptSites.empty() && !request.KeepAllSites)
         return false;
-    const SiteStore store = SiteStoreOf(action.Kind, location);
+    const SiteStore store = SiteStoreOf(action.Kind, action.Base, location);
     if (store == SiteStore::None)
         return false;
     CleanSink& sink = SinkOf(request);

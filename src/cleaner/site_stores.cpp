@@ -17,7 +17,7 @@ struct SiteStoreRow {
     SiteStore Store;
 };
 
-constexpr std::array<SiteStoreRow, 11> kSiteStores = {{
+constexpr std::array<SiteStoreRow, 10> kSiteStores = {{
     {ActionKind::Database, "\\network\\cookies", SiteStore::ChromiumCookies},
     {ActionKind::Database, "\\cookies", SiteStore::ChromiumCookies},
     {ActionKind::Database, "\\cookies.sqlite", SiteStore::FirefoxCookies},
@@ -28,7 +28,6 @@ constexpr std::array<SiteStoreRow, 11> kSiteStores = {{
     {ActionKind::Tree, "\\storage\\temporary", SiteStore::FirefoxOrigins},
     {ActionKind::Tree, "\\file system", SiteStore::KeptWhole},
     {ActionKind::Tree, "\\service worker", SiteStore::KeptWhole},
-    {ActionKind::Tree, "\\cookies", SiteStore::IeCookieFiles},
 }};
 
 bool EndsWith(std::string_view text, std::string_view ending)
@@ -38,8 +37,10 @@ bool EndsWith(std::string_view text, std::string_view ending)
 
 } // namespace
 
-SiteStore SiteStoreOf(ActionKind kind, std::string_view location)
+SiteStore SiteStoreOf(ActionKind kind, BaseFolder base, std::string_view location)
 {
+    if (kind == ActionKind::Tree && base == BaseFolder::InternetCookies)
+        return SiteStore::IeCookieFiles;
     std::string text = AsciiLower(location);
     while (!text.empty() && (text.back() == '\\' || text.back() == '/'))
         text.pop_back();

@@ -22,8 +22,10 @@ enum class SiteStore {
     IeCookieFiles,        // Internet Explorer's "Cookies\": a text file per site
 };
 
-// The store a row's location is. Only the kinds that delete (Database, Tree) are site stores.
-SiteStore SiteStoreOf(ActionKind kind, std::string_view location);
+// The store a row's location is. Only the kinds that delete (Database, Tree) are site stores;
+// Internet Explorer's cookie files are told by their base folder (the system's cookie folder,
+// whatever its name), the others by the location's last names.
+SiteStore SiteStoreOf(ActionKind kind, BaseFolder base, std::string_view location);
 
 // Whether an entry directly in a per-origin store's folder stays: the folder of a kept site, or
 // one whose name gives no origin this program reads (it may be a kept site's, in a form a

@@ -2,6 +2,7 @@
 
 #include "customloc/locations_editor.h"
 #include "settings/autostart.h"
+#include "settings/cookies_page.h"
 
 #include <stdexcept>
 
@@ -50,6 +51,8 @@ SettingsForm::SettingsForm() : ui::Form("Form2", "TForm2", 577, 397)
     font_ = TahomaFont();
 }
 
+SettingsForm::~SettingsForm() = default;
+
 void SettingsForm::AddOption(ui::WinControl& page, OptionId option, int left, int top, const char* caption,
                              bool checked)
 {
@@ -78,6 +81,7 @@ void SettingsForm::FormCreate()
         &PageControl1->AddPage("TabSheet3", "  Cleaning  "),
         &PageControl1->AddPage("TabSheet2", "  Schedule  "),
         &PageControl1->AddPage("TabSheet4", "  Advanced  "),
+        &PageControl1->AddPage("TabSheet5", "  Cookies  "),
     };
     for (const OptionLayout& option : kOptions)
         AddOption(*pages[option.Page], option.Option, option.Left, option.Top, option.Caption, option.Checked);
@@ -94,6 +98,12 @@ void SettingsForm::FormCreate()
         CheckBox3Click(Option(OptionId::CleanWhenWindowsStarts));
     };
     Option(OptionId::StartWithWindows).OnClick = [this] { CheckBox10Click(Option(OptionId::StartWithWindows)); };
+
+    cookies_ = std::make_unique<CookiesPage>(*pages[4]);
+    PageControl1->OnChange = [this](int index) {
+        if (index == 4)
+            cookies_->Show();
+    };
 
     PageControl1->SetActivePageIndex(0);
 }

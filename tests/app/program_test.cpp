@@ -9,6 +9,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <map>
 
 namespace aw::test {
 namespace {
@@ -257,8 +258,14 @@ struct ChromiumCookies {
 TEST_F(Program, APreviewWithAKeepListSaysWhatEachCookieDatabaseLosesAndTheCleanDoesIt)
 {
     WriteTextFile(ExeFolderFile("Keep.ini"), "[Sites]\r\nkept.test\r\n");
-    WriteTextFile(ExeFolderFile("Traces.ini"), "[Google Chrome]\r\nCookies=True\r\n");
+    WriteTextFile(ExeFolderFile("Traces.ini"), "[Google Chrome]\r\nCookies=True\r\n[Internet Explorer]\r\nCookies=True\r\n");
     ChromiumCookies cookies;
+    // Internet Explorer's cookie files, one a site.
+    const std::string ieFolder = GetSpecialFolder(kCsidlCookies);
+    SHCreateDirectoryExA(nullptr, ieFolder.c_str(), nullptr);
+    const std::string ieKept = ieFolder + "\\user@kept[1].txt", ieGone = ieFolder + "\\user@gone[1].txt";
+    WriteTextFile(ieKept, "SID\n1\nwww.kept.test/\n1536\n1\n2\n3\n4\n*\n");
+    WriteTextFile(ieGone, "ad\n1\nads.gone.test/\n1536\n1\n2\n3\n4\n*\n");
     std::string fill = "CREATE TABLE cookies (host_key TEXT NOT NULL, name TEXT NOT NULL, value TEXT NOT NULL);"
                        "INSERT INTO cookies VALUES ('kept.test', 'a', 'one'), ('.kept.test', 'b', 'two'),"
                        " ('mail.kept.test', 'c', 'three');";
@@ -275,11 +282,16 @@ TEST_F(Program, APreviewWithAKeepListSaysWhatEachCookieDatabaseLosesAndTheCleanD
     RemoveFile(planFile);
     EXPECT_EQ(cookies.Size(), sizeBefore);
     std::int64_t said = -1;
+    std::map<std::string, std::string> kinds; // path -> kind
     for (const auto& row : rows)
-        if (row.size() == 5 && row[3] == cookies.Database) {
-            EXPECT_EQ(row[2], "rows:6");
-            said = std::stoll(row[4]);
+        if (row.size() == 5) {
+            kinds[row[3]] = row[2];
+            if (row[3] == cookies.Database)
+                said = std::stoll(row[4]);
         }
+    EXPECT_EQ(kinds[cookies.Database], "rows:6");
+    EXPECT_EQ(kinds[ieKept], "kept");
+    EXPECT_EQ(kinds[ieGone], "file");
     ASSERT_GT(said, 6 * 3000);
 
     EXPECT_EQ(RunToEnd("-clean"), 0u);
@@ -287,11 +299,14 @@ TEST_F(Program, APreviewWithAKeepListSaysWhatEachCookieDatabaseLosesAndTheCleanD
     EXPECT_EQ(cookies.Rows("SELECT count(*) FROM cookies"), "3\n");
     EXPECT_EQ(sizeBefore - cookies.Size(), said);
     EXPECT_EQ(cookies.Rows("PRAGMA integrity_check"), "ok\n");
+    EXPECT_TRUE(FileThere(ieKept));
+    EXPECT_FALSE(FileThere(ieGone));
 
     // An empty list: the database goes whole, as without Keep.ini.
     WriteTextFile(ExeFolderFile("Keep.ini"), "; nothing kept\r\n[Sites]\r\n");
     EXPECT_EQ(RunToEnd("-clean"), 0u);
     EXPECT_FALSE(FileThere(cookies.Database));
+    EXPECT_FALSE(FileThere(ieKept));
 }
 
 TEST(PlanFile, QuotesWhatNeedsQuotingAndRoundTrips)

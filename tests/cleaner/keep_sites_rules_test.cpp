@@ -305,21 +305,25 @@ TEST(SiteOrigins, FirefoxFolderNamesAndOriginKeys)
 // A row of the location table is a site store by where it points, whichever browser's it is.
 TEST(SiteStores, TheStoresOfManySitesAreToldByTheirLocation)
 {
-    EXPECT_EQ(SiteStore::ChromiumCookies, SiteStoreOf(ActionKind::Database, "C:\\u\\Edge\\User Data\\\\Default\\Network\\Cookies"));
-    EXPECT_EQ(SiteStore::ChromiumCookies, SiteStoreOf(ActionKind::Database, "C:\\u\\Opera Stable\\Cookies"));
-    EXPECT_EQ(SiteStore::FirefoxCookies, SiteStoreOf(ActionKind::Database, "C:\\p\\x.default\\cookies.sqlite"));
-    EXPECT_EQ(SiteStore::Webappsstore, SiteStoreOf(ActionKind::Database, "C:\\p\\x.default\\webappsstore.sqlite"));
-    EXPECT_EQ(SiteStore::ChromiumLocalStorage, SiteStoreOf(ActionKind::Tree, "C:\\d\\Default\\\\Local Storage\\"));
-    EXPECT_EQ(SiteStore::FirefoxOrigins, SiteStoreOf(ActionKind::Tree, "C:\\p\\x.default\\storage\\default\\"));
-    EXPECT_EQ(SiteStore::KeptWhole, SiteStoreOf(ActionKind::Tree, "C:\\d\\Default\\Service Worker\\"));
-    EXPECT_EQ(SiteStore::IeCookieFiles, SiteStoreOf(ActionKind::Tree, "C:\\u\\Microsoft\\Windows\\Cookies\\"));
+    const auto In = [](ActionKind kind, std::string_view location) {
+        return SiteStoreOf(kind, BaseFolder::LocalAppData, location);
+    };
+    EXPECT_EQ(SiteStore::ChromiumCookies, In(ActionKind::Database, "C:\\u\\Edge\\User Data\\\\Default\\Network\\Cookies"));
+    EXPECT_EQ(SiteStore::ChromiumCookies, In(ActionKind::Database, "C:\\u\\Opera Stable\\Cookies"));
+    EXPECT_EQ(SiteStore::FirefoxCookies, In(ActionKind::Database, "C:\\p\\x.default\\cookies.sqlite"));
+    EXPECT_EQ(SiteStore::Webappsstore, In(ActionKind::Database, "C:\\p\\x.default\\webappsstore.sqlite"));
+    EXPECT_EQ(SiteStore::ChromiumLocalStorage, In(ActionKind::Tree, "C:\\d\\Default\\\\Local Storage\\"));
+    EXPECT_EQ(SiteStore::FirefoxOrigins, In(ActionKind::Tree, "C:\\p\\x.default\\storage\\default\\"));
+    EXPECT_EQ(SiteStore::KeptWhole, In(ActionKind::Tree, "C:\\d\\Default\\Service Worker\\"));
+    EXPECT_EQ(SiteStore::IeCookieFiles, SiteStoreOf(ActionKind::Tree, BaseFolder::InternetCookies, "C:\\u\\INetCookies\\"));
     // Not the stores themselves: a cookie database's journal, Safari's cookie files (one file
     // for every site), the session's storage, and a database named like a folder store.
-    EXPECT_EQ(SiteStore::None, SiteStoreOf(ActionKind::Database, "C:\\d\\Default\\Network\\Cookies-journal"));
-    EXPECT_EQ(SiteStore::None, SiteStoreOf(ActionKind::Files, "C:\\u\\Apple Computer\\Safari\\Cookies\\"));
-    EXPECT_EQ(SiteStore::None, SiteStoreOf(ActionKind::Tree, "C:\\d\\Default\\Session Storage\\"));
-    EXPECT_EQ(SiteStore::None, SiteStoreOf(ActionKind::Database, "C:\\d\\Default\\IndexedDB"));
-    EXPECT_EQ(SiteStore::None, SiteStoreOf(ActionKind::Database, "C:\\d\\Default\\NotCookies"));
+    EXPECT_EQ(SiteStore::None, In(ActionKind::Database, "C:\\d\\Default\\Network\\Cookies-journal"));
+    EXPECT_EQ(SiteStore::None, In(ActionKind::Files, "C:\\u\\Apple Computer\\Safari\\Cookies\\"));
+    EXPECT_EQ(SiteStore::None, In(ActionKind::Tree, "C:\\u\\Microsoft\\Windows\\Cookies\\"));
+    EXPECT_EQ(SiteStore::None, In(ActionKind::Tree, "C:\\d\\Default\\Session Storage\\"));
+    EXPECT_EQ(SiteStore::None, In(ActionKind::Database, "C:\\d\\Default\\IndexedDB"));
+    EXPECT_EQ(SiteStore::None, In(ActionKind::Database, "C:\\d\\Default\\NotCookies"));
 }
 
 TEST(SiteStores, AnOriginFolderStaysWhenItsSiteIsKeptOrItsOwnerUnknown)

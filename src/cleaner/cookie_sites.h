@@ -1,0 +1,15 @@
+#pragma once
+// The sites that have cookies on this machine, read from every cookie store the cleaner knows:
+// the cookie databases of the Chromium and Firefox families and Internet Explorer's cookie files.
+// Nothing is changed: a database is read from a copy in a temporary folder, so one a running
+// browser holds is read too.
+#include <string>
+#include <vector>
+
+namespace aw {
+
+// Every cookie host, in canonical form (CanonicalHost: no leading dot, lower case), sorted, each
+// once.
+std::vector<std::string> HostsWithCookies();
+
+} // namespace aw
