@@ -33,8 +33,8 @@ CookiesPage::CookiesPage(ui::TabSheet& sheet)
 void CookiesPage::Show()
 {
     if (!columnsSet_) {
-        FoundList->SetColumns({{"Sites with cookies", 214}});
-        KeptList->SetColumns({{"Sites to keep", 222}});
+        FoundList->SetColumns({{"Sites with cookies", 236}});
+        KeptList->SetColumns({{"Sites to keep", 244}});
         columnsSet_ = true;
     }
     const KeepListReading reading = ReadKeepFile();
