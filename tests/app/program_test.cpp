@@ -302,6 +302,13 @@ TEST_F(Program, APreviewWithAKeepListSaysWhatEachCookieDatabaseLosesAndTheCleanD
     EXPECT_TRUE(FileThere(ieKept));
     EXPECT_FALSE(FileThere(ieGone));
 
+    // A list that cannot be used (binary): nothing of the cookies goes, rather than decide by
+    // part of it.
+    WriteTextFile(ExeFolderFile("Keep.ini"), std::string("[Sites]\r\nother.test\r\n\0\x01", 23));
+    EXPECT_EQ(RunToEnd("-clean"), 0u);
+    EXPECT_EQ(cookies.Rows("SELECT count(*) FROM cookies"), "3\n");
+    EXPECT_TRUE(FileThere(ieKept));
+
     // An empty list: the database goes whole, as without Keep.ini.
     WriteTextFile(ExeFolderFile("Keep.ini"), "; nothing kept\r\n[Sites]\r\n");
     EXPECT_EQ(RunToEnd("-clean"), 0u);
