@@ -6,6 +6,7 @@
 #include "cleaner/location_builder.h"
 #include "cleaner/location_table.h"
 #include "cleaner/path_rules.h"
+#include "cleaner/site_index.h"
 #include "cleaner/site_stores.h"
 #include "cleaner/system_location_source.h"
 #include "platform/file_system.h"
@@ -48,12 +49,19 @@ bool CleanAroundKeptSites(const TraceAction& action, const std::string& location
     if (store == SiteStore::None)
         return false;
     CleanSink& sink = SinkOf(request);
-    if (request.KeepAllSites || store == SiteStore::KeptWhole) {
+    if (request.KeepAllSites) {
         sink.keepSiteStorage(location);
         return true;
     }
     const KeepList& keep = request.KeptSites;
     switch (store) {
+    case SiteStore::ChromiumFileSystem:
+    case SiteStore::ChromiumServiceWorker:
+        // Whole, or not at all: without a kept site's data in it, it goes as always.
+        if (!StoreHoldsKeptSite(store, location, keep))
+            return false;
+        sink.keepSiteStorage(location);
+        break;
     case SiteStore::ChromiumCookies:
         sink.cleanSiteDatabase(SiteDatabase::ChromiumCookies, location, keep, counters);
         break;

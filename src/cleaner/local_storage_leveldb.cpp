@@ -216,35 +216,73 @@ bool WriteManifestOfTheTablesAsTheyAre(leveldb::Env* env, const std::string& fol
 
 } // namespace
 
-LocalStorageSurvey SurveyLocalStorage(const std::string& folder, const KeepList& keep)
+namespace {
+
+// Opens a copy in memory of the store in `folder`; null, with the outcome saying why, when it
+// cannot be read.
+std::unique_ptr<leveldb::DB> OpenCopy(const std::string& folder, std::unique_ptr<leveldb::Env>& memory,
+                                      leveldb::Logger& logger, LocalStorageOutcome& outcome, std::uint64_t& bytes)
 {
-    LocalStorageSurvey survey;
+    outcome = LocalStorageOutcome::NoDatabase;
     if (std::any_of(folder.begin(), folder.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
-        survey.Outcome = LocalStorageOutcome::UnsupportedPath;
-        return survey;
+        outcome = LocalStorageOutcome::UnsupportedPath;
+        return nullptr;
     }
     leveldb::Env* disk = leveldb::Env::Default();
     if (!disk->FileExists(FileIn(folder, "CURRENT")))
-        return survey;
-    const std::uint64_t bytes = DatabaseFileBytes(disk, folder);
+        return nullptr;
+    bytes = DatabaseFileBytes(disk, folder);
     if (bytes > kMaxLocalStorageBytes) {
-        survey.Outcome = LocalStorageOutcome::TooLarge;
-        return survey;
+        outcome = LocalStorageOutcome::TooLarge;
+        return nullptr;
     }
-    std::unique_ptr<leveldb::Env> memory(leveldb::NewMemEnv(disk));
-    survey.Outcome = CopyIntoMemory(disk, memory.get(), folder);
-    if (survey.Outcome != LocalStorageOutcome::Read)
-        return survey;
-    SilentLogger logger;
+    memory.reset(leveldb::NewMemEnv(disk));
+    outcome = CopyIntoMemory(disk, memory.get(), folder);
+    if (outcome != LocalStorageOutcome::Read)
+        return nullptr;
     leveldb::Status status;
     std::unique_ptr<leveldb::DB> db = OpenStore(StoreOptions(memory.get(), &logger), folder, status);
-    if (!db) {
-        survey.Outcome = LocalStorageOutcome::Unreadable;
+    if (!db)
+        outcome = LocalStorageOutcome::Unreadable;
+    return db;
+}
+
+} // namespace
+
+LocalStorageSurvey SurveyLocalStorage(const std::string& folder, const KeepList& keep)
+{
+    LocalStorageSurvey survey;
+    std::unique_ptr<leveldb::Env> memory;
+    SilentLogger logger;
+    std::uint64_t bytes = 0;
+    std::unique_ptr<leveldb::DB> db = OpenCopy(folder, memory, logger, survey.Outcome, bytes);
+    if (!db)
         return survey;
-    }
     survey = SurveyOpenDatabase(*db, keep);
     survey.FileBytes = bytes;
     return survey;
+}
+
+std::optional<bool> IndexNamesKeptSite(const std::string& folder, const KeepList& keep,
+                                       std::optional<SiteOrigin> (*originOfKey)(std::string_view))
+{
+    std::unique_ptr<leveldb::Env> memory;
+    SilentLogger logger;
+    std::uint64_t bytes = 0;
+    LocalStorageOutcome outcome = LocalStorageOutcome::NoDatabase;
+    std::unique_ptr<leveldb::DB> db = OpenCopy(folder, memory, logger, outcome, bytes);
+    if (!db)
+        return outcome == LocalStorageOutcome::NoDatabase ? std::optional<bool>(false) : std::nullopt;
+    leveldb::ReadOptions read;
+    read.verify_checksums = true;
+    read.fill_cache = false;
+    std::unique_ptr<leveldb::Iterator> it(db->NewIterator(read));
+    for (it->SeekToFirst(); it->Valid(); it->Next()) {
+        const std::optional<SiteOrigin> origin = originOfKey(std::string_view(it->key().data(), it->key().size()));
+        if (origin && keep.KeepsHost(origin->Host))
+            return true;
+    }
+    return it->status().ok() ? std::optional<bool>(false) : std::nullopt;
 }
 
 LocalStorageClean CleanLocalStorage(const std::string& folder, const KeepList& keep)

@@ -18,6 +18,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -67,6 +69,13 @@ struct LocalStorageClean {
     // The MANIFEST was written anew, so that none of the removed keys is named in it.
     bool ManifestRewritten = false;
 };
+
+// Whether one of Chromium's indexes of per-site data ("File System\Origins", "Service
+// Worker\Database"), a LevelDB database read from a copy in memory, has a key of a site the list
+// keeps; `originOfKey` reads a key's site. False when the folder holds no database; nullopt when
+// it cannot be read (then whose data the store holds cannot be told).
+std::optional<bool> IndexNamesKeptSite(const std::string& folder, const KeepList& keep,
+                                       std::optional<SiteOrigin> (*originOfKey)(std::string_view));
 
 // Removes the entries of every site the list does not keep. A store with nothing to remove is
 // not opened for writing at all.

@@ -26,8 +26,8 @@ constexpr std::array<SiteStoreRow, 10> kSiteStores = {{
     {ActionKind::Tree, "\\indexeddb", SiteStore::ChromiumIndexedDb},
     {ActionKind::Tree, "\\storage\\default", SiteStore::FirefoxOrigins},
     {ActionKind::Tree, "\\storage\\temporary", SiteStore::FirefoxOrigins},
-    {ActionKind::Tree, "\\file system", SiteStore::KeptWhole},
-    {ActionKind::Tree, "\\service worker", SiteStore::KeptWhole},
+    {ActionKind::Tree, "\\file system", SiteStore::ChromiumFileSystem},
+    {ActionKind::Tree, "\\service worker", SiteStore::ChromiumServiceWorker},
 }};
 
 bool EndsWith(std::string_view text, std::string_view ending)

@@ -17,8 +17,10 @@ enum class SiteStore {
     ChromiumLocalStorage, // "Local Storage\": one LevelDB database for every site ("leveldb")
     ChromiumIndexedDb,    // "IndexedDB\": a folder per origin
     FirefoxOrigins,       // "storage\default\" and "storage\temporary\": a folder per origin
-    KeptWhole,            // "File System\" and "Service Worker\": every site's data tied
-                          // together by one index; with a keep list the folder stays as it is
+    ChromiumFileSystem,   // "File System\": every site's data tied together by one index
+                          // ("Origins"); kept whole when a kept site's data may be in it
+    ChromiumServiceWorker, // "Service Worker\": the registrations of every site in one
+                           // database, a cache folder per site; kept whole as File System
     IeCookieFiles,        // Internet Explorer's "Cookies\": a text file per site
 };
 

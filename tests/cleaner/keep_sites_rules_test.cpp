@@ -314,7 +314,7 @@ TEST(SiteStores, TheStoresOfManySitesAreToldByTheirLocation)
     EXPECT_EQ(SiteStore::Webappsstore, In(ActionKind::Database, "C:\\p\\x.default\\webappsstore.sqlite"));
     EXPECT_EQ(SiteStore::ChromiumLocalStorage, In(ActionKind::Tree, "C:\\d\\Default\\\\Local Storage\\"));
     EXPECT_EQ(SiteStore::FirefoxOrigins, In(ActionKind::Tree, "C:\\p\\x.default\\storage\\default\\"));
-    EXPECT_EQ(SiteStore::KeptWhole, In(ActionKind::Tree, "C:\\d\\Default\\Service Worker\\"));
+    EXPECT_EQ(SiteStore::ChromiumServiceWorker, In(ActionKind::Tree, "C:\\d\\Default\\Service Worker\\"));
     EXPECT_EQ(SiteStore::IeCookieFiles, SiteStoreOf(ActionKind::Tree, BaseFolder::InternetCookies, "C:\\u\\INetCookies\\"));
     // Not the stores themselves: a cookie database's journal, Safari's cookie files (one file
     // for every site), the session's storage, and a database named like a folder store.
