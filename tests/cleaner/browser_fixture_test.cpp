@@ -455,6 +455,12 @@ TEST_F(BrowserFixtures, AKeepListSparesTheKeptSitesCookiesAndStorage)
         EXPECT_EQ(1u, keptInPlan.count(key(browsers.ChromeDefault() + "\\IndexedDB\\https_www.kept.test_0.indexeddb.leveldb")));
         EXPECT_EQ(1u, keptInPlan.count(key(browsers.FirefoxProfile() + "\\storage\\default\\https+++www.kept.test")));
         const bool fixtureSiteKept = c.Kept.front() == "127.0.0.1";
+        // Local Storage, which holds only the fixture site, is cleaned in place when it goes.
+        const auto localStorage = inPlace.find(key(browsers.ChromeDefault() + "\\Local Storage\\leveldb"));
+        EXPECT_EQ(fixtureSiteKept, localStorage == inPlace.end());
+        if (!fixtureSiteKept && localStorage != inPlace.end()) {
+            EXPECT_EQ(static_cast<std::int64_t>(before["127.0.0.1"].LocalStorageEntries), localStorage->second->Rows);
+        }
         EXPECT_EQ(fixtureSiteKept ? 1u : 0u, keptInPlan.count(key(browsers.ChromeDefault() + "\\Service Worker\\")));
         EXPECT_EQ(fixtureSiteKept, !test::FilesBelow(browsers.ChromeDefault() + "\\Service Worker").empty());
         for (const std::string& path : untouched)
