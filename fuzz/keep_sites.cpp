@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes through the keep list's reader, the site-name rules, every parser of the
 // origins of browsers' site storage and the reader of Internet Explorer's cookie files. Beyond
-// memory errors it checks what the cleaning relies on: a list that is not usable keeps nothing and decides nothing, every kept name is
-// canonical and survives being written and read again, and an origin's host is canonical.
+// memory errors it checks what the cleaning relies on: a list that is not usable keeps nothing
+// and decides nothing, every kept name is canonical and survives being written and read again,
+// an origin's host is canonical, and a cookie file not read whole is never one that goes.
 #include "cleaner/ie_cookie_file.h"
 #include "cleaner/keep_list.h"
 #include "cleaner/site_domain.h"

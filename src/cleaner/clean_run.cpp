@@ -1,8 +1,8 @@
 #include "cleaner/clean_run.h"
 
 #include "cleaner/file_primitives.h"
-#include "cleaner/ie_cookie_file.h"
 #include "cleaner/folder_tree.h"
+#include "cleaner/ie_cookie_file.h"
 #include "cleaner/location_builder.h"
 #include "cleaner/location_table.h"
 #include "cleaner/path_rules.h"
@@ -11,8 +11,8 @@
 #include "cleaner/system_location_source.h"
 #include "platform/file_system.h"
 #include "platform/open_file.h"
-#include "platform/text.h"
 #include "platform/registry_key.h"
+#include "platform/text.h"
 
 namespace aw {
 

@@ -44,7 +44,8 @@ public:
                                            CleanCounters& counters) = 0;
     // Chromium's Local Storage database (the "leveldb" folder), cleaned of the entries of the
     // sites not kept. The entries removed; -1 when it was left whole.
-    virtual std::int64_t cleanLocalStorage(const std::string& folder, const KeepList& keep, CleanCounters& counters) = 0;
+    virtual std::int64_t cleanLocalStorage(const std::string& folder, const KeepList& keep,
+                                           CleanCounters& counters) = 0;
     // A kept site's storage, or a store left whole because a kept site's data may be in it.
     virtual void keepSiteStorage(const std::string& path) = 0;
 };

@@ -47,15 +47,16 @@ enum class SiteDatabase {
 // Deletes the rows of every site the list does not keep, in one transaction, then compacts the
 // file. The rows removed; -1, changing nothing, when the file is not such a database, is
 // damaged, or is held by another program.
-std::int64_t CleanSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep, CleanCounters& counters);
+std::int64_t CleanSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep,
+                               CleanCounters& counters);
 
 // What CleanSiteDatabase would do, worked out on a copy in a temporary folder (the database and
 // its write-ahead log or journal), so that the database itself is never opened, even while a
 // browser holds it.
 struct SiteDatabaseForecast {
-    bool Read = false;         // the copy was made and is a sound database of the expected kind
-    std::int64_t Rows = 0;     // rows of the table
-    std::int64_t Removed = 0;  // rows that go
+    bool Read = false;            // the copy was made and is a sound database of the expected kind
+    std::int64_t Rows = 0;        // rows of the table
+    std::int64_t Removed = 0;     // rows that go
     std::int64_t ShrinkBytes = 0; // what the database and its log lose: measured on the copy
 };
 SiteDatabaseForecast ForecastSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep);

@@ -32,9 +32,8 @@ void DeleteFolderTreeKeeping(const std::string& folder, const std::string& keep,
 // (given its name, its path and whether it is a folder) is true stays too, handed to the sink as
 // kept storage: the folders or files of the sites a user keeps, in a store of one per site.
 using SiteEntryKeeper = std::function<bool(std::string_view name, const std::string& path, bool isFolder)>;
-void DeleteFolderTreeKeepingSites(const std::string& folder, const std::string& keep,
-                                  const SiteEntryKeeper& keepsEntry, bool indexDat,
-                                  CleanCounters& counters, CleanSink& sink = DefaultSink());
+void DeleteFolderTreeKeepingSites(const std::string& folder, const std::string& keep, const SiteEntryKeeper& keepsEntry,
+                                  bool indexDat, CleanCounters& counters, CleanSink& sink = DefaultSink());
 
 // The same walk, counting nothing.
 void DeleteSubfolderTree(const std::string& folder, const std::string& mask, bool indexDat);

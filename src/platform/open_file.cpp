@@ -103,8 +103,8 @@ bool ResolvedNameOf(HANDLE handle, std::string& name)
 bool ReadFileStart(const std::string& path, std::size_t limit, std::string& text)
 {
     text.clear();
-    UniqueHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                 OPEN_EXISTING);
+    UniqueHandle file =
+        OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
     if (!file)
         return false;
     text.resize(limit);

@@ -21,12 +21,12 @@ CookiesPage::CookiesPage(ui::TabSheet& sheet)
     keepTyped.OnClick = [this] { KeepTypedSite(); };
     FoundList->CellText = [this](int row, int) {
         return row >= 0 && static_cast<std::size_t>(row) < found_.size() ? found_[static_cast<std::size_t>(row)]
-                                                                          : std::string();
+                                                                         : std::string();
     };
     KeptList->CellText = [this](int row, int) {
         const std::vector<std::string>& kept = keep_.Domains();
         return row >= 0 && static_cast<std::size_t>(row) < kept.size() ? kept[static_cast<std::size_t>(row)]
-                                                                         : std::string();
+                                                                       : std::string();
     };
 }
 

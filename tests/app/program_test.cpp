@@ -237,11 +237,15 @@ struct ChromiumCookies {
         std::string rows;
         sqlite3* db = nullptr;
         if (sqlite3_open_v2(Database.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
-            sqlite3_exec(db, sql, [](void* out, int n, char** values, char**) {
-                for (int i = 0; i < n; ++i)
-                    *static_cast<std::string*>(out) += std::string(values[i] ? values[i] : "") + (i + 1 < n ? "|" : "\n");
-                return 0;
-            }, &rows, nullptr);
+            sqlite3_exec(
+                db, sql,
+                [](void* out, int n, char** values, char**) {
+                    for (int i = 0; i < n; ++i)
+                        *static_cast<std::string*>(out) +=
+                            std::string(values[i] ? values[i] : "") + (i + 1 < n ? "|" : "\n");
+                    return 0;
+                },
+                &rows, nullptr);
         sqlite3_close(db);
         return rows;
     }
@@ -258,7 +262,8 @@ struct ChromiumCookies {
 TEST_F(Program, APreviewWithAKeepListSaysWhatEachCookieDatabaseLosesAndTheCleanDoesIt)
 {
     WriteTextFile(ExeFolderFile("Keep.ini"), "[Sites]\r\nkept.test\r\n");
-    WriteTextFile(ExeFolderFile("Traces.ini"), "[Google Chrome]\r\nCookies=True\r\n[Internet Explorer]\r\nCookies=True\r\n");
+    WriteTextFile(ExeFolderFile("Traces.ini"),
+                  "[Google Chrome]\r\nCookies=True\r\n[Internet Explorer]\r\nCookies=True\r\n");
     ChromiumCookies cookies;
     // Internet Explorer's cookie files, one a site.
     const std::string ieFolder = GetSpecialFolder(kCsidlCookies);

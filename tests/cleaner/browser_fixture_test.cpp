@@ -291,7 +291,7 @@ TEST_F(BrowserFixtures, AllCategoriesLeaveNoTraceOfThePageAndKeepWhatTheUserKeep
 // theirs: cookies, webappsstore rows and a per-site storage folder in each browser (copies of the
 // fixture site's folders under the other site's name).
 constexpr const char* kKeptHost = "www.kept.test"; // kept through "kept.test"
-constexpr const char* kGoneHost = "gone.test";      // kept by no list here
+constexpr const char* kGoneHost = "gone.test";     // kept by no list here
 
 std::string ReversedHost(const std::string& host)
 {
@@ -303,12 +303,15 @@ bool AddSite(const InstalledBrowsers& browsers, const std::string& host)
     const std::string chromeCookies = browsers.ChromeDefault() + "\\Network\\Cookies";
     const std::string ff = browsers.FirefoxProfile();
     return test::ExecSql(chromeCookies, "CREATE TEMP TABLE t AS SELECT * FROM cookies WHERE host_key = '127.0.0.1';"
-                                        "UPDATE t SET host_key = '" + host + "', value = 'of " + host + "';"
-                                        "INSERT INTO cookies SELECT * FROM t;") &&
+                                        "UPDATE t SET host_key = '" +
+                                            host + "', value = 'of " + host +
+                                            "';"
+                                            "INSERT INTO cookies SELECT * FROM t;") &&
            test::ExecSql(ff + "\\cookies.sqlite",
                          "INSERT INTO moz_cookies (originAttributes, name, value, host, path, expiry, lastAccessed,"
-                         " creationTime, isSecure, isHttpOnly) SELECT originAttributes, name, 'of " + host + "', '." +
-                             host + "', path, expiry, lastAccessed, creationTime, isSecure, isHttpOnly FROM moz_cookies"
+                         " creationTime, isSecure, isHttpOnly) SELECT originAttributes, name, 'of " +
+                             host + "', '." + host +
+                             "', path, expiry, lastAccessed, creationTime, isSecure, isHttpOnly FROM moz_cookies"
                              " WHERE host = '127.0.0.1';") &&
            test::ExecSql(ff + "\\webappsstore.sqlite", "INSERT INTO webappsstore2 VALUES ('', '" + ReversedHost(host) +
                                                            ".:https:443', '', 'signed-in', 'of " + host + "');") &&
@@ -324,9 +327,9 @@ struct SiteData {
     std::size_t LocalStorageEntries = 0;
     bool operator==(const SiteData& o) const
     {
-        return ChromeCookies == o.ChromeCookies && FirefoxCookies == o.FirefoxCookies && Webappsstore == o.Webappsstore &&
-               ChromeIndexedDb == o.ChromeIndexedDb && FirefoxStorage == o.FirefoxStorage &&
-               LocalStorageEntries == o.LocalStorageEntries;
+        return ChromeCookies == o.ChromeCookies && FirefoxCookies == o.FirefoxCookies &&
+               Webappsstore == o.Webappsstore && ChromeIndexedDb == o.ChromeIndexedDb &&
+               FirefoxStorage == o.FirefoxStorage && LocalStorageEntries == o.LocalStorageEntries;
     }
     bool empty() const { return *this == SiteData{}; }
 };
@@ -337,17 +340,21 @@ SiteData DataOf(const InstalledBrowsers& browsers, const std::string& host)
     const std::string where = "'" + host + "' OR host_key = '." + host + "'";
     data.ChromeCookies = QueryRows(browsers.ChromeDefault() + "\\Network\\Cookies",
                                    ("SELECT host_key, name, value, hex(encrypted_value), expires_utc FROM cookies"
-                                    " WHERE host_key = " + where + " ORDER BY name").c_str());
+                                    " WHERE host_key = " +
+                                    where + " ORDER BY name")
+                                       .c_str());
     data.FirefoxCookies = QueryRows(browsers.FirefoxProfile() + "\\cookies.sqlite",
                                     ("SELECT host, name, value, expiry FROM moz_cookies WHERE host = '" + host +
-                                     "' OR host = '." + host + "' ORDER BY name").c_str());
-    data.Webappsstore = QueryRows(browsers.FirefoxProfile() + "\\webappsstore.sqlite",
-                                  ("SELECT originKey, key, value FROM webappsstore2 WHERE originKey LIKE '" +
-                                   ReversedHost(host) + ".:%'").c_str());
+                                     "' OR host = '." + host + "' ORDER BY name")
+                                        .c_str());
+    data.Webappsstore = QueryRows(
+        browsers.FirefoxProfile() + "\\webappsstore.sqlite",
+        ("SELECT originKey, key, value FROM webappsstore2 WHERE originKey LIKE '" + ReversedHost(host) + ".:%'")
+            .c_str());
     const bool numeric = host == "127.0.0.1";
-    data.ChromeIndexedDb = test::FilesBelow(browsers.ChromeDefault() + "\\IndexedDB\\" +
-                                            (numeric ? "http_127.0.0.1_8417" : "https_" + host + "_0") +
-                                            ".indexeddb.leveldb");
+    data.ChromeIndexedDb =
+        test::FilesBelow(browsers.ChromeDefault() + "\\IndexedDB\\" +
+                         (numeric ? "http_127.0.0.1_8417" : "https_" + host + "_0") + ".indexeddb.leveldb");
     data.FirefoxStorage = test::FilesBelow(browsers.FirefoxProfile() + "\\storage\\default\\" +
                                            (numeric ? "http+++127.0.0.1+8417" : "https+++" + host));
     for (const LocalStorageSite& site :
@@ -395,7 +402,8 @@ TEST_F(BrowserFixtures, AKeepListSparesTheKeptSitesCookiesAndStorage)
         std::map<std::string, std::string> untouchedBefore;
         for (const std::string& path : untouched)
             untouchedBefore[path] = test::ReadWholeFile(path);
-        const int bookmarks = QueryInt(browsers.FirefoxProfile() + "\\places.sqlite", "SELECT count(*) FROM moz_bookmarks");
+        const int bookmarks =
+            QueryInt(browsers.FirefoxProfile() + "\\places.sqlite", "SELECT count(*) FROM moz_bookmarks");
         std::map<std::string, std::int64_t> rowsBefore = {
             {chromeCookies, QueryInt(chromeCookies, "SELECT count(*) FROM cookies")},
             {firefoxCookies, QueryInt(firefoxCookies, "SELECT count(*) FROM moz_cookies")},
@@ -438,21 +446,23 @@ TEST_F(BrowserFixtures, AKeepListSparesTheKeptSitesCookiesAndStorage)
         for (const auto& [db, rows] : rowsBefore) {
             SCOPED_TRACE(db);
             EXPECT_EQ("ok\n", QueryRows(db, "PRAGMA integrity_check"));
-            const std::int64_t removed = rows - QueryInt(db, db == chromeCookies ? "SELECT count(*) FROM cookies" :
-                                                             db == webapps ? "SELECT count(*) FROM webappsstore2" :
-                                                                             "SELECT count(*) FROM moz_cookies");
+            const std::int64_t removed = rows - QueryInt(db, db == chromeCookies ? "SELECT count(*) FROM cookies"
+                                                             : db == webapps     ? "SELECT count(*) FROM webappsstore2"
+                                                                                 : "SELECT count(*) FROM moz_cookies");
             ASSERT_GT(removed, 0);
             const auto listed = inPlace.find(key(db));
             ASSERT_TRUE(listed != inPlace.end()) << "not in the preview";
             EXPECT_EQ(removed, listed->second->Rows);
-            const std::int64_t shrunk = bytesBefore[db] - test::FilesBelow(db.substr(0, db.rfind('\\')))[db.substr(db.rfind('\\') + 1)];
+            const std::int64_t shrunk =
+                bytesBefore[db] - test::FilesBelow(db.substr(0, db.rfind('\\')))[db.substr(db.rfind('\\') + 1)];
             // Measured on a copy cleaned the same way, the estimate is what the file really lost.
             EXPECT_EQ(shrunk, listed->second->Bytes);
         }
         // The kept sites' folders are listed as kept; the store whose sites are tied together
         // by one index stays whole while it holds a kept site's data (the fixture site's
         // service worker and cache), and goes otherwise.
-        EXPECT_EQ(1u, keptInPlan.count(key(browsers.ChromeDefault() + "\\IndexedDB\\https_www.kept.test_0.indexeddb.leveldb")));
+        EXPECT_EQ(1u, keptInPlan.count(
+                          key(browsers.ChromeDefault() + "\\IndexedDB\\https_www.kept.test_0.indexeddb.leveldb")));
         EXPECT_EQ(1u, keptInPlan.count(key(browsers.FirefoxProfile() + "\\storage\\default\\https+++www.kept.test")));
         const bool fixtureSiteKept = c.Kept.front() == "127.0.0.1";
         // Local Storage, which holds only the fixture site, is cleaned in place when it goes.
@@ -465,7 +475,8 @@ TEST_F(BrowserFixtures, AKeepListSparesTheKeptSitesCookiesAndStorage)
         EXPECT_EQ(fixtureSiteKept, !test::FilesBelow(browsers.ChromeDefault() + "\\Service Worker").empty());
         for (const std::string& path : untouched)
             EXPECT_EQ(untouchedBefore[path], test::ReadWholeFile(path)) << path;
-        EXPECT_EQ(bookmarks, QueryInt(browsers.FirefoxProfile() + "\\places.sqlite", "SELECT count(*) FROM moz_bookmarks"));
+        EXPECT_EQ(bookmarks,
+                  QueryInt(browsers.FirefoxProfile() + "\\places.sqlite", "SELECT count(*) FROM moz_bookmarks"));
     }
 }
 
@@ -694,8 +705,9 @@ TEST_F(BrowserFixtures, EveryFamilyBrowserCleansItsCookiesAroundTheKeptSites)
             const bool chromium = browser.Browser.Kind != test::Layout::Firefox;
             for (const std::string& profile : browser.Profiles) {
                 const std::string db = profile + (chromium ? "\\Network\\Cookies" : "\\cookies.sqlite");
-                before[db] = QueryRows(db, chromium ? "SELECT host_key, name, hex(encrypted_value) FROM cookies ORDER BY name"
-                                                    : "SELECT host, name, value FROM moz_cookies ORDER BY name");
+                before[db] =
+                    QueryRows(db, chromium ? "SELECT host_key, name, hex(encrypted_value) FROM cookies ORDER BY name"
+                                           : "SELECT host, name, value FROM moz_cookies ORDER BY name");
                 EXPECT_NE(std::string::npos, before[db].find("127.0.0.1")) << db;
             }
         }
@@ -704,8 +716,9 @@ TEST_F(BrowserFixtures, EveryFamilyBrowserCleansItsCookiesAroundTheKeptSites)
         RunCleaning(request, counters);
         for (const auto& [db, rows] : before) {
             const bool chromium = db.rfind("Cookies") + 7 == db.size();
-            const std::string now = QueryRows(db, chromium ? "SELECT host_key, name, hex(encrypted_value) FROM cookies ORDER BY name"
-                                                           : "SELECT host, name, value FROM moz_cookies ORDER BY name");
+            const std::string now =
+                QueryRows(db, chromium ? "SELECT host_key, name, hex(encrypted_value) FROM cookies ORDER BY name"
+                                       : "SELECT host, name, value FROM moz_cookies ORDER BY name");
             EXPECT_EQ(std::string(site) == "127.0.0.1" ? rows : std::string(), now) << db;
         }
     }

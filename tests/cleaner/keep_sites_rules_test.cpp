@@ -308,14 +308,16 @@ TEST(SiteStores, TheStoresOfManySitesAreToldByTheirLocation)
     const auto In = [](ActionKind kind, std::string_view location) {
         return SiteStoreOf(kind, BaseFolder::LocalAppData, location);
     };
-    EXPECT_EQ(SiteStore::ChromiumCookies, In(ActionKind::Database, "C:\\u\\Edge\\User Data\\\\Default\\Network\\Cookies"));
+    EXPECT_EQ(SiteStore::ChromiumCookies,
+              In(ActionKind::Database, "C:\\u\\Edge\\User Data\\\\Default\\Network\\Cookies"));
     EXPECT_EQ(SiteStore::ChromiumCookies, In(ActionKind::Database, "C:\\u\\Opera Stable\\Cookies"));
     EXPECT_EQ(SiteStore::FirefoxCookies, In(ActionKind::Database, "C:\\p\\x.default\\cookies.sqlite"));
     EXPECT_EQ(SiteStore::Webappsstore, In(ActionKind::Database, "C:\\p\\x.default\\webappsstore.sqlite"));
     EXPECT_EQ(SiteStore::ChromiumLocalStorage, In(ActionKind::Tree, "C:\\d\\Default\\\\Local Storage\\"));
     EXPECT_EQ(SiteStore::FirefoxOrigins, In(ActionKind::Tree, "C:\\p\\x.default\\storage\\default\\"));
     EXPECT_EQ(SiteStore::ChromiumServiceWorker, In(ActionKind::Tree, "C:\\d\\Default\\Service Worker\\"));
-    EXPECT_EQ(SiteStore::IeCookieFiles, SiteStoreOf(ActionKind::Tree, BaseFolder::InternetCookies, "C:\\u\\INetCookies\\"));
+    EXPECT_EQ(SiteStore::IeCookieFiles,
+              SiteStoreOf(ActionKind::Tree, BaseFolder::InternetCookies, "C:\\u\\INetCookies\\"));
     // Not the stores themselves: a cookie database's journal, Safari's cookie files (one file
     // for every site), the session's storage, and a database named like a folder store.
     EXPECT_EQ(SiteStore::None, In(ActionKind::Database, "C:\\d\\Default\\Network\\Cookies-journal"));

@@ -261,7 +261,8 @@ protected:
 // Keep.ini again.
 TEST_F(CookiesPageTest, ListsTheSitesWithCookiesAndWritesTheSitesToKeep)
 {
-    ASSERT_EQ(sqlite3_exec(db_, "BEGIN EXCLUSIVE; UPDATE cookies SET value = value;", nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db_, "BEGIN EXCLUSIVE; UPDATE cookies SET value = value;", nullptr, nullptr, nullptr),
+              SQLITE_OK);
     std::ifstream in(database_, std::ios::binary);
     const std::string before(std::istreambuf_iterator<char>(in), {});
     form.HandleNeeded();
