@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes through the keep list's reader, the site-name rules, every parser of the
-// origins of browsers' site storage and the reader of Internet Explorer's cookie files. Beyond
+// origins of browsers' site storage and the readers of older browsers' cookie files. Beyond
 // memory errors it checks what the cleaning relies on: a list that is not usable keeps nothing
 // and decides nothing, every kept name is canonical and survives being written and read again,
 // an origin's host is canonical, and a cookie file not read whole is never one that goes.
@@ -87,5 +87,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(!cookieHost.empty() && cookieHost.find('/') == std::string::npos);
     if (!cookies.Whole)
         Check(aw::KeepsIeCookieFile(text, aw::KeepList()));
+    const aw::IeCookieFile netscape = aw::ParseNetscapeCookieFile(text);
+    Check(!netscape.Whole || !netscape.Hosts.empty());
+    if (!netscape.Whole)
+        Check(aw::KeepsNetscapeCookieFile(text, aw::KeepList()));
     return 0;
 }

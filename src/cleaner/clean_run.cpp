@@ -85,6 +85,17 @@ bool CleanAroundKeptSites(const TraceAction& action, const std::string& location
             },
             request.IndexDatOption, counters, sink);
         break;
+    case SiteStore::NetscapeCookieFile: {
+        std::string text;
+        // Goes as always when it is a whole cookie file without a kept site's cookie.
+        if (ReadFileStart(location, kMaxIeCookieFileBytes + 1, text) && !KeepsNetscapeCookieFile(text, keep))
+            return false;
+        sink.keepSiteStorage(location);
+        break;
+    }
+    case SiteStore::CookiesKeptWhole:
+        sink.keepSiteStorage(location);
+        break;
     case SiteStore::IeCookieFiles:
         DeleteFolderTreeKeepingSites(
             location, std::string(action.Keep),

@@ -55,6 +55,14 @@ void ReadCookieFileHosts(const std::string& folder, std::set<std::string>& hosts
     }
 }
 
+void ReadNetscapeFileHosts(const std::string& path, std::set<std::string>& hosts)
+{
+    std::string text;
+    if (IsOwnFile(path) && ReadFileStart(path, kMaxIeCookieFileBytes + 1, text))
+        for (const std::string& host : ParseNetscapeCookieFile(text).Hosts)
+            hosts.insert(CanonicalHost(host));
+}
+
 } // namespace
 
 std::vector<std::string> HostsWithCookies()
@@ -68,7 +76,7 @@ std::vector<std::string> HostsWithCookies()
         for (const std::string& location : BuildLocations(action, source)) {
             const SiteStore store = SiteStoreOf(action.Kind, action.Base, location);
             if (store != SiteStore::ChromiumCookies && store != SiteStore::FirefoxCookies &&
-                store != SiteStore::IeCookieFiles)
+                store != SiteStore::IeCookieFiles && store != SiteStore::NetscapeCookieFile)
                 continue;
             if (!seen.insert(CollapseDoubledBackslashes(location)).second)
                 continue;
@@ -77,6 +85,8 @@ std::vector<std::string> HostsWithCookies()
                     ReadDatabaseHosts(location, "SELECT DISTINCT host_key FROM cookies", hosts);
                 else if (store == SiteStore::FirefoxCookies)
                     ReadDatabaseHosts(location, "SELECT DISTINCT host FROM moz_cookies", hosts);
+                else if (store == SiteStore::NetscapeCookieFile)
+                    ReadNetscapeFileHosts(location, hosts);
                 else if (FolderExists(location))
                     ReadCookieFileHosts(location, hosts);
             } catch (...) {

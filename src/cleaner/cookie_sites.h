@@ -1,6 +1,7 @@
 #pragma once
 // The sites that have cookies on this machine, read from every cookie store the cleaner knows:
-// the cookie databases of the Chromium and Firefox families and Internet Explorer's cookie files.
+// the cookie databases of the Chromium and Firefox families, Internet Explorer's cookie files and
+// the "cookies.txt" of Netscape and K-Meleon.
 // Nothing is changed: a database is read from a copy in a temporary folder, so one a running
 // browser holds is read too.
 #include <string>

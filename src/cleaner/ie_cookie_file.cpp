@@ -59,4 +59,28 @@ IeCookieFile ParseIeCookieFile(std::string_view text)
     return file;
 }
 
+IeCookieFile ParseNetscapeCookieFile(std::string_view text)
+{
+    IeCookieFile file;
+    if (text.size() > kMaxIeCookieFileBytes)
+        return file;
+    constexpr std::string_view kHttpOnly = "#HttpOnly_";
+    std::string_view line;
+    while (NextLine(text, line)) {
+        if (line.substr(0, kHttpOnly.size()) == kHttpOnly)
+            line.remove_prefix(kHttpOnly.size());
+        else if (line.empty() || line.front() == '#')
+            continue;
+        std::size_t tabs = 0;
+        for (char c : line)
+            tabs += c == '\t' ? 1 : 0;
+        const std::string_view host = line.substr(0, line.find('\t'));
+        if (tabs != 6 || host.empty() || host.find_first_of(" /\0", 0, 3) != std::string_view::npos)
+            return file;
+        file.Hosts.emplace_back(host);
+    }
+    file.Whole = !file.Hosts.empty();
+    return file;
+}
+
 } // namespace aw

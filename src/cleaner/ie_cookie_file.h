@@ -1,5 +1,6 @@
 #pragma once
-// Internet Explorer's cookie files (the "Cookies" folder): text, one record of nine lines for
+// The cookie files of older browsers, whose hosts decide whether a file stays when sites are
+// kept. Internet Explorer's cookie files (the "Cookies" folder): text, one record of nine lines for
 // each cookie: its name, its value, "host/path", its flags, the low and high halves of its
 // expiry time and of its creation time (decimal), and "*". Written by Internet Explorer, but
 // read as untrusted text.
@@ -22,5 +23,11 @@ struct IeCookieFile {
 };
 
 IeCookieFile ParseIeCookieFile(std::string_view text);
+
+// The "cookies.txt" of Netscape and K-Meleon: a line for each cookie, seven fields separated by
+// tabs, the first its host; "#" starts a comment, except "#HttpOnly_" before a host. The same
+// limit and the same result: Whole when every line that is not blank or a comment is a cookie and
+// there is one at least.
+IeCookieFile ParseNetscapeCookieFile(std::string_view text);
 
 } // namespace aw

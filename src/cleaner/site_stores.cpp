@@ -17,7 +17,7 @@ struct SiteStoreRow {
     SiteStore Store;
 };
 
-constexpr std::array<SiteStoreRow, 10> kSiteStores = {{
+constexpr std::array<SiteStoreRow, 13> kSiteStores = {{
     {ActionKind::Database, "\\network\\cookies", SiteStore::ChromiumCookies},
     {ActionKind::Database, "\\cookies", SiteStore::ChromiumCookies},
     {ActionKind::Database, "\\cookies.sqlite", SiteStore::FirefoxCookies},
@@ -28,6 +28,9 @@ constexpr std::array<SiteStoreRow, 10> kSiteStores = {{
     {ActionKind::Tree, "\\storage\\temporary", SiteStore::FirefoxOrigins},
     {ActionKind::Tree, "\\file system", SiteStore::ChromiumFileSystem},
     {ActionKind::Tree, "\\service worker", SiteStore::ChromiumServiceWorker},
+    {ActionKind::File, "\\cookies.txt", SiteStore::NetscapeCookieFile},
+    {ActionKind::File, "\\cookies4.dat", SiteStore::CookiesKeptWhole},
+    {ActionKind::Files, "\\safari\\cookies", SiteStore::CookiesKeptWhole},
 }};
 
 bool EndsWith(std::string_view text, std::string_view ending)
@@ -71,15 +74,28 @@ bool KeepsOriginEntry(SiteStore store, std::string_view entryName, const KeepLis
     return !origin || keep.KeepsHost(origin->Host);
 }
 
-bool KeepsIeCookieFile(std::string_view fileText, const KeepList& keep)
+namespace {
+
+bool KeepsCookieFile(const IeCookieFile& file, const KeepList& keep)
 {
-    const IeCookieFile file = ParseIeCookieFile(fileText);
     if (!file.Whole)
         return true;
     for (const std::string& host : file.Hosts)
         if (keep.KeepsCookieHost(host))
             return true;
     return false;
+}
+
+} // namespace
+
+bool KeepsIeCookieFile(std::string_view fileText, const KeepList& keep)
+{
+    return KeepsCookieFile(ParseIeCookieFile(fileText), keep);
+}
+
+bool KeepsNetscapeCookieFile(std::string_view fileText, const KeepList& keep)
+{
+    return KeepsCookieFile(ParseNetscapeCookieFile(fileText), keep);
 }
 
 } // namespace aw

@@ -22,11 +22,15 @@ enum class SiteStore {
     ChromiumServiceWorker, // "Service Worker\": the registrations of every site in one
                            // database, a cache folder per site; kept whole as File System
     IeCookieFiles,        // Internet Explorer's "Cookies\": a text file per site
+    NetscapeCookieFile,   // Netscape's and K-Meleon's "cookies.txt": every site in one text file,
+                          // kept whole when a kept site has a cookie in it
+    CookiesKeptWhole,     // Opera's "cookies4.dat" and Safari's cookie folder: files whose
+                          // sites this program does not read; kept whole with a keep list
 };
 
-// The store a row's location is. Only the kinds that delete (Database, Tree) are site stores;
-// Internet Explorer's cookie files are told by their base folder (the system's cookie folder,
-// whatever its name), the others by the location's last names.
+// The store a row's location is: Internet Explorer's cookie files are told by their base folder
+// (the system's cookie folder, whatever its name), the others by the kind of the row and the
+// location's last names.
 SiteStore SiteStoreOf(ActionKind kind, BaseFolder base, std::string_view location);
 
 // Whether an entry directly in a per-origin store's folder stays: the folder of a kept site, or
@@ -38,5 +42,7 @@ bool KeepsOriginEntry(SiteStore store, std::string_view entryName, const KeepLis
 // Whether an Internet Explorer cookie file stays: one of its cookies is a kept site's, or it is not
 // a whole cookie file (ParseIeCookieFile), so that whose it is cannot be told.
 bool KeepsIeCookieFile(std::string_view fileText, const KeepList& keep);
+// The same for a Netscape "cookies.txt" (ParseNetscapeCookieFile).
+bool KeepsNetscapeCookieFile(std::string_view fileText, const KeepList& keep);
 
 } // namespace aw

@@ -318,10 +318,11 @@ TEST(SiteStores, TheStoresOfManySitesAreToldByTheirLocation)
     EXPECT_EQ(SiteStore::ChromiumServiceWorker, In(ActionKind::Tree, "C:\\d\\Default\\Service Worker\\"));
     EXPECT_EQ(SiteStore::IeCookieFiles,
               SiteStoreOf(ActionKind::Tree, BaseFolder::InternetCookies, "C:\\u\\INetCookies\\"));
-    // Not the stores themselves: a cookie database's journal, Safari's cookie files (one file
-    // for every site), the session's storage, and a database named like a folder store.
+    // Not the stores themselves: a cookie database's journal, a folder named like the system's
+    // cookie folder, the session's storage, and a database named like a folder store.
     EXPECT_EQ(SiteStore::None, In(ActionKind::Database, "C:\\d\\Default\\Network\\Cookies-journal"));
-    EXPECT_EQ(SiteStore::None, In(ActionKind::Files, "C:\\u\\Apple Computer\\Safari\\Cookies\\"));
+    EXPECT_EQ(SiteStore::CookiesKeptWhole, In(ActionKind::Files, "C:\\u\\Apple Computer\\Safari\\Cookies\\"));
+    EXPECT_EQ(SiteStore::NetscapeCookieFile, In(ActionKind::File, "C:\\u\\K-Meleon\\x.default\\cookies.txt"));
     EXPECT_EQ(SiteStore::None, In(ActionKind::Tree, "C:\\u\\Microsoft\\Windows\\Cookies\\"));
     EXPECT_EQ(SiteStore::None, In(ActionKind::Tree, "C:\\d\\Default\\Session Storage\\"));
     EXPECT_EQ(SiteStore::None, In(ActionKind::Database, "C:\\d\\Default\\IndexedDB"));
@@ -363,6 +364,22 @@ TEST(IeCookieFiles, AFileStaysWhenOneOfItsCookiesIsAKeptSites)
         EXPECT_FALSE(ParseIeCookieFile(damaged).Whole) << damaged.substr(0, 40);
         EXPECT_TRUE(KeepsIeCookieFile(damaged, keep));
     }
+}
+
+// Netscape's cookies.txt as K-Meleon writes it: comments, an HttpOnly cookie, tab-separated fields.
+TEST(IeCookieFiles, ANetscapeCookieFileStaysWhenOneOfItsCookiesIsAKeptSites)
+{
+    const std::string text = "# Netscape HTTP Cookie File\n\n"
+                             ".ads.other.test\tTRUE\t/\tFALSE\t0\tid\t1\n"
+                             "#HttpOnly_mail.example.org\tFALSE\t/\tTRUE\t0\tSID\tabc\n";
+    EXPECT_EQ((std::vector<std::string>{".ads.other.test", "mail.example.org"}), ParseNetscapeCookieFile(text).Hosts);
+    KeepList keep;
+    ASSERT_EQ(KeepList::AddResult::Added, keep.Add("example.org"));
+    EXPECT_TRUE(KeepsNetscapeCookieFile(text, keep));
+    EXPECT_FALSE(KeepsNetscapeCookieFile(".ads.other.test\tTRUE\t/\tFALSE\t0\tid\t1\r\n", keep));
+    // A line of another form, or only comments: whose it is cannot be told.
+    EXPECT_TRUE(KeepsNetscapeCookieFile(".ads.other.test\tTRUE\t/\tFALSE\t0\tid\n", keep));
+    EXPECT_TRUE(KeepsNetscapeCookieFile("# Netscape HTTP Cookie File\n", keep));
 }
 
 } // namespace
