@@ -3,15 +3,31 @@
 #include "cleaner/cookie_sites.h"
 #include "settings/keep_file.h"
 
+#include <windows.h>
+
 namespace aw {
+
+namespace {
+
+// The line the cursor is on, -1 without a window.
+int LineOfCursor(const ui::Memo& list)
+{
+    if (!list.Handle())
+        return -1;
+    return static_cast<int>(SendMessageW(list.Handle(), EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0));
+}
+
+} // namespace
 
 CookiesPage::CookiesPage(ui::TabSheet& sheet)
 {
-    FoundList = &sheet.Add<ui::VirtualListView>(ui::Bounds{8, 8, 240, 170}, "ListView2");
-    auto& keep = sheet.Add<ui::Button>(ui::Bounds{256, 60, 33, 23}, "Button6", ">");
-    auto& back = sheet.Add<ui::Button>(ui::Bounds{256, 92, 33, 23}, "Button7", "<");
-    KeptList = &sheet.Add<ui::VirtualListView>(ui::Bounds{297, 8, 248, 170}, "ListView3");
-    message_ = &sheet.Add<ui::Label>(ui::Bounds{8, 186, 537, 13}, "Label3", "");
+    sheet.Add<ui::Label>(ui::Bounds{8, 8, 240, 13}, "Label3", "Sites with cookies");
+    sheet.Add<ui::Label>(ui::Bounds{297, 8, 248, 13}, "Label4", "Sites to keep");
+    FoundList = &sheet.Add<ui::Memo>(ui::Bounds{8, 24, 240, 154}, "Memo2");
+    auto& keep = sheet.Add<ui::Button>(ui::Bounds{256, 68, 33, 23}, "Button6", ">");
+    auto& back = sheet.Add<ui::Button>(ui::Bounds{256, 100, 33, 23}, "Button7", "<");
+    KeptList = &sheet.Add<ui::Memo>(ui::Bounds{297, 24, 248, 154}, "Memo3");
+    message_ = &sheet.Add<ui::Label>(ui::Bounds{8, 186, 537, 13}, "Label5", "");
     SiteEdit = &sheet.Add<ui::Edit>(ui::Bounds{8, 206, 297, 21}, "Edit2");
     auto& keepTyped = sheet.Add<ui::Button>(ui::Bounds{312, 205, 75, 23}, "Button8", "Keep");
     auto& remove = sheet.Add<ui::Button>(ui::Bounds{470, 205, 75, 23}, "Button9", "Remove");
@@ -19,24 +35,13 @@ CookiesPage::CookiesPage(ui::TabSheet& sheet)
     back.OnClick = [this] { RemoveSelectedSite(); };
     remove.OnClick = [this] { RemoveSelectedSite(); };
     keepTyped.OnClick = [this] { KeepTypedSite(); };
-    FoundList->CellText = [this](int row, int) {
-        return row >= 0 && static_cast<std::size_t>(row) < found_.size() ? found_[static_cast<std::size_t>(row)]
-                                                                         : std::string();
-    };
-    KeptList->CellText = [this](int row, int) {
-        const std::vector<std::string>& kept = keep_.Domains();
-        return row >= 0 && static_cast<std::size_t>(row) < kept.size() ? kept[static_cast<std::size_t>(row)]
-                                                                       : std::string();
-    };
 }
 
 void CookiesPage::Show()
 {
-    if (!columnsSet_) {
-        FoundList->SetColumns({{"Sites with cookies", 236}});
-        KeptList->SetColumns({{"Sites to keep", 244}});
-        columnsSet_ = true;
-    }
+    for (ui::Memo* list : {FoundList, KeptList})
+        if (list->Handle())
+            SendMessageW(list->Handle(), EM_SETREADONLY, TRUE, 0);
     const KeepListReading reading = ReadKeepFile();
     keep_ = reading.List;
     hosts_ = HostsWithCookies();
@@ -55,8 +60,8 @@ void CookiesPage::Refill()
     for (const std::string& host : hosts_)
         if (!keep_.KeepsCookieHost(host))
             found_.push_back(host);
-    FoundList->SetRowCount(static_cast<int>(found_.size()));
-    KeptList->SetRowCount(static_cast<int>(keep_.size()));
+    FoundList->SetLines(found_);
+    KeptList->SetLines(keep_.Domains());
 }
 
 void CookiesPage::Save()
@@ -73,7 +78,7 @@ void CookiesPage::Say(const std::string& text)
 
 void CookiesPage::KeepSelectedSite()
 {
-    const int row = FoundList->SelectedRow();
+    const int row = LineOfCursor(*FoundList);
     if (row < 0 || static_cast<std::size_t>(row) >= found_.size())
         return;
     if (keep_.Add(found_[static_cast<std::size_t>(row)]) == KeepList::AddResult::ListFull) {
@@ -85,7 +90,7 @@ void CookiesPage::KeepSelectedSite()
 
 void CookiesPage::RemoveSelectedSite()
 {
-    const int row = KeptList->SelectedRow();
+    const int row = LineOfCursor(*KeptList);
     if (row < 0 || static_cast<std::size_t>(row) >= keep_.size())
         return;
     keep_.Remove(keep_.Domains()[static_cast<std::size_t>(row)]);

@@ -5,7 +5,6 @@
 // with "Remove". Every change is written to Keep.ini at once.
 #include "cleaner/keep_list.h"
 #include "ui/controls.h"
-#include "ui/list_view.h"
 #include "ui/page_control.h"
 
 #include <string>
@@ -21,7 +20,8 @@ public:
     // Reads Keep.ini and every cookie store again and shows them; the page's window must exist.
     void Show();
 
-    // The actions of the buttons, for the tests as for the user.
+    // The actions of the buttons, for the tests as for the user. A site of a list is chosen by
+    // putting the cursor on its line.
     void KeepSelectedSite();   // ">"
     void RemoveSelectedSite(); // "<" and "Remove"
     void KeepTypedSite();      // "Keep", with the site typed in the edit
@@ -30,8 +30,9 @@ public:
     const KeepList& SitesToKeep() const { return keep_; }
     std::string Message() const { return message_->Caption(); }
 
-    ui::VirtualListView* FoundList = nullptr;
-    ui::VirtualListView* KeptList = nullptr;
+    // Read-only lists, a site a line.
+    ui::Memo* FoundList = nullptr;
+    ui::Memo* KeptList = nullptr;
     ui::Edit* SiteEdit = nullptr;
 
 private:
@@ -40,7 +41,6 @@ private:
     void Say(const std::string& text);
 
     ui::Label* message_ = nullptr;
-    bool columnsSet_ = false;
     std::vector<std::string> hosts_; // every cookie host found
     std::vector<std::string> found_; // those the list does not keep, as shown
     KeepList keep_;

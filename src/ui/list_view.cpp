@@ -44,13 +44,6 @@ void VirtualListView::SetRowCount(int rows)
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-int VirtualListView::SelectedRow() const
-{
-    if (!hwnd_)
-        return -1;
-    return static_cast<int>(SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-}
-
 bool VirtualListView::OnNotify(NMHDR* header, LRESULT& result)
 {
     switch (header->code) {

@@ -19,8 +19,6 @@ public:
     void SetColumns(const std::vector<std::pair<std::string, int>>& titleAndWidth);
     // The number of rows; the visible ones are asked for again.
     void SetRowCount(int rows);
-    // The selected row, -1 when none is.
-    int SelectedRow() const;
 
     std::function<std::string(int row, int column)> CellText;
     std::function<void(int column)> OnColumnClick;

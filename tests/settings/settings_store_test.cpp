@@ -286,7 +286,8 @@ TEST_F(CookiesPageTest, ListsTheSitesWithCookiesAndWritesTheSitesToKeep)
     EXPECT_NE(std::string::npos, page.Message().find("not a site name"));
     EXPECT_EQ(written, ReadKeep());
 
-    ListView_SetItemState(page.KeptList->Handle(), 0, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_EQ(page.KeptList->Lines(), std::vector<std::string>{"example.org"});
+    SendMessageA(page.KeptList->Handle(), EM_SETSEL, 0, 0); // the cursor on its first line
     page.RemoveSelectedSite();
     EXPECT_TRUE(page.SitesToKeep().empty());
     EXPECT_EQ(std::string::npos, ReadKeep().find("\r\nexample.org\r\n"));
