@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs everything Ashwarden needs on a Debian 12 machine (run as root) and builds the
-# cross-compiled libraries it links against: libjpeg-turbo and SQLite (from Debian's source
-# packages) and GoogleTest (from the sources Debian's googletest package installs).
+# cross-compiled libraries it links against: libjpeg-turbo, SQLite, LevelDB and Snappy (from
+# Debian's source packages) and GoogleTest (from the sources Debian's googletest package
+# installs).
 # Idempotent and quiet on a second run.
 set -euo pipefail
 
@@ -20,7 +21,7 @@ PACKAGES=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   xvfb x11-apps xauth imagemagick
   cmake ninja-build bubblewrap nasm dpkg-dev
-  googletest clang tcl make gcc g++ xz-utils
+  googletest clang tcl make gcc g++ xz-utils libsqlite3-dev
 )
 
 packages_missing() {
@@ -102,6 +103,38 @@ build_sqlite() {
   rm -rf "$work"
 }
 
+# LevelDB, which Chromium keeps its Local Storage in, and Snappy, which compresses the blocks of
+# the tables Chromium writes: both from Debian's source, cross-built with CMake into one folder.
+build_leveldb() {
+  local prefix=$CACHE/leveldb
+  [ -f "$prefix/lib/libleveldb.a" ] && [ -f "$prefix/lib/libsnappy.a" ] && return
+  ensure_deb_src
+  log "building Snappy and LevelDB for $TRIPLE"
+  local work=$CACHE/leveldb-src
+  rm -rf "$work" "$prefix"; mkdir -p "$work" "$prefix/include" "$prefix/lib"
+  (cd "$work" && apt-get source -qq snappy leveldb >/dev/null 2>&1)
+  local snappy leveldb
+  snappy=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'snappy-*' | head -n1)
+  leveldb=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'leveldb-[0-9]*' | head -n1)
+  # Debian's Snappy adds a static library named like the shared one; only the static one is
+  # built (with BUILD_SHARED_LIBS on, so that the two do not share one output file).
+  cmake -S "$snappy" -B "$work/snappy-build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
+    -DSNAPPY_BUILD_TESTS=OFF -DSNAPPY_BUILD_BENCHMARKS=OFF -Wno-dev >/dev/null
+  cmake --build "$work/snappy-build" --target snappy-static >/dev/null
+  cp "$work/snappy-build/libsnappy.a" "$prefix/lib/"
+  cp "$snappy/snappy.h" "$snappy/snappy-sinksource.h" "$work/snappy-build/snappy-stubs-public.h" "$prefix/include/"
+  # LevelDB looks for Snappy only where the compiler looks by default; it is told it is there.
+  cmake -S "$leveldb" -B "$work/leveldb-build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF \
+    -DLEVELDB_BUILD_TESTS=OFF -DLEVELDB_BUILD_BENCHMARKS=OFF -DHAVE_SNAPPY=1 \
+    -DCMAKE_CXX_FLAGS="-I$prefix/include" -DCMAKE_EXE_LINKER_FLAGS="-L$prefix/lib -static" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" -Wno-dev >/dev/null
+  cmake --build "$work/leveldb-build" >/dev/null
+  cmake --install "$work/leveldb-build" >/dev/null
+  rm -rf "$work"
+}
+
 build_gtest() {
   local prefix=$CACHE/gtest
   [ -f "$prefix/lib/libgtest.a" ] && return
@@ -122,4 +155,5 @@ install_packages
 mkdir -p "$CACHE"
 build_libjpeg
 build_sqlite
+build_leveldb
 build_gtest

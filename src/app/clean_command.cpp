@@ -8,6 +8,7 @@
 #include "customloc/custom_locations.h"
 #include "platform/handle.h"
 #include "platform/registry_key.h"
+#include "settings/keep_file.h"
 #include "settings/restore_point.h"
 #include "settings/settings_store.h"
 #include "ui/application.h"
@@ -155,6 +156,10 @@ CleanRequest MainForm::BuildCleanRequest() const
     request.ScriptLines = settings_.locationsMemo->Lines();
     request.RunCustomLocations = RunCustomLocationsOfRequest;
     request.Owner = hwnd_;
+    // Read afresh for every run, so that a list edited meanwhile counts.
+    KeepListReading keep = ReadKeepFile();
+    request.KeepAllSites = keep.State == KeepListState::Unusable;
+    request.KeptSites = std::move(keep.List);
     return request;
 }
 

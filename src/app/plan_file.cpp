@@ -34,6 +34,9 @@ std::string EntryFields(const CleanPlan& plan, const PlanEntry& entry)
     AppendField(line, category.Category);
     line += ',';
     line += PlanKindName(entry.Kind);
+    // A database cleaned in place says how many of its rows go.
+    if (entry.Kind == PlanKind::Rows)
+        line += ':' + std::to_string(entry.Rows);
     line += ',';
     AppendField(line, entry.Path);
     line += ',';

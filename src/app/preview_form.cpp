@@ -44,7 +44,7 @@ void PreviewForm::Summarise()
         sum.Bytes += entry.Bytes;
         if (entry.Kind == PlanKind::File)
             ++sum.Files;
-        else
+        else if (entry.Kind != PlanKind::Kept) // listed, but nothing of it goes
             ++sum.Others;
     }
     order_.resize(sums_.size());
@@ -193,9 +193,12 @@ std::string PreviewForm::Cell(int row, int column) const
     switch (column) {
     case 0: return "      " + entry.Path;
     case 1:
-        return showingLeft_ ? EntryResultName(left_.Results[static_cast<std::size_t>(r.Entry)])
-                            : PlanKindName(entry.Kind);
+        if (showingLeft_)
+            return EntryResultName(left_.Results[static_cast<std::size_t>(r.Entry)]);
+        return entry.Kind == PlanKind::Rows ? std::to_string(entry.Rows) + " rows" : PlanKindName(entry.Kind);
     default:
+        if (entry.Kind == PlanKind::Rows)
+            return "about " + FormatSize(entry.Bytes, separator);
         return entry.Kind != PlanKind::File ? std::string() :
                entry.Bytes == 0              ? std::string("0 bytes") :
                                                FormatSize(entry.Bytes, separator);

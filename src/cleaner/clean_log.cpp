@@ -103,6 +103,31 @@ void RecordingSink::cleanDatabase(DatabaseClean clean, const std::string& path, 
         add(PlanKind::Special, path, 0, EntryResult::Removed);
 }
 
+void RecordingSink::addStore(const std::string& path, std::int64_t rows)
+{
+    if (rows < 0)
+        add(PlanKind::Special, path, 0, EntryResult::Left);
+    else if (rows > 0)
+        add(PlanKind::Rows, path, 0, EntryResult::Removed);
+    if (rows > 0 && !log_.Plan.Entries.empty() && log_.Plan.Entries.back().Kind == PlanKind::Rows)
+        log_.Plan.Entries.back().Rows = rows;
+}
+
+std::int64_t RecordingSink::cleanSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep,
+                                              CleanCounters& counters)
+{
+    const std::int64_t rows = removing_.cleanSiteDatabase(database, path, keep, counters);
+    addStore(path, rows);
+    return rows;
+}
+
+std::int64_t RecordingSink::cleanLocalStorage(const std::string& folder, const KeepList& keep, CleanCounters& counters)
+{
+    const std::int64_t rows = removing_.cleanLocalStorage(folder, keep, counters);
+    addStore(folder, rows);
+    return rows;
+}
+
 void RecordingSink::runSystemAction(SystemAction action, HWND owner)
 {
     removing_.runSystemAction(action, owner);

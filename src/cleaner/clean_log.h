@@ -41,10 +41,16 @@ public:
     bool removeValue(HKEY root, const std::string& valuePath) override;
     void cleanDatabase(DatabaseClean clean, const std::string& path, CleanCounters& counters) override;
     void runSystemAction(SystemAction action, HWND owner) override;
+    std::int64_t cleanSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep,
+                                   CleanCounters& counters) override;
+    std::int64_t cleanLocalStorage(const std::string& folder, const KeepList& keep, CleanCounters& counters) override;
+    void keepSiteStorage(const std::string& path) override { removing_.keepSiteStorage(path); }
     bool stopping() const override { return removing_.stopping(); }
 
 private:
     void add(PlanKind kind, const std::string& path, std::int64_t bytes, EntryResult result);
+    // A store cleaned around the kept sites: its rows removed, or -1 when it was left whole.
+    void addStore(const std::string& path, std::int64_t rows);
 
     CleanSink& removing_;
     CleanLog& log_;

@@ -1,6 +1,7 @@
 #include "cleaner/clean_plan.h"
 
 #include "cleaner/file_primitives.h"
+#include "cleaner/local_storage_leveldb.h"
 #include "cleaner/path_rules.h"
 #include "cleaner/registry_paths.h"
 #include "platform/registry_key.h"
@@ -18,6 +19,8 @@ const char* PlanKindName(PlanKind kind)
     case PlanKind::Key: return "key";
     case PlanKind::Value: return "value";
     case PlanKind::Special: return "special";
+    case PlanKind::Rows: return "rows";
+    case PlanKind::Kept: return "kept";
     }
     return "";
 }
@@ -35,7 +38,7 @@ void PlanRecorder::beginCategory(std::string_view group, std::string_view catego
     plan_.Categories.push_back({std::string(group), std::string(category)});
 }
 
-bool PlanRecorder::add(PlanKind kind, const std::string& path, std::int64_t bytes)
+bool PlanRecorder::add(PlanKind kind, const std::string& path, std::int64_t bytes, std::int64_t rows)
 {
     if (cancelled())
         return false;
@@ -49,7 +52,7 @@ bool PlanRecorder::add(PlanKind kind, const std::string& path, std::int64_t byte
     if (plan_.Categories.empty())
         plan_.Categories.push_back({});
     // Locations are joined with doubled separators; the plan shows the path as the system names it.
-    plan_.Entries.push_back({plan_.Categories.size() - 1, kind, CollapseDoubledBackslashes(path), bytes});
+    plan_.Entries.push_back({plan_.Categories.size() - 1, kind, CollapseDoubledBackslashes(path), bytes, rows});
     if (progress_)
         progress_->Found.fetch_add(1, std::memory_order_relaxed);
     return true;
@@ -100,6 +103,49 @@ void PlanRecorder::cleanDatabase(DatabaseClean, const std::string& path, CleanCo
 void PlanRecorder::runSystemAction(SystemAction action, HWND)
 {
     add(PlanKind::Special, action == SystemAction::RecycleBin ? "Recycle Bin" : "Clipboard", 0);
+}
+
+std::int64_t PlanRecorder::cleanSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep,
+                                             CleanCounters&)
+{
+    if (cancelled())
+        return -1;
+    // Worked out on a copy; a database with nothing to remove is not listed.
+    const SiteDatabaseForecast forecast = ForecastSiteDatabase(database, path, keep);
+    if (!forecast.Read)
+        return -1;
+    if (forecast.Removed > 0)
+        add(PlanKind::Rows, path, forecast.ShrinkBytes, forecast.Removed);
+    return forecast.Removed;
+}
+
+std::int64_t PlanRecorder::cleanLocalStorage(const std::string& folder, const KeepList& keep, CleanCounters&)
+{
+    if (cancelled())
+        return -1;
+    const LocalStorageSurvey survey = SurveyLocalStorage(folder, keep);
+    if (survey.Outcome == LocalStorageOutcome::NoDatabase)
+        return 0;
+    if (survey.Outcome != LocalStorageOutcome::Read) {
+        // Not read: the clean leaves it whole too.
+        add(PlanKind::Kept, folder, 0);
+        return -1;
+    }
+    std::int64_t entries = 0;
+    std::int64_t bytes = 0;
+    for (const LocalStorageSite& site : survey.Sites)
+        if (!site.Kept) {
+            entries += static_cast<std::int64_t>(site.Entries);
+            bytes += static_cast<std::int64_t>(site.Bytes);
+        }
+    if (entries > 0)
+        add(PlanKind::Rows, folder, bytes, entries);
+    return entries;
+}
+
+void PlanRecorder::keepSiteStorage(const std::string& path)
+{
+    add(PlanKind::Kept, path, 0);
 }
 
 CleanPlan PlanCleaning(CleanRequest request, PlanProgress* progress)

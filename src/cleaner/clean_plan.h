@@ -12,7 +12,9 @@
 
 namespace aw {
 
-enum class PlanKind { File, Folder, Key, Value, Special };
+// Rows: a database (or Chromium's Local Storage) cleaned in place of the sites not kept.
+// Kept: a kept site's storage, or a store left whole because a kept site's data may be in it.
+enum class PlanKind { File, Folder, Key, Value, Special, Rows, Kept };
 
 // The word a plan file uses for a kind.
 const char* PlanKindName(PlanKind kind);
@@ -21,7 +23,9 @@ struct PlanEntry {
     std::size_t Category; // index into CleanPlan::Categories
     PlanKind Kind;
     std::string Path;     // for Special, what is done ("Recycle Bin") or the database cleaned in place
-    std::int64_t Bytes;   // a file's own size; 0 for everything else
+    std::int64_t Bytes;   // a file's own size; for Rows, what the database will shrink by
+                          // (estimated); 0 for everything else
+    std::int64_t Rows = 0; // for Rows, the rows or entries that go
 };
 
 // Everything one run would remove, category by category in tree order, each entry in the
@@ -58,10 +62,14 @@ public:
     bool removeValue(HKEY root, const std::string& valuePath) override;
     void cleanDatabase(DatabaseClean clean, const std::string& path, CleanCounters& counters) override;
     void runSystemAction(SystemAction action, HWND owner) override;
+    std::int64_t cleanSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep,
+                                   CleanCounters& counters) override;
+    std::int64_t cleanLocalStorage(const std::string& folder, const KeepList& keep, CleanCounters& counters) override;
+    void keepSiteStorage(const std::string& path) override;
 
 private:
     // False, recording nothing, when the entry is already in the plan.
-    bool add(PlanKind kind, const std::string& path, std::int64_t bytes);
+    bool add(PlanKind kind, const std::string& path, std::int64_t bytes, std::int64_t rows = 0);
     bool cancelled() const { return progress_ && progress_->Cancel.load(std::memory_order_relaxed); }
 
     CleanPlan& plan_;

@@ -2,11 +2,17 @@
 
 #include "cleaner/file_primitives.h"
 #include "cleaner/folder_tree.h"
+#include "cleaner/ie_cookie_file.h"
 #include "cleaner/location_builder.h"
 #include "cleaner/location_table.h"
+#include "cleaner/path_rules.h"
+#include "cleaner/site_index.h"
+#include "cleaner/site_stores.h"
 #include "cleaner/system_location_source.h"
 #include "platform/file_system.h"
+#include "platform/open_file.h"
 #include "platform/registry_key.h"
+#include "platform/text.h"
 
 #include <exception>
 
@@ -26,9 +32,87 @@ bool LocationExists(ExistenceTest test, const std::string& location)
     return false;
 }
 
+// With sites to keep, a store of many sites' data is cleaned around the kept ones. False when
+// the location is no such store, or there is no list: it is then deleted as always.
+bool CleanAroundKeptSites(const TraceAction& action, const std::string& location, const CleanRequest& request,
+                          CleanCounters& counters)
+{
+    if (request.KeptSites.empty() && !request.KeepAllSites)
+        return false;
+    const SiteStore store = SiteStoreOf(action.Kind, action.Base, location);
+    if (store == SiteStore::None)
+        return false;
+    CleanSink& sink = SinkOf(request);
+    if (request.KeepAllSites) {
+        sink.keepSiteStorage(location);
+        return true;
+    }
+    const KeepList& keep = request.KeptSites;
+    switch (store) {
+    case SiteStore::ChromiumFileSystem:
+    case SiteStore::ChromiumServiceWorker:
+        // Whole, or not at all: without a kept site's data in it, it goes as always.
+        if (!StoreHoldsKeptSite(store, location, keep))
+            return false;
+        sink.keepSiteStorage(location);
+        break;
+    case SiteStore::ChromiumCookies:
+        sink.cleanSiteDatabase(SiteDatabase::ChromiumCookies, location, keep, counters);
+        break;
+    case SiteStore::FirefoxCookies:
+        sink.cleanSiteDatabase(SiteDatabase::FirefoxCookies, location, keep, counters);
+        break;
+    case SiteStore::Webappsstore:
+        sink.cleanSiteDatabase(SiteDatabase::Webappsstore, location, keep, counters);
+        break;
+    case SiteStore::ChromiumLocalStorage:
+        // The database is cleaned entry by entry; anything else in the folder goes as before.
+        sink.cleanLocalStorage(WithTrailingBackslash(location) + "leveldb", keep, counters);
+        DeleteFolderTreeKeeping(location, "leveldb", request.IndexDatOption, counters, sink);
+        break;
+    case SiteStore::ChromiumIndexedDb:
+    case SiteStore::FirefoxOrigins:
+        DeleteFolderTreeKeepingSites(
+            location, std::string(action.Keep),
+            [store, &keep](std::string_view name, const std::string&, bool) {
+                return KeepsOriginEntry(store, name, keep);
+            },
+            request.IndexDatOption, counters, sink);
+        break;
+    case SiteStore::NetscapeCookieFile: {
+        std::string text;
+        // Goes as always when it is a whole cookie file without a kept site's cookie.
+        if (ReadFileStart(location, kMaxIeCookieFileBytes + 1, text) && !KeepsNetscapeCookieFile(text, keep))
+            return false;
+        sink.keepSiteStorage(location);
+        break;
+    }
+    case SiteStore::CookiesKeptWhole:
+        sink.keepSiteStorage(location);
+        break;
+    case SiteStore::IeCookieFiles:
+        DeleteFolderTreeKeepingSites(
+            location, std::string(action.Keep),
+            [&keep](std::string_view name, const std::string& path, bool isFolder) {
+                if (isFolder || name.size() < 4 || !EqualsIgnoringCase(name.substr(name.size() - 4), ".txt"))
+                    return false;
+                std::string text;
+                // One byte more than a cookie file may hold, so that a larger one is told apart.
+                return !ReadFileStart(path, kMaxIeCookieFileBytes + 1, text) || KeepsIeCookieFile(text, keep);
+            },
+            request.IndexDatOption, counters, sink);
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
 void DeleteAt(const TraceAction& action, const std::string& location, const CleanRequest& request,
               CleanCounters& counters)
 {
+    if (CleanAroundKeptSites(action, location, request, counters))
+        return;
     CleanSink& sink = SinkOf(request);
     switch (action.Kind) {
     case ActionKind::File:

@@ -3,6 +3,7 @@
 #include "cleaner/clean_counters.h"
 #include "cleaner/clean_sink.h"
 #include "cleaner/trace_selection.h"
+#include "cleaner/keep_list.h"
 
 #include <windows.h>
 
@@ -28,6 +29,11 @@ struct CleanRequest {
     CleanSink* Sink = nullptr;
     // When given, the row of the location table being carried out, for the window to show.
     CleanProgress* Progress = nullptr;
+    // The sites whose cookies and site data stay (Keep.ini). With a list, the stores that hold
+    // many sites' data are cleaned around the kept sites instead of being deleted whole.
+    KeepList KeptSites;
+    // Keep.ini could not be used: no cookie and no site data is touched at all.
+    bool KeepAllSites = false;
 };
 
 // The sink a request names, or the deleting one.

@@ -1,6 +1,8 @@
 #include "cleaner/clean_sink.h"
 
 #include "cleaner/database_clean.h"
+#include "cleaner/file_primitives.h"
+#include "cleaner/local_storage_leveldb.h"
 #include "cleaner/registry_primitives.h"
 #include "cleaner/system_actions.h"
 #include "platform/file_system.h"
@@ -48,6 +50,29 @@ void DeletingSink::runSystemAction(SystemAction action, HWND owner)
         EmptyRecycleBins(owner);
     else
         ClearClipboard(owner);
+}
+
+std::int64_t DeletingSink::cleanSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep,
+                                             CleanCounters& counters)
+{
+    return CleanSiteDatabase(database, path, keep, counters);
+}
+
+std::int64_t DeletingSink::cleanLocalStorage(const std::string& folder, const KeepList& keep, CleanCounters& counters)
+{
+    const LocalStorageClean clean = CleanLocalStorage(folder, keep);
+    switch (clean.Outcome) {
+    case LocalStorageOutcome::Cleaned:
+        counters.FilesDeleted += 1;
+        if (clean.FileBytesBefore > clean.FileBytesAfter)
+            counters.BytesCleaned += static_cast<std::int64_t>(clean.FileBytesBefore - clean.FileBytesAfter);
+        return static_cast<std::int64_t>(clean.EntriesRemoved);
+    case LocalStorageOutcome::NoDatabase:
+    case LocalStorageOutcome::NothingToRemove:
+        return 0;
+    default:
+        return -1;
+    }
 }
 
 CleanSink& DefaultSink()

@@ -3,7 +3,9 @@
 // entry itself; the sink either removes it (a Clean) or writes it down (a preview), so that
 // both follow exactly the same decisions.
 #include "cleaner/clean_counters.h"
+#include "cleaner/database_clean.h"
 #include "cleaner/file_removal.h"
+#include "cleaner/keep_list.h"
 
 #include <windows.h>
 
@@ -37,6 +39,17 @@ public:
     virtual void runSystemAction(SystemAction action, HWND owner) = 0;
     // True once the run has been asked to stop: the entry in hand is finished, no other is begun.
     virtual bool stopping() const { return false; }
+
+    // With sites to keep: a database of every site's cookies or storage, cleaned of the rows of
+    // the sites not kept. The rows removed; -1 when it was left whole.
+    virtual std::int64_t cleanSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep,
+                                           CleanCounters& counters) = 0;
+    // Chromium's Local Storage database (the "leveldb" folder), cleaned of the entries of the
+    // sites not kept. The entries removed; -1 when it was left whole.
+    virtual std::int64_t cleanLocalStorage(const std::string& folder, const KeepList& keep,
+                                           CleanCounters& counters) = 0;
+    // A kept site's storage, or a store left whole because a kept site's data may be in it.
+    virtual void keepSiteStorage(const std::string& path) = 0;
 };
 
 // What a run has got through so far, written by the worker and read by the window while it
@@ -63,6 +76,10 @@ public:
     void cleanDatabase(DatabaseClean clean, const std::string& path, CleanCounters& counters) override;
     void runSystemAction(SystemAction action, HWND owner) override;
     bool stopping() const override { return progress_ && progress_->Stop.load(std::memory_order_relaxed); }
+    std::int64_t cleanSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep,
+                                   CleanCounters& counters) override;
+    std::int64_t cleanLocalStorage(const std::string& folder, const KeepList& keep, CleanCounters& counters) override;
+    void keepSiteStorage(const std::string&) override {}
 
 private:
     CleanProgress* progress_;

@@ -1,7 +1,9 @@
 #include "cleaner/database_clean.h"
 
 #include "cleaner/file_primitives.h"
+#include "cleaner/keep_sites_sql.h"
 #include "cleaner/sqlite_db.h"
+#include "platform/temporary_folder.h"
 
 #include <algorithm>
 #include <vector>
@@ -280,6 +282,119 @@ bool CleanAutofillHistory(const std::string& webDataPath, CleanCounters& counter
     }
     Count(changed, before, webDataPath, counters);
     return true;
+}
+
+namespace {
+
+struct SiteTable {
+    const char* Table;
+    const char* Host;
+};
+
+SiteTable TableOf(SiteDatabase database)
+{
+    switch (database) {
+    case SiteDatabase::ChromiumCookies: return {"cookies", "host_key"};
+    case SiteDatabase::FirefoxCookies: return {"moz_cookies", "host"};
+    case SiteDatabase::Webappsstore: return {"webappsstore2", "originKey"};
+    }
+    return {"", ""};
+}
+
+SiteCleanStatements StatementsOf(SiteDatabase database, const KeepList& keep)
+{
+    switch (database) {
+    case SiteDatabase::ChromiumCookies: return CookieStatementsKeeping(CookieStore::Chromium, keep);
+    case SiteDatabase::FirefoxCookies: return CookieStatementsKeeping(CookieStore::Firefox, keep);
+    case SiteDatabase::Webappsstore: break;
+    }
+    return WebappsstoreStatementsKeeping(keep);
+}
+
+// Runs a bound statement to its end; the integers of its first row, when it returns one.
+bool RunBound(SqliteDb& db, const BoundStatement& bound, std::int64_t* first = nullptr, std::int64_t* second = nullptr)
+{
+    SqliteStatement statement(db.get(), bound.Sql.c_str());
+    if (!statement.valid())
+        return false;
+    for (std::size_t i = 0; i < bound.Parameters.size(); ++i)
+        statement.bind(static_cast<int>(i + 1), bound.Parameters[i]);
+    int row = statement.step();
+    if (row == SQLITE_ROW) {
+        if (first)
+            *first = statement.integer(0);
+        if (second)
+            *second = statement.integer(1);
+        while (row == SQLITE_ROW)
+            row = statement.step();
+    }
+    return row == SQLITE_DONE;
+}
+
+bool IsSiteDatabase(SqliteDb& db, SiteDatabase database)
+{
+    const SiteTable table = TableOf(database);
+    return db.open() && db.hasTables({table.Table}) && db.hasColumn(table.Table, table.Host);
+}
+
+// The clean itself, on the database or on a copy of it. Counts the rows before and the rows
+// removed.
+bool CleanSiteRows(const std::string& path, SiteDatabase database, const KeepList& keep, bool& changed,
+                   std::int64_t& rows, std::int64_t& removed)
+{
+    SqliteDb db(path);
+    if (!IsSiteDatabase(db, database) || !BeginClean(db))
+        return false;
+    const SiteCleanStatements statements = StatementsOf(database, keep);
+    const int changesBefore = db.totalChanges();
+    if (!RunBound(db, statements.CountRows, &rows, &removed) || !RunBound(db, statements.DeleteRows)) {
+        db.exec("ROLLBACK");
+        return false;
+    }
+    return FinishClean(db, changesBefore, changed);
+}
+
+} // namespace
+
+std::int64_t CleanSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep,
+                               CleanCounters& counters)
+{
+    if (!IsOwnFile(path) || !IsSoundDatabase(path))
+        return -1;
+    const std::int64_t before = DatabaseBytes(path);
+    bool changed = false;
+    std::int64_t rows = 0;
+    std::int64_t removed = 0;
+    if (!CleanSiteRows(path, database, keep, changed, rows, removed))
+        return -1;
+    Count(changed, before, path, counters);
+    return changed ? removed : 0;
+}
+
+SiteDatabaseForecast ForecastSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep)
+{
+    SiteDatabaseForecast forecast;
+    if (!IsOwnFile(path) || !LooksLikeSqliteDatabase(path))
+        return forecast;
+    TemporaryFolder folder;
+    if (!folder.ok())
+        return forecast;
+    const std::string copy = folder.path() + "site.db";
+    if (!CopyFileTo(path, copy))
+        return forecast;
+    // A log the database has beside it belongs to its content; a missing one is no error.
+    for (const char* companion : {"-wal", "-journal"})
+        if (IsOwnFile(path + companion) && !CopyFileTo(path + companion, copy + companion))
+            return forecast;
+    if (!IsSoundDatabase(copy))
+        return forecast;
+    bool changed = false;
+    if (!CleanSiteRows(copy, database, keep, changed, forecast.Rows, forecast.Removed))
+        return forecast;
+    forecast.Read = true;
+    if (changed)
+        forecast.ShrinkBytes = std::max<std::int64_t>(0, DatabaseBytes(path) - DatabaseBytes(copy));
+    return forecast;
 }
 
 } // namespace aw

@@ -12,7 +12,9 @@
 // shrank by (the database and its write-ahead log together) as cleaned bytes. A database
 // with nothing to remove is not written at all and counts nothing.
 #include "cleaner/clean_counters.h"
+#include "cleaner/keep_list.h"
 
+#include <cstdint>
 #include <string>
 
 namespace aw {
@@ -34,5 +36,30 @@ bool CleanPlacesDownloads(const std::string& placesPath, CleanCounters& counters
 // payment cards, the default search engine and those the user or the browser's maker set up
 // stay.
 bool CleanAutofillHistory(const std::string& webDataPath, CleanCounters& counters);
+
+// The databases that hold every site's cookies or storage side by side, cleaned in place around
+// the sites a user keeps.
+enum class SiteDatabase {
+    ChromiumCookies, // "Network\Cookies": table cookies
+    FirefoxCookies,  // "cookies.sqlite": table moz_cookies
+    Webappsstore,    // Firefox's "webappsstore.sqlite": table webappsstore2
+};
+
+// Deletes the rows of every site the list does not keep, in one transaction, then compacts the
+// file. The rows removed; -1, changing nothing, when the file is not such a database, is
+// damaged, or is held by another program.
+std::int64_t CleanSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep,
+                               CleanCounters& counters);
+
+// What CleanSiteDatabase would do, worked out on a copy in a temporary folder (the database and
+// its write-ahead log or journal), so that the database itself is never opened, even while a
+// browser holds it.
+struct SiteDatabaseForecast {
+    bool Read = false;            // the copy was made and is a sound database of the expected kind
+    std::int64_t Rows = 0;        // rows of the table
+    std::int64_t Removed = 0;     // rows that go
+    std::int64_t ShrinkBytes = 0; // what the database and its log lose: measured on the copy
+};
+SiteDatabaseForecast ForecastSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep);
 
 } // namespace aw

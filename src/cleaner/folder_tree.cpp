@@ -45,7 +45,8 @@ void DeleteWalkedFile(const FolderAnchor& anchor, const std::string& path, std::
 
 // `keep` names what stays: a mask for entries of this level, or masks joined by backslashes for
 // entries further down, whose folders then stay with them.
-void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters, std::string_view keep = {})
+void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters, std::string_view keep = {},
+                const SiteEntryKeeper* keepsEntry = nullptr)
 {
     const MaskLevel kept = SplitMaskPath(keep);
     // base ends in a backslash. The location table joins folders and fragments with doubled
@@ -80,6 +81,10 @@ void WalkFolder(std::string base, const TreeWalk& walk, CleanCounters* counters,
                     WalkFolder(path + "\\", walk, nullptr, kept.Below);
                     continue;
                 }
+            }
+            if (keepsEntry && (*keepsEntry)(name, path, search.isDirectory())) {
+                walk.Sink.keepSiteStorage(path);
+                continue;
             }
             if (!search.isDirectory()) {
                 DeleteWalkedFile(anchor, path, name, search, walk, counters);
@@ -120,6 +125,13 @@ void DeleteFolderTreeKeeping(const std::string& folder, const std::string& keep,
 {
     if (IsWalkableFolder(folder) && IsPlainMaskPath(keep))
         WalkFolder(WithTrailingBackslash(folder), TreeWalk{"*.*", indexDat, sink, &counters}, &counters, keep);
+}
+
+void DeleteFolderTreeKeepingSites(const std::string& folder, const std::string& keep, const SiteEntryKeeper& keepsEntry,
+                                  bool indexDat, CleanCounters& counters, CleanSink& sink)
+{
+    if (IsWalkableFolder(folder) && (keep.empty() || IsPlainMaskPath(keep)))
+        WalkFolder(WithTrailingBackslash(folder), TreeWalk{"*.*", indexDat, sink}, &counters, keep, &keepsEntry);
 }
 
 void DeleteSubfolderTree(const std::string& folder, const std::string& mask, bool indexDat)

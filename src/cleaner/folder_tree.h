@@ -3,7 +3,9 @@
 #include "cleaner/clean_counters.h"
 #include "cleaner/clean_sink.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace aw {
 
@@ -25,6 +27,13 @@ void DeleteFolderTree(const std::string& folder, const std::string& mask, bool i
 // sub-folders, which stay with them while everything else in them goes.
 void DeleteFolderTreeKeeping(const std::string& folder, const std::string& keep, bool indexDat, CleanCounters& counters,
                              CleanSink& sink = DefaultSink());
+
+// DeleteFolderTreeKeeping, except that an entry directly in the folder for which keepsEntry
+// (given its name, its path and whether it is a folder) is true stays too, handed to the sink as
+// kept storage: the folders or files of the sites a user keeps, in a store of one per site.
+using SiteEntryKeeper = std::function<bool(std::string_view name, const std::string& path, bool isFolder)>;
+void DeleteFolderTreeKeepingSites(const std::string& folder, const std::string& keep, const SiteEntryKeeper& keepsEntry,
+                                  bool indexDat, CleanCounters& counters, CleanSink& sink = DefaultSink());
 
 // The same walk, counting nothing.
 void DeleteSubfolderTree(const std::string& folder, const std::string& mask, bool indexDat);

@@ -4,6 +4,7 @@
 // takes; long ones are opened in the "\\?\" form through SQLite's long-path file system.
 #include <sqlite3.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ public:
     // SQLITE_ROW, SQLITE_DONE or an error code.
     int step() { return statement_ ? sqlite3_step(statement_) : SQLITE_MISUSE; }
     std::string text(int column) const;
+    std::int64_t integer(int column) const { return sqlite3_column_int64(statement_, column); }
     void bind(int index, const std::string& value);
     void reset() { sqlite3_reset(statement_); }
 

@@ -3,6 +3,7 @@
 #include "platform/unicode_text.h"
 #include "platform/wide_text.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace aw {
@@ -97,6 +98,30 @@ bool ResolvedNameOf(HANDLE handle, std::string& name)
         buffer.assign(length + 1, L'\0');
     }
     return false;
+}
+
+bool ReadFileStart(const std::string& path, std::size_t limit, std::string& text)
+{
+    text.clear();
+    UniqueHandle file =
+        OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
+    if (!file)
+        return false;
+    text.resize(limit);
+    std::size_t done = 0;
+    while (done < limit) {
+        DWORD got = 0;
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(limit - done, 1 << 20));
+        if (!ReadFile(file.Get(), text.data() + done, want, &got, nullptr)) {
+            text.clear();
+            return false;
+        }
+        if (got == 0)
+            break;
+        done += got;
+    }
+    text.resize(done);
+    return true;
 }
 
 } // namespace aw

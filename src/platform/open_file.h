@@ -18,4 +18,8 @@ UniqueHandle OpenFile(const std::string& path, DWORD access, DWORD share, DWORD 
 // in `name`, however long. False, with `name` empty, when the system does not answer.
 bool ResolvedNameOf(HANDLE handle, std::string& name);
 
+// Reads at most `limit` bytes from the start of a file into `text`; false when it cannot be
+// opened or read. Every sharing mode is allowed, so a file another program has open is read too.
+bool ReadFileStart(const std::string& path, std::size_t limit, std::string& text);
+
 } // namespace aw

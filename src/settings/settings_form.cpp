@@ -2,6 +2,7 @@
 
 #include "customloc/locations_editor.h"
 #include "settings/autostart.h"
+#include "settings/cookies_page.h"
 
 #include <stdexcept>
 
@@ -50,6 +51,8 @@ SettingsForm::SettingsForm() : ui::Form("Form2", "TForm2", 577, 397)
     font_ = TahomaFont();
 }
 
+SettingsForm::~SettingsForm() = default;
+
 void SettingsForm::AddOption(ui::WinControl& page, OptionId option, int left, int top, const char* caption,
                              bool checked)
 {
@@ -78,6 +81,7 @@ void SettingsForm::FormCreate()
         &pages->AddPage("TabSheet3", "  Cleaning  "),
         &pages->AddPage("TabSheet2", "  Schedule  "),
         &pages->AddPage("TabSheet4", "  Advanced  "),
+        &pages->AddPage("TabSheet5", "  Cookies  "),
     };
     for (const OptionLayout& option : kOptions)
         AddOption(*tabs[option.Page], option.Option, option.Left, option.Top, option.Caption, option.Checked);
@@ -96,6 +100,12 @@ void SettingsForm::FormCreate()
     };
     Option(OptionId::StartWithWindows).OnClick = [this] {
         OnStartWithWindowsClicked(Option(OptionId::StartWithWindows));
+    };
+
+    cookies_ = std::make_unique<CookiesPage>(*tabs[4]);
+    pages->OnChange = [this](int index) {
+        if (index == 4)
+            cookies_->Show();
     };
 
     pages->SetActivePageIndex(0);

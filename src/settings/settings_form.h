@@ -1,13 +1,16 @@
 #pragma once
 // The settings window: the options as check boxes on three pages, the custom-locations editor
-// on the fourth, and "Close".
+// on the fourth, the sites to keep on the fifth, and "Close".
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/page_control.h"
 
 #include <array>
+#include <memory>
 
 namespace aw {
+
+class CookiesPage;
 
 // The options, each valued as the number of its check box (CheckBoxN, also its key in
 // Settings.ini).
@@ -27,6 +30,7 @@ enum class OptionId {
 class SettingsForm : public ui::Form {
 public:
     SettingsForm();
+    ~SettingsForm() override;
 
     // Builds the controls and selects the first page. The window is made when first needed.
     void FormCreate();
@@ -43,6 +47,8 @@ public:
     ui::Button* locationsHelpButton = nullptr;
     ui::Button* loadLocationsButton = nullptr;
     ui::Button* saveLocationsButton = nullptr;
+    // The sites to keep, on the fifth page.
+    CookiesPage* Cookies() const { return cookies_.get(); }
 
 private:
     void AddOption(ui::WinControl& page, OptionId option, int left, int top, const char* caption, bool checked);
@@ -50,6 +56,7 @@ private:
 
     std::array<ui::CheckBox*, 11> options_{};
     std::vector<ui::CheckBox*> creationOrder_;
+    std::unique_ptr<CookiesPage> cookies_;
 };
 
 } // namespace aw

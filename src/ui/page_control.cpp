@@ -140,6 +140,8 @@ bool PageControl::OnNotify(NMHDR* header, LRESULT& result)
 {
     if (header->code == TCN_SELCHANGE) {
         ShowActivePage();
+        if (OnChange)
+            OnChange(ActivePageIndex());
         result = 0;
         return true;
     }

@@ -2,6 +2,8 @@
 // Tabbed pages: a tab control whose pages are containers shown one at a time.
 #include "ui/control.h"
 
+#include <functional>
+
 namespace aw::ui {
 
 class TabSheet : public WinControl {
@@ -24,6 +26,9 @@ public:
     void SetActivePageIndex(int index);
     // Frees a page: its tab goes and its sheet's window is destroyed.
     void FreePage(int index);
+
+    // After the user has moved to another page; given the new page's index.
+    std::function<void(int index)> OnChange;
 
 protected:
     HWND CreateWindowHandle(HWND parent) override;

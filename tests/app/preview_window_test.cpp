@@ -91,6 +91,28 @@ TEST_F(PreviewWindow, NotRemovedShowsTheLastCleansEntriesLeftWithTheirReasons)
     EXPECT_FALSE(nothingLeft.NotRemovedButton->Enabled());
 }
 
+// With sites to keep: a database cleaned in place says how many rows go and about how much it
+// shrinks by, which counts in its category's size; what stays is listed but not counted.
+TEST_F(PreviewWindow, InPlaceRowsAndKeptStorageShowWhatReallyGoes)
+{
+    CleanPlan plan;
+    plan.Categories = {{"Google Chrome", "Cookies"}};
+    plan.Entries = {{0, PlanKind::Rows, "C:\\p\\Network\\Cookies", 8192, 4},
+                    {0, PlanKind::Kept, "C:\\p\\IndexedDB\\https_example.org_0.indexeddb.leveldb", 0},
+                    {0, PlanKind::File, "C:\\p\\DIPS", 100}};
+    PreviewForm preview(plan, [] {});
+    preview.Build();
+    const char separator = UserDecimalSeparator();
+    EXPECT_EQ(preview.Cell(0, 1), "2");
+    EXPECT_EQ(preview.Cell(0, 2), FormatSize(8292, separator));
+    preview.ToggleRow(0);
+    ASSERT_EQ(preview.RowCount(), 4);
+    EXPECT_EQ(preview.Cell(1, 1), "4 rows");
+    EXPECT_EQ(preview.Cell(1, 2), "about " + FormatSize(8192, separator));
+    EXPECT_EQ(preview.Cell(2, 1), "kept");
+    EXPECT_EQ(preview.Cell(2, 2), "");
+}
+
 // Paths the ANSI code page cannot spell, and one longer than the list's own text buffer, are
 // shown exactly as the plan holds them.
 TEST_F(PreviewWindow, PathsShowExactlyWhateverTheirScriptAndLength)

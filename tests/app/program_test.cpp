@@ -5,6 +5,7 @@
 #include "platform/folder_services.h"
 #include "platform/handle.h"
 
+#include <shlobj.h>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -205,6 +206,121 @@ TEST_F(Program, PreviewWritesThePlanOfTheCleanAndDeletesNothing)
         }
     }
     EXPECT_EQ(seen, traces.size());
+}
+
+// A cookie database as a Chromium browser keeps it, in a profile of its own.
+struct ChromiumCookies {
+    std::string Profile;
+    std::string Database;
+    ChromiumCookies()
+        : Profile(GetSpecialFolder(kCsidlLocalAppData) + "\\Google\\Chrome\\User Data\\Keep Test"),
+          Database(Profile + "\\Network\\Cookies")
+    {
+        SHCreateDirectoryExA(nullptr, (Profile + "\\Network").c_str(), nullptr);
+        WriteTextFile(Profile + "\\Preferences", "{}");
+    }
+    ~ChromiumCookies()
+    {
+        for (const char* name : {"\\Network\\Cookies", "\\Network\\Cookies-journal", "\\Preferences"})
+            DeleteFileA((Profile + name).c_str());
+        RemoveDirectoryA((Profile + "\\Network").c_str());
+        RemoveDirectoryA(Profile.c_str());
+    }
+    bool Exec(const std::string& sql) const
+    {
+        sqlite3* db = nullptr;
+        const bool ok = sqlite3_open(Database.c_str(), &db) == SQLITE_OK &&
+                        sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+        sqlite3_close(db);
+        return ok;
+    }
+    std::string Rows(const char* sql) const
+    {
+        std::string rows;
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(Database.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
+            sqlite3_exec(
+                db, sql,
+                [](void* out, int n, char** values, char**) {
+                    for (int i = 0; i < n; ++i)
+                        *static_cast<std::string*>(out) +=
+                            std::string(values[i] ? values[i] : "") + (i + 1 < n ? "|" : "\n");
+                    return 0;
+                },
+                &rows, nullptr);
+        sqlite3_close(db);
+        return rows;
+    }
+    std::int64_t Size() const
+    {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        return GetFileAttributesExA(Database.c_str(), GetFileExInfoStandard, &data) ? data.nFileSizeLow : -1;
+    }
+};
+
+// With Keep.ini beside the program, -preview lists the cookie database as cleaned in place with
+// the rows it loses and the bytes it will shrink by, and the -clean that follows removes exactly
+// those rows, keeps the kept site's as they were and shrinks the file by what was said.
+TEST_F(Program, APreviewWithAKeepListSaysWhatEachCookieDatabaseLosesAndTheCleanDoesIt)
+{
+    WriteTextFile(ExeFolderFile("Keep.ini"), "[Sites]\r\nkept.test\r\n");
+    WriteTextFile(ExeFolderFile("Traces.ini"),
+                  "[Google Chrome]\r\nCookies=True\r\n[Internet Explorer]\r\nCookies=True\r\n");
+    ChromiumCookies cookies;
+    // Internet Explorer's cookie files, one a site.
+    const std::string ieFolder = GetSpecialFolder(kCsidlCookies);
+    SHCreateDirectoryExA(nullptr, ieFolder.c_str(), nullptr);
+    const std::string ieKept = ieFolder + "\\user@kept[1].txt", ieGone = ieFolder + "\\user@gone[1].txt";
+    WriteTextFile(ieKept, "SID\n1\nwww.kept.test/\n1536\n1\n2\n3\n4\n*\n");
+    WriteTextFile(ieGone, "ad\n1\nads.gone.test/\n1536\n1\n2\n3\n4\n*\n");
+    std::string fill = "CREATE TABLE cookies (host_key TEXT NOT NULL, name TEXT NOT NULL, value TEXT NOT NULL);"
+                       "INSERT INTO cookies VALUES ('kept.test', 'a', 'one'), ('.kept.test', 'b', 'two'),"
+                       " ('mail.kept.test', 'c', 'three');";
+    for (int i = 0; i < 6; ++i)
+        fill += "INSERT INTO cookies VALUES ('ads" + std::to_string(i) + ".gone.test', 'x', hex(randomblob(3000)));";
+    ASSERT_TRUE(cookies.Exec(fill));
+    const char* keptRows = "SELECT host_key, name, value FROM cookies WHERE host_key LIKE '%kept.test' ORDER BY name";
+    const std::string keptBefore = cookies.Rows(keptRows);
+    const std::int64_t sizeBefore = cookies.Size();
+    const std::string planFile = ExeFolderFile("keep-plan.csv");
+
+    EXPECT_EQ(RunToEnd("-preview \"" + planFile + "\""), 0u);
+    const auto rows = ParseCsv(ReadTextFile(planFile));
+    RemoveFile(planFile);
+    EXPECT_EQ(cookies.Size(), sizeBefore);
+    std::int64_t said = -1;
+    std::map<std::string, std::string> kinds; // path -> kind
+    for (const auto& row : rows)
+        if (row.size() == 5) {
+            kinds[row[3]] = row[2];
+            if (row[3] == cookies.Database)
+                said = std::stoll(row[4]);
+        }
+    EXPECT_EQ(kinds[cookies.Database], "rows:6");
+    EXPECT_EQ(kinds[ieKept], "kept");
+    EXPECT_EQ(kinds[ieGone], "file");
+    ASSERT_GT(said, 6 * 3000);
+
+    EXPECT_EQ(RunToEnd("-clean"), 0u);
+    EXPECT_EQ(cookies.Rows(keptRows), keptBefore);
+    EXPECT_EQ(cookies.Rows("SELECT count(*) FROM cookies"), "3\n");
+    EXPECT_EQ(sizeBefore - cookies.Size(), said);
+    EXPECT_EQ(cookies.Rows("PRAGMA integrity_check"), "ok\n");
+    EXPECT_TRUE(FileThere(ieKept));
+    EXPECT_FALSE(FileThere(ieGone));
+
+    // A list that cannot be used (binary): nothing of the cookies goes, rather than decide by
+    // part of it.
+    WriteTextFile(ExeFolderFile("Keep.ini"), std::string("[Sites]\r\nother.test\r\n\0\x01", 23));
+    EXPECT_EQ(RunToEnd("-clean"), 0u);
+    EXPECT_EQ(cookies.Rows("SELECT count(*) FROM cookies"), "3\n");
+    EXPECT_TRUE(FileThere(ieKept));
+
+    // An empty list: the database goes whole, as without Keep.ini.
+    WriteTextFile(ExeFolderFile("Keep.ini"), "; nothing kept\r\n[Sites]\r\n");
+    EXPECT_EQ(RunToEnd("-clean"), 0u);
+    EXPECT_FALSE(FileThere(cookies.Database));
+    EXPECT_FALSE(FileThere(ieKept));
 }
 
 TEST(PlanFile, QuotesWhatNeedsQuotingAndRoundTrips)

@@ -96,11 +96,12 @@ bool FileHolds(const std::string& path, const std::string& text)
     return ReadWholeFile(path).find(text) != std::string::npos;
 }
 
-int QueryInt(const std::string& db, const char* sql)
+namespace {
+
+// As an unchanging file: reading never creates or removes a "-wal" or "-shm" beside it. A long
+// path is opened in the "\\?\" form, through SQLite's long-path file system.
+SqliteConnection OpenUnchanging(const std::string& db)
 {
-    int value = -1;
-    // As an unchanging file: reading never creates or removes a "-wal" or "-shm" beside it. A
-    // long path is opened in the "\\?\" form, through SQLite's long-path file system.
     const std::string name = db.size() >= 240 ? "\\\\?\\" + db : db;
     std::string uri = "file:";
     const char* hex = "0123456789ABCDEF";
@@ -114,12 +115,51 @@ int QueryInt(const std::string& db, const char* sql)
     const int status =
         sqlite3_open_v2(uri.c_str(), &opened, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, "win32-longpath");
     SqliteConnection handle = OwnConnection(opened);
-    if (status == SQLITE_OK) {
+    if (status != SQLITE_OK)
+        handle.reset();
+    return handle;
+}
+
+} // namespace
+
+int QueryInt(const std::string& db, const char* sql)
+{
+    int value = -1;
+    if (SqliteConnection handle = OpenUnchanging(db)) {
         SqliteStatement query(handle.get(), sql);
         if (query.step() == SQLITE_ROW)
             value = std::atoi(query.text(0).c_str());
     }
     return value;
+}
+
+std::string QueryRows(const std::string& db, const char* sql)
+{
+    std::string rows;
+    SqliteConnection handle = OpenUnchanging(db);
+    if (!handle)
+        return "(not opened)";
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(handle.get(), sql, -1, &statement, nullptr) != SQLITE_OK)
+        return "(not prepared)";
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        for (int i = 0; i < sqlite3_column_count(statement); ++i) {
+            const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement, i));
+            rows += i ? "|" : "";
+            rows.append(bytes ? bytes : "", static_cast<std::size_t>(sqlite3_column_bytes(statement, i)));
+        }
+        rows += '\n';
+    }
+    sqlite3_finalize(statement);
+    return rows;
+}
+
+bool ExecSql(const std::string& db, const std::string& sql)
+{
+    sqlite3* opened = nullptr;
+    const int status = sqlite3_open_v2(db.c_str(), &opened, SQLITE_OPEN_READWRITE, nullptr);
+    SqliteConnection handle = OwnConnection(opened);
+    return status == SQLITE_OK && sqlite3_exec(handle.get(), sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 InstalledBrowsers::InstalledBrowsers()

@@ -30,6 +30,10 @@ inline SqliteConnection OwnConnection(sqlite3* db) { return SqliteConnection(db,
 // The first column of the first row a query returns, -1 when there is none; the database is
 // opened read-only.
 int QueryInt(const std::string& db, const char* sql);
+// Every row a query returns, read the same way: columns joined by '|', rows ended by a newline.
+std::string QueryRows(const std::string& db, const char* sql);
+// Runs statements on a database, opened for writing as a browser opens it.
+bool ExecSql(const std::string& db, const std::string& sql);
 
 // The user's folders for one browser, replaced by the fixture's copy on install and removed
 // again when the object goes.

@@ -4,7 +4,9 @@
 #include "catalogue/trace_catalogue.h"
 #include "cleaner/browser_families.h"
 #include "cleaner/browser_fixture.h"
+#include "cleaner/clean_plan.h"
 #include "cleaner/clean_run.h"
+#include "cleaner/local_storage_leveldb.h"
 #include "cleaner/wine_support.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +23,7 @@ namespace {
 
 using test::InstalledBrowsers;
 using test::QueryInt;
+using test::QueryRows;
 
 // What the fixture page typed, searched for and downloaded.
 const char* const kMarkers[] = {"awtypedmarker7391", "awsearchmarker5820", "awdownloadmarker4466"};
@@ -284,6 +287,199 @@ TEST_F(BrowserFixtures, AllCategoriesLeaveNoTraceOfThePageAndKeepWhatTheUserKeep
     EXPECT_EQ(0, QueryInt(browsers_.ChromeDefault() + "\\Web Data", "SELECT count(*) FROM keywords WHERE url LIKE '%127.0.0.1%'"));
 }
 
+// Two sites beside the fixture's own (127.0.0.1), written into the copies as the browsers write
+// theirs: cookies, webappsstore rows and a per-site storage folder in each browser (copies of the
+// fixture site's folders under the other site's name).
+constexpr const char* kKeptHost = "www.kept.test"; // kept through "kept.test"
+constexpr const char* kGoneHost = "gone.test";     // kept by no list here
+
+std::string ReversedHost(const std::string& host)
+{
+    return std::string(host.rbegin(), host.rend());
+}
+
+bool AddSite(const InstalledBrowsers& browsers, const std::string& host)
+{
+    const std::string chromeCookies = browsers.ChromeDefault() + "\\Network\\Cookies";
+    const std::string ff = browsers.FirefoxProfile();
+    return test::ExecSql(chromeCookies, "CREATE TEMP TABLE t AS SELECT * FROM cookies WHERE host_key = '127.0.0.1';"
+                                        "UPDATE t SET host_key = '" +
+                                            host + "', value = 'of " + host +
+                                            "';"
+                                            "INSERT INTO cookies SELECT * FROM t;") &&
+           test::ExecSql(ff + "\\cookies.sqlite",
+                         "INSERT INTO moz_cookies (originAttributes, name, value, host, path, expiry, lastAccessed,"
+                         " creationTime, isSecure, isHttpOnly) SELECT originAttributes, name, 'of " +
+                             host + "', '." + host +
+                             "', path, expiry, lastAccessed, creationTime, isSecure, isHttpOnly FROM moz_cookies"
+                             " WHERE host = '127.0.0.1';") &&
+           test::ExecSql(ff + "\\webappsstore.sqlite", "INSERT INTO webappsstore2 VALUES ('', '" + ReversedHost(host) +
+                                                           ".:https:443', '', 'signed-in', 'of " + host + "');") &&
+           test::CopyTree(browsers.ChromeDefault() + "\\IndexedDB\\http_127.0.0.1_8417.indexeddb.leveldb",
+                          browsers.ChromeDefault() + "\\IndexedDB\\https_" + host + "_0.indexeddb.leveldb") &&
+           test::CopyTree(ff + "\\storage\\default\\http+++127.0.0.1+8417", ff + "\\storage\\default\\https+++" + host);
+}
+
+// What a site has in the stores the test looks at, read without changing them.
+struct SiteData {
+    std::string ChromeCookies, FirefoxCookies, Webappsstore;
+    std::map<std::string, std::int64_t> ChromeIndexedDb, FirefoxStorage;
+    std::size_t LocalStorageEntries = 0;
+    bool operator==(const SiteData& o) const
+    {
+        return ChromeCookies == o.ChromeCookies && FirefoxCookies == o.FirefoxCookies &&
+               Webappsstore == o.Webappsstore && ChromeIndexedDb == o.ChromeIndexedDb &&
+               FirefoxStorage == o.FirefoxStorage && LocalStorageEntries == o.LocalStorageEntries;
+    }
+    bool empty() const { return *this == SiteData{}; }
+};
+
+SiteData DataOf(const InstalledBrowsers& browsers, const std::string& host)
+{
+    SiteData data;
+    const std::string where = "'" + host + "' OR host_key = '." + host + "'";
+    data.ChromeCookies = QueryRows(browsers.ChromeDefault() + "\\Network\\Cookies",
+                                   ("SELECT host_key, name, value, hex(encrypted_value), expires_utc FROM cookies"
+                                    " WHERE host_key = " +
+                                    where + " ORDER BY name")
+                                       .c_str());
+    data.FirefoxCookies = QueryRows(browsers.FirefoxProfile() + "\\cookies.sqlite",
+                                    ("SELECT host, name, value, expiry FROM moz_cookies WHERE host = '" + host +
+                                     "' OR host = '." + host + "' ORDER BY name")
+                                        .c_str());
+    data.Webappsstore = QueryRows(
+        browsers.FirefoxProfile() + "\\webappsstore.sqlite",
+        ("SELECT originKey, key, value FROM webappsstore2 WHERE originKey LIKE '" + ReversedHost(host) + ".:%'")
+            .c_str());
+    const bool numeric = host == "127.0.0.1";
+    data.ChromeIndexedDb =
+        test::FilesBelow(browsers.ChromeDefault() + "\\IndexedDB\\" +
+                         (numeric ? "http_127.0.0.1_8417" : "https_" + host + "_0") + ".indexeddb.leveldb");
+    data.FirefoxStorage = test::FilesBelow(browsers.FirefoxProfile() + "\\storage\\default\\" +
+                                           (numeric ? "http+++127.0.0.1+8417" : "https+++" + host));
+    for (const LocalStorageSite& site :
+         SurveyLocalStorage(browsers.ChromeDefault() + "\\Local Storage\\leveldb", KeepList()).Sites)
+        if (site.Host == host)
+            data.LocalStorageEntries += site.Entries;
+    return data;
+}
+
+// A keep list on the real profiles: every category of both browsers at once, previewed and then
+// cleaned. The kept sites' cookies and per-site storage stay exactly as they were (the fixture's
+// Local Storage with them), every other site's go, the databases cleaned in place pass an
+// integrity check, bookmarks and passwords are untouched, and the preview said how many rows each
+// database would lose and by how much it would shrink.
+TEST_F(BrowserFixtures, AKeepListSparesTheKeptSitesCookiesAndStorage)
+{
+    struct Case {
+        std::vector<std::string> List;
+        std::vector<std::string> Kept, Gone;
+    };
+    const std::vector<Case> cases = {
+        {{"127.0.0.1", "kept.test"}, {"127.0.0.1", kKeptHost}, {kGoneHost}},
+        {{"kept.test"}, {kKeptHost}, {"127.0.0.1", kGoneHost}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.List.front());
+        InstalledBrowsers browsers;
+        ASSERT_TRUE(browsers.ok());
+        ASSERT_TRUE(AddSite(browsers, kKeptHost));
+        ASSERT_TRUE(AddSite(browsers, kGoneHost));
+        const std::string chromeCookies = browsers.ChromeDefault() + "\\Network\\Cookies";
+        const std::string firefoxCookies = browsers.FirefoxProfile() + "\\cookies.sqlite";
+        const std::string webapps = browsers.FirefoxProfile() + "\\webappsstore.sqlite";
+        std::map<std::string, SiteData> before;
+        for (const std::string& host : {std::string("127.0.0.1"), std::string(kKeptHost), std::string(kGoneHost)}) {
+            before[host] = DataOf(browsers, host);
+            EXPECT_FALSE(before[host].ChromeCookies.empty() || before[host].FirefoxCookies.empty() ||
+                         before[host].ChromeIndexedDb.empty() || before[host].FirefoxStorage.empty())
+                << host;
+        }
+        ASSERT_GT(before["127.0.0.1"].LocalStorageEntries, 0u);
+        const std::vector<std::string> untouched = {
+            browsers.FirefoxProfile() + "\\logins.db", browsers.FirefoxProfile() + "\\key4.db",
+            browsers.ChromeDefault() + "\\Login Data", browsers.ChromeDefault() + "\\Bookmarks"};
+        std::map<std::string, std::string> untouchedBefore;
+        for (const std::string& path : untouched)
+            untouchedBefore[path] = test::ReadWholeFile(path);
+        const int bookmarks =
+            QueryInt(browsers.FirefoxProfile() + "\\places.sqlite", "SELECT count(*) FROM moz_bookmarks");
+        std::map<std::string, std::int64_t> rowsBefore = {
+            {chromeCookies, QueryInt(chromeCookies, "SELECT count(*) FROM cookies")},
+            {firefoxCookies, QueryInt(firefoxCookies, "SELECT count(*) FROM moz_cookies")},
+            {webapps, QueryInt(webapps, "SELECT count(*) FROM webappsstore2")}};
+        std::map<std::string, std::int64_t> bytesBefore;
+        for (const auto& [db, rows] : rowsBefore)
+            bytesBefore[db] = test::FilesBelow(db.substr(0, db.rfind('\\')))[db.substr(db.rfind('\\') + 1)];
+
+        CleanRequest request;
+        for (const char* group : {"Mozilla Firefox", "Google Chrome"})
+            for (const std::string& category : CategoriesOf(group))
+                request.Selection.push_back({group, category});
+        for (const std::string& site : c.List)
+            ASSERT_EQ(KeepList::AddResult::Added, request.KeptSites.Add(site));
+        const CleanPlan plan = PlanCleaning(request);
+        // Paths as the plan names them (a Firefox profile named in profiles.ini with a slash).
+        auto key = [](std::string path) {
+            std::replace(path.begin(), path.end(), '/', '\\');
+            return Lower(path);
+        };
+        std::map<std::string, const PlanEntry*> inPlace;
+        std::set<std::string> keptInPlan;
+        for (const PlanEntry& entry : plan.Entries) {
+            if (entry.Kind == PlanKind::Rows)
+                inPlace[key(entry.Path)] = &entry;
+            if (entry.Kind == PlanKind::Kept)
+                keptInPlan.insert(key(entry.Path));
+        }
+        CleanCounters counters;
+        RunCleaning(request, counters);
+
+        for (const std::string& host : c.Kept)
+            EXPECT_TRUE(DataOf(browsers, host) == before[host]) << host << " was not kept as it was";
+        for (const std::string& host : c.Gone) {
+            const SiteData after = DataOf(browsers, host);
+            EXPECT_TRUE(after.empty()) << host << " left: " << after.ChromeCookies << after.FirefoxCookies
+                                       << after.Webappsstore << after.ChromeIndexedDb.size() << " "
+                                       << after.FirefoxStorage.size() << " " << after.LocalStorageEntries;
+        }
+        for (const auto& [db, rows] : rowsBefore) {
+            SCOPED_TRACE(db);
+            EXPECT_EQ("ok\n", QueryRows(db, "PRAGMA integrity_check"));
+            const std::int64_t removed = rows - QueryInt(db, db == chromeCookies ? "SELECT count(*) FROM cookies"
+                                                             : db == webapps     ? "SELECT count(*) FROM webappsstore2"
+                                                                                 : "SELECT count(*) FROM moz_cookies");
+            ASSERT_GT(removed, 0);
+            const auto listed = inPlace.find(key(db));
+            ASSERT_TRUE(listed != inPlace.end()) << "not in the preview";
+            EXPECT_EQ(removed, listed->second->Rows);
+            const std::int64_t shrunk =
+                bytesBefore[db] - test::FilesBelow(db.substr(0, db.rfind('\\')))[db.substr(db.rfind('\\') + 1)];
+            // Measured on a copy cleaned the same way, the estimate is what the file really lost.
+            EXPECT_EQ(shrunk, listed->second->Bytes);
+        }
+        // The kept sites' folders are listed as kept; the store whose sites are tied together
+        // by one index stays whole while it holds a kept site's data (the fixture site's
+        // service worker and cache), and goes otherwise.
+        EXPECT_EQ(1u, keptInPlan.count(
+                          key(browsers.ChromeDefault() + "\\IndexedDB\\https_www.kept.test_0.indexeddb.leveldb")));
+        EXPECT_EQ(1u, keptInPlan.count(key(browsers.FirefoxProfile() + "\\storage\\default\\https+++www.kept.test")));
+        const bool fixtureSiteKept = c.Kept.front() == "127.0.0.1";
+        // Local Storage, which holds only the fixture site, is cleaned in place when it goes.
+        const auto localStorage = inPlace.find(key(browsers.ChromeDefault() + "\\Local Storage\\leveldb"));
+        EXPECT_EQ(fixtureSiteKept, localStorage == inPlace.end());
+        if (!fixtureSiteKept && localStorage != inPlace.end()) {
+            EXPECT_EQ(static_cast<std::int64_t>(before["127.0.0.1"].LocalStorageEntries), localStorage->second->Rows);
+        }
+        EXPECT_EQ(fixtureSiteKept ? 1u : 0u, keptInPlan.count(key(browsers.ChromeDefault() + "\\Service Worker\\")));
+        EXPECT_EQ(fixtureSiteKept, !test::FilesBelow(browsers.ChromeDefault() + "\\Service Worker").empty());
+        for (const std::string& path : untouched)
+            EXPECT_EQ(untouchedBefore[path], test::ReadWholeFile(path)) << path;
+        EXPECT_EQ(bookmarks,
+                  QueryInt(browsers.FirefoxProfile() + "\\places.sqlite", "SELECT count(*) FROM moz_bookmarks"));
+    }
+}
+
 // Where the browsers of the families keep their data, as they write it.
 const std::vector<test::FamilyRoot>& FamilyRoots()
 {
@@ -485,6 +681,45 @@ TEST_F(BrowserFixtures, TheFamiliesBrowsersAreCleanedInEveryProfile)
             const std::string content = test::ReadWholeFile(path);
             for (const char* marker : kMarkers)
                 EXPECT_EQ(std::string::npos, content.find(marker)) << marker << " left in " << path;
+        }
+    }
+}
+
+// Every browser of the families honours the list in each of its profiles: with the fixture's site
+// kept its cookies stay as they were; with another site kept they go, but the database stays,
+// cleaned in place.
+TEST_F(BrowserFixtures, EveryFamilyBrowserCleansItsCookiesAroundTheKeptSites)
+{
+    for (const char* site : {"127.0.0.1", "kept.test"}) {
+        SCOPED_TRACE(site);
+        test::InstalledFamilies families(FamilyRoots());
+        ASSERT_TRUE(families.ok());
+        CleanRequest request;
+        ASSERT_EQ(KeepList::AddResult::Added, request.KeptSites.Add(site));
+        std::map<std::string, std::string> before; // cookie database -> its rows
+        for (const test::FamilyInstall& browser : families.Browsers()) {
+            const std::vector<std::string> categories = CategoriesOf(browser.Browser.Group);
+            if (std::find(categories.begin(), categories.end(), "Cookies") == categories.end())
+                continue;
+            request.Selection.push_back({browser.Browser.Group, "Cookies"});
+            const bool chromium = browser.Browser.Kind != test::Layout::Firefox;
+            for (const std::string& profile : browser.Profiles) {
+                const std::string db = profile + (chromium ? "\\Network\\Cookies" : "\\cookies.sqlite");
+                before[db] =
+                    QueryRows(db, chromium ? "SELECT host_key, name, hex(encrypted_value) FROM cookies ORDER BY name"
+                                           : "SELECT host, name, value FROM moz_cookies ORDER BY name");
+                EXPECT_NE(std::string::npos, before[db].find("127.0.0.1")) << db;
+            }
+        }
+        ASSERT_GE(request.Selection.size(), 8u);
+        CleanCounters counters;
+        RunCleaning(request, counters);
+        for (const auto& [db, rows] : before) {
+            const bool chromium = db.rfind("Cookies") + 7 == db.size();
+            const std::string now =
+                QueryRows(db, chromium ? "SELECT host_key, name, hex(encrypted_value) FROM cookies ORDER BY name"
+                                       : "SELECT host, name, value FROM moz_cookies ORDER BY name");
+            EXPECT_EQ(std::string(site) == "127.0.0.1" ? rows : std::string(), now) << db;
         }
     }
 }

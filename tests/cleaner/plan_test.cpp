@@ -67,6 +67,21 @@ public:
         Removed.insert(ThingOf(PlanKind::Special, action == SystemAction::RecycleBin ? "Recycle Bin" : "Clipboard"));
         real_.runSystemAction(action, owner);
     }
+    std::int64_t cleanSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep,
+                                   CleanCounters& counters) override
+    {
+        const std::int64_t removed = real_.cleanSiteDatabase(database, path, keep, counters);
+        note(removed > 0, PlanKind::Rows, path);
+        return removed;
+    }
+    std::int64_t cleanLocalStorage(const std::string& folder, const KeepList& keep, CleanCounters& counters) override
+    {
+        const std::int64_t removed = real_.cleanLocalStorage(folder, keep, counters);
+        note(removed > 0, PlanKind::Rows, folder);
+        return removed;
+    }
+    // What stays is noted too: the preview lists it.
+    void keepSiteStorage(const std::string& path) override { Removed.insert(ThingOf(PlanKind::Kept, path)); }
 
 private:
     bool note(bool removed, PlanKind kind, const std::string& path)

@@ -318,6 +318,16 @@ TEST_F(CleaningRun, AStoppedRunEndsAfterTheEntryInHand)
             deleting_.cleanDatabase(clean, path, counters);
         }
         void runSystemAction(SystemAction action, HWND owner) override { deleting_.runSystemAction(action, owner); }
+        std::int64_t cleanSiteDatabase(SiteDatabase database, const std::string& path, const KeepList& keep,
+                                       CleanCounters& counters) override
+        {
+            return deleting_.cleanSiteDatabase(database, path, keep, counters);
+        }
+        std::int64_t cleanLocalStorage(const std::string& folder, const KeepList& keep, CleanCounters& counters) override
+        {
+            return deleting_.cleanLocalStorage(folder, keep, counters);
+        }
+        void keepSiteStorage(const std::string& path) override { deleting_.keepSiteStorage(path); }
         bool stopping() const override { return deleting_.stopping(); }
 
     private:

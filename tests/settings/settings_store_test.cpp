@@ -1,5 +1,6 @@
 // Settings.ini read into and written from the settings window's check boxes, under Wine.
 #include "platform/folder_services.h"
+#include "settings/cookies_page.h"
 #include "settings/settings_form.h"
 #include "settings/settings_store.h"
 #include "support/ui_seams.h"
@@ -7,6 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <shlobj.h>
+#include <sqlite3.h>
+
+#include <algorithm>
 
 #include <fstream>
 #include <iterator>
@@ -55,11 +60,11 @@ TEST_F(SettingsStore, WindowHasItsPagesOptionsAndInitialStates)
     GetClientRect(form.Handle(), &client);
     EXPECT_EQ(client.right, 577);
     EXPECT_EQ(client.bottom, 397);
-    ASSERT_EQ(form.pages->PageCount(), 4);
+    ASSERT_EQ(form.pages->PageCount(), 5);
     EXPECT_EQ(form.pages->ActivePageIndex(), 0);
-    const char* pageNames[] = {"TabSheet1", "TabSheet3", "TabSheet2", "TabSheet4"};
-    const char* pageCaptions[] = {"  General  ", "  Cleaning  ", "  Schedule  ", "  Advanced  "};
-    for (int i = 0; i < 4; ++i) {
+    const char* pageNames[] = {"TabSheet1", "TabSheet3", "TabSheet2", "TabSheet4", "TabSheet5"};
+    const char* pageCaptions[] = {"  General  ", "  Cleaning  ", "  Schedule  ", "  Advanced  ", "  Cookies  "};
+    for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(form.pages->Page(i).Name(), pageNames[i]);
         EXPECT_EQ(form.pages->Page(i).Caption(), pageCaptions[i]);
     }
@@ -105,7 +110,7 @@ TEST_F(SettingsStore, WindowMadeLaterShowsWhatWasSetBefore)
     GetWindowTextA(form.locationsMemo->Handle(), text, sizeof text);
     EXPECT_STREQ(text, "FIL:%TEMP%a.txt\r\nDIR:%TEMP%|*.tmp");
     EXPECT_EQ(SendMessageA(form.pages->Handle(), TCM_GETCURSEL, 0, 0), 3);
-    EXPECT_EQ(TabCtrl_GetItemCount(form.pages->Handle()), 4);
+    EXPECT_EQ(TabCtrl_GetItemCount(form.pages->Handle()), 5);
     // Only the chosen page is shown (within the still hidden window).
     EXPECT_NE(GetWindowLongA(form.pages->Page(3).Handle(), GWL_STYLE) & WS_VISIBLE, 0);
     EXPECT_EQ(GetWindowLongA(form.pages->Page(0).Handle(), GWL_STYLE) & WS_VISIBLE, 0);
@@ -209,6 +214,83 @@ TEST_F(SettingsStore, AFolderNamedInAnyScriptHoldsTheSameFile)
     EXPECT_EQ(std::string(bytes, got), "[Options]\r\nCheckBox6=-1\r\n");
     DeleteFileW(file.c_str());
     RemoveDirectoryW(wideFolder.c_str());
+}
+
+// A Chromium profile's cookie database and an Internet Explorer cookie file in the prefix.
+class CookiesPageTest : public SettingsStore {
+protected:
+    void SetUp() override
+    {
+        SettingsStore::SetUp();
+        DeleteFileA(KeepPath().c_str());
+        SHCreateDirectoryExA(nullptr, (profile_ + "\\Network").c_str(), nullptr);
+        std::ofstream(profile_ + "\\Preferences") << "{}";
+        sqlite3_open(database_.c_str(), &db_);
+        sqlite3_exec(db_,
+                     "CREATE TABLE cookies (host_key TEXT, name TEXT, value TEXT);"
+                     "INSERT INTO cookies VALUES ('.mail.example.com', 'a', '1'), ('news.example.org', 'b', '2'),"
+                     " ('NEWS.example.org', 'c', '3');",
+                     nullptr, nullptr, nullptr);
+        CreateDirectoryA(GetSpecialFolder(kCsidlCookies).c_str(), nullptr);
+        std::ofstream(ieFile_, std::ios::binary) << "id\n7\nie.example.net/\n1536\n1\n2\n3\n4\n*\n";
+    }
+    void TearDown() override
+    {
+        sqlite3_close(db_);
+        for (const std::string& file : {database_, profile_ + "\\Preferences", ieFile_, KeepPath()})
+            DeleteFileA(file.c_str());
+        RemoveDirectoryA((profile_ + "\\Network").c_str());
+        RemoveDirectoryA(profile_.c_str());
+        SettingsStore::TearDown();
+    }
+    static std::string KeepPath() { return GetExeFolder() + "Keep.ini"; }
+    static std::string ReadKeep()
+    {
+        std::ifstream in(KeepPath(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::string profile_ = GetSpecialFolder(kCsidlLocalAppData) + "\\Google\\Chrome\\User Data\\Page Test";
+    std::string database_ = profile_ + "\\Network\\Cookies";
+    std::string ieFile_ = GetSpecialFolder(kCsidlCookies) + "\\user@ie.example[1].txt";
+    sqlite3* db_ = nullptr;
+};
+
+// The page lists the hosts of every cookie store, read while a browser holds its database
+// locked and without changing it; a typed site is kept in its canonical form and leaves the left
+// list with its sub-domains; what is no site is refused with a message; removing writes
+// Keep.ini again.
+TEST_F(CookiesPageTest, ListsTheSitesWithCookiesAndWritesTheSitesToKeep)
+{
+    ASSERT_EQ(sqlite3_exec(db_, "BEGIN EXCLUSIVE; UPDATE cookies SET value = value;", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    std::ifstream in(database_, std::ios::binary);
+    const std::string before(std::istreambuf_iterator<char>(in), {});
+    form.HandleNeeded();
+    CookiesPage& page = *form.Cookies();
+    page.Show();
+    const std::vector<std::string>& found = page.SitesWithCookies();
+    for (const char* host : {"mail.example.com", "news.example.org", "ie.example.net"})
+        EXPECT_EQ(1, std::count(found.begin(), found.end(), host)) << host;
+    std::ifstream again(database_, std::ios::binary);
+    EXPECT_EQ(before, std::string(std::istreambuf_iterator<char>(again), {}));
+    ASSERT_EQ(sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    page.SiteEdit->SetText("https://Example.ORG/inbox");
+    page.KeepTypedSite();
+    EXPECT_EQ(page.SitesToKeep().Domains(), std::vector<std::string>{"example.org"});
+    EXPECT_EQ(0, std::count(page.SitesWithCookies().begin(), page.SitesWithCookies().end(), "news.example.org"));
+    EXPECT_NE(std::string::npos, ReadKeep().find("\r\nexample.org\r\n"));
+    const std::string written = ReadKeep();
+    page.SiteEdit->SetText("not a site!");
+    page.KeepTypedSite();
+    EXPECT_NE(std::string::npos, page.Message().find("not a site name"));
+    EXPECT_EQ(written, ReadKeep());
+
+    EXPECT_EQ(page.KeptList->Lines(), std::vector<std::string>{"example.org"});
+    SendMessageA(page.KeptList->Handle(), EM_SETSEL, 0, 0); // the cursor on its first line
+    page.RemoveSelectedSite();
+    EXPECT_TRUE(page.SitesToKeep().empty());
+    EXPECT_EQ(std::string::npos, ReadKeep().find("\r\nexample.org\r\n"));
 }
 
 } // namespace
