@@ -89,7 +89,7 @@ void BareLoop(const std::string& folder)
 int CleanWithRun()
 {
     aw::CleanRequest request;
-    request.Selection = TraceSelection::Named({{"Comodo Dragon", "Cache"}});
+    request.Selection = aw::TraceSelection::Named({{"Comodo Dragon", "Cache"}});
     aw::CleanCounters counters;
     aw::RunCleaning(request, counters);
     return counters.FilesDeleted;

@@ -1,9 +1,9 @@
 #include "app/main_form.h"
 
+#include "app/tree_selection.h"
 #include "catalogue/trace_scan.h"
 #include "catalogue/trace_selection_file.h"
 #include "catalogue/trace_selection_file_text.h"
-#include "app/tree_selection.h"
 #include "customloc/locations_editor.h"
 #include "platform/file_system.h"
 #include "platform/folder_services.h"
