@@ -1,63 +1,29 @@
 #include "cleaner/utf_text.h"
 
+#include "platform/unicode_text.h"
+
 namespace aw {
 
 std::optional<std::u32string> DecodeUtf8(std::string_view text)
 {
+    if (!IsStrictUtf8(text))
+        return std::nullopt;
     std::u32string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            out.push_back(lead);
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
+    for (std::size_t at = 0; at < text.size();) {
         char32_t value = 0;
-        char32_t smallest = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            length = 2, value = lead & 0x1F, smallest = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3, value = lead & 0x0F, smallest = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4, value = lead & 0x07, smallest = 0x10000;
-        } else {
-            return std::nullopt;
-        }
-        if (text.size() - i < length)
-            return std::nullopt;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return std::nullopt;
-            value = (value << 6) | (next & 0x3F);
-        }
-        if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+        const std::size_t length = NextCodePoint(text, at, value);
+        if (length == 0)
             return std::nullopt;
         out.push_back(value);
-        i += length;
+        at += length;
     }
     return out;
 }
 
 void AppendUtf8(std::string& out, char32_t c)
 {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    AppendCodePoint(out, c);
 }
 
 std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian)
@@ -79,7 +45,7 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian)
             out += '\xFF';
             continue;
         }
-        AppendUtf8(out, c);
+        AppendCodePoint(out, c);
     }
     return out;
 }
