@@ -176,7 +176,7 @@ TEST_F(CleanCommand, MessagesAreDispatchedDuringTheRunAndASecondCleanIsIgnored)
     for (int i = 0; i < 300; ++i)
         WriteTextFile(recent + "\\f" + std::to_string(i) + ".lnk", "x");
     Tick("Windows", "Recent Folder");
-    settings->Option(OptionId::ReduceMemoryWhileCleaning).SetChecked(true); // the 1 ms alertable sleep between rounds
+    settings->Option(OptionId::ReduceMemoryWhileCleaning).SetChecked(true); // changes nothing of the wait
 
     bool dispatchedDuringRun = false;
     auto inner = main->OnMessage;
@@ -198,6 +198,46 @@ TEST_F(CleanCommand, MessagesAreDispatchedDuringTheRunAndASecondCleanIsIgnored)
     ASSERT_EQ(seams->Messages.size(), 1u);
     EXPECT_NE(seams->Messages[0].Text.find("Files deleted: 300"), std::string::npos);
     EXPECT_EQ(seams->Sleeps, std::vector<unsigned>{1000});
+}
+
+// "Exit" from the tray while a Clean runs: the run stops after the file in hand, the program
+// then ends as Exit ends it, and no summary comes.
+TEST_F(CleanCommand, ExitDuringARunStopsItAfterTheEntryInHandAndThenEnds)
+{
+    RegWriteString(HKEY_CURRENT_USER, kMarker, "1");
+    std::string recent = GetSpecialFolder(kCsidlRecent);
+    CreateDirectoryA(recent.c_str(), nullptr);
+    constexpr int kFiles = 3000;
+    for (int i = 0; i < kFiles; ++i)
+        WriteTextFile(recent + "\\s" + std::to_string(i) + ".lnk", "x");
+    Tick("Windows", "Recent Folder");
+
+    auto inner = main->OnMessage;
+    main->OnMessage = [&, inner](UINT message, WPARAM w, LPARAM l, LRESULT& r) {
+        if (message == WM_APP + 8) {
+            main->trayMenu.Choose(*main->trayMenu.Find("Exit"));
+            r = 0;
+            return true;
+        }
+        return inner(message, w, l, r);
+    };
+    PostMessageA(main->Handle(), WM_APP + 8, 0, 0);
+    main->CleanCommand();
+    main->OnMessage = inner;
+
+    EXPECT_FALSE(main->CleaningActive());
+    EXPECT_EQ(seams->ExitCodes, std::vector<unsigned>{0});
+    EXPECT_TRUE(seams->Messages.empty());
+    int left = 0;
+    for (int i = 0; i < kFiles; ++i) {
+        const std::string path = recent + "\\s" + std::to_string(i) + ".lnk";
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            ++left;
+            DeleteFileA(path.c_str());
+        }
+    }
+    EXPECT_GT(left, 0);
+    EXPECT_EQ(main->Counters().FilesDeleted, kFiles - left);
 }
 
 } // namespace
