@@ -27,7 +27,7 @@ enum class RuleProblemKind {
     // One section, skipped with all its lines.
     MalformedSection, // a header that is not "[Name *]" or whose name cannot be used
     DuplicateEntry,   // a name an earlier section already had (letter case ignored)
-    TooManyEntries,   // past kMaxRuleEntries
+    TooManyEntries,   // past the kMaxRuleEntries-th entry section
     NoCategory,       // no readable LangSecRef or Section
     NothingToClean,   // no readable FileKey or RegKey
     ExclusionUnread,  // an ExcludeKey that could not be read: its rules could remove what it keeps

@@ -82,6 +82,7 @@ private:
     AppRules rules_;
     std::size_t lineNumber_ = 0;
     std::unordered_set<std::string> names_; // of every entry opened, in lower case
+    std::size_t entriesOpened_ = 0;          // kept or skipped once read
 
     // The section being read.
     enum class Section { None, Skipped, Entry } section_ = Section::None;
@@ -152,10 +153,12 @@ void RuleFileReader::OpenSection(std::string_view header)
         name.remove_suffix(kEntryNameEnd.size());
     if (!entryForm || !IsUsableRuleName(name))
         return SkipSection(RuleProblemKind::MalformedSection);
+    // Counted before the name is kept, so that endless sections cannot grow the set of names.
+    if (entriesOpened_ >= kMaxRuleEntries)
+        return SkipSection(RuleProblemKind::TooManyEntries);
     if (!names_.insert(AsciiLower(name)).second)
         return SkipSection(RuleProblemKind::DuplicateEntry);
-    if (rules_.Entries.size() >= kMaxRuleEntries)
-        return SkipSection(RuleProblemKind::TooManyEntries);
+    ++entriesOpened_;
     section_ = Section::Entry;
     entry_.emplace();
     entry_->Name = std::string(name);

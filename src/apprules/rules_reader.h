@@ -13,11 +13,12 @@
 // names was read; otherwise the whole section is skipped and counted.
 //
 // Limits, so that any file, however hostile, is read in time and memory linear in its size
-// and bounded by kMaxRuleFileBytes: a larger file is not read at all; longer lines are skipped;
-// sections past kMaxRuleEntries and rule lines past kMaxRulesPerEntry are skipped; at most
-// kFileProblemRecords problems of the file and kEntryProblemRecords of an entry are recorded
-// with their lines (all are counted). The real file is about 4 MB, 4,000 entries and lines
-// of a few hundred bytes.
+// and bounded by kMaxRuleFileBytes: a larger file is not read at all; longer lines are
+// skipped; entry sections past the kMaxRuleEntries-th (kept or not) and rule lines past
+// kMaxRulesPerEntry are skipped; at most kFileProblemRecords problems of the file and
+// kEntryProblemRecords of an entry are recorded with their lines (all are counted). For
+// scale: the generated file of 4,000 entries the benchmarks read is 1.5 MB, its longest line
+// under 200 bytes.
 #include "apprules/app_rules.h"
 
 #include <cstddef>
