@@ -119,9 +119,11 @@ SafetyRules::SafetyRules(const RuleFolders& folders, std::vector<std::string> mo
         AddFullPath(protected_, folder);
 
     for (const std::string& profile : folders.Of(FolderVariable::UserProfile)) {
-        AddFullPath(containers_, profile);
-        if (!containers_.empty() && !containers_.back().Parts.empty())
-            containers_.push_back(ParentOf(containers_.back()));
+        FolderParts parts = SplitFullPath(profile);
+        if (parts.Drive.empty() || parts.Parts.empty())
+            continue;
+        containers_.push_back(ParentOf(parts));
+        containers_.push_back(std::move(parts));
     }
     for (const std::string& folder : folders.Of(FolderVariable::Public))
         AddFullPath(containers_, folder);
