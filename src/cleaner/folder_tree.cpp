@@ -131,7 +131,7 @@ void DeleteFolderTreeKeepingSites(const std::string& folder, const std::string& 
                                   bool indexDat, CleanCounters& counters, CleanSink& sink)
 {
     if (IsWalkableFolder(folder) && (keep.empty() || IsPlainMaskPath(keep)))
-        WalkFolder(WithTrailingBackslash(folder), TreeWalk{"*.*", indexDat, sink}, &counters, keep, &keepsEntry);
+        WalkFolder(WithTrailingBackslash(folder), TreeWalk{"*.*", indexDat, sink, &counters}, &counters, keep, &keepsEntry);
 }
 
 void DeleteSubfolderTree(const std::string& folder, const std::string& mask, bool indexDat)
