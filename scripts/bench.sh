@@ -10,7 +10,7 @@ fi
 source scripts/lib/build.sh
 aw_quiet cmake -S . -B build/bench-native -G Ninja -DCMAKE_BUILD_TYPE=Release -DASHWARDEN_SANITIZE=OFF \
   -DASHWARDEN_BENCH=ON -DBUILD_TESTING=OFF
-aw_quiet cmake --build build/bench-native -j "$AW_JOBS" --target skin_decode_bench
+aw_quiet cmake --build build/bench-native -j "$AW_JOBS" --target skin_decode_bench make_app_rules
 aw_quiet cmake -S . -B build/bench-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DASHWARDEN_DEPS="$AW_DEPS" \
   -DASHWARDEN_BENCH=ON -DBUILD_TESTING=OFF
@@ -34,14 +34,22 @@ aw_wine "$REPO/build/bench-win/bench/cleaning_bench.exe" "${AW_BENCH_ROUNDS:-9}"
 echo "== start-up to a visible main window against a bare window program, under Wine"
 # The programs started from inside Wine are named by their paths on drive R: (the source tree).
 winpath() { local rel=${1#"$REPO"/}; echo "R:\\${rel//\//\\}"; }
+# startup [folder [tree-items]]: the program started from its own folder; with tree-items, also
+# the time until its tree holds more than that many items.
 startup() {
-  mkdir -p "$AW_WORK/app"
-  cp build/bench-win/src/app/Ashwarden.exe build/bench-win/bench/bare_window.exe "$AW_WORK/app/"
-  aw_wine "$REPO/build/bench-win/bench/startup_bench.exe" "$(winpath "$AW_WORK/app/Ashwarden.exe")" \
-    "$(winpath "$AW_WORK/app/bare_window.exe")" \
-    "${AW_BENCH_STARTS:-7}" "${AW_BENCH_PAUSE_MS:-0}"
+  local app=$AW_WORK/${1:-app}
+  mkdir -p "$app"
+  cp build/bench-win/src/app/Ashwarden.exe build/bench-win/bench/bare_window.exe "$app/"
+  aw_wine "$REPO/build/bench-win/bench/startup_bench.exe" "$(winpath "$app/Ashwarden.exe")" \
+    "$(winpath "$app/bare_window.exe")" \
+    "${AW_BENCH_STARTS:-7}" "${AW_BENCH_PAUSE_MS:-0}" ${2:+"$2"}
 }
 startup
+echo "== the same with a generated rule file of 4,000 entries beside the program, under Wine"
+mkdir -p "$AW_WORK/app-rules"
+build/bench-native/tools/apprulesgen/make_app_rules "$AW_WORK/app-rules/winapp2.ini" 4000
+# The built-in tree: 28 groups and 166 categories.
+startup app-rules 194
 echo "== the whole program's -clean of 20,000 files against a bare delete loop, each a process, under Wine"
 mkdir -p "$AW_WORK/app-clean"
 cp build/bench-win/src/app/Ashwarden.exe "$AW_WORK/app-clean/"

@@ -1,11 +1,13 @@
 // Reading the community rule file: the test file written for these tests, its encodings, and
 // text no reader should trust.
+#include "apprules/app_catalogue.h"
 #include "apprules/rule_names.h"
 #include "apprules/rules_reader.h"
 #include "fake_rule_machine.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -362,6 +364,35 @@ TEST(AppRulesReader, ExclusionsThatCannotBeMatchedAsWrittenTakeTheirEntry)
         EXPECT_EQ(1u, rules.Entries[0].Exclusions.size()) << line;
         EXPECT_EQ(0u, rules.Problems.Total()) << line;
     }
+}
+
+} // namespace
+} // namespace aw
+
+namespace aw {
+namespace {
+
+TEST(AppCatalogueOfTheTestFile, GroupsStandApartFromTheProgramsOwnAndOnlyTouchedPairsAreSaved)
+{
+    AppCatalogue apps(ReadAppRules(ReadTestRules()).Entries);
+    const std::vector<std::string> groups = apps.Groups();
+    ASSERT_FALSE(groups.empty());
+    EXPECT_TRUE(std::is_sorted(groups.begin(), groups.end()));
+    for (const std::string& group : groups) {
+        EXPECT_EQ(0u, group.rfind(kAppGroupPrefix, 0)) << group;
+        EXPECT_NE("Windows", group);
+    }
+    const std::size_t ledger = apps.Find("Applications: Office Tools", "ledger tool");
+    ASSERT_LT(ledger, apps.size());
+    EXPECT_EQ("Ledger Tool", apps.Entry(ledger).Name);
+    EXPECT_EQ(apps.size(), apps.Find("Office Tools", "Ledger Tool"));
+
+    EXPECT_FALSE(apps.AnyTicked());
+    apps.SetTicked(ledger, true);
+    apps.SetTicked(ledger, false);
+    EXPECT_FALSE(apps.AnyTicked());
+    // Unticked again, its pair must still be written "False" over a stored "True".
+    EXPECT_EQ(std::vector<std::size_t>{ledger}, apps.EverTicked());
 }
 
 } // namespace
