@@ -384,6 +384,13 @@ public:
     bool removeValue(HKEY, const std::string&) override { return false; }
     void cleanDatabase(aw::DatabaseClean, const std::string&, aw::CleanCounters&) override {}
     void runSystemAction(aw::SystemAction, HWND) override {}
+    std::int64_t cleanSiteDatabase(aw::SiteDatabase, const std::string&, const aw::KeepList&,
+                                   aw::CleanCounters&) override
+    {
+        return -1;
+    }
+    std::int64_t cleanLocalStorage(const std::string&, const aw::KeepList&, aw::CleanCounters&) override { return -1; }
+    void keepSiteStorage(const std::string&) override {}
 };
 
 void Walk()
