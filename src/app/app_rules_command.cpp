@@ -15,11 +15,12 @@ namespace {
 
 constexpr char kWarningQuestion[] = "\r\n\r\nSelect it anyway?";
 
-std::string AppRulesStatusText(const AppRulesReading& reading)
+// What the status bar says of the rule file: the entries read, those shown, the lines skipped.
+std::string AppRulesStatusText(const AppRulesReading& reading, std::size_t shown)
 {
     if (reading.Unreadable)
         return std::string("  ") + kAppRulesFileName + " could not be read";
-    std::string text = std::string("  ") + kAppRulesFileName + ": " + std::to_string(reading.Detected.size()) +
+    std::string text = std::string("  ") + kAppRulesFileName + ": " + std::to_string(shown) +
                        " of " + std::to_string(reading.EntriesRead) + " entries shown";
     if (reading.Problems.Total() > 0)
         text += ", " + std::to_string(reading.Problems.Total()) + " lines skipped";
@@ -106,7 +107,7 @@ void MainForm::ShowAppRules(AppRulesReading reading)
                         break;
                     }
     }
-    statusBar->SetPanels({{50, AppRulesStatusText(appRulesRead_)}});
+    statusBar->SetPanels({{50, AppRulesStatusText(appRulesRead_, apps_.size())}});
 }
 
 void MainForm::LoadAppTicks()

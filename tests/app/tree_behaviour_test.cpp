@@ -301,7 +301,13 @@ TEST_F(ApplicationEntries, DetectedEntriesJoinTheTreeAfterItsGroupsUntickedAndTh
     ASSERT_TRUE(main->AppRulesShown());
     EXPECT_TRUE(main->AppRulesRead().Found);
     EXPECT_GT(main->AppRulesRead().Problems.Total(), 0u);
-    EXPECT_NE(std::string::npos, main->statusBar->PanelText(0).find("lines skipped"));
+    const std::string status = main->statusBar->PanelText(0);
+    EXPECT_NE(std::string::npos, status.find(std::to_string(main->Applications().size()) + " of " +
+                                             std::to_string(main->AppRulesRead().EntriesRead) + " entries shown, " +
+                                             std::to_string(main->AppRulesRead().Problems.Total()) +
+                                             " lines skipped"))
+        << status;
+    EXPECT_GE(main->Applications().size(), 2u);
     for (const char* shown : {"Pebble Game", "Tinsel Player"}) {
         EXPECT_TRUE(EntryNode(shown)) << shown;
         EXPECT_EQ(StateNotSelected, EntryNode(shown).StateIndex()) << shown;
