@@ -138,6 +138,23 @@ TEST_F(AppRulesOnThisMachine, PreviewListsExactlyWhatCleanRemovesAndHostileEntri
     EXPECT_TRUE(test::ValueExists("Software\\CanaryVendor", "Kept"));
 }
 
+TEST_F(AppRulesOnThisMachine, FoldersWhereBuiltInLocationsKeepSomethingAndTheUsersOwnAreRefused)
+{
+    const RuleFolders folders = SystemRuleFolders();
+    const SafetyRules safety = SystemSafetyRules(folders);
+    // "Recent Folder" and "Jump Lists" keep the Quick Access pins in the recent-items folder.
+    const std::string recent = TidyRuleFolder(test::ShellFolder(CSIDL_RECENT));
+    ASSERT_FALSE(recent.empty());
+    EXPECT_EQ(Refusal::KeptFolder, safety.CheckFolder(recent + "\\AutomaticDestinations", false));
+    EXPECT_EQ(Refusal::KeptFolder, safety.CheckFolder(recent, false));
+    // Its siblings are any program's.
+    const std::string above = recent.substr(0, recent.rfind('\\'));
+    EXPECT_EQ(std::nullopt, safety.CheckFolder(above + "\\Vendor Cache", true));
+    EXPECT_EQ(std::nullopt, safety.CheckFolder(TidyRuleFolder(local) + "\\Vendor\\Cache", true));
+    EXPECT_EQ(Refusal::ProtectedFolder, safety.CheckFolder(TidyRuleFolder(desktop), false));
+    EXPECT_EQ(Refusal::ProtectedFolder, safety.CheckFolder(TidyRuleFolder(profile) + "\\Downloads", false));
+}
+
 TEST_F(AppRulesOnThisMachine, TheFileBesideAProgramIsReadWithItsSkippedLinesCounted)
 {
     const std::string path = local + "\\RulesBeside\\winapp2.ini";
