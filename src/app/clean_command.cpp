@@ -103,7 +103,9 @@ void MainForm::CleanCommand()
         return;
     ui::Application& application = ui::Application::Instance();
 
-    if (selection_.Empty()) {
+    // A Clean asked for while the rule file is still being read waits for its entries.
+    FinishReadingAppRules();
+    if (selection_.Empty() && !apps_.AnyTicked()) {
         Ask("No traces selected!", "Warning", MB_ICONEXCLAMATION);
         return;
     }
@@ -155,6 +157,13 @@ CleanRequest MainForm::BuildCleanRequest() const
     request.IndexDatOption = settings_.Option(OptionId::DeleteIndexDatOnReboot).Checked();
     request.ScriptLines = settings_.locationsMemo->Lines();
     request.RunCustomLocations = RunCustomLocationsOfRequest;
+    std::vector<AppEntry> ticked;
+    for (std::size_t index : apps_.TickedEntries())
+        ticked.push_back(apps_.Entry(index));
+    if (!ticked.empty())
+        request.RunExtraCategories = [entries = std::move(ticked)](CleanSink& sink, CleanCounters& counters) {
+            CleanAppEntries(entries, sink, counters);
+        };
     request.Owner = hwnd_;
     // Read afresh for every run, so that a list edited meanwhile counts.
     KeepListReading keep = ReadKeepFile();

@@ -111,10 +111,15 @@ void MainForm::BuildControls()
     settingsButton = &Add<ui::Button>(ui::Bounds{280, 216, 89, 25}, "Button2", "Settings");
     settingsButton->OnClick = [this] { settings_.ShowModal(); };
     saveSelectionButton = &Add<ui::Button>(ui::Bounds{280, 256, 89, 25}, "Button3", "Save");
-    saveSelectionButton->OnClick = [this] { SaveTraceSelection(kTracesFileName, selection_); };
+    saveSelectionButton->OnClick = [this] {
+        SaveTraceSelection(kTracesFileName, selection_);
+        SaveAppTicks();
+    };
     loadSelectionButton = &Add<ui::Button>(ui::Bounds{280, 296, 89, 25}, "Button4", "Load");
     loadSelectionButton->OnClick = [this] {
         EditSelection([](TraceSelection& selection) { LoadTraceSelection(kTracesFileName, selection); });
+        LoadAppTicks();
+        ShowAppTicks(*traceTree, apps_);
     };
     Add<ui::Bevel>(ui::Bounds{280, 344, 89, 2}, "Bevel2");
     restoreButton = &Add<ui::Button>(ui::Bounds{280, 368, 89, 25}, "Button5", "Restore");
@@ -151,9 +156,7 @@ void MainForm::BuildTreeMenu()
     treeMenu.AddItem("CheckAll", "Check All", [this] {
         EditSelection([this](TraceSelection& selection) { CheckAllTraces(*traceTree, selection); });
     });
-    treeMenu.AddItem("UncheckAll", "UnCheck All", [this] {
-        EditSelection([this](TraceSelection& selection) { UncheckAllTraces(*traceTree, selection); });
-    });
+    treeMenu.AddItem("UncheckAll", "UnCheck All", [this] { OnUncheckAllChosen(); });
     treeMenu.AddItem("TreeSeparator1", "-");
     treeMenu.AddItem("FullExpand", "Full Expand", [this] { traceTree->FullExpand(); });
     treeMenu.AddItem("FullCollapse", "Full Collapse", [this] { OnFullCollapseChosen(); });
@@ -182,13 +185,13 @@ void MainForm::OnTreeClicked()
     // the item under the box is made the selected one and toggled.
     if (hit.Node && !(traceTree->Selected() == hit.Node))
         traceTree->Select(hit.Node);
-    EditSelection([this](TraceSelection& selection) { ToggleNodeCategory(traceTree->Selected(), selection); });
+    OnTreeNodeToggled();
 }
 
 void MainForm::OnTreeKeyDown(WORD key)
 {
     if (key == VK_SPACE)
-        EditSelection([this](TraceSelection& selection) { ToggleNodeCategory(traceTree->Selected(), selection); });
+        OnTreeNodeToggled();
 }
 
 void MainForm::OnTreeCollapsing(bool& allowCollapse)
@@ -290,19 +293,25 @@ void MainForm::FormShow()
         ExpandSelectedGroups(*traceTree);
     ScrollTreeToTop(*traceTree);
     if (mode_ == StartMode::Clean) {
+        // The rules are read here and now: the run must know every ticked entry.
+        FinishReadingAppRules();
         RunCleaningAndWait();
         ui::Application::Instance().EndProcess(cleanLogFailed_ ? 2 : 0);
         return;
     }
     CollapseUnselectedGroups(*traceTree);
+    // Thousands of entries must not hold up the window: they join the tree once read.
+    StartReadingAppRules();
 }
 
 void MainForm::SaveOnClose()
 {
     if (settingsLoaded_)
         SaveSettings(settings_);
-    if (settings_.Option(OptionId::SaveSelectionToIni).Checked())
+    if (settings_.Option(OptionId::SaveSelectionToIni).Checked()) {
         SaveTraceSelection(kTracesFileName, selection_);
+        SaveAppTicks();
+    }
 }
 
 void MainForm::FormClose(ui::CloseAction& action)
@@ -386,6 +395,12 @@ bool MainForm::HandleFormMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& r
 {
     if (message == TrayCallbackMessage) {
         result = TrayCallback(lParam);
+        return true;
+    }
+    if (message == AppRulesReadMessage) {
+        if (appRulesWorker_)
+            FinishReadingAppRules();
+        result = 0;
         return true;
     }
     if (message == WM_QUERYENDSESSION) {

@@ -4,6 +4,8 @@
 #include "app/command_line.h"
 #include "app/trace_tree.h"
 #include "app/tray_icon.h"
+#include "apprules/app_catalogue.h"
+#include "apprules/app_rules_file.h"
 #include "cleaner/clean_counters.h"
 #include "cleaner/clean_log.h"
 #include "cleaner/clean_run.h"
@@ -20,6 +22,9 @@
 
 namespace aw {
 
+// Posted by the worker that reads the application rules when it is done.
+constexpr UINT AppRulesReadMessage = WM_APP + 1;
+
 constexpr char kApplicationTitle[] = "Ashwarden";
 constexpr char kMakerSite[] = "https://ashwarden.example/";
 constexpr char kProductPage[] = "https://ashwarden.example/vault/";
@@ -28,6 +33,7 @@ constexpr char kCopyright[] = "Copyright (c) Ashwarden contributors";
 class MainForm : public ui::Form {
 public:
     MainForm(StartMode mode, SettingsForm& settings);
+    ~MainForm() override;
 
     // Creates the window and its controls, then runs FormCreate.
     void Build();
@@ -49,6 +55,26 @@ public:
     const TraceSelection& Selection() const { return selection_; }
     // Replaces the selection and shows it in the tree.
     void SetSelection(const TraceSelection& selection);
+    // The application rules' entries shown on this machine and their ticks; empty until the
+    // rule file has been read.
+    const AppCatalogue& Applications() const { return apps_; }
+    // What the reading of the rule file found; meaningful once AppRulesShown().
+    const AppRulesReading& AppRulesRead() const { return appRulesRead_; }
+    bool AppRulesShown() const { return appRulesShown_; }
+    // The tick a user gives an entry: ticking one with a warning asks first (once per entry and
+    // run, once confirmed); false when the user said no and nothing changed.
+    bool TickAppEntry(std::size_t index, bool ticked);
+    // Reads the rule file on a worker thread; its entries join the tree when it is done.
+    void StartReadingAppRules();
+    // Waits for the worker's reading (or reads the file here when none was started) and shows
+    // the entries: a Clean or a preview never begins before the rules are known.
+    void FinishReadingAppRules();
+    // The rule file's reading while it runs on its worker.
+    struct AppRulesJob {
+        std::string Path;
+        HWND Notify = nullptr;
+        AppRulesReading Result;
+    };
     bool CleaningActive() const { return cleaningActive_; }
     const CleanCounters& Counters() const { return counters_; }
     // The file each Clean records its entries and their results in ("-log FILE"); none by default.
@@ -74,6 +100,8 @@ public:
     void OnTraySettingsChosen();
     LRESULT TrayCallback(LPARAM mouseMessage);
     void OnTreeClicked();
+    void OnTreeNodeToggled();
+    void OnUncheckAllChosen();
     void OnTreeKeyDown(WORD key);
     void OnTreeCollapsing(bool& allowCollapse);
     void OnExpandChosen();
@@ -138,9 +166,23 @@ private:
     // Saves what is saved at close, takes the icon out of the tray and ends the process.
     void ExitProgram();
 
+    // The worker's result joins the tree.
+    void ShowAppRules(AppRulesReading reading);
+    // The entries' pairs in Traces.ini.
+    void LoadAppTicks();
+    void SaveAppTicks() const;
+
     StartMode mode_;
     SettingsForm& settings_;
     TraceSelection selection_;
+    AppCatalogue apps_;
+    AppRulesReading appRulesRead_;
+    bool appRulesShown_ = false;
+    // Entries whose warning the user has confirmed in this run.
+    std::vector<bool> warningConfirmed_;
+    std::unique_ptr<AppRulesJob> appRulesJob_;
+    HANDLE appRulesWorker_ = nullptr;
+    std::uint32_t appRulesStartedAt_ = 0;
     CleanCounters counters_;
     std::string cleanLogFile_;
     // While a Clean runs: its worker and progress, so that closing the program can stop it

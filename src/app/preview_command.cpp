@@ -9,6 +9,7 @@ namespace aw {
 int MainForm::PreviewToFile(const std::string& path)
 {
     DecideStartSelection();
+    FinishReadingAppRules();
     return WritePlanFile(path, PlanCleaning(BuildCleanRequest())) ? 0 : 1;
 }
 
@@ -16,6 +17,7 @@ void MainForm::PreviewCommand()
 {
     if (cleaningActive_)
         return;
+    FinishReadingAppRules();
     bool cleanAsked = false;
     {
         PreviewForm preview([request = BuildCleanRequest()](PlanProgress& progress) {

@@ -51,11 +51,15 @@ HIMAGELIST CreateCheckBoxImages()
 
 namespace {
 
-// A node's data: 0 for a group, the category's identity + 1 for a category.
+// A node's data: 0 for a group, the category's identity + 1 for a category, and from
+// kAppNodeData on the application rules' nodes: kAppNodeData itself for their groups, and
+// kAppNodeData + 1 + the entry's index for their entries.
 LPARAM NodeDataOf(CategoryId id)
 {
     return static_cast<LPARAM>(IndexOf(id) + 1);
 }
+
+constexpr LPARAM kAppNodeData = 0x100000;
 
 } // namespace
 
@@ -96,15 +100,56 @@ std::optional<CategoryId> CategoryOfNode(const ui::TreeNode& node)
     return static_cast<CategoryId>(data - 1);
 }
 
+void AddAppEntryNodes(ui::TreeView& tree, const AppCatalogue& apps)
+{
+    ui::TreeView::UpdateScope update(tree);
+    for (const std::string& group : apps.Groups()) {
+        ui::TreeNode groupNode = tree.AddLast(ui::TreeNode(), group, -1, true, kAppNodeData);
+        for (std::size_t index = 0; index < apps.size(); ++index)
+            if (apps.GroupOf(index) == group)
+                tree.AddSorted(groupNode, apps.Entry(index).Name, StateNotSelected, false,
+                               kAppNodeData + 1 + static_cast<LPARAM>(index));
+    }
+}
+
+std::optional<std::size_t> AppEntryOfNode(const ui::TreeNode& node)
+{
+    if (!node || node.Data() <= kAppNodeData)
+        return std::nullopt;
+    return static_cast<std::size_t>(node.Data() - kAppNodeData - 1);
+}
+
+bool IsAppGroupNode(const ui::TreeNode& node)
+{
+    return node && node.Data() == kAppNodeData;
+}
+
+void ShowAppTicks(ui::TreeView& tree, const AppCatalogue& apps)
+{
+    for (ui::TreeNode group = tree.FirstRoot(); group; group = group.NextSibling()) {
+        if (!IsAppGroupNode(group))
+            continue;
+        for (ui::TreeNode child = group.FirstChild(); child; child = child.NextSibling())
+            if (const std::optional<std::size_t> index = AppEntryOfNode(child); index && *index < apps.size()) {
+                const int state = apps.Ticked(*index) ? StateSelected : StateNotSelected;
+                if (child.StateIndex() != state)
+                    child.SetStateIndex(state);
+            }
+    }
+}
+
 void ShowSelection(ui::TreeView& tree, const TraceSelection& selection)
 {
-    for (ui::TreeNode group = tree.FirstRoot(); group; group = group.NextSibling())
+    for (ui::TreeNode group = tree.FirstRoot(); group; group = group.NextSibling()) {
+        if (IsAppGroupNode(group))
+            continue;
         for (ui::TreeNode child = group.FirstChild(); child; child = child.NextSibling())
             if (const std::optional<CategoryId> id = CategoryOfNode(child)) {
                 const int state = selection.Contains(*id) ? StateSelected : StateNotSelected;
                 if (child.StateIndex() != state)
                     child.SetStateIndex(state);
             }
+    }
 }
 
 ui::TreeNode FindGroupNode(ui::TreeView& tree, std::string_view group)

@@ -81,6 +81,31 @@ void LoadTraceSelectionAt(const std::string& path, TraceSelection& selection)
             selection.Set(category.Id, *ticked);
 }
 
+void SaveNamedTicks(const std::string& fileName, const std::vector<NamedTick>& ticks)
+{
+    const std::string path = BesideExecutable(fileName);
+    if (path.empty())
+        return;
+    for (const NamedTick& tick : ticks)
+        WriteTraceEntry(path, tick.Group, tick.Category, TraceEntryValue(tick.Ticked));
+}
+
+void LoadNamedTicks(const std::string& fileName, std::vector<NamedTick>& ticks)
+{
+    const std::string path = BesideExecutable(fileName);
+    if (path.empty() || !FileExists(path))
+        return;
+    std::vector<std::string> sections;
+    try {
+        sections = SectionNames(path);
+    } catch (const std::exception&) {
+        return;
+    }
+    for (NamedTick& tick : ticks)
+        if (const std::optional<bool> ticked = ReadTraceEntry(path, sections, tick.Group, tick.Category))
+            tick.Ticked = *ticked;
+}
+
 void SaveTraceSelection(const std::string& fileName, const TraceSelection& selection)
 {
     std::string path = BesideExecutable(fileName);

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace aw {
 
@@ -20,6 +21,18 @@ namespace aw {
 // its state. Key names are matched by the profile services, which ignore their case.
 void SaveTraceSelection(const std::string& fileName, const TraceSelection& selection);
 void LoadTraceSelection(const std::string& fileName, TraceSelection& selection);
+
+// Pairs of categories the program learns of while it runs (the application rules' entries),
+// kept in the same file the same way. Saving writes each pair given; loading sets a pair's
+// tick when the file has its section and leaves it otherwise. Pairs of the file that are not
+// given are never touched, so an entry absent from one run keeps its pair for the next.
+struct NamedTick {
+    std::string Group;
+    std::string Category;
+    bool Ticked = false;
+};
+void SaveNamedTicks(const std::string& fileName, const std::vector<NamedTick>& ticks);
+void LoadNamedTicks(const std::string& fileName, std::vector<NamedTick>& ticks);
 
 // The same for a file given by its full path.
 void SaveTraceSelectionAt(const std::string& path, const TraceSelection& selection);

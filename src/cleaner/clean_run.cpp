@@ -215,6 +215,14 @@ std::vector<CleanFailure> RunCleaning(const CleanRequest& given, CleanCounters& 
             }
         }
     }
+    if (request.RunExtraCategories && !SinkOf(request).stopping()) {
+        try {
+            request.RunExtraCategories(SinkOf(request), counters);
+        } catch (...) {
+            // What the extra categories had still to do stays, and counts as left.
+            counters.countLeft(false);
+        }
+    }
     return failures;
 }
 

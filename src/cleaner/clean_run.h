@@ -15,6 +15,9 @@ namespace aw {
 
 struct CleanRequest;
 using CustomLocationsRunner = std::function<void(const CleanRequest&, CleanCounters&)>;
+// Carries out categories the program learnt of at run time (the application rules' ticked
+// entries), each through the sink.
+using ExtraCategoriesRunner = std::function<void(CleanSink&, CleanCounters&)>;
 
 // Everything a run reads, taken on the user-interface thread before the worker starts, so
 // that the tree, the options and the script editor stay usable while it runs.
@@ -25,6 +28,8 @@ struct CleanRequest {
     HWND Owner = nullptr;                    // owns the recycle bin's progress window and the clipboard
     // Runs ScriptLines for "Advanced" > "Custom Locations"; without one that category does nothing.
     CustomLocationsRunner RunCustomLocations;
+    // Runs after the categories of the selection; without one there is nothing more.
+    ExtraCategoriesRunner RunExtraCategories;
     // Where the run's decisions go: removed (the default) or written down for a preview.
     CleanSink* Sink = nullptr;
     // When given, the row of the location table being carried out, for the window to show.
@@ -50,7 +55,7 @@ struct CleanFailure {
 };
 
 // Sets the counters to zero, then carries out the actions of every selected category in tree
-// order, adding what was removed. Returns the actions it could not carry out, in the order it
+// order and then the extra categories, adding what was removed. Returns the actions it could not carry out, in the order it
 // met them. Shows nothing, throws nothing.
 std::vector<CleanFailure> RunCleaning(const CleanRequest& request, CleanCounters& counters);
 

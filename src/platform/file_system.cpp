@@ -87,4 +87,22 @@ std::string FullPathOf(const std::string& path)
     return std::string();
 }
 
+std::string LongPathOf(const std::string& path)
+{
+    std::optional<std::wstring> wide = path.empty() ? std::nullopt : WideFromUtf8(path);
+    if (!wide)
+        return std::string();
+    std::vector<wchar_t> buffer(MAX_PATH + 1);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const DWORD size = static_cast<DWORD>(buffer.size());
+        const DWORD length = GetLongPathNameW(wide->c_str(), buffer.data(), size);
+        if (length == 0)
+            return std::string();
+        if (length < size)
+            return Utf8FromWide(std::wstring_view(buffer.data(), length));
+        buffer.resize(length + 1);
+    }
+    return std::string();
+}
+
 } // namespace aw

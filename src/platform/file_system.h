@@ -34,5 +34,8 @@ bool DeleteAtNextStart(const std::string& path);
 // The path made absolute as the system does it (against the current drive and folder); empty
 // when the system cannot.
 std::string FullPathOf(const std::string& path);
+// The existing path with every short (8.3) part in its long form, as the system names it;
+// empty when it does not exist or the system does not say. Short paths only (below MAX_PATH).
+std::string LongPathOf(const std::string& path);
 
 } // namespace aw

@@ -83,6 +83,15 @@ std::string GetTempFolder()
     return FromGrowingCall([](wchar_t* b, UINT n) { return static_cast<UINT>(GetTempPathW(n, b)); });
 }
 
+std::string EnvironmentValue(const std::string& name)
+{
+    const std::optional<std::wstring> wide = WideFromUtf8(name);
+    if (!wide)
+        return std::string();
+    return FromGrowingCall(
+        [&wide](wchar_t* b, UINT n) { return static_cast<UINT>(GetEnvironmentVariableW(wide->c_str(), b, n)); });
+}
+
 std::string GetExePath()
 {
     // GetModuleFileNameW says nothing of the size it needs: it fills the buffer and cuts.

@@ -45,6 +45,8 @@ std::string GetWindowsFolder();
 std::string GetSystemFolder();
 // With the trailing backslash the system gives.
 std::string GetTempFolder();
+// An environment variable of this process ("ProgramW6432"), empty when it is not set.
+std::string EnvironmentValue(const std::string& name);
 // The running executable's full path, however long. The buffer grows until the name fits: a
 // cut path would name some other program, or none.
 std::string GetExePath();

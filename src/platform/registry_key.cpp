@@ -91,6 +91,17 @@ LONG RegistryKey::SubKeyName(DWORD index, std::string& name) const
     return result;
 }
 
+LONG RegistryKey::ValueName(DWORD index, std::string& name) const
+{
+    // Value names may be up to 16,383 characters.
+    std::wstring buffer(16384, L'\0');
+    DWORD length = static_cast<DWORD>(buffer.size());
+    const LONG result = RegEnumValueW(Get(), index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+    if (result == ERROR_SUCCESS)
+        name = Utf8FromWide(std::wstring_view(buffer.data(), length));
+    return result;
+}
+
 bool DeleteRegistryKey(HKEY root, const std::string& path)
 {
     std::optional<std::wstring> wide = Name(path);

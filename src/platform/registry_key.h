@@ -30,6 +30,8 @@ public:
     // The name of the sub-key at `index`: ERROR_SUCCESS with the name, ERROR_NO_MORE_ITEMS past
     // the last one, or the system's error.
     LONG SubKeyName(DWORD index, std::string& name) const;
+    // The name of the value at `index`, the same way.
+    LONG ValueName(DWORD index, std::string& name) const;
 };
 
 // Deletes a key that has no sub-keys.

@@ -170,9 +170,20 @@ HWND TreeView::CreateWindowHandle(HWND parent)
 TreeNode TreeView::AddSorted(const TreeNode& parent, const std::string& text, int stateIndex, bool bold,
                              LPARAM data)
 {
+    return Insert(parent, TVI_SORT, text, stateIndex, bold, data);
+}
+
+TreeNode TreeView::AddLast(const TreeNode& parent, const std::string& text, int stateIndex, bool bold, LPARAM data)
+{
+    return Insert(parent, TVI_LAST, text, stateIndex, bold, data);
+}
+
+TreeNode TreeView::Insert(const TreeNode& parent, HTREEITEM after, const std::string& text, int stateIndex, bool bold,
+                          LPARAM data)
+{
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent ? parent.Item() : TVI_ROOT;
-    insert.hInsertAfter = TVI_SORT;
+    insert.hInsertAfter = after;
     insert.item.mask = TVIF_TEXT | TVIF_STATE | TVIF_PARAM;
     insert.item.lParam = data;
     insert.item.pszText = const_cast<char*>(text.c_str());

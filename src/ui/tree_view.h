@@ -53,6 +53,9 @@ public:
     // carrying `data` for the program.
     TreeNode AddSorted(const TreeNode& parent, const std::string& text, int stateIndex, bool bold = false,
                        LPARAM data = 0);
+    // The same, after `parent`'s last child whatever its text.
+    TreeNode AddLast(const TreeNode& parent, const std::string& text, int stateIndex, bool bold = false,
+                     LPARAM data = 0);
 
     TreeNode FirstRoot() const;
     // Every node in display order of the flat node list (parents before their children).
@@ -97,6 +100,8 @@ protected:
 
 private:
     void SetStyleBit(DWORD bit, bool on);
+    TreeNode Insert(const TreeNode& parent, HTREEITEM after, const std::string& text, int stateIndex, bool bold,
+                    LPARAM data);
     UniqueImageList stateImages_;
     HTREEITEM refusedCollapse_ = nullptr;
     friend class TreeNode;

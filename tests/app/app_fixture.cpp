@@ -14,7 +14,7 @@ std::string ExeFolderFile(const std::string& name)
 
 void RemoveProgramFiles()
 {
-    for (const char* name : {"Settings.ini", "Traces.ini", "Locations.txt", "Keep.ini"})
+    for (const char* name : {"Settings.ini", "Traces.ini", "Locations.txt", "Keep.ini", "winapp2.ini"})
         DeleteFileA(ExeFolderFile(name).c_str());
 }
 

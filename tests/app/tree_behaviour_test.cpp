@@ -4,6 +4,9 @@
 #include "catalogue/trace_catalogue.h"
 #include "app/trace_tree.h"
 #include "app/tree_selection.h"
+#include "apprules/fake_rule_machine.h"
+#include "apprules/system_rules.h"
+#include "cleaner/clean_plan.h"
 
 namespace aw::test {
 namespace {
@@ -238,6 +241,163 @@ TEST_F(TreeBehaviour, ContextMenuItemsInOrder)
                                                   "TreeSeparator3:-", "EnableCollapse:Enable Collapse",
                                                   "ShowRootPath:Show Root Path", "ShowLines:Show Lines",
                                                   "TreeSeparator4:-", "Preview:Preview..."}));
+}
+
+
+// The rule file written for the apprules tests, beside the program: its detected entries in
+// the tree after the program's own groups, the warning, and their pairs in Traces.ini.
+class ApplicationEntries : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        programFiles = SystemRuleFolders().Of(FolderVariable::ProgramFiles).front();
+        CreateDirectoryW(Wide(programFiles + "\\Tinsel").c_str(), nullptr);
+        WriteTextFile(programFiles + "\\Tinsel\\tinsel.exe", "x");
+        WriteTextFile(ExeFolderFile("winapp2.ini"), ReadTestRules());
+    }
+    void TearDown() override
+    {
+        AppFixture::TearDown();
+        RemoveFile(programFiles + "\\Tinsel\\tinsel.exe");
+        RemoveDirectoryW(Wide(programFiles + "\\Tinsel").c_str());
+    }
+    void Start()
+    {
+        Build();
+        main->Show();
+        Pump();
+        main->FinishReadingAppRules();
+    }
+    std::size_t EntryIndex(const std::string& name)
+    {
+        const AppCatalogue& apps = main->Applications();
+        for (std::size_t index = 0; index < apps.size(); ++index)
+            if (apps.Entry(index).Name == name)
+                return index;
+        return apps.size();
+    }
+    ui::TreeNode EntryNode(const std::string& name)
+    {
+        for (ui::TreeNode& node : main->traceTree->AllNodes())
+            if (AppEntryOfNode(node) && node.Text() == name)
+                return node;
+        return ui::TreeNode();
+    }
+    std::string TracesValue(const std::string& section, const std::string& key)
+    {
+        char value[64] = {};
+        GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value, sizeof value,
+                                 ExeFolderFile("Traces.ini").c_str());
+        return value;
+    }
+
+    std::string programFiles;
+};
+
+TEST_F(ApplicationEntries, DetectedEntriesJoinTheTreeAfterItsGroupsUntickedAndTheScanLeavesThem)
+{
+    Start();
+    ASSERT_TRUE(main->AppRulesShown());
+    EXPECT_TRUE(main->AppRulesRead().Found);
+    EXPECT_GT(main->AppRulesRead().Problems.Total(), 0u);
+    const std::string status = main->statusBar->PanelText(0);
+    EXPECT_NE(std::string::npos, status.find(std::to_string(main->Applications().size()) + " of " +
+                                             std::to_string(main->AppRulesRead().EntriesRead) + " entries shown, " +
+                                             std::to_string(main->AppRulesRead().Problems.Total()) +
+                                             " lines skipped"))
+        << status;
+    EXPECT_GE(main->Applications().size(), 2u);
+    for (const char* shown : {"Pebble Game", "Tinsel Player"}) {
+        EXPECT_TRUE(EntryNode(shown)) << shown;
+        EXPECT_EQ(StateNotSelected, EntryNode(shown).StateIndex()) << shown;
+    }
+    EXPECT_FALSE(EntryNode("Missing App"));
+    // The program's own groups first, then only the entries' groups.
+    int root = 0;
+    for (ui::TreeNode group = main->traceTree->FirstRoot(); group; group = group.NextSibling(), ++root)
+        EXPECT_EQ(root >= kTraceGroupCount, IsAppGroupNode(group)) << group.Text();
+    EXPECT_GT(root, kTraceGroupCount);
+
+    main->OnScanClicked();
+    EXPECT_FALSE(main->Applications().AnyTicked());
+}
+
+TEST_F(ApplicationEntries, AWarningIsShownUntilConfirmedOnceAndNoLeavesTheEntryUnticked)
+{
+    Start();
+    const std::size_t tinsel = EntryIndex("Tinsel Player");
+    ASSERT_LT(tinsel, main->Applications().size());
+    seams->Answers = {IDNO};
+    EXPECT_FALSE(main->TickAppEntry(tinsel, true));
+    EXPECT_FALSE(main->Applications().Ticked(tinsel));
+    EXPECT_EQ(StateNotSelected, EntryNode("Tinsel Player").StateIndex());
+    ASSERT_EQ(1u, seams->Messages.size());
+    EXPECT_EQ(0u, seams->Messages[0].Text.find("This also removes the podcasts Tinsel has downloaded."));
+
+    seams->Answers = {IDYES};
+    EXPECT_TRUE(main->TickAppEntry(tinsel, true));
+    EXPECT_EQ(2u, seams->Messages.size());
+    EXPECT_EQ(StateSelected, EntryNode("Tinsel Player").StateIndex());
+    main->TickAppEntry(tinsel, false);
+    main->TickAppEntry(tinsel, true);
+    EXPECT_EQ(2u, seams->Messages.size());
+    EXPECT_TRUE(main->Applications().Ticked(tinsel));
+
+    // An entry without a warning asks nothing.
+    main->TickAppEntry(EntryIndex("Pebble Game"), true);
+    EXPECT_EQ(2u, seams->Messages.size());
+}
+
+TEST_F(ApplicationEntries, TracesIniKeepsTheirTicksAndThePairsOfEntriesAbsentThisTime)
+{
+    WriteTextFile(ExeFolderFile("Traces.ini"), "[Applications: Games]\r\nGone App=True\r\n");
+    Start();
+    const std::size_t pebble = EntryIndex("Pebble Game");
+    ASSERT_LT(pebble, main->Applications().size());
+    const std::string group = main->Applications().GroupOf(pebble);
+    main->TickAppEntry(pebble, true);
+    main->saveSelectionButton->OnClick();
+    EXPECT_EQ("True", TracesValue(group, "Pebble Game"));
+    EXPECT_EQ("True", TracesValue("Applications: Games", "Gone App"));
+
+    main->TickAppEntry(pebble, false);
+    main->loadSelectionButton->OnClick();
+    EXPECT_TRUE(main->Applications().Ticked(pebble));
+    EXPECT_EQ(StateSelected, EntryNode("Pebble Game").StateIndex());
+    main->TickAppEntry(pebble, false);
+    main->saveSelectionButton->OnClick();
+    EXPECT_EQ("False", TracesValue(group, "Pebble Game"));
+}
+
+TEST_F(ApplicationEntries, ATickedEntryIsPartOfTheCleanRequestAndItsPreview)
+{
+    const std::string replays = SystemRuleFolders().Of(FolderVariable::LocalAppData).front() + "\\Pebble\\Replays";
+    CreateDirectoryW(Wide(replays.substr(0, replays.rfind('\\'))).c_str(), nullptr);
+    CreateDirectoryW(Wide(replays).c_str(), nullptr);
+    WriteTextFile(replays + "\\one.rep", "replay");
+    Start();
+    const std::size_t pebble = EntryIndex("Pebble Game");
+    ASSERT_LT(pebble, main->Applications().size());
+    main->TickAppEntry(pebble, true);
+    const CleanRequest request = main->BuildCleanRequest();
+    ASSERT_TRUE(static_cast<bool>(request.RunExtraCategories));
+    CleanPlan plan;
+    PlanRecorder recorder(plan);
+    CleanRequest previewed = request;
+    previewed.Selection = TraceSelection();
+    previewed.Sink = &recorder;
+    CleanCounters counters;
+    RunCleaning(previewed, counters);
+    ASSERT_EQ(1u, plan.Categories.size());
+    EXPECT_EQ(main->Applications().GroupOf(pebble), plan.Categories[0].Group);
+    EXPECT_EQ("Pebble Game", plan.Categories[0].Category);
+    ASSERT_EQ(1u, plan.Entries.size());
+    EXPECT_EQ(replays + "\\one.rep", plan.Entries[0].Path);
+    EXPECT_TRUE(FileThere(replays + "\\one.rep")); // a preview removes nothing
+    RemoveFile(replays + "\\one.rep");
+    RemoveDirectoryW(Wide(replays).c_str());
+    RemoveDirectoryW(Wide(replays.substr(0, replays.rfind('\\'))).c_str());
 }
 
 } // namespace

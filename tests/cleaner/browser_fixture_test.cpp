@@ -415,7 +415,7 @@ TEST_F(BrowserFixtures, AKeepListSparesTheKeptSitesCookiesAndStorage)
         CleanRequest request;
         for (const char* group : {"Mozilla Firefox", "Google Chrome"})
             for (const std::string& category : CategoriesOf(group))
-                ASSERT_TRUE(request.Selection.TickNamed(group, category));
+                ASSERT_TRUE(request.Selection.TickNamed(group, category)) << group << " > " << category;
         for (const std::string& site : c.List)
             ASSERT_EQ(KeepList::AddResult::Added, request.KeptSites.Add(site));
         const CleanPlan plan = PlanCleaning(request);
@@ -701,7 +701,7 @@ TEST_F(BrowserFixtures, EveryFamilyBrowserCleansItsCookiesAroundTheKeptSites)
             const std::vector<std::string> categories = CategoriesOf(browser.Browser.Group);
             if (std::find(categories.begin(), categories.end(), "Cookies") == categories.end())
                 continue;
-            ASSERT_TRUE(request.Selection.TickNamed(browser.Browser.Group, "Cookies"));
+            ASSERT_TRUE(request.Selection.TickNamed(browser.Browser.Group, "Cookies")) << browser.Browser.Group;
             const bool chromium = browser.Browser.Kind != test::Layout::Firefox;
             for (const std::string& profile : browser.Profiles) {
                 const std::string db = profile + (chromium ? "\\Network\\Cookies" : "\\cookies.sqlite");
