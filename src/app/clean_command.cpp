@@ -126,6 +126,9 @@ void MainForm::CleanCommand()
     cleanButton->SetEnabled(false);
     std::uint32_t start = application.TickCount();
     RunCleaningAndWait();
+    // The program was told to end during the run: no pause, no summary.
+    if (exitAfterClean_)
+        return;
     cleanElapsedMs_ = ElapsedTicks(start, application.TickCount());
     application.Sleep(1000);
     cleanButton->SetEnabled(true);
