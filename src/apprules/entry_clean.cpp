@@ -112,8 +112,7 @@ private:
         // A value path splits at its last backslash: a name holding one cannot be named so.
         if (value.find('\\') != std::string::npos)
             return;
-        if (sink_.removeValue(root, key + "\\" + value))
-            counters_.RegistryKeysDeleted += 1;
+        RemoveValueCounted(sink_, root, key + "\\" + value, counters_);
     }
 
     // The key whole, or, when an exclusion keeps something below it, everything around that.
@@ -122,8 +121,7 @@ private:
         if (sink_.stopping() || targets_.Exclusions.KeepsKey(key))
             return;
         if (!targets_.Exclusions.HoldsKept(key)) {
-            if (sink_.removeKey(root, key.Key))
-                counters_.RegistryKeysDeleted += 1;
+            RemoveKeyCounted(sink_, root, key.Key, counters_);
             return;
         }
         std::vector<std::string> subKeys, values;

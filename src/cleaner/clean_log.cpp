@@ -1,6 +1,8 @@
 #include "cleaner/clean_log.h"
 
 #include "cleaner/path_rules.h"
+#include "cleaner/registry_paths.h"
+#include "platform/registry_key.h"
 
 namespace aw {
 
@@ -80,6 +82,8 @@ bool RecordingSink::removeKey(HKEY root, const std::string& keyPath)
     const bool removed = removing_.removeKey(root, keyPath);
     if (removed)
         add(PlanKind::Key, keyPath, 0, EntryResult::Removed);
+    else if (!stopping() && IsDeletableKeyPath(keyPath) && RegKeyPresent(root, keyPath))
+        add(PlanKind::Key, keyPath, 0, EntryResult::Denied);
     return removed;
 }
 
@@ -88,6 +92,8 @@ bool RecordingSink::removeValue(HKEY root, const std::string& valuePath)
     const bool removed = removing_.removeValue(root, valuePath);
     if (removed)
         add(PlanKind::Value, valuePath, 0, EntryResult::Removed);
+    else if (!stopping() && RegValueExists(root, valuePath))
+        add(PlanKind::Value, valuePath, 0, EntryResult::Denied);
     return removed;
 }
 

@@ -140,12 +140,10 @@ void DeleteAt(const TraceAction& action, const std::string& location, const Clea
             DeleteFolderTreeKeeping(location, std::string(action.Keep), request.IndexDatOption, counters, sink);
         break;
     case ActionKind::Key:
-        if (sink.removeKey(HKEY_CURRENT_USER, location))
-            counters.RegistryKeysDeleted += 1;
+        RemoveKeyCounted(sink, HKEY_CURRENT_USER, location, counters);
         break;
     case ActionKind::Value:
-        if (sink.removeValue(HKEY_CURRENT_USER, location))
-            counters.RegistryKeysDeleted += 1;
+        RemoveValueCounted(sink, HKEY_CURRENT_USER, location, counters);
         break;
     default:
         break;

@@ -5,7 +5,9 @@
 #include "cleaner/local_storage_leveldb.h"
 #include "cleaner/registry_primitives.h"
 #include "cleaner/system_actions.h"
+#include "cleaner/registry_paths.h"
 #include "platform/file_system.h"
+#include "platform/registry_key.h"
 
 namespace aw {
 
@@ -79,6 +81,22 @@ CleanSink& DefaultSink()
 {
     static DeletingSink sink;
     return sink;
+}
+
+void RemoveKeyCounted(CleanSink& sink, HKEY root, const std::string& keyPath, CleanCounters& counters)
+{
+    if (sink.removeKey(root, keyPath))
+        counters.RegistryKeysDeleted += 1;
+    else if (!sink.stopping() && IsDeletableKeyPath(keyPath) && RegKeyPresent(root, keyPath))
+        counters.countLeft(false);
+}
+
+void RemoveValueCounted(CleanSink& sink, HKEY root, const std::string& valuePath, CleanCounters& counters)
+{
+    if (sink.removeValue(root, valuePath))
+        counters.RegistryKeysDeleted += 1;
+    else if (!sink.stopping() && RegValueExists(root, valuePath))
+        counters.countLeft(false);
 }
 
 } // namespace aw

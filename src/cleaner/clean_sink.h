@@ -88,4 +88,10 @@ private:
 // The sink every primitive removes through unless it is given another: deletes, reports nothing.
 CleanSink& DefaultSink();
 
+// A registry key tree or value removed through the sink and counted: removed, or left when it
+// is still there afterwards (the user may not change it). One that is absent, or that the
+// safety rules refuse, counts nothing.
+void RemoveKeyCounted(CleanSink& sink, HKEY root, const std::string& keyPath, CleanCounters& counters);
+void RemoveValueCounted(CleanSink& sink, HKEY root, const std::string& valuePath, CleanCounters& counters);
+
 } // namespace aw

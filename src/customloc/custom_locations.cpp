@@ -77,12 +77,11 @@ struct LineRunner {
         // A value of that name goes first; then the key is left alone even when the value
         // could not be removed.
         if (RegValueExists(root, line.Path)) {
-            if (Sink.removeValue(root, line.Path))
-                Counters.RegistryKeysDeleted += 1;
+            RemoveValueCounted(Sink, root, line.Path, Counters);
             return;
         }
-        if (RegKeyExists(root, line.Path) && Sink.removeKey(root, line.Path))
-            Counters.RegistryKeysDeleted += 1;
+        if (RegKeyPresent(root, line.Path))
+            RemoveKeyCounted(Sink, root, line.Path, Counters);
     }
 };
 

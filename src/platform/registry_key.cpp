@@ -173,4 +173,16 @@ bool RegKeyExists(HKEY root, const std::string& keyPath)
     return static_cast<bool>(RegistryKey::Open(root, keyPath, kReadAccess));
 }
 
+bool RegKeyPresent(HKEY root, const std::string& keyPath)
+{
+    const std::optional<std::wstring> name = Name(keyPath);
+    if (!name)
+        return false;
+    HKEY key = nullptr;
+    const LONG result = RegOpenKeyExW(root, name->c_str(), 0, kReadAccess, &key);
+    if (result == ERROR_SUCCESS)
+        RegCloseKey(key);
+    return result == ERROR_SUCCESS || result == ERROR_ACCESS_DENIED;
+}
+
 } // namespace aw

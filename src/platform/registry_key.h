@@ -60,5 +60,7 @@ std::optional<std::string> RegReadString(HKEY root, const std::string& valuePath
 
 bool RegValueExists(HKEY root, const std::string& valuePath);
 bool RegKeyExists(HKEY root, const std::string& keyPath);
+// Whether the key is there, also when this user may not open it.
+bool RegKeyPresent(HKEY root, const std::string& keyPath);
 
 } // namespace aw

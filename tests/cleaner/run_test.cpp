@@ -4,6 +4,7 @@
 #include "cleaner/clean_log.h"
 #include "cleaner/clean_run.h"
 #include "cleaner/trace_world.h"
+#include "platform/registry_key.h"
 
 #include <gtest/gtest.h>
 
@@ -286,6 +287,51 @@ TEST_F(CleaningRun, AFileHeldOpenIsLeftAndCountedAsInUse)
     EXPECT_EQ(500, counters_.BytesCleaned);
     EXPECT_EQ(2, counters_.ItemsLeft);
     EXPECT_EQ(2, counters_.ItemsLeftInUse);
+}
+
+// A key the user may not change (here a sub-key nobody may open) stays with the key above it:
+// counted as left, named as denied in the run's record, never as removed.
+TEST_F(CleaningRun, ARegistryKeyTheUserMayNotChangeIsLeftAndCounted)
+{
+    const std::string runList = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
+    const std::string lockedPath = runList + "\\Locked";
+    HKEY locked = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, lockedPath.c_str(), 0, nullptr, 0,
+                                             KEY_ALL_ACCESS, nullptr, &locked, nullptr));
+    ACL empty{};
+    ASSERT_TRUE(InitializeAcl(&empty, sizeof empty, ACL_REVISION));
+    SECURITY_DESCRIPTOR noAccess{};
+    InitializeSecurityDescriptor(&noAccess, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&noAccess, TRUE, &empty, FALSE);
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeySecurity(locked, DACL_SECURITY_INFORMATION, &noAccess));
+    RegCloseKey(locked);
+
+    CleanLog log;
+    DeletingSink deleting;
+    RecordingSink recording(deleting, log, Recording::EveryEntry);
+    CleanRequest request = Only("Windows", "Run MRU List");
+    request.Sink = &recording;
+    RunCleaning(request, counters_);
+
+    EXPECT_TRUE(RegKeyPresent(HKEY_CURRENT_USER, runList));
+    EXPECT_EQ(0, counters_.RegistryKeysDeleted);
+    EXPECT_EQ(1, counters_.ItemsLeft);
+    EXPECT_EQ(0, counters_.ItemsLeftInUse);
+    ASSERT_EQ(1u, log.Results.size());
+    EXPECT_EQ(EntryResult::Denied, log.Results[0]);
+    EXPECT_EQ(PlanKind::Key, log.Plan.Entries[0].Kind);
+
+    // Open to everyone again, then gone.
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, lockedPath.c_str(), 0, WRITE_DAC, &locked));
+    SECURITY_DESCRIPTOR open{};
+    InitializeSecurityDescriptor(&open, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&open, TRUE, nullptr, FALSE);
+    EXPECT_EQ(ERROR_SUCCESS, RegSetKeySecurity(locked, DACL_SECURITY_INFORMATION, &open));
+    RegCloseKey(locked);
+    RunCleaning(Only("Windows", "Run MRU List"), counters_);
+    EXPECT_FALSE(RegKeyPresent(HKEY_CURRENT_USER, runList));
+    EXPECT_EQ(1, counters_.RegistryKeysDeleted);
+    EXPECT_EQ(0, counters_.ItemsLeft);
 }
 
 // Asked to stop (the program is closing), a run finishes the file in hand and begins nothing

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <exception>
+
 #include "platform/window_subclass.h"
 #include "skin/controls/control_skinning.h"
 #include "skin/data/optional_user32.h"
@@ -96,8 +98,11 @@ LRESULT CALLBACK TSkinControl::SubclassProc(HWND window, UINT msg, WPARAM wParam
             m.result = aw::subclass::CallNext(window, msg, wParam, lParam);
             painter->AfterMessage(m);
         }
-    } catch (...) {
+    } catch (const std::exception& error) {
         // A painter's failure never reaches the control's caller.
+        painter->GiveUp(error.what());
+    } catch (...) {
+        painter->GiveUp(nullptr);
     }
     return m.result;
 }
@@ -161,9 +166,21 @@ void TSkinControl::PaintNow(HDC dc)
             WholeWindowDC own(window_);
             if (own.Get()) Draw(own.Get(), rect);
         }
+    } catch (const std::exception& error) {
+        GiveUp(error.what());
     } catch (...) {
-        // Drawing failures leave the control as it is.
+        GiveUp(nullptr);
     }
+}
+
+void TSkinControl::GiveUp(const char* what)
+{
+    if (!active_) return;
+    active_ = false;
+    char className[64] = "";
+    ::GetClassNameA(window_, className, sizeof className);
+    if (data_) data_->ReportPaintFault(std::string("the painter of a ") + className, what);
+    ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 void TSkinControl::Refresh()

@@ -83,6 +83,9 @@ protected:
     Colour SkinColour(ColourSlot slot) const;
     // Asks for WM_MOUSELEAVE once the cursor leaves the window.
     void TrackMouseLeave() const;
+    // The painter failed: the fault is reported to the skin component, and the control is
+    // drawn by itself from then on.
+    void GiveUp(const char* what);
 
     HWND window_ = nullptr;
     ui::Control* control_ = nullptr;

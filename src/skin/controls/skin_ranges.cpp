@@ -6,6 +6,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <exception>
+
 #include <algorithm>
 
 #include "skin/draw/draw_primitives.h"
@@ -130,7 +132,10 @@ void TSkinSelfPainted::Draw(HDC dc, const RECT& rect)
         BackBuffer buffer(dc, width, height);
         DrawControl(buffer.Get(), width, height);
         buffer.CopyTo(rect.left, rect.top);
+    } catch (const std::exception& error) {
+        GiveUp(error.what());
     } catch (...) {
+        GiveUp(nullptr);
     }
     painting_ = false;
 }

@@ -193,6 +193,15 @@ void TSkinData::SetSkinFile(const std::string& path)
     if (manager->ActivityState() == 1) manager->Schedule(SkinOperation::Refresh, *this, kSkinAllDelayMs);
 }
 
+void TSkinData::ReportPaintFault(const std::string& where, const char* what)
+{
+    // Enough to tell what failed, without flooding the output when every repaint fails again.
+    constexpr int kFaultsWritten = 8;
+    if (++paintFaults_ > kFaultsWritten) return;
+    const std::string line = "Ashwarden skin: " + where + " failed to draw: " + (what ? what : "unknown error") + "\n";
+    ::OutputDebugStringA(line.c_str());
+}
+
 void TSkinData::RefreshCaptionFont()
 {
     NONCLIENTMETRICSA metrics{};

@@ -103,6 +103,12 @@ public:
     // Where the package reader's messages go (a message box unless replaced).
     void SetMessageSink(std::function<void(const std::string&)> sink) { showMessage_ = std::move(sink); }
 
+    // A painter or a form's frame failed while drawing (`where` says which, `what` why). The
+    // first few are written to the debugger's output; all are counted. The caller gives the
+    // window its own look back, or leaves the frame as it is, and the program goes on.
+    void ReportPaintFault(const std::string& where, const char* what);
+    int PaintFaults() const { return paintFaults_; }
+
     // Re-reads the system caption font (done when the component is loaded).
     void RefreshCaptionFont();
     // Copies the owner window's small icon (else its big one) onto magenta.
@@ -137,6 +143,7 @@ private:
     TSkinFormType formType_ = sfMainform;
 
     std::vector<std::uint8_t> compressed_;
+    int paintFaults_ = 0;
     // The decoded skin; filled on first use when the stream was read during loading.
     mutable bool decodePending_ = false;
     mutable bool noSkinReady_ = true;

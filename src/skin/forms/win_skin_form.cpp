@@ -336,8 +336,11 @@ void TWinSkinForm::PaintNonClient(bool forgetHot)
         DrawFrameBorders(dc.Get(), size.cx, size.cy, data_, metrics_, active_, minimized);
         if (!minimized) DrawMenuBand(dc.Get(), size.cx);
         DrawTitleAndButtons(dc.Get(), size.cx);
+    } catch (const std::exception& error) {
+        // A broken skin image never stops the window from working; what was drawn is shown.
+        data_.ReportPaintFault("the frame of a form", error.what());
     } catch (...) {
-        // A broken skin image never stops the window from working.
+        data_.ReportPaintFault("the frame of a form", nullptr);
     }
     SavedDC saved(target.Get());
     if (!minimized) {

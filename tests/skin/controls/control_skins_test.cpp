@@ -17,6 +17,7 @@
 #include "ui/tree_view.h"
 
 #include <optional>
+#include <stdexcept>
 #include <string_view>
 
 namespace aw::skin {
@@ -545,6 +546,43 @@ TEST_F(ControlSkinsTest, HandlerSuppliedPainterEndsTheDispatchAndPanelsKeepTheir
     // A handler that gives nothing leaves the ordinary choice: both buttons are drawn by the skin.
     EXPECT_EQ(ShownButtonFrame(inner.Handle(), *data), 1);
     EXPECT_EQ(ShownButtonFrame(plain.Handle(), *data), 1);
+}
+
+// A painter that fails while drawing is reported once and gives the control its own look back;
+// the control goes on working.
+class FailingPainter : public TSkinControl {
+protected:
+    void Draw(HDC, const RECT&) override { throw std::runtime_error("no such image"); }
+    void AfterMessage(Message& m) override
+    {
+        if (m.msg == WM_PAINT) PaintNow(nullptr);
+    }
+};
+
+TEST_F(ControlSkinsTest, APainterThatFailsIsReportedAndTheControlDrawsItself)
+{
+    auto& button = AddButton("cleanButton", "Clean", 10);
+    int clicks = 0;
+    button.OnClick = [&] { ++clicks; };
+    ControlSkinHooks hooks;
+    hooks.onSkinControl = [&](HWND, HWND control, ui::Control*, const std::string&,
+                              bool&) -> std::unique_ptr<TSkinControl> {
+        if (control != button.Handle()) return nullptr;
+        return std::make_unique<FailingPainter>();
+    };
+    form.Show();
+    Pump();
+    ControlSkins& skins = SkinControlsOf(form.Handle(), *data, hooks);
+    ::RedrawWindow(button.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Pump();
+    ASSERT_NE(skins.Find(button.Handle()), nullptr);
+    EXPECT_FALSE(skins.Find(button.Handle())->Active());
+    EXPECT_EQ(1, data->PaintFaults());
+    ::RedrawWindow(button.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Pump();
+    EXPECT_EQ(1, data->PaintFaults());
+    ::SendMessageA(button.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(1, clicks);
 }
 
 TEST_F(ControlSkinsTest, BackgroundModeTakesTheSkinsFaceAndGivesColourAndParentBackgroundBack)
