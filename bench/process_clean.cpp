@@ -3,7 +3,8 @@
 // timed as a whole process against this program run again as a bare FindFirstFileA/DeleteFileA
 // loop over the same folder. Interleaved rounds, the order alternating; medians and their ratio.
 // Also the processor time of Ashwarden's main thread during each clean, sampled until the
-// process ends.
+// process ends, and each program run once more over the empty folder: what a run costs
+// whatever it removes (start, settings, locations, exit), and so what each file costs.
 //
 // It deletes files, so it runs only inside the test sandbox (scripts/bench.sh):
 //   process_clean_bench.exe <folder holding Ashwarden.exe> [rounds]
@@ -166,8 +167,13 @@ int main(int argc, char** argv)
     const std::string program = "\"" + appFolder + "\\Ashwarden.exe\" -clean";
     const std::string bare = std::string("\"") + self + "\" --bare \"" + cache + "\"";
 
-    std::vector<double> whole, loop, ratios, mainCpu;
+    std::vector<double> whole, loop, ratios, mainCpu, wholeEmpty, loopEmpty;
     int left = 0;
+    auto timeEmpty = [&] {
+        MakeFolders(cache);
+        wholeEmpty.push_back(RunProcess(program).Seconds);
+        loopEmpty.push_back(RunProcess(bare).Seconds);
+    };
     auto timeProgram = [&] {
         Seed(cache);
         const Timed t = RunProcess(program);
@@ -188,6 +194,7 @@ int main(int argc, char** argv)
             timeBare();
             timeProgram();
         }
+        timeEmpty();
         ratios.push_back(whole.back() / loop.back());
         std::printf("round %d: Ashwarden -clean %.3f s (main thread %.3f s of processor), bare loop %.3f s, ratio %.3f\n",
                     r + 1, whole.back(), mainCpu.back(), loop.back(), ratios.back());
@@ -200,5 +207,10 @@ int main(int argc, char** argv)
     std::printf("bare loop:        median %.3f s, best %.3f s\n", Median(loop), *std::min_element(loop.begin(), loop.end()));
     std::printf("ratio (whole program / bare loop): median of the rounds' ratios %.3f, of the medians %.3f\n",
                 Median(ratios), Median(whole) / Median(loop));
+    const double fixedProgram = Median(wholeEmpty), fixedBare = Median(loopEmpty);
+    std::printf("over the empty folder: Ashwarden -clean median %.3f s, bare loop %.3f s\n", fixedProgram, fixedBare);
+    std::printf("per file, without those: Ashwarden %.1f us, bare loop %.1f us, ratio %.3f\n",
+                (Median(whole) - fixedProgram) / kFiles * 1e6, (Median(loop) - fixedBare) / kFiles * 1e6,
+                (Median(whole) - fixedProgram) / (Median(loop) - fixedBare));
     return 0;
 }

@@ -15,6 +15,7 @@
 #include "platform/temporary_folder.h"
 
 #include <algorithm>
+#include <new>
 #include <set>
 
 namespace aw {
@@ -89,7 +90,7 @@ std::vector<std::string> HostsWithCookies()
                     ReadNetscapeFileHosts(location, hosts);
                 else if (FolderExists(location))
                     ReadCookieFileHosts(location, hosts);
-            } catch (...) {
+            } catch (const std::bad_alloc&) {
                 // Out of memory on one store: the others are still read.
             }
         }
