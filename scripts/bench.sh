@@ -16,9 +16,10 @@ aw_quiet cmake -S . -B build/bench-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DASHWARDEN_BENCH=ON -DBUILD_TESTING=OFF
 aw_quiet cmake --build build/bench-win -j "$AW_JOBS" --target skin_decode_bench cleaning_bench removal_steps startup_bench bare_window process_clean_bench Ashwarden
 
-# AW_BENCH_ONLY=startup runs only the start-up benchmarks.
-everything() { [ "${AW_BENCH_ONLY:-}" != startup ]; }
-if everything; then
+# AW_BENCH_ONLY=startup runs only the start-up benchmarks, AW_BENCH_ONLY=process only the
+# whole program's -clean against the bare loop.
+wanted() { [ -z "${AW_BENCH_ONLY:-}" ] || [ "$AW_BENCH_ONLY" = "$1" ]; }
+if wanted all; then
   echo "== skin package decoding, native"
   build/bench-native/bench/skin_decode_bench res/skin/ashwarden.skin 2000
 fi
@@ -31,13 +32,12 @@ aw_display_ensure
 aw_prefix_ensure
 aw_wineserver_start
 export AW_SOURCE_DIR='R:\'
-if everything; then
+if wanted all; then
   echo "== skin package decoding, under Wine"
   aw_wine "$REPO/build/bench-win/bench/skin_decode_bench.exe" 'R:\res\skin\ashwarden.skin' 2000
   echo "== cleaning against a bare delete loop (time at 20,000 files, memory at 20,000 and 100,000), under Wine"
   aw_wine "$REPO/build/bench-win/bench/cleaning_bench.exe" "${AW_BENCH_ROUNDS:-9}"
 fi
-echo "== start-up to a visible main window against a bare window program, under Wine"
 # The programs started from inside Wine are named by their paths on drive R: (the source tree).
 winpath() { local rel=${1#"$REPO"/}; echo "R:\\${rel//\//\\}"; }
 # startup [folder [tree-items]]: the program started from its own folder; with tree-items, also
@@ -50,13 +50,16 @@ startup() {
     "$(winpath "$app/bare_window.exe")" \
     "${AW_BENCH_STARTS:-7}" "${AW_BENCH_PAUSE_MS:-0}" ${2:+"$2"}
 }
-startup
-echo "== the same with a generated rule file of 4,000 entries beside the program, under Wine"
-mkdir -p "$AW_WORK/app-rules"
-build/bench-native/tools/apprulesgen/make_app_rules "$AW_WORK/app-rules/winapp2.ini" 4000
-# The built-in tree: 28 groups and 166 categories.
-startup app-rules 194
-if everything; then
+if wanted startup; then
+  echo "== start-up to a visible main window against a bare window program, under Wine"
+  startup
+  echo "== the same with a generated rule file of 4,000 entries beside the program, under Wine"
+  mkdir -p "$AW_WORK/app-rules"
+  build/bench-native/tools/apprulesgen/make_app_rules "$AW_WORK/app-rules/winapp2.ini" 4000
+  # The built-in tree: 28 groups and 166 categories.
+  startup app-rules 194
+fi
+if wanted process; then
   echo "== the whole program's -clean of 20,000 files against a bare delete loop, each a process, under Wine"
   mkdir -p "$AW_WORK/app-clean"
   cp build/bench-win/src/app/Ashwarden.exe "$AW_WORK/app-clean/"
@@ -66,7 +69,7 @@ fi
 # With AW_BENCH_TRACES=1, again in a prefix of its own holding the sample traces of
 # scripts/seed-traces.sh (Chrome, Firefox, Opera and every browser of the families): the scan at
 # start-up finds them all.
-if [ "${AW_BENCH_TRACES:-0}" = 1 ]; then
+if [ "${AW_BENCH_TRACES:-0}" = 1 ] && wanted startup; then
   echo "== start-up with sample traces of the browser groups, under Wine"
   # Stopping the sandbox ends the display it started; the next one starts its own.
   [ -n "${AW_XVFB_PID:-}" ] && started_display=1 || started_display=0
