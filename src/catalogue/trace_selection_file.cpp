@@ -43,6 +43,18 @@ void WriteTraceEntry(const std::string& path, std::string_view section, std::str
     }
 }
 
+// The file's section names; nothing when there is no such file or it cannot be read.
+std::optional<std::vector<std::string>> ReadableSections(const std::string& path)
+{
+    if (!FileExists(path))
+        return std::nullopt;
+    try {
+        return SectionNames(path);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
 // The tick one entry gives: nothing without the section (or when the file cannot be read).
 std::optional<bool> ReadTraceEntry(const std::string& path, const std::vector<std::string>& sections,
                                    std::string_view section, std::string_view key)
@@ -68,16 +80,11 @@ void SaveTraceSelectionAt(const std::string& path, const TraceSelection& selecti
 
 void LoadTraceSelectionAt(const std::string& path, TraceSelection& selection)
 {
-    if (!FileExists(path))
+    const std::optional<std::vector<std::string>> sections = ReadableSections(path);
+    if (!sections)
         return;
-    std::vector<std::string> sections;
-    try {
-        sections = SectionNames(path);
-    } catch (const std::exception&) {
-        return;
-    }
     for (const TraceCategory& category : TraceCategories())
-        if (const std::optional<bool> ticked = ReadTraceEntry(path, sections, category.Group, category.Text))
+        if (const std::optional<bool> ticked = ReadTraceEntry(path, *sections, category.Group, category.Text))
             selection.Set(category.Id, *ticked);
 }
 
@@ -93,16 +100,12 @@ void SaveNamedTicks(const std::string& fileName, const std::vector<NamedTick>& t
 void LoadNamedTicks(const std::string& fileName, std::vector<NamedTick>& ticks)
 {
     const std::string path = BesideExecutable(fileName);
-    if (path.empty() || !FileExists(path))
+    const std::optional<std::vector<std::string>> sections =
+        path.empty() ? std::nullopt : ReadableSections(path);
+    if (!sections)
         return;
-    std::vector<std::string> sections;
-    try {
-        sections = SectionNames(path);
-    } catch (const std::exception&) {
-        return;
-    }
     for (NamedTick& tick : ticks)
-        if (const std::optional<bool> ticked = ReadTraceEntry(path, sections, tick.Group, tick.Category))
+        if (const std::optional<bool> ticked = ReadTraceEntry(path, *sections, tick.Group, tick.Category))
             tick.Ticked = *ticked;
 }
 

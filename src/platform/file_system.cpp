@@ -68,34 +68,22 @@ bool DeleteAtNextStart(const std::string& path)
     return wide && MoveFileExW(wide->c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
 }
 
-std::string FullPathOf(const std::string& path)
-{
-    std::optional<std::wstring> wide = path.empty() ? std::nullopt : WideFromUtf8(path);
-    if (!wide)
-        return std::string();
-    std::vector<wchar_t> buffer(MAX_PATH + 1);
-    // A second answer that does not fit either means the current folder changed meanwhile.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        const DWORD size = static_cast<DWORD>(buffer.size());
-        const DWORD length = GetFullPathNameW(wide->c_str(), size, buffer.data(), nullptr);
-        if (length == 0)
-            return std::string();
-        if (length < size)
-            return Utf8FromWide(std::wstring_view(buffer.data(), length));
-        buffer.resize(length + 1); // the size it needs, its terminator included
-    }
-    return std::string();
-}
+namespace {
 
-std::string LongPathOf(const std::string& path)
+// A path the system answers about another: `ask(path, buffer, size)` writes it and gives its
+// length, or the size it needs (terminator included) when the buffer is too small, or 0 on
+// failure. The answer in UTF-8; empty when the system does not give one.
+template <typename Ask>
+std::string PathAnswer(const std::string& path, Ask ask)
 {
     std::optional<std::wstring> wide = path.empty() ? std::nullopt : WideFromUtf8(path);
     if (!wide)
         return std::string();
     std::vector<wchar_t> buffer(MAX_PATH + 1);
+    // A second answer that does not fit either means the path changed meanwhile.
     for (int attempt = 0; attempt < 3; ++attempt) {
         const DWORD size = static_cast<DWORD>(buffer.size());
-        const DWORD length = GetLongPathNameW(wide->c_str(), buffer.data(), size);
+        const DWORD length = ask(wide->c_str(), buffer.data(), size);
         if (length == 0)
             return std::string();
         if (length < size)
@@ -103,6 +91,22 @@ std::string LongPathOf(const std::string& path)
         buffer.resize(length + 1);
     }
     return std::string();
+}
+
+} // namespace
+
+std::string FullPathOf(const std::string& path)
+{
+    return PathAnswer(path, [](const wchar_t* wide, wchar_t* buffer, DWORD size) {
+        return GetFullPathNameW(wide, size, buffer, nullptr);
+    });
+}
+
+std::string LongPathOf(const std::string& path)
+{
+    return PathAnswer(path, [](const wchar_t* wide, wchar_t* buffer, DWORD size) {
+        return GetLongPathNameW(wide, buffer, size);
+    });
 }
 
 } // namespace aw
