@@ -81,9 +81,9 @@ bool RecordingSink::removeKey(HKEY root, const std::string& keyPath)
 {
     const bool removed = removing_.removeKey(root, keyPath);
     if (removed)
-        add(PlanKind::Key, keyPath, 0, EntryResult::Removed);
+        add(PlanKind::Key, ShownKeyPath(root, keyPath), 0, EntryResult::Removed);
     else if (!stopping() && IsDeletableKeyPath(keyPath) && RegKeyPresent(root, keyPath))
-        add(PlanKind::Key, keyPath, 0, EntryResult::Denied);
+        add(PlanKind::Key, ShownKeyPath(root, keyPath), 0, EntryResult::Denied);
     return removed;
 }
 
@@ -91,9 +91,9 @@ bool RecordingSink::removeValue(HKEY root, const std::string& valuePath)
 {
     const bool removed = removing_.removeValue(root, valuePath);
     if (removed)
-        add(PlanKind::Value, valuePath, 0, EntryResult::Removed);
+        add(PlanKind::Value, ShownKeyPath(root, valuePath), 0, EntryResult::Removed);
     else if (!stopping() && RegValueExists(root, valuePath))
-        add(PlanKind::Value, valuePath, 0, EntryResult::Denied);
+        add(PlanKind::Value, ShownKeyPath(root, valuePath), 0, EntryResult::Denied);
     return removed;
 }
 

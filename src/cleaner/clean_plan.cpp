@@ -38,6 +38,21 @@ void PlanRecorder::beginCategory(std::string_view group, std::string_view catego
     plan_.Categories.push_back({std::string(group), std::string(category)});
 }
 
+std::string ShownKeyPath(HKEY root, const std::string& path)
+{
+    static const struct {
+        HKEY Root;
+        const char* Name;
+    } kRoots[] = {
+        {HKEY_CLASSES_ROOT, "HKEY_CLASSES_ROOT"}, {HKEY_LOCAL_MACHINE, "HKEY_LOCAL_MACHINE"},
+        {HKEY_USERS, "HKEY_USERS"},               {HKEY_CURRENT_CONFIG, "HKEY_CURRENT_CONFIG"},
+    };
+    for (const auto& known : kRoots)
+        if (known.Root == root)
+            return std::string(known.Name) + "\\" + path;
+    return path;
+}
+
 bool PlanRecorder::add(PlanKind kind, const std::string& path, std::int64_t bytes, std::int64_t rows)
 {
     if (cancelled())
@@ -80,7 +95,7 @@ bool PlanRecorder::removeKey(HKEY root, const std::string& keyPath)
         return false;
     if (!IsDeletableKeyPath(keyPath) || !RegKeyExists(root, keyPath))
         return false;
-    return add(PlanKind::Key, keyPath, 0);
+    return add(PlanKind::Key, ShownKeyPath(root, keyPath), 0);
 }
 
 bool PlanRecorder::removeValue(HKEY root, const std::string& valuePath)
@@ -89,7 +104,7 @@ bool PlanRecorder::removeValue(HKEY root, const std::string& valuePath)
         return false;
     if (!RegValueExists(root, valuePath))
         return false;
-    return add(PlanKind::Value, valuePath, 0);
+    return add(PlanKind::Value, ShownKeyPath(root, valuePath), 0);
 }
 
 void PlanRecorder::cleanDatabase(DatabaseClean, const std::string& path, CleanCounters&)

@@ -50,6 +50,11 @@ struct PlanProgress {
     std::atomic<std::size_t> Found{0};
 };
 
+// The path a plan or log shows for a registry key or value: as it stands below
+// HKEY_CURRENT_USER, where the program's own locations lie, and after its root's name below any
+// other root ("HKEY_LOCAL_MACHINE\\Software\\..."), so that the two are never taken for one.
+std::string ShownKeyPath(HKEY root, const std::string& path);
+
 class PlanRecorder final : public CleanSink {
 public:
     explicit PlanRecorder(CleanPlan& plan, PlanProgress* progress = nullptr) : plan_(plan), progress_(progress) {}

@@ -1,5 +1,6 @@
 // "REG:" lines on real keys below private keys of HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE.
 #include "cleaner/wine_support.h"
+#include "cleaner/clean_plan.h"
 #include "customloc/custom_locations.h"
 
 #include <gtest/gtest.h>
@@ -116,16 +117,33 @@ TEST_F(CustomRegistryRun, LocalMachineWorksLikewise)
 {
     SeedValue(HKEY_LOCAL_MACHINE, kBase + "\\Some App", "History");
     SeedValue(HKEY_LOCAL_MACHINE, kBase + "\\Some App\\Recent\\Deep", "v");
-    // The same names under the other root are left alone.
+    // The same value under the other root is left alone; the same key is named for both.
     SeedValue(HKEY_CURRENT_USER, kBase + "\\Some App", "History");
+    SeedValue(HKEY_CURRENT_USER, kBase + "\\Some App\\Recent", "v");
+    const std::vector<std::string> lines = {"REG:HKLM\\" + kBase + "\\Some App\\History",
+                                            "REG:HKCU\\" + kBase + "\\Some App\\Recent",
+                                            "REG:HKLM\\" + kBase + "\\Some App\\Recent"};
 
-    CleanCounters counters = Run({"REG:HKLM\\" + kBase + "\\Some App\\History",
-                                  "REG:HKLM\\" + kBase + "\\Some App\\Recent"});
+    // The preview names the root of a key outside HKEY_CURRENT_USER, so the same path below
+    // both roots is listed twice.
+    CleanPlan plan;
+    PlanRecorder recorder(plan);
+    CleanCounters previewed;
+    RunCustomLocations(lines, false, previewed, recorder);
+    std::vector<std::string> listed;
+    for (const PlanEntry& entry : plan.Entries)
+        listed.push_back(entry.Path);
+    EXPECT_EQ(listed, (std::vector<std::string>{"HKEY_LOCAL_MACHINE\\" + kBase + "\\Some App\\History",
+                                                kBase + "\\Some App\\Recent",
+                                                "HKEY_LOCAL_MACHINE\\" + kBase + "\\Some App\\Recent"}));
+
+    CleanCounters counters = Run(lines);
     EXPECT_FALSE(ValueExistsIn(HKEY_LOCAL_MACHINE, kBase + "\\Some App", "History"));
     EXPECT_FALSE(KeyExistsIn(HKEY_LOCAL_MACHINE, kBase + "\\Some App\\Recent"));
     EXPECT_TRUE(KeyExistsIn(HKEY_LOCAL_MACHINE, kBase + "\\Some App"));
     EXPECT_TRUE(ValueExistsIn(HKEY_CURRENT_USER, kBase + "\\Some App", "History"));
-    EXPECT_EQ(2, counters.RegistryKeysDeleted);
+    EXPECT_FALSE(KeyExistsIn(HKEY_CURRENT_USER, kBase + "\\Some App\\Recent"));
+    EXPECT_EQ(3, counters.RegistryKeysDeleted);
 }
 
 TEST_F(CustomRegistryRun, PathsAreTakenAsWrittenAndATrailingBackslashNamesTheDefaultValue)
