@@ -85,7 +85,11 @@ bool SystemRuleMachine::HasEntryMatching(const std::string& folder, std::string_
 
 bool SystemRuleMachine::KeyExists(const RegistryPath& key) const
 {
-    return static_cast<bool>(RegistryKey::Open(HiveRoot(key.Hive), key.Key, KEY_READ));
+    // A 32-bit program sees HKLM\Software through the 32-bit view; a 64-bit application's key
+    // is in the other one. Detection looks in both (32-bit Windows ignores the flag).
+    const HKEY root = HiveRoot(key.Hive);
+    return static_cast<bool>(RegistryKey::Open(root, key.Key, KEY_READ)) ||
+           static_cast<bool>(RegistryKey::Open(root, key.Key, KEY_READ | KEY_WOW64_64KEY));
 }
 
 HKEY HiveRoot(RegistryHive hive)
