@@ -15,6 +15,15 @@ const Row* FindRow(const Row (&table)[N], std::string_view name)
     return nullptr;
 }
 
+// The field of the row of that name.
+template <typename Row, std::size_t N, typename Field>
+std::optional<Field> FindField(const Row (&table)[N], std::string_view name, Field Row::*field)
+{
+    if (const Row* row = FindRow(table, name))
+        return row->*field;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<RuleKeyName> FindRuleKey(std::string_view name)
@@ -35,30 +44,22 @@ std::optional<std::string_view> FindCategoryName(std::string_view number)
 
 std::optional<FolderVariable> FindFolderVariable(std::string_view name)
 {
-    if (const FolderVariableName* row = FindRow(kFolderVariableNames, name))
-        return row->Variable;
-    return std::nullopt;
+    return FindField(kFolderVariableNames, name, &FolderVariableName::Variable);
 }
 
 std::optional<RegistryHive> FindRegistryHive(std::string_view name)
 {
-    if (const RegistryHiveName* row = FindRow(kRegistryHiveNames, name))
-        return row->Hive;
-    return std::nullopt;
+    return FindField(kRegistryHiveNames, name, &RegistryHiveName::Hive);
 }
 
 std::optional<FileFlag> FindFileFlag(std::string_view name)
 {
-    if (const FileFlagName* row = FindRow(kFileFlagNames, name))
-        return row->Flag;
-    return std::nullopt;
+    return FindField(kFileFlagNames, name, &FileFlagName::Flag);
 }
 
 std::optional<ExclusionKind> FindExclusionKind(std::string_view name)
 {
-    if (const ExclusionKindName* row = FindRow(kExclusionKindNames, name))
-        return row->Kind;
-    return std::nullopt;
+    return FindField(kExclusionKindNames, name, &ExclusionKindName::Kind);
 }
 
 std::string_view FolderVariableText(FolderVariable variable)

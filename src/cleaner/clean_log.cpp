@@ -1,8 +1,7 @@
 #include "cleaner/clean_log.h"
 
 #include "cleaner/path_rules.h"
-#include "cleaner/registry_paths.h"
-#include "platform/registry_key.h"
+#include "cleaner/registry_primitives.h"
 
 namespace aw {
 
@@ -82,7 +81,7 @@ bool RecordingSink::removeKey(HKEY root, const std::string& keyPath)
     const bool removed = removing_.removeKey(root, keyPath);
     if (removed)
         add(PlanKind::Key, ShownKeyPath(root, keyPath), 0, EntryResult::Removed);
-    else if (!stopping() && IsDeletableKeyPath(keyPath) && RegKeyPresent(root, keyPath))
+    else if (!stopping() && RegKeyLeft(root, keyPath))
         add(PlanKind::Key, ShownKeyPath(root, keyPath), 0, EntryResult::Denied);
     return removed;
 }
@@ -92,7 +91,7 @@ bool RecordingSink::removeValue(HKEY root, const std::string& valuePath)
     const bool removed = removing_.removeValue(root, valuePath);
     if (removed)
         add(PlanKind::Value, ShownKeyPath(root, valuePath), 0, EntryResult::Removed);
-    else if (!stopping() && RegValueExists(root, valuePath))
+    else if (!stopping() && RegValueLeft(root, valuePath))
         add(PlanKind::Value, ShownKeyPath(root, valuePath), 0, EntryResult::Denied);
     return removed;
 }

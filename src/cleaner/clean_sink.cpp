@@ -5,9 +5,7 @@
 #include "cleaner/local_storage_leveldb.h"
 #include "cleaner/registry_primitives.h"
 #include "cleaner/system_actions.h"
-#include "cleaner/registry_paths.h"
 #include "platform/file_system.h"
-#include "platform/registry_key.h"
 
 namespace aw {
 
@@ -87,7 +85,7 @@ void RemoveKeyCounted(CleanSink& sink, HKEY root, const std::string& keyPath, Cl
 {
     if (sink.removeKey(root, keyPath))
         counters.RegistryKeysDeleted += 1;
-    else if (!sink.stopping() && IsDeletableKeyPath(keyPath) && RegKeyPresent(root, keyPath))
+    else if (!sink.stopping() && RegKeyLeft(root, keyPath))
         counters.countLeft(false);
 }
 
@@ -95,7 +93,7 @@ void RemoveValueCounted(CleanSink& sink, HKEY root, const std::string& valuePath
 {
     if (sink.removeValue(root, valuePath))
         counters.RegistryKeysDeleted += 1;
-    else if (!sink.stopping() && RegValueExists(root, valuePath))
+    else if (!sink.stopping() && RegValueLeft(root, valuePath))
         counters.countLeft(false);
 }
 

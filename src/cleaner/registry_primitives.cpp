@@ -42,4 +42,14 @@ bool RegRemoveKeyTree(HKEY root, const std::string& keyPath)
     return DeleteRegistryKey(root, keyPath);
 }
 
+bool RegKeyLeft(HKEY root, const std::string& keyPath)
+{
+    return IsDeletableKeyPath(keyPath) && RegKeyPresent(root, keyPath);
+}
+
+bool RegValueLeft(HKEY root, const std::string& valuePath)
+{
+    return RegValueExists(root, valuePath);
+}
+
 } // namespace aw

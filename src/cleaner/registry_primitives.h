@@ -15,4 +15,9 @@ bool RegRemoveValue(HKEY root, const std::string& valuePath);
 // levels below the root. True when the key itself was deleted.
 bool RegRemoveKeyTree(HKEY root, const std::string& keyPath);
 
+// After a removal that failed: whether what it named is still there and so was left (a key the
+// safety rules refuse was never to be removed, and is not).
+bool RegKeyLeft(HKEY root, const std::string& keyPath);
+bool RegValueLeft(HKEY root, const std::string& valuePath);
+
 } // namespace aw

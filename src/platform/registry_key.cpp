@@ -178,10 +178,9 @@ bool RegKeyPresent(HKEY root, const std::string& keyPath)
     const std::optional<std::wstring> name = Name(keyPath);
     if (!name)
         return false;
-    HKEY key = nullptr;
-    const LONG result = RegOpenKeyExW(root, name->c_str(), 0, kReadAccess, &key);
-    if (result == ERROR_SUCCESS)
-        RegCloseKey(key);
+    HKEY opened = nullptr;
+    const LONG result = RegOpenKeyExW(root, name->c_str(), 0, kReadAccess, &opened);
+    const RegistryKey owned(result == ERROR_SUCCESS ? opened : nullptr);
     return result == ERROR_SUCCESS || result == ERROR_ACCESS_DENIED;
 }
 
